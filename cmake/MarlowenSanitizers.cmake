@@ -1,0 +1,12 @@
+# Sanitizer builds apply to the whole tree so that every library and test is instrumented.
+if(MARLOWEN_SANITIZE AND MARLOWEN_TSAN)
+  message(FATAL_ERROR "MARLOWEN_SANITIZE and MARLOWEN_TSAN cannot be combined")
+endif()
+if(MARLOWEN_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+if(MARLOWEN_TSAN)
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()
