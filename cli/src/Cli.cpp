@@ -1,0 +1,79 @@
+#include "Cli.h"
+
+#include "CliArguments.h"
+#include "OptionOverrides.h"
+#include "ProgressPrinter.h"
+
+#include "engine/ConversionRun.h"
+#include "engine/SettingsFile.h"
+#include "platform/FolderWalk.h"
+#include "platform/SettingsLocation.h"
+
+#include <filesystem>
+#include <ostream>
+
+namespace cli {
+namespace {
+
+// The files the inputs stand for: a folder gives its .txt files; anything else is taken as it is,
+// so that a missing file fails with its reason like any other.
+std::vector<engine::ConversionJob> CollectJobs(const CliArguments& arguments, std::ostream& err)
+{
+    std::vector<engine::ConversionJob> jobs;
+    auto add = [&](const std::string& path) {
+        jobs.push_back({ path, arguments.ownerPassword, arguments.userPassword });
+    };
+    for (const auto& input : arguments.inputs) {
+        std::error_code ignored;
+        if (!std::filesystem::is_directory(input, ignored)) {
+            add(input);
+            continue;
+        }
+        std::vector<std::string> unreadable;
+        auto files = platform::ListTextFiles(input, &unreadable);
+        for (const auto& folder : unreadable) {
+            err << "marlowen-cli: " << folder << ": warning: the folder cannot be read\n";
+        }
+        if (files.empty()) {
+            err << "marlowen-cli: " << input << ": warning: no .txt files in this folder\n";
+        }
+        for (const auto& file : files) {
+            add(file);
+        }
+    }
+    return jobs;
+}
+
+} // namespace
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool stderrIsTerminal)
+{
+    CliArguments arguments;
+    if (auto problem = ParseArguments(args, arguments)) {
+        err << "marlowen-cli: " << *problem << "\nTry 'marlowen-cli --help'.\n";
+        return ExitUsage;
+    }
+    if (arguments.help) {
+        out << UsageText();
+        return ExitConverted;
+    }
+
+    engine::ConversionOptions options;
+    std::string settings = arguments.settingsPath ? *arguments.settingsPath
+                                                  : platform::SettingsFilePath(platform::ExecutableFolder());
+    engine::LoadOptions(settings, options);
+    for (const auto& [flag, values] : arguments.overrides) {
+        if (auto problem = ApplyOverride(options, flag, values)) {
+            err << "marlowen-cli: " << *problem << "\nTry 'marlowen-cli --help'.\n";
+            return ExitUsage;
+        }
+    }
+
+    auto style = arguments.quiet ? ProgressStyle::Quiet : stderrIsTerminal ? ProgressStyle::Bar : ProgressStyle::Lines;
+    ProgressPrinter printer(err, style);
+    engine::ConversionRun run(options, CollectJobs(arguments, err));
+    auto summary = run.execute(printer);
+    return summary.failed == 0 && summary.end == engine::RunEnd::Finished ? ExitConverted : ExitSomeFailed;
+}
+
+} // namespace cli

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace cli {
+
+// The command line, split into its parts; option flags are kept in order as (flag, values) so that
+// they can be applied over the options loaded from the settings file.
+struct CliArguments
+{
+    std::optional<std::string> settingsPath;
+    std::string ownerPassword;
+    std::string userPassword;
+    std::vector<std::pair<std::string, std::vector<std::string>>> overrides;
+    std::vector<std::string> inputs;
+    bool quiet = false;
+    bool help = false;
+};
+
+// Splits the arguments; returns the reason on a usage error.
+std::optional<std::string> ParseArguments(const std::vector<std::string>& args, CliArguments& parsed);
+
+// The text of --help.
+std::string UsageText();
+
+} // namespace cli

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "engine/ConversionOptions.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+// Whether flag names an option override, and how many values it takes.
+std::optional<int> OverrideArity(const std::string& flag);
+
+// Applies one override flag to the options; returns the reason when a value is not understood.
+std::optional<std::string> ApplyOverride(engine::ConversionOptions& options, const std::string& flag,
+                                         const std::vector<std::string>& values);
+
+} // namespace cli

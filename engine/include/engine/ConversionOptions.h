@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+
+namespace engine {
+
+// Every setting that shapes a conversion. Index fields hold the 0-based position of the chosen
+// entry of their choice list (ChoiceLists.h); "Yes"/"No" choices hold 0 for "Yes" and 1 for "No".
+// Sizes and margins are whole PDF points. The record enforces no ranges.
+struct ConversionOptions
+{
+    int PageSize = 7;
+    int PageWidth = 595;
+    int PageHeight = 842;
+    int LeftMargin = 60;
+    int RightMargin = 60;
+    int TopMargin = 60;
+    int BottomMargin = 60;
+    int PageFont = 0;
+    int B14Font = 0;
+    std::string Type1MetricsFile; // never stored in the settings file
+    std::string Type1DataFile;    // never stored in the settings file
+    std::string TrueTypeFile;     // never stored in the settings file
+    int EmbeddingFont = 1;
+    int CIDFont = 0;
+    int SingeEncode = 0;
+    int MultiEncode = 0;
+    int FontSize = 9;
+    int OpenMode = 0;
+    int OpenResult = 0;
+    std::string Author;
+    std::string Creator;
+    std::string Title;
+    std::string Subject;
+    std::string Keywords;
+    int PermitRead = 0;
+    int PermitPrint = 0;
+    int PermitCopy = 0;
+    int PermitModify = 0;
+    int EncryptLevel = 48;
+
+    bool operator==(const ConversionOptions&) const = default;
+};
+
+// Sets every field to its default; the font-file paths and document texts become empty.
+void ResetOptions(ConversionOptions& options);
+
+// Values of PageFont.
+enum PageFontKind { Base14Font = 0, Type1Font = 1, TrueTypeFont = 2, CidFont = 3 };
+
+// The answers of the "Yes"/"No" choices.
+enum YesNo { Yes = 0, No = 1 };
+
+} // namespace engine

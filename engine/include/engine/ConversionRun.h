@@ -1,0 +1,90 @@
+#pragma once
+
+#include "engine/ConversionObserver.h"
+#include "engine/ConversionOptions.h"
+#include "engine/FileResult.h"
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace engine {
+
+// One file of a run, with the passwords of its own list entry.
+struct ConversionJob
+{
+    std::string path;
+    std::string ownerPassword;
+    std::string userPassword;
+};
+
+enum class RunEnd {
+    Finished, // every job was taken in hand
+    Stopped,  // a stop request was seen between two files
+    Halted,   // the PDF library could not create a document; the remaining jobs were not started
+};
+
+struct RunSummary
+{
+    RunEnd end = RunEnd::Finished;
+    int jobCount = 0;
+    int converted = 0; // files whose PDF was written
+    int failed = 0;    // files that yielded no PDF
+    std::vector<FileResult> results; // one per job taken in hand, in job order
+};
+
+// The captions of the whole-run progress bar.
+inline constexpr const char* ConvertFinishedCaption = "Convert Finished";
+inline constexpr const char* ConvertStoppedCaption = "Convert stopped.";
+// "File %d of %d, %d%%" for job index (0-based) of count.
+std::string FileCountCaption(int index, int count);
+
+// Receives a run's progress: the per-file calls of ConversionObserver for the file under way, and
+// the run's own events. Calls come on the run's thread.
+class RunObserver : public ConversionObserver
+{
+public:
+    virtual void fileStarted(int index, int count, const ConversionJob& job) = 0;
+    // After each job, with its result and the caption "File %d of %d, %d%%".
+    virtual void fileFinished(int index, int count, const FileResult& result, const std::string& caption) = 0;
+    // Once, at the end. A finished run's caption is "Convert Finished"; a stopped or halted run has
+    // no caption of its own (whoever stopped it shows "Convert stopped.").
+    virtual void runEnded(const RunSummary& summary) = 0;
+};
+
+// Converts a job list in order with one options snapshot, testing for a stop request between files:
+// a file once begun is finished. A failed file is reported and the run goes on.
+class ConversionRun
+{
+public:
+    ConversionRun(ConversionOptions options, std::vector<ConversionJob> jobs);
+    ~ConversionRun();
+    ConversionRun(const ConversionRun&) = delete;
+    ConversionRun& operator=(const ConversionRun&) = delete;
+
+    // Runs on the calling thread and returns when the run has ended.
+    RunSummary execute(RunObserver& observer);
+
+    // Runs on a worker thread of its own; wait() joins it. The observer must outlive the run.
+    void start(RunObserver& observer);
+    void wait();
+
+    // Asks the run to end before its next file. Safe from any thread, and before start.
+    void requestStop() { m_stop.store(true); }
+    bool stopRequested() const { return m_stop.load(); }
+
+    const std::vector<ConversionJob>& jobs() const { return m_jobs; }
+
+private:
+    const ConversionOptions m_options;
+    const std::vector<ConversionJob> m_jobs;
+    std::atomic<bool> m_stop { false };
+    std::thread m_worker;
+};
+
+// The result a finished run opens: the PDF itself when the run had one job, otherwise the folder of
+// the first job.
+std::string ResultToOpen(const std::vector<ConversionJob>& jobs);
+
+} // namespace engine

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "engine/ConversionObserver.h"
+#include "engine/ConversionOptions.h"
+#include "engine/FileResult.h"
+
+#include <string>
+
+namespace engine {
+
+// The two warnings a conversion can raise.
+inline constexpr const char* DefaultFontWarning = "Can not find right font, use default font.";
+inline constexpr const char* DefaultFontSizeWarning = "Font size can not be 0. Set default 9.";
+
+// The PDF beside an input: same folder and name, the last extension replaced by ".pdf" (appended
+// when there is none). Double quotes around the input path are removed first.
+std::string OutputPathFor(const std::string& inputPath);
+
+// Converts one plain-text file into the PDF at OutputPathFor(inputPath), laid out with the options.
+//
+// The text is read in text mode, set flush left in one font at one size, broken into lines at
+// spaces (or inside a word too wide for a line) and into pages at the bottom margin; no text is
+// dropped. An owner password encrypts the PDF, with the user password for opening it, and the
+// permissions answered "No" are withheld.
+//
+// The new PDF is written under a temporary name in the output folder and renamed over any older PDF
+// only once complete: when the conversion fails, an older PDF stays as it was and no temporary file
+// is left. Failures (an unreadable input, options the library cannot honour, a write that fails)
+// come back as a Failed result with the reason; warnings go to the observer as they arise and are
+// also listed in the result. No exception leaves this function.
+FileResult ConvertTextFile(const ConversionOptions& options, const std::string& inputPath,
+                           const std::string& ownerPassword, const std::string& userPassword,
+                           ConversionObserver& observer);
+
+} // namespace engine

@@ -1,0 +1,197 @@
+#include "engine/Converter.h"
+
+#include "engine/ChoiceLists.h"
+#include "platform/PathParts.h"
+#include "platform/TextFile.h"
+
+#include "DocumentSecurity.h"
+#include "FontSelection.h"
+#include "HaruDocument.h"
+#include "HaruTextMeasure.h"
+#include "LineBreaker.h"
+#include "PageWriter.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace engine {
+namespace {
+
+constexpr const char* Producer = "Marlowen 2.0";
+
+// The geometry the options give, or why the library could not lay a page out with them.
+std::optional<std::string> CheckGeometry(const ConversionOptions& options, PageGeometry& geometry)
+{
+    geometry.box = GetPageBox(options);
+    if (geometry.box.width < HPDF_MIN_PAGE_SIZE || geometry.box.width > HPDF_MAX_PAGE_SIZE
+        || geometry.box.height < HPDF_MIN_PAGE_SIZE || geometry.box.height > HPDF_MAX_PAGE_SIZE) {
+        return "The page size " + std::to_string(geometry.box.width) + " x " + std::to_string(geometry.box.height)
+            + " points is outside 3 to 14400 points.";
+    }
+    geometry.fontSize = options.FontSize == 0 ? 9.0f : static_cast<float>(options.FontSize);
+    if (geometry.fontSize < 0 || geometry.fontSize > HPDF_MAX_FONTSIZE) {
+        return "The font size " + std::to_string(options.FontSize) + " is outside 1 to "
+            + std::to_string(HPDF_MAX_FONTSIZE) + " points.";
+    }
+    int width = geometry.box.width - options.LeftMargin - options.RightMargin;
+    if (width <= 0) {
+        return "The left and right margins leave no room for text on a page " + std::to_string(geometry.box.width)
+            + " points wide.";
+    }
+    geometry.textWidth = static_cast<float>(width);
+    return std::nullopt;
+}
+
+void ApplyPageMode(HPDF_Doc doc, int openMode)
+{
+    static constexpr HPDF_PageMode Modes[] = { HPDF_PAGE_MODE_USE_NONE, HPDF_PAGE_MODE_USE_OUTLINE,
+                                               HPDF_PAGE_MODE_USE_THUMBS, HPDF_PAGE_MODE_FULL_SCREEN };
+    if (openMode >= 0 && openMode < 4) {
+        HPDF_SetPageMode(doc, Modes[openMode]);
+    }
+}
+
+void ApplyInfo(HPDF_Doc doc, const ConversionOptions& options)
+{
+    const std::pair<HPDF_InfoType, const std::string*> entries[] = {
+        { HPDF_INFO_AUTHOR, &options.Author },   { HPDF_INFO_CREATOR, &options.Creator },
+        { HPDF_INFO_TITLE, &options.Title },     { HPDF_INFO_SUBJECT, &options.Subject },
+        { HPDF_INFO_KEYWORDS, &options.Keywords },
+    };
+    for (const auto& [type, text] : entries) {
+        if (!text->empty()) {
+            HPDF_SetInfoAttr(doc, type, text->c_str());
+        }
+    }
+    HPDF_SetInfoAttr(doc, HPDF_INFO_PRODUCER, Producer);
+}
+
+// The encoder whose byte types tell where a multi-byte character ends; none for single-byte fonts.
+HPDF_Encoder MultiByteEncoder(HaruDocument& document, HPDF_Font font, const ConversionOptions& options)
+{
+    if (options.PageFont != CidFont) {
+        return nullptr;
+    }
+    HPDF_Encoder encoder = HPDF_GetEncoder(document.get(), HPDF_Font_GetEncodingName(font));
+    return encoder && HPDF_Encoder_GetType(encoder) == HPDF_ENCODER_TYPE_DOUBLE_BYTE ? encoder : nullptr;
+}
+
+// Lays the working text out into lines and pages. The text uses single CRs as line separators.
+bool LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure, const PageGeometry& geometry,
+            ConversionObserver& observer)
+{
+    if (!writer.beginPage()) {
+        return false;
+    }
+    measure.setPage(writer.page());
+    LineBreaker breaker(measure, geometry.textWidth);
+    std::int64_t position = 0;
+    while (!rest.empty()) {
+        LineBreak line = breaker.next(rest);
+        writer.drawLine(rest.substr(0, line.length));
+        rest.remove_prefix(line.consumed);
+        position += static_cast<std::int64_t>(line.length);
+        observer.progressPosition(position);
+        if (writer.pageFull() && !rest.empty()) {
+            writer.endPage();
+            if (!writer.beginPage()) {
+                return false;
+            }
+            measure.setPage(writer.page());
+        }
+    }
+    writer.endPage();
+    return true;
+}
+
+} // namespace
+
+std::string OutputPathFor(const std::string& inputPath)
+{
+    auto parts = platform::SplitPath(platform::StripEnclosingQuotes(inputPath));
+    return parts.folder + parts.name + ".pdf";
+}
+
+FileResult ConvertTextFile(const ConversionOptions& options, const std::string& inputPath,
+                           const std::string& ownerPassword, const std::string& userPassword,
+                           ConversionObserver& observer)
+{
+    FileResult result;
+    result.inputPath = inputPath;
+    result.outputPath = OutputPathFor(inputPath);
+    auto fail = [&result](std::string reason) {
+        result.status = FileStatus::Failed;
+        result.error = std::move(reason);
+        return result;
+    };
+    auto warn = [&result, &observer](const std::string& message) {
+        result.warnings.push_back(message);
+        observer.warning(message);
+    };
+
+    PageGeometry geometry;
+    if (auto problem = CheckGeometry(options, geometry)) {
+        return fail(*problem);
+    }
+    if (auto problem = CheckSecurity(options, ownerPassword, userPassword)) {
+        return fail(*problem);
+    }
+
+    auto read = platform::ReadTextModeFile(platform::StripEnclosingQuotes(inputPath));
+    if (!read.ok) {
+        return fail(read.error);
+    }
+    // The working text ends lines with single CRs; the progress counts the text with CR LF endings.
+    std::string text = std::move(read.text);
+    const auto lineFeeds = std::count(text.begin(), text.end(), '\n');
+    const std::int64_t progressEnd = static_cast<std::int64_t>(text.size()) + lineFeeds;
+    std::replace(text.begin(), text.end(), '\n', '\r');
+
+    HaruDocument document;
+    if (!document.valid()) {
+        result.status = FileStatus::NoDocument;
+        result.error = "cannot create PdfDoc object";
+        return result;
+    }
+    HPDF_SetCompressionMode(document.get(), HPDF_COMP_ALL);
+    ApplyPageMode(document.get(), options.OpenMode);
+
+    HPDF_Font font = RequestPageFont(document, options);
+    bool requestedFont = font != nullptr;
+    if (!font) {
+        warn(DefaultFontWarning);
+        font = RequestDefaultFont(document);
+        if (!font) {
+            return fail("the default font could not be loaded: " + document.errorText());
+        }
+    }
+    if (options.FontSize == 0) {
+        warn(DefaultFontSizeWarning);
+    }
+    if (document.failed()) {
+        return fail(document.errorText());
+    }
+
+    observer.progressRange(1, progressEnd);
+    PageWriter writer(document, font, options, geometry);
+    HaruTextMeasure measure(nullptr, requestedFont ? MultiByteEncoder(document, font, options) : nullptr);
+    if (!LayOut(text, writer, measure, geometry, observer) || document.failed()) {
+        return fail("the PDF library refused the layout: " + document.errorText());
+    }
+
+    ApplyInfo(document.get(), options);
+    if (auto warning = ApplySecurity(document, options, ownerPassword, userPassword)) {
+        warn(*warning);
+    }
+    if (document.failed()) {
+        return fail("the PDF library refused the document settings: " + document.errorText());
+    }
+    if (!document.saveAtomically(result.outputPath)) {
+        return fail(document.writeError());
+    }
+    observer.progressPosition(progressEnd);
+    result.status = FileStatus::Written;
+    return result;
+}
+
+} // namespace engine

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <hpdf.h>
+
+#include <string>
+
+namespace engine {
+
+// Owns one libharu document and records the first error the library reports for it, so that
+// every refusal can be told to the user instead of silently yielding no PDF.
+class HaruDocument
+{
+public:
+    HaruDocument();
+    ~HaruDocument();
+    HaruDocument(const HaruDocument&) = delete;
+    HaruDocument& operator=(const HaruDocument&) = delete;
+
+    // False when the library could not create the document.
+    bool valid() const { return m_doc != nullptr; }
+    HPDF_Doc get() const { return m_doc; }
+
+    bool failed() const { return m_errorCode != 0; }
+    // The first error since the last reset, as a sentence for the user.
+    std::string errorText() const;
+    // Forgets the recorded error, in the library too, so that the document can be used again.
+    void resetError();
+
+    // Writes the whole document to a file through a temporary file in the same folder; false with
+    // writeError() set when any step fails. The file at path is replaced only on success.
+    bool saveAtomically(const std::string& path);
+    const std::string& writeError() const { return m_writeError; }
+
+private:
+    static void onError(HPDF_STATUS errorCode, HPDF_STATUS detail, void* self);
+
+    HPDF_Doc m_doc = nullptr;
+    HPDF_STATUS m_errorCode = 0;
+    HPDF_STATUS m_errorDetail = 0;
+    std::string m_writeError;
+};
+
+// A short description of a libharu error code.
+std::string DescribeHaruError(HPDF_STATUS code, HPDF_STATUS detail);
+
+} // namespace engine

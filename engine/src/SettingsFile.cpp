@@ -1,0 +1,83 @@
+#include "engine/SettingsFile.h"
+
+#include "engine/ConversionOptions.h"
+#include "platform/IniProfile.h"
+
+#include <variant>
+
+namespace engine {
+namespace {
+
+// One key of the settings file and the field it stores, in the order the file is read and written.
+struct SettingsKey
+{
+    const char* section;
+    const char* key;
+    std::variant<int ConversionOptions::*, std::string ConversionOptions::*> field;
+};
+
+constexpr const char* Paper = "Paper Option";
+constexpr const char* Display = "Document Display Option";
+constexpr const char* Property = "PDF Property Option";
+constexpr const char* Security = "PDF Security Option";
+
+const SettingsKey SettingsKeys[] = {
+    { Paper, "PageSize", &ConversionOptions::PageSize },
+    { Paper, "PageWidth", &ConversionOptions::PageWidth },
+    { Paper, "PageHeight", &ConversionOptions::PageHeight },
+    { Paper, "LeftMargin", &ConversionOptions::LeftMargin },
+    { Paper, "RightMargin", &ConversionOptions::RightMargin },
+    { Paper, "TopMargin", &ConversionOptions::TopMargin },
+    { Paper, "BottomMargin", &ConversionOptions::BottomMargin },
+    { Paper, "PageFont", &ConversionOptions::PageFont },
+    { Paper, "B14Font", &ConversionOptions::B14Font },
+    { Paper, "EmbeddingFont", &ConversionOptions::EmbeddingFont },
+    { Paper, "CIDFont", &ConversionOptions::CIDFont },
+    { Paper, "SingeEncode", &ConversionOptions::SingeEncode },
+    { Paper, "MultiEncode", &ConversionOptions::MultiEncode },
+    { Paper, "Font Size", &ConversionOptions::FontSize },
+    { Display, "OpenMode", &ConversionOptions::OpenMode },
+    { Display, "OpenResult", &ConversionOptions::OpenResult },
+    { Property, "Author", &ConversionOptions::Author },
+    { Property, "Creator", &ConversionOptions::Creator },
+    { Property, "Title", &ConversionOptions::Title },
+    { Property, "Subject", &ConversionOptions::Subject },
+    { Property, "Keywords", &ConversionOptions::Keywords },
+    { Security, "PermitRead", &ConversionOptions::PermitRead },
+    { Security, "PermitPrint", &ConversionOptions::PermitPrint },
+    { Security, "PermitCopy", &ConversionOptions::PermitCopy },
+    { Security, "PermitModify", &ConversionOptions::PermitModify },
+    { Security, "EncryptLevel", &ConversionOptions::EncryptLevel },
+};
+
+} // namespace
+
+void LoadOptions(const std::string& path, ConversionOptions& options)
+{
+    const ConversionOptions defaults;
+    for (const auto& entry : SettingsKeys) {
+        if (auto number = std::get_if<int ConversionOptions::*>(&entry.field)) {
+            options.*(*number) = platform::GetProfileInt(path, entry.section, entry.key, defaults.*(*number));
+        } else {
+            auto text = std::get<std::string ConversionOptions::*>(entry.field);
+            options.*text = platform::GetProfileString(path, entry.section, entry.key, "", MaxSettingsTextLength);
+        }
+    }
+}
+
+bool SaveOptions(const std::string& path, const ConversionOptions& options)
+{
+    bool saved = true;
+    for (const auto& entry : SettingsKeys) {
+        std::string value;
+        if (auto number = std::get_if<int ConversionOptions::*>(&entry.field)) {
+            value = std::to_string(options.*(*number));
+        } else {
+            value = options.*std::get<std::string ConversionOptions::*>(entry.field);
+        }
+        saved = platform::WriteProfileString(path, entry.section, entry.key, value) && saved;
+    }
+    return saved;
+}
+
+} // namespace engine

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+struct FileInfo
+{
+    std::uint64_t size = 0;
+    // The birth time where the file system records one, else the last modification time.
+    std::time_t creationTime = 0;
+};
+
+// Size and creation time of a regular file; nothing when it cannot be examined.
+std::optional<FileInfo> GetFileInfo(const std::string& path);
+
+} // namespace platform

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+struct TextReadResult
+{
+    bool ok = false;
+    std::string text;  // the text as read (see ReadTextModeFile)
+    std::string error; // why the file could not be read, when !ok
+};
+
+// Reads a whole file in text mode: every CR LF pair becomes one LF, a byte 0x1A (Ctrl+Z) ends the
+// text, and so does a NUL byte; all other bytes pass unchanged. A lone CR stays a CR.
+TextReadResult ReadTextModeFile(const std::string& path);
+
+// Applies the text-mode rules to bytes already in memory.
+std::string TextModeFromBytes(std::string bytes);
+
+} // namespace platform
