@@ -1,0 +1,21 @@
+#pragma once
+
+#include "panes/MessageAsker.h"
+
+namespace panes {
+
+// Caption of every message box of the program.
+inline constexpr const char* applicationTitle = "Quenby";
+
+// Asks through real modal message boxes captioned with the application title.
+class MessageBoxAsker : public MessageAsker
+{
+public:
+    void tell(QWidget* parent, QMessageBox::Icon icon, const QString& text) override;
+    bool askYesNo(QWidget* parent, const QString& text) override;
+
+    // The asker used where no other one was set.
+    static MessageBoxAsker& instance();
+};
+
+} // namespace panes

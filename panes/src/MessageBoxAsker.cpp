@@ -1,0 +1,24 @@
+#include "panes/MessageBoxAsker.h"
+
+namespace panes {
+
+void MessageBoxAsker::tell(QWidget* parent, QMessageBox::Icon icon, const QString& text)
+{
+    QMessageBox box(icon, QString::fromLatin1(applicationTitle), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool MessageBoxAsker::askYesNo(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(applicationTitle), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+MessageBoxAsker& MessageBoxAsker::instance()
+{
+    static MessageBoxAsker asker;
+    return asker;
+}
+
+} // namespace panes
