@@ -1,0 +1,204 @@
+#include "PdfProbe.h"
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
+
+#include <array>
+#include <cstdio>
+#include <stdexcept>
+
+namespace testsupport {
+namespace {
+
+// Follows the text operators of a content stream: BT starts at the origin, Td/TD move relative to
+// the start of the current line, Tj and TJ show text there.
+class TextCollector : public QPDFObjectHandle::ParserCallbacks
+{
+public:
+    explicit TextCollector(std::vector<ShownText>& texts)
+        : m_texts(texts)
+    {
+    }
+
+    void handleObject(QPDFObjectHandle object) override
+    {
+        if (!object.isOperator()) {
+            m_operands.push_back(object);
+            return;
+        }
+        const std::string op = object.getOperatorValue();
+        if (op == "BT") {
+            m_lineX = m_lineY = 0;
+        } else if ((op == "Td" || op == "TD") && m_operands.size() == 2) {
+            m_lineX += m_operands[0].getNumericValue();
+            m_lineY += m_operands[1].getNumericValue();
+        } else if (op == "Tf" && m_operands.size() == 2) {
+            m_font = m_operands[0].getName();
+            m_fontSize = m_operands[1].getNumericValue();
+        } else if (op == "Tj" && m_operands.size() == 1) {
+            m_texts.push_back({ m_lineX, m_lineY, m_operands[0].getStringValue(), m_font, m_fontSize });
+        } else if (op == "TJ" && m_operands.size() == 1) {
+            std::string bytes;
+            for (auto& item : m_operands[0].getArrayAsVector()) {
+                if (item.isString()) {
+                    bytes += item.getStringValue();
+                }
+            }
+            m_texts.push_back({ m_lineX, m_lineY, bytes, m_font, m_fontSize });
+        }
+        m_operands.clear();
+    }
+
+    void handleEOF() override {}
+
+private:
+    std::vector<ShownText>& m_texts;
+    std::vector<QPDFObjectHandle> m_operands;
+    double m_lineX = 0;
+    double m_lineY = 0;
+    std::string m_font;
+    double m_fontSize = 0;
+};
+
+} // namespace
+
+PdfProbe::PdfProbe(const std::string& path, const std::string& password)
+    : m_pdf(std::make_unique<QPDF>())
+{
+    m_pdf->setSuppressWarnings(true);
+    m_pdf->processFile(path.c_str(), password.empty() ? nullptr : password.c_str());
+    for (auto& page : QPDFPageDocumentHelper(*m_pdf).getAllPages()) {
+        PageProbe probe;
+        auto box = page.getAttribute("/MediaBox", false);
+        if (box.isArray() && box.getArrayNItems() == 4) {
+            probe.width = box.getArrayItem(2).getNumericValue() - box.getArrayItem(0).getNumericValue();
+            probe.height = box.getArrayItem(3).getNumericValue() - box.getArrayItem(1).getNumericValue();
+        }
+        TextCollector collector(probe.texts);
+        page.parseContents(&collector);
+        m_pages.push_back(std::move(probe));
+    }
+}
+
+PdfProbe::~PdfProbe() = default;
+
+std::vector<std::string> PdfProbe::lines() const
+{
+    std::vector<std::string> all;
+    for (const auto& page : m_pages) {
+        for (const auto& text : page.texts) {
+            all.push_back(text.bytes);
+        }
+    }
+    return all;
+}
+
+std::optional<std::string> PdfProbe::info(const std::string& key) const
+{
+    auto dict = m_pdf->getTrailer().getKey("/Info");
+    if (!dict.isDictionary() || !dict.hasKey(key)) {
+        return std::nullopt;
+    }
+    return dict.getKey(key).getStringValue();
+}
+
+std::string PdfProbe::pageMode() const
+{
+    auto root = m_pdf->getRoot();
+    return root.hasKey("/PageMode") ? root.getKey("/PageMode").getName() : std::string();
+}
+
+bool PdfProbe::encrypted() const
+{
+    return m_pdf->isEncrypted();
+}
+
+int PdfProbe::encryptionRevision() const
+{
+    int revision = 0;
+    int permissions = 0;
+    m_pdf->isEncrypted(revision, permissions);
+    return revision;
+}
+
+int PdfProbe::keyLengthBits() const
+{
+    if (!encrypted()) {
+        return 0;
+    }
+    auto encrypt = m_pdf->getTrailer().getKey("/Encrypt");
+    return encrypt.hasKey("/Length") ? encrypt.getKey("/Length").getIntValueAsInt() : 40;
+}
+
+int PdfProbe::permissionBits() const
+{
+    int revision = 0;
+    int permissions = 0;
+    m_pdf->isEncrypted(revision, permissions);
+    return permissions;
+}
+
+bool PdfProbe::allowPrint() const
+{
+    return m_pdf->allowPrintHighRes();
+}
+
+bool PdfProbe::allowCopy() const
+{
+    return m_pdf->allowExtractAll();
+}
+
+bool PdfProbe::allowModify() const
+{
+    return m_pdf->allowModifyOther();
+}
+
+std::map<std::string, bool> PdfProbe::fonts() const
+{
+    std::map<std::string, bool> found;
+    for (auto& page : QPDFPageDocumentHelper(*m_pdf).getAllPages()) {
+        auto resources = page.getAttribute("/Resources", false);
+        if (!resources.isDictionary() || !resources.getKey("/Font").isDictionary()) {
+            continue;
+        }
+        for (auto& [name, font] : resources.getKey("/Font").ditems()) {
+            auto descriptor = font.getKey("/FontDescriptor");
+            if (font.getKey("/Subtype").isNameAndEquals("/Type0")) {
+                auto descendants = font.getKey("/DescendantFonts");
+                if (descendants.isArray() && descendants.getArrayNItems() > 0) {
+                    descriptor = descendants.getArrayItem(0).getKey("/FontDescriptor");
+                }
+            }
+            bool embedded = descriptor.isDictionary()
+                && (descriptor.hasKey("/FontFile") || descriptor.hasKey("/FontFile2") || descriptor.hasKey("/FontFile3"));
+            found[font.getKey("/BaseFont").getName()] = embedded;
+        }
+    }
+    return found;
+}
+
+std::string ExtractText(const std::string& pdfPath, const std::string& password)
+{
+    std::string command = "pdftotext -q -raw -enc UTF-8 ";
+    if (!password.empty()) {
+        command += "-upw '" + password + "' ";
+    }
+    command += "'" + pdfPath + "' -";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) {
+        throw std::runtime_error("cannot run pdftotext");
+    }
+    std::string text;
+    std::array<char, 4096> buffer {};
+    while (std::size_t got = std::fread(buffer.data(), 1, buffer.size(), pipe)) {
+        text.append(buffer.data(), got);
+    }
+    if (::pclose(pipe) != 0) {
+        throw std::runtime_error("pdftotext could not read " + pdfPath);
+    }
+    return text;
+}
+
+} // namespace testsupport

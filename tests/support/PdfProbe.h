@@ -1,0 +1,65 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QPDF;
+
+namespace testsupport {
+
+// One text-showing operation of a page, at the text position it was shown at.
+struct ShownText
+{
+    double x = 0;
+    double y = 0;
+    std::string bytes; // the string operand as stored (decrypted)
+    std::string font;  // resource name of the font in use, e.g. "/F1"
+    double fontSize = 0;
+};
+
+struct PageProbe
+{
+    double width = 0;
+    double height = 0;
+    std::vector<ShownText> texts;
+};
+
+// Reads a PDF back with libqpdf: pages with their sizes and shown texts, the document
+// information, encryption and permissions. Throws when the file is not a readable PDF.
+class PdfProbe
+{
+public:
+    explicit PdfProbe(const std::string& path, const std::string& password = "");
+    ~PdfProbe();
+
+    const std::vector<PageProbe>& pages() const { return m_pages; }
+    // All shown texts of all pages, in order.
+    std::vector<std::string> lines() const;
+    // A /Info entry as text, or nothing when absent.
+    std::optional<std::string> info(const std::string& key) const;
+    std::string pageMode() const;
+
+    bool encrypted() const;
+    int encryptionRevision() const;
+    int keyLengthBits() const; // 0 when not encrypted
+    int permissionBits() const;
+    bool allowPrint() const;
+    bool allowCopy() const;
+    bool allowModify() const;
+
+    // Names of the fonts the pages use (/BaseFont) and whether each is embedded.
+    std::map<std::string, bool> fonts() const;
+
+private:
+    std::unique_ptr<QPDF> m_pdf;
+    std::vector<PageProbe> m_pages;
+};
+
+// The text of a PDF as pdftotext (poppler) extracts it, in raw reading order, for checks of what
+// a reader shows. Pages end with a form feed.
+std::string ExtractText(const std::string& pdfPath, const std::string& password = "");
+
+} // namespace testsupport
