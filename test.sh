@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test through CTest.
+# Installs what is missing, runs the engine, platform and CLI tests under the sanitizers, then builds
+# everything and runs every test through CTest. Exits non-zero when either run fails.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
+sanitized=0
+scripts/sanitized-tests.sh || sanitized=$?
 scripts/build.sh build
-cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" --timeout 600
+normal=0
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" --timeout 600) || normal=$?
+if [ "$sanitized" -ne 0 ]; then
+  echo "FAILED: the sanitizer build (build-asan/) failed its build or tests; see above."
+  exit "$sanitized"
+fi
+exit "$normal"
