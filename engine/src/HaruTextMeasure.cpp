@@ -16,12 +16,22 @@ const char* HaruTextMeasure::terminated(std::string_view text)
 
 float HaruTextMeasure::textWidth(std::string_view text)
 {
-    return HPDF_Page_TextWidth(m_page, terminated(text));
+    // The library refuses longer texts; the width of a longer one is the sum of its pieces'.
+    float width = 0;
+    do {
+        std::string_view piece = text.substr(0, HPDF_LIMIT_MAX_STRING_LEN);
+        width += HPDF_Page_TextWidth(m_page, terminated(piece));
+        text.remove_prefix(piece.size());
+    } while (!text.empty());
+    return width;
 }
 
 std::size_t HaruTextMeasure::measureText(std::string_view text, float width, bool wordWrap)
 {
-    return HPDF_Page_MeasureText(m_page, terminated(text), width, wordWrap ? HPDF_TRUE : HPDF_FALSE, nullptr);
+    // Where a text is cut depends only on its front up to the character that crosses the width, and
+    // the library refuses to measure more than its longest text at once.
+    return HPDF_Page_MeasureText(m_page, terminated(text.substr(0, HPDF_LIMIT_MAX_STRING_LEN)), width,
+                                 wordWrap ? HPDF_TRUE : HPDF_FALSE, nullptr);
 }
 
 std::size_t HaruTextMeasure::firstCharLength(std::string_view text)

@@ -35,9 +35,13 @@ void PageWriter::endPage()
 void PageWriter::drawLine(std::string_view line)
 {
     HPDF_Page_MoveTextPos(m_page, 0, -m_geometry.fontSize - 5);
-    if (!line.empty()) {
-        m_lineBuffer.assign(line.data(), line.size());
+    // The library refuses to show more than its longest text at once; a line that long still fits
+    // only when its characters have no width, so pieces shown one after another look the same.
+    while (!line.empty()) {
+        std::string_view piece = line.substr(0, HPDF_LIMIT_MAX_STRING_LEN);
+        m_lineBuffer.assign(piece.data(), piece.size());
         HPDF_Page_ShowText(m_page, m_lineBuffer.c_str());
+        line.remove_prefix(piece.size());
     }
 }
 

@@ -52,7 +52,7 @@ const SettingsKey SettingsKeys[] = {
 
 } // namespace
 
-void LoadOptions(const std::string& path, ConversionOptions& options)
+bool LoadOptions(const std::string& path, ConversionOptions& options)
 {
     const ConversionOptions defaults;
     for (const auto& entry : SettingsKeys) {
@@ -63,6 +63,7 @@ void LoadOptions(const std::string& path, ConversionOptions& options)
             options.*text = platform::GetProfileString(path, entry.section, entry.key, "", MaxSettingsTextLength);
         }
     }
+    return platform::ProfileFileReadable(path);
 }
 
 bool SaveOptions(const std::string& path, const ConversionOptions& options)

@@ -16,6 +16,24 @@ std::string ErrnoText(int error)
     return std::strerror(error);
 }
 
+namespace {
+
+// A file the user marked read-only must not be replaced, although a rename over it would succeed:
+// only the folder's permissions govern a rename.
+bool IsReadOnlyFile(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return false;
+    }
+    if (::geteuid() == 0) {
+        return (info.st_mode & 0222) == 0; // root passes every access check
+    }
+    return ::access(path.c_str(), W_OK) != 0 && errno == EACCES;
+}
+
+} // namespace
+
 AtomicFile::AtomicFile(std::string finalPath)
     : m_finalPath(std::move(finalPath))
 {
@@ -30,6 +48,10 @@ AtomicFile::~AtomicFile()
 
 bool AtomicFile::open()
 {
+    if (IsReadOnlyFile(m_finalPath)) {
+        m_error = "cannot replace " + m_finalPath + ": the file is read-only";
+        return false;
+    }
     auto parts = SplitPath(m_finalPath);
     std::string pattern = parts.folder + "." + parts.name + parts.extension + ".XXXXXX";
     std::string buffer = pattern;

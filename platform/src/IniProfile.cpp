@@ -33,20 +33,22 @@ bool SameName(std::string_view a, std::string_view b)
            });
 }
 
-// The file as lines without their '\n'; nothing when it exists but cannot be read.
-std::optional<std::vector<std::string>> ReadLines(const std::string& path, bool& exists)
+// The file as lines without their '\n': none for a missing file; nothing when the file is there but
+// cannot be read (a write must then not replace it).
+std::optional<std::vector<std::string>> ReadLines(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    exists = in.is_open();
+    std::error_code ignored;
+    auto status = std::filesystem::status(path, ignored);
     std::vector<std::string> lines;
-    if (!exists) {
-        std::error_code ignored;
-        // A file that is there but cannot be opened must not be overwritten by a write.
-        exists = std::filesystem::exists(path, ignored);
-        if (exists) {
-            return std::nullopt;
-        }
+    if (!std::filesystem::exists(status)) {
         return lines;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        return std::nullopt; // a folder, or a pipe whose opening would wait for a writer
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open()) {
+        return std::nullopt;
     }
     std::string line;
     while (std::getline(in, line)) {
@@ -130,8 +132,7 @@ KeyPlace FindKey(const std::vector<std::string>& lines, std::string_view section
 
 std::optional<std::string> ReadValue(const std::string& path, const std::string& section, const std::string& key)
 {
-    bool exists = false;
-    auto lines = ReadLines(path, exists);
+    auto lines = ReadLines(path);
     if (!lines) {
         return std::nullopt;
     }
@@ -176,11 +177,15 @@ std::string GetProfileString(const std::string& path, const std::string& section
     return text;
 }
 
+bool ProfileFileReadable(const std::string& path)
+{
+    return ReadLines(path).has_value();
+}
+
 bool WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
                         const std::string& value)
 {
-    bool exists = false;
-    auto lines = ReadLines(path, exists);
+    auto lines = ReadLines(path);
     if (!lines) {
         return false;
     }

@@ -27,10 +27,11 @@ std::string TextModeFromBytes(std::string bytes)
     return bytes;
 }
 
-TextReadResult ReadTextModeFile(const std::string& path)
+TextReadResult ReadWholeFile(const std::string& path)
 {
     TextReadResult result;
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK the open of a pipe waits for a writer; a regular file ignores the flag.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         result.error = "cannot open the file: " + ErrnoText(errno);
         return result;
@@ -41,8 +42,8 @@ TextReadResult ReadTextModeFile(const std::string& path)
         ::close(fd);
         return result;
     }
-    if (S_ISDIR(info.st_mode)) {
-        result.error = "it is a folder, not a file";
+    if (!S_ISREG(info.st_mode)) {
+        result.error = S_ISDIR(info.st_mode) ? "it is a folder, not a file" : "it is not a regular file";
         ::close(fd);
         return result;
     }
@@ -67,8 +68,17 @@ TextReadResult ReadTextModeFile(const std::string& path)
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
     ::close(fd);
-    result.text = TextModeFromBytes(std::move(bytes));
+    result.text = std::move(bytes);
     result.ok = true;
+    return result;
+}
+
+TextReadResult ReadTextModeFile(const std::string& path)
+{
+    TextReadResult result = ReadWholeFile(path);
+    if (result.ok) {
+        result.text = TextModeFromBytes(std::move(result.text));
+    }
     return result;
 }
 

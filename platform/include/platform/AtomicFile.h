@@ -16,7 +16,8 @@ public:
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    // Creates the temporary file; false with error() set when the folder cannot take it.
+    // Creates the temporary file; false with error() set when the folder cannot take it or the file
+    // at the final path is read-only (it is not replaced then).
     bool open();
     const std::string& temporaryPath() const { return m_tempPath; }
     // Writes all bytes; false with error() set when the write fails.

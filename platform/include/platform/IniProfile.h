@@ -23,6 +23,10 @@ int GetProfileInt(const std::string& path, const std::string& section, const std
 std::string GetProfileString(const std::string& path, const std::string& section, const std::string& key,
                              const std::string& defaultValue, std::size_t maxLength);
 
+// False when the file is there but cannot be read (a folder, no permission): every read then gives
+// its default. A missing file is readable: it holds no keys.
+bool ProfileFileReadable(const std::string& path);
+
 // Writes a text; returns false (and leaves the file unchanged) when the file cannot be written.
 bool WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
                         const std::string& value);

@@ -11,6 +11,10 @@ struct TextReadResult
     std::string error; // why the file could not be read, when !ok
 };
 
+// Reads the bytes of a whole regular file, unchanged. Anything else is refused with the reason: a
+// folder, and also a pipe or a device, whose reading could wait or go on for ever.
+TextReadResult ReadWholeFile(const std::string& path);
+
 // Reads a whole file in text mode: every CR LF pair becomes one LF, a byte 0x1A (Ctrl+Z) ends the
 // text, and so does a NUL byte; all other bytes pass unchanged. A lone CR stays a CR.
 TextReadResult ReadTextModeFile(const std::string& path);

@@ -1,0 +1,131 @@
+// Arbitrary bytes as a settings file, then writes of keys read back: each write must read back as
+// written, leave every other key's value as it was, and be the only change a second identical write
+// cannot repeat.
+#include "ScratchFile.h"
+#include "platform/IniProfile.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <strings.h>
+
+namespace {
+
+constexpr std::size_t MaxLength = 1023;
+
+const std::array<const char*, 5> Sections = { "Paper Option", "Document Display Option", "PDF Property Option",
+                                              "PDF Security Option", "Tips" };
+const std::array<const char*, 8> Keys = { "PageSize", "Font Size", "SingeEncode", "Author",
+                                          "Keywords", "EncryptLevel", "StartUp", "FilePos" };
+
+std::string FilePath()
+{
+    static const std::string path = fuzzsupport::ScratchPath("settings.ini");
+    return path;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// A name from the list with its letters' case changed by mask: names match regardless of case.
+std::string NameFrom(FuzzedDataProvider& input, const char* const* names, std::size_t count)
+{
+    std::string name = names[input.ConsumeIntegralInRange<std::size_t>(0, count - 1)];
+    auto mask = input.ConsumeIntegral<std::uint32_t>();
+    for (std::size_t i = 0; i < name.size() && i < 32; ++i) {
+        if (mask & (1u << i)) {
+            name[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[i])));
+        }
+    }
+    return name;
+}
+
+// What reading gives back for a written value: line breaks become blanks, surrounding blanks go, one
+// pair of enclosing quotes goes, and the text is cut to the longest length read.
+std::string ReadBackOf(std::string value)
+{
+    for (auto& c : value) {
+        if (c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!value.empty() && blank(value.front())) {
+        value.erase(value.begin());
+    }
+    while (!value.empty() && blank(value.back())) {
+        value.pop_back();
+    }
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+        value = value.substr(1, value.size() - 2);
+    }
+    if (value.size() > MaxLength) {
+        value.resize(MaxLength);
+    }
+    return value;
+}
+
+[[noreturn]] void Fail(const char* what, const std::string& section, const std::string& key)
+{
+    std::fprintf(stderr, "INI fault: %s [%s] %s\n", what, section.c_str(), key.c_str());
+    std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    const std::string path = FilePath();
+    WriteFile(path, input.ConsumeRandomLengthString(4096));
+
+    for (int write = 0; write < 4 && input.remaining_bytes() > 0; ++write) {
+        std::string section = NameFrom(input, Sections.data(), Sections.size());
+        std::string key = NameFrom(input, Keys.data(), Keys.size());
+        std::string value = input.ConsumeRandomLengthString(64);
+
+        // Every other key as it reads before the write.
+        std::array<std::array<std::string, Keys.size()>, Sections.size()> before;
+        for (std::size_t s = 0; s < Sections.size(); ++s) {
+            for (std::size_t k = 0; k < Keys.size(); ++k) {
+                before[s][k] = platform::GetProfileString(path, Sections[s], Keys[k], "\x01", MaxLength);
+                platform::GetProfileInt(path, Sections[s], Keys[k], -1);
+            }
+        }
+        if (!platform::WriteProfileString(path, section, key, value)) {
+            Fail("a write to a writable file failed", section, key);
+        }
+        if (platform::GetProfileString(path, section, key, "\x01", MaxLength) != ReadBackOf(value)) {
+            Fail("a written value reads back otherwise", section, key);
+        }
+        for (std::size_t s = 0; s < Sections.size(); ++s) {
+            for (std::size_t k = 0; k < Keys.size(); ++k) {
+                bool written = strcasecmp(Sections[s], section.c_str()) == 0 && strcasecmp(Keys[k], key.c_str()) == 0;
+                if (!written && platform::GetProfileString(path, Sections[s], Keys[k], "\x01", MaxLength) != before[s][k]) {
+                    Fail("a write changed another key", Sections[s], Keys[k]);
+                }
+            }
+        }
+        std::string content = ReadFile(path);
+        platform::WriteProfileString(path, section, key, value);
+        if (ReadFile(path) != content) {
+            Fail("writing the same value again changed the file", section, key);
+        }
+    }
+    return 0;
+}
