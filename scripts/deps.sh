@@ -9,7 +9,7 @@ packages=(
   libgtest-dev
   libqpdf-dev qpdf poppler-utils
   fonts-dejavu-core fonts-urw-base35 fonts-wqy-zenhei t1utils
-  libclang-rt-14-dev
+  libclang-rt-14-dev time
 )
 # clang builds the fuzz targets (fuzz/run.sh); the tests only replay their corpora with g++.
 if [ "${MARLOWEN_WITH_FUZZ:-0}" = 1 ]; then packages+=(clang); fi

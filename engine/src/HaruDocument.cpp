@@ -8,9 +8,20 @@
 
 namespace engine {
 
+namespace {
+
+// The library keeps all pages in one array of at most 32767 entries unless told to group them; in
+// groups of this many a document can have far more pages than any text needs.
+constexpr HPDF_UINT PagesPerGroup = 1024;
+
+} // namespace
+
 HaruDocument::HaruDocument()
     : m_doc(HPDF_New(&HaruDocument::onError, this))
 {
+    if (m_doc) {
+        HPDF_SetPagesConfiguration(m_doc, PagesPerGroup);
+    }
 }
 
 HaruDocument::~HaruDocument()

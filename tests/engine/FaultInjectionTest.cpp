@@ -5,6 +5,10 @@
 
 #include "engine/ConversionRun.h"
 
+#include <qpdf/Pl_Buffer.hh>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+
 #include <atomic>
 #include <csignal>
 #include <filesystem>
@@ -235,6 +239,31 @@ TEST_F(FaultInjectionTest, LinesLongerThanTheLibraryTakesAtOnceAreKept)
         std::erase(drawn, '\x01');
         EXPECT_TRUE(drawn == c.drawn) << c.what << ": " << drawn.size() << " bytes drawn of " << c.drawn.size();
     }
+}
+
+TEST_F(FaultInjectionTest, ATextOfMorePagesThanOnePageArrayHoldsIsWrittenWhole)
+{
+    // A page of 100 points holds one line; the library's arrays hold at most 32767 entries.
+    m_options.PageSize = 37;
+    m_options.PageHeight = 100;
+    const int pages = 33000;
+    std::string text;
+    for (int i = 0; i < pages; ++i) {
+        text += std::to_string(i) + "\n";
+    }
+    auto result = convert(text);
+    ASSERT_TRUE(result.written()) << result.error;
+    // Only the page count and the last page: reading every page back would take long.
+    QPDF pdf;
+    pdf.processFile(result.outputPath.c_str());
+    auto all = QPDFPageDocumentHelper(pdf).getAllPages();
+    ASSERT_EQ(all.size(), static_cast<std::size_t>(pages));
+    Pl_Buffer content("last page");
+    all.back().pipeContents(&content);
+    content.finish();
+    auto buffer = content.getBufferSharedPointer();
+    std::string last(reinterpret_cast<const char*>(buffer->getBuffer()), buffer->getSize());
+    EXPECT_NE(last.find("(" + std::to_string(pages - 1) + ") Tj"), std::string::npos) << last;
 }
 
 TEST_F(FaultInjectionTest, BrokenFontFilesFallBackToHelveticaWithAWarning)
