@@ -1,0 +1,81 @@
+// Lays random texts out with the PDF library's own measures: a standard font in any single-byte
+// encoding or a CJK font in any multi-byte encoding, at random sizes and widths. Checks the layout's
+// promises (see LayoutCheck.h), and that no measure makes the library refuse the document.
+#include "FontSelection.h"
+#include "HaruDocument.h"
+#include "HaruTextMeasure.h"
+#include "LayoutCheck.h"
+
+#include "engine/ChoiceLists.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+engine::ConversionOptions FontOptions(FuzzedDataProvider& input)
+{
+    engine::ConversionOptions options;
+    if (input.ConsumeBool()) {
+        options.PageFont = engine::CidFont;
+        options.CIDFont = input.ConsumeIntegralInRange<int>(0, engine::CidFontChoices.size() - 1);
+        options.MultiEncode = input.ConsumeIntegralInRange<int>(0, engine::MultiByteEncodingChoices.size() - 1);
+    } else {
+        options.PageFont = engine::Base14Font;
+        options.B14Font = input.ConsumeIntegralInRange<int>(0, engine::Base14FontChoices.size() - 1);
+        options.SingeEncode = input.ConsumeIntegralInRange<int>(0, engine::SingleByteEncodingChoices.size() - 1);
+    }
+    return options;
+}
+
+// The encoder that tells where a two-byte character ends, for a CID font.
+HPDF_Encoder TwoByteEncoder(engine::HaruDocument& document, HPDF_Font font, const engine::ConversionOptions& options)
+{
+    if (options.PageFont != engine::CidFont) {
+        return nullptr;
+    }
+    HPDF_Encoder encoder = HPDF_GetEncoder(document.get(), HPDF_Font_GetEncodingName(font));
+    return encoder && HPDF_Encoder_GetType(encoder) == HPDF_ENCODER_TYPE_DOUBLE_BYTE ? encoder : nullptr;
+}
+
+[[noreturn]] void Fail(const std::string& what, const engine::ConversionOptions& options, float size, float width)
+{
+    std::fprintf(stderr, "layout fault: %s; font kind %d, font %d/%d, encoding %d/%d, size %g, width %g\n",
+                 what.c_str(), options.PageFont, options.B14Font, options.CIDFont, options.SingeEncode,
+                 options.MultiEncode, size, width);
+    std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    const engine::ConversionOptions options = FontOptions(input);
+    const auto fontSize = static_cast<float>(input.ConsumeIntegralInRange<int>(1, HPDF_MAX_FONTSIZE));
+    const auto width = static_cast<float>(input.ConsumeBool() ? input.ConsumeIntegralInRange<int>(1, 200)
+                                                              : input.ConsumeIntegralInRange<int>(1, 14394));
+    const std::string text = fuzzsupport::WorkingText(input.ConsumeRemainingBytesAsString());
+
+    engine::HaruDocument document;
+    HPDF_Font font = engine::RequestPageFont(document, options);
+    if (!font) {
+        return 0; // a font and encoding of different languages: the converter falls back to Helvetica
+    }
+    HPDF_Page page = HPDF_AddPage(document.get());
+    HPDF_Page_SetFontAndSize(page, font, fontSize);
+    engine::HaruTextMeasure measure(page, TwoByteEncoder(document, font, options));
+    if (document.failed()) {
+        Fail("the library refused the set-up: " + document.errorText(), options, fontSize, width);
+    }
+    std::string broken = fuzzsupport::CheckLayout(text, measure, width);
+    if (!broken.empty()) {
+        Fail(broken, options, fontSize, width);
+    }
+    if (document.failed()) {
+        Fail("the library refused a measure: " + document.errorText(), options, fontSize, width);
+    }
+    return 0;
+}
