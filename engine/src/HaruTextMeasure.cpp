@@ -2,9 +2,9 @@
 
 namespace engine {
 
-HaruTextMeasure::HaruTextMeasure(HPDF_Page page, HPDF_Encoder encoder)
+HaruTextMeasure::HaruTextMeasure(HPDF_Page page, CharacterBounds bounds)
     : m_page(page)
-    , m_encoder(encoder)
+    , m_bounds(bounds)
 {
 }
 
@@ -21,16 +21,13 @@ float HaruTextMeasure::textWidth(std::string_view text)
 
 std::size_t HaruTextMeasure::measureText(std::string_view text, float width, bool wordWrap)
 {
-    return HPDF_Page_MeasureText(m_page, terminated(text), width, wordWrap ? HPDF_TRUE : HPDF_FALSE, nullptr);
+    return m_bounds.floor(
+        text, HPDF_Page_MeasureText(m_page, terminated(text), width, wordWrap ? HPDF_TRUE : HPDF_FALSE, nullptr));
 }
 
 std::size_t HaruTextMeasure::firstCharLength(std::string_view text)
 {
-    if (text.size() >= 2 && m_encoder && HPDF_Encoder_GetType(m_encoder) == HPDF_ENCODER_TYPE_DOUBLE_BYTE
-        && HPDF_Encoder_GetByteType(m_encoder, terminated(text.substr(0, 2)), 0) == HPDF_BYTE_TYPE_LEAD) {
-        return 2;
-    }
-    return text.empty() ? 0 : 1;
+    return m_bounds.firstLength(text);
 }
 
 } // namespace engine

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "FontCharset.h"
+
+#include <string_view>
+#include <unordered_map>
+
+namespace engine {
+
+// A single-byte encoding of the PDF library, reversed: each character that one of its codes
+// stands for goes to that code (the lowest such code). ASCII characters keep their own bytes, as
+// they do in a file that is passed on unchanged.
+class SingleByteCharset : public FontCharset
+{
+public:
+    // Empty (ASCII only) when the library does not know the encoding.
+    explicit SingleByteCharset(std::string_view encodingName);
+
+    bool append(std::string& out, char32_t character) override;
+
+private:
+    std::unordered_map<char32_t, unsigned char> m_codes;
+};
+
+} // namespace engine

@@ -1,0 +1,25 @@
+#include "engine/TextDecoding.h"
+
+#include "FontSelection.h"
+#include "InputDecoder.h"
+#include "InputFile.h"
+
+namespace engine {
+
+InputText ReadInputText(const std::string& path, const ConversionOptions& options)
+{
+    InputText result;
+    auto read = ReadFileBytes(path);
+    if (!read.ok) {
+        result.error = std::move(read.error);
+        return result;
+    }
+    result.encoding = PageFontEncoding(options);
+    auto decoded = DecodeInputBytes(std::move(read.text), result.encoding);
+    result.text = std::move(decoded.text);
+    result.warning = std::move(decoded.warning);
+    result.ok = true;
+    return result;
+}
+
+} // namespace engine
