@@ -12,11 +12,16 @@
 namespace engine {
 namespace {
 
+// The library's UTF-8 encoder holds a character in 16 bits, so it draws the Basic Multilingual Plane
+// only; a character beyond would come out as another one.
 class Utf8Charset : public FontCharset
 {
 public:
     bool append(std::string& out, char32_t character) override
     {
+        if (character > 0xFFFF) {
+            return false;
+        }
         AppendUtf8(out, character);
         return true;
     }

@@ -41,7 +41,7 @@ std::string Describe(const Utf8Char& c)
     char code[16];
     if (!c.valid) {
         std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned>(c.value));
-        return "the byte " + std::string(code) + ", which is not UTF-8,";
+        return "the byte " + std::string(code) + " (not UTF-8)";
     }
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c.value));
     std::string text = code;
@@ -57,7 +57,7 @@ std::string UnmappableWarning(std::size_t count, const Utf8Char& first, std::str
 {
     std::string encoding(fontEncoding);
     if (count == 1) {
-        return "The encoding " + encoding + " lacks " + Describe(first) + "; it is drawn as \"?\".";
+        return "1 character is not in the encoding " + encoding + " and is drawn as \"?\": " + Describe(first) + ".";
     }
     return std::to_string(count) + " characters are not in the encoding " + encoding
         + " and are drawn as \"?\"; the first is " + Describe(first) + ".";
