@@ -25,6 +25,16 @@ public:
         AppendUtf8(out, character);
         return true;
     }
+    std::string toUnicode(std::string_view bytes) override
+    {
+        std::string text;
+        for (std::size_t at = 0; at < bytes.size();) {
+            Utf8Char c = ReadUtf8Char(bytes, at);
+            AppendUtf8(text, c.valid ? c.value : ReplacementCharacter);
+            at += c.length;
+        }
+        return text;
+    }
 };
 
 // The byte encoding each family of CMaps is defined on, by the front of the CMap's name.

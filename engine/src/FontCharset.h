@@ -14,6 +14,9 @@ public:
 
     // Appends the bytes of one character; false, appending nothing, when the encoding lacks it.
     virtual bool append(std::string& out, char32_t character) = 0;
+    // The characters that bytes in the encoding stand for, in UTF-8; a byte sequence that stands for
+    // none gives U+FFFD.
+    virtual std::string toUnicode(std::string_view bytes) = 0;
 
     // The charset behind a font encoding the PDF library knows: a single-byte encoding (through the
     // library's own code-to-Unicode table), a CMap (through the byte encoding it is defined on), or

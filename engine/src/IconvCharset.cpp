@@ -1,5 +1,9 @@
 #include "IconvCharset.h"
 
+#include "Utf8.h"
+
+#include <cerrno>
+
 namespace engine {
 namespace {
 
@@ -9,13 +13,16 @@ const iconv_t NoConverter = reinterpret_cast<iconv_t>(-1);
 
 IconvCharset::IconvCharset(const char* charset)
     : m_converter(iconv_open(charset, "UTF-32LE"))
+    , m_decoder(iconv_open("UTF-8", charset))
 {
 }
 
 IconvCharset::~IconvCharset()
 {
-    if (m_converter != NoConverter) {
-        iconv_close(m_converter);
+    for (iconv_t converter : { m_converter, m_decoder }) {
+        if (converter != NoConverter) {
+            iconv_close(converter);
+        }
     }
 }
 
@@ -41,6 +48,35 @@ bool IconvCharset::append(std::string& out, char32_t character)
     }
     out.append(converted, sizeof converted - outLeft);
     return true;
+}
+
+std::string IconvCharset::toUnicode(std::string_view bytes)
+{
+    std::string text;
+    if (m_decoder == NoConverter) {
+        for (char byte : bytes) {
+            auto code = static_cast<unsigned char>(byte);
+            AppendUtf8(text, code < 0x80 ? code : ReplacementCharacter);
+        }
+        return text;
+    }
+    iconv(m_decoder, nullptr, nullptr, nullptr, nullptr);
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    char chunk[256];
+    while (inLeft > 0) {
+        char* out = chunk;
+        std::size_t outLeft = sizeof chunk;
+        std::size_t done = iconv(m_decoder, &in, &inLeft, &out, &outLeft);
+        text.append(chunk, sizeof chunk - outLeft);
+        if (done == static_cast<std::size_t>(-1) && errno != E2BIG) {
+            // A byte sequence that stands for no character, or one cut off at the end.
+            AppendUtf8(text, ReplacementCharacter);
+            ++in;
+            --inLeft;
+        }
+    }
+    return text;
 }
 
 } // namespace engine

@@ -17,9 +17,11 @@ public:
     IconvCharset& operator=(const IconvCharset&) = delete;
 
     bool append(std::string& out, char32_t character) override;
+    std::string toUnicode(std::string_view bytes) override;
 
 private:
-    iconv_t m_converter;
+    iconv_t m_converter; // from UTF-32
+    iconv_t m_decoder;   // to UTF-8
 };
 
 } // namespace engine

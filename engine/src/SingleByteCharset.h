@@ -2,6 +2,7 @@
 
 #include "FontCharset.h"
 
+#include <array>
 #include <string_view>
 #include <unordered_map>
 
@@ -17,9 +18,11 @@ public:
     explicit SingleByteCharset(std::string_view encodingName);
 
     bool append(std::string& out, char32_t character) override;
+    std::string toUnicode(std::string_view bytes) override;
 
 private:
     std::unordered_map<char32_t, unsigned char> m_codes;
+    std::array<char32_t, 256> m_characters {}; // what each code stands for; control codes for themselves
 };
 
 } // namespace engine

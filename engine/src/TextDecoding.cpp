@@ -1,5 +1,6 @@
 #include "engine/TextDecoding.h"
 
+#include "FontCharset.h"
 #include "FontSelection.h"
 #include "InputDecoder.h"
 #include "InputFile.h"
@@ -17,6 +18,7 @@ InputText ReadInputText(const std::string& path, const ConversionOptions& option
     result.encoding = PageFontEncoding(options);
     auto decoded = DecodeInputBytes(std::move(read.text), result.encoding);
     result.text = std::move(decoded.text);
+    result.unicodeText = FontCharset::For(result.encoding)->toUnicode(result.text);
     result.warning = std::move(decoded.warning);
     result.ok = true;
     return result;

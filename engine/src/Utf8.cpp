@@ -5,8 +5,6 @@
 namespace engine {
 namespace {
 
-constexpr char32_t ReplacementCharacter = 0xFFFD;
-
 bool IsContinuation(unsigned char byte)
 {
     return (byte & 0xC0) == 0x80;

@@ -6,6 +6,8 @@
 
 namespace engine {
 
+inline constexpr char32_t ReplacementCharacter = 0xFFFD;
+
 // One character read from UTF-8 text. An ill-formed sequence (a stray continuation byte, a
 // truncated or overlong sequence, a surrogate, a value above U+10FFFF) reads as one invalid byte.
 struct Utf8Char

@@ -132,4 +132,33 @@ TEST(TextDecoding, ReadInputTextUsesTheEncodingTheOptionsGiveThePageFont)
     EXPECT_NE(missing.error.find("cannot open"), std::string::npos) << missing.error;
 }
 
+struct DisplayCase
+{
+    const char* name;
+    std::string bytes;
+    int pageFont;
+    int encoding; // SingeEncode, or MultiEncode for a CID font (SimSun)
+    std::string expected;
+};
+
+TEST(TextDecoding, TheUnicodeTextIsWhatThePdfShows)
+{
+    const DisplayCase cases[] = {
+        { "CP1251 bytes as they are", "\xCF\xF0\xE8", engine::Base14Font, 19, "При" },
+        { "StandardEncoding draws the ASCII quote curly", "it's", engine::Base14Font, 0, "it’s" },
+        { "converted UTF-8 with its question mark", "Ж中", engine::Base14Font, 19, "Ж?" },
+        { "GB2312 bytes as they are", "\xD6\xD0\xCE\xC4", engine::CidFont, 0, "中文" },
+        { "a lead byte without its trail byte", "a\xD6", engine::CidFont, 0, "a\uFFFD" },
+        { "UTF-8 through a TrueType font", "Ж中", engine::TrueTypeFont, 28, "Ж中" },
+    };
+    testsupport::TempDir dir;
+    for (const auto& c : cases) {
+        engine::ConversionOptions options;
+        options.PageFont = c.pageFont;
+        (c.pageFont == engine::CidFont ? options.MultiEncode : options.SingeEncode) = c.encoding;
+        auto text = engine::ReadInputText(dir.write("input.txt", c.bytes).string(), options);
+        EXPECT_EQ(text.unicodeText, c.expected) << c.name;
+    }
+}
+
 } // namespace

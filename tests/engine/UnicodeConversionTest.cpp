@@ -148,8 +148,8 @@ TEST_F(UnicodeConversionTest, Utf16WithAByteOrderMarkIsDecoded)
         }
         auto result = convert(bytes);
         ASSERT_TRUE(result.written()) << result.error;
-        EXPECT_EQ(ReadBackLines(result.outputPath), (std::vector<std::string> { "UTF-16 Привет", "中文 and ★ ok" }))
-            << (bigEndian ? "big endian" : "little endian");
+        const std::vector<std::string> expected = { "UTF-16 Привет", "中文 and ★ ok" };
+        EXPECT_EQ(ReadBackLines(result.outputPath), expected) << (bigEndian ? "big endian" : "little endian");
     }
 }
 
@@ -187,6 +187,15 @@ TEST_F(UnicodeConversionTest, Utf8NeedsATrueTypeFontAndFallsBackToStandardEncodi
     ASSERT_TRUE(result.written()) << result.error;
     EXPECT_EQ(result.warnings, (std::vector<std::string> { engine::Utf8FallbackWarning }));
     EXPECT_EQ(probe(result).fonts().begin()->second.encoding, "/StandardEncoding");
+    EXPECT_EQ(ReadBackLines(result.outputPath), (std::vector<std::string> { "Straße" }));
+}
+
+TEST_F(UnicodeConversionTest, TheTextFollowsTheDefaultFontWhenThePageFontCannotBeHad)
+{
+    UseTrueType(m_options, "/no/such/font.ttf", "CP1251"); // CP1251 has no ß; Helvetica's encoding has
+    auto result = convert("Straße\n");
+    ASSERT_TRUE(result.written()) << result.error;
+    EXPECT_EQ(result.warnings, (std::vector<std::string> { engine::DefaultFontWarning }));
     EXPECT_EQ(ReadBackLines(result.outputPath), (std::vector<std::string> { "Straße" }));
 }
 

@@ -12,6 +12,7 @@ struct InputText
     bool ok = false;
     std::string text;     // text-mode rules applied (LF line ends), in the encoding below
     std::string encoding; // the page font's encoding that the text is in, e.g. "CP1251" or "GB-EUC-H"
+    std::string unicodeText; // the characters the PDF shows for the text, in UTF-8, for display
     std::string warning;  // empty, or how many characters the encoding lacks (drawn as "?") and the first
     std::string error;    // why the file could not be read, when !ok
 };
