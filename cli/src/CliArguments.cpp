@@ -89,7 +89,7 @@ only. Choices take the list text (any letter case), its short name, or its index
   --truetype FILE           a TrueType font (.ttf) or the first font of a collection (.ttc)
   --embed-font yes|no       embed the TrueType font file in the PDF
   --encoding NAME           single-byte encoding (StandardEncoding, WinAnsiEncoding, CP1251, ...),
-                            or UTF-8 for any Unicode text with a TrueType font
+                            or UTF-8 for any Unicode text with a TrueType font (always embedded)
   --cmap NAME               multi-byte encoding of CID fonts (GB-EUC-H, 90ms-RKSJ-H, KSC-EUC-H, ...)
   --font-size N             font size in points (0 means 9)
   --open-mode MODE          None, Bookmarks, Thumbnails or "Full screen"

@@ -101,7 +101,7 @@ HPDF_Font RequestCidFont(HaruDocument& document, const ConversionOptions& option
 
 bool NeedsUtf8Fallback(const ConversionOptions& options)
 {
-    return options.PageFont != TrueTypeFont && options.PageFont != CidFont
+    return (options.PageFont == Base14Font || options.PageFont == Type1Font)
         && ChoiceAt(SingleByteEncodingChoices, options.SingeEncode) == Utf8EncodingName;
 }
 
@@ -131,11 +131,13 @@ HPDF_Font RequestPageFont(HaruDocument& document, const ConversionOptions& optio
     }
     case TrueTypeFont: {
         std::string path = TrimTrailingWhiteSpace(options.TrueTypeFile);
-        // "Embedding Font" answered "Yes" (0) embeds the font file.
-        HPDF_BOOL embed = options.EmbeddingFont == Yes ? HPDF_TRUE : HPDF_FALSE;
+        // "Embedding Font" answered "Yes" (0) embeds the font file. With UTF-8 the PDF shows glyph
+        // numbers of this very font file, which only the embedded file draws right: always embed it.
+        bool utf8 = encoding == Utf8EncodingName;
+        HPDF_BOOL embed = options.EmbeddingFont == Yes || utf8 ? HPDF_TRUE : HPDF_FALSE;
         const char* name = EndsWithTtc(path) ? HPDF_LoadTTFontFromFile2(document.get(), path.c_str(), 0, embed)
                                              : HPDF_LoadTTFontFromFile(document.get(), path.c_str(), embed);
-        if (encoding == Utf8EncodingName) {
+        if (utf8) {
             HPDF_UseUTFEncodings(document.get());
         }
         return GetFont(document, name, encoding);

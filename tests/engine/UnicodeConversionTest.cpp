@@ -190,6 +190,18 @@ TEST_F(UnicodeConversionTest, Utf8NeedsATrueTypeFontAndFallsBackToStandardEncodi
     EXPECT_EQ(ReadBackLines(result.outputPath), (std::vector<std::string> { "Straße" }));
 }
 
+// Its text shows glyph numbers of the font file, which another copy of the font need not share.
+TEST_F(UnicodeConversionTest, Utf8AlwaysEmbedsTheTrueTypeFont)
+{
+    UseTrueType(m_options, DejaVuSans, "UTF-8");
+    m_options.EmbeddingFont = engine::No;
+    auto result = convert("Ж\n");
+    ASSERT_TRUE(result.written()) << result.error;
+    auto fonts = probe(result).fonts();
+    ASSERT_EQ(fonts.size(), 1u);
+    EXPECT_TRUE(fonts.begin()->second.embedded);
+}
+
 TEST_F(UnicodeConversionTest, TheTextFollowsTheDefaultFontWhenThePageFontCannotBeHad)
 {
     UseTrueType(m_options, "/no/such/font.ttf", "CP1251"); // CP1251 has no ß; Helvetica's encoding has
