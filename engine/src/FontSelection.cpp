@@ -67,9 +67,6 @@ bool EndsWithTtc(const std::string& path)
     return tail == "ttc";
 }
 
-// The encoding of the default font, Helvetica requested without an encoding.
-constexpr std::string_view DefaultFontEncoding = "StandardEncoding";
-
 HPDF_Font GetFont(HaruDocument& document, const char* fontName, std::string_view encoding)
 {
     if (!fontName || !*fontName || encoding.empty()) {
@@ -112,10 +109,12 @@ std::string PageFontEncoding(const ConversionOptions& options)
         if (const CidFontRow* row = CidFontFor(options)) {
             encoding = ChoiceAt(MultiByteEncodingChoices, CidEncodingIndex(row->rule, options.MultiEncode));
         }
-    } else if (!NeedsUtf8Fallback(options)) {
+    } else if (NeedsUtf8Fallback(options)) {
+        encoding = DefaultFontEncoding;
+    } else {
         encoding = ChoiceAt(SingleByteEncodingChoices, options.SingeEncode);
     }
-    return std::string(encoding.empty() ? DefaultFontEncoding : encoding);
+    return std::string(encoding);
 }
 
 HPDF_Font RequestPageFont(HaruDocument& document, const ConversionOptions& options)

@@ -16,6 +16,9 @@ InputText ReadInputText(const std::string& path, const ConversionOptions& option
         return result;
     }
     result.encoding = PageFontEncoding(options);
+    if (result.encoding.empty()) {
+        result.encoding = DefaultFontEncoding;
+    }
     auto decoded = DecodeInputBytes(std::move(read.text), result.encoding);
     result.text = std::move(decoded.text);
     result.unicodeText = FontCharset::For(result.encoding)->toUnicode(result.text);

@@ -116,6 +116,10 @@ TEST(TextDecoding, ReadInputTextUsesTheEncodingTheOptionsGiveThePageFont)
     EXPECT_EQ(text.text, "Stra\xFB" "e ?");
     EXPECT_NE(text.warning.find("U+4E2D"), std::string::npos) << text.warning;
 
+    options.SingeEncode = 99; // outside the list: the converter uses the default font
+    EXPECT_EQ(engine::ReadInputText(path, options).encoding, "StandardEncoding");
+
+    options.SingeEncode = static_cast<int>(engine::SingleByteEncodingChoices.size()) - 1;
     options.PageFont = engine::TrueTypeFont;
     text = engine::ReadInputText(path, options);
     EXPECT_EQ(text.encoding, "UTF-8");

@@ -202,13 +202,21 @@ TEST_F(UnicodeConversionTest, Utf8AlwaysEmbedsTheTrueTypeFont)
     EXPECT_TRUE(fonts.begin()->second.embedded);
 }
 
+// CP1251 has no ß; the encoding of the default font has.
 TEST_F(UnicodeConversionTest, TheTextFollowsTheDefaultFontWhenThePageFontCannotBeHad)
 {
-    UseTrueType(m_options, "/no/such/font.ttf", "CP1251"); // CP1251 has no ß; Helvetica's encoding has
-    auto result = convert("Straße\n");
-    ASSERT_TRUE(result.written()) << result.error;
-    EXPECT_EQ(result.warnings, (std::vector<std::string> { engine::DefaultFontWarning }));
-    EXPECT_EQ(ReadBackLines(result.outputPath), (std::vector<std::string> { "Straße" }));
+    for (bool missingFile : { true, false }) {
+        m_options = {};
+        if (missingFile) {
+            UseTrueType(m_options, "/no/such/font.ttf", "CP1251");
+        } else {
+            m_options.SingeEncode = static_cast<int>(engine::SingleByteEncodingChoices.size());
+        }
+        auto result = convert("Straße\n");
+        ASSERT_TRUE(result.written()) << result.error;
+        EXPECT_EQ(result.warnings, (std::vector<std::string> { engine::DefaultFontWarning })) << missingFile;
+        EXPECT_EQ(ReadBackLines(result.outputPath), (std::vector<std::string> { "Straße" })) << missingFile;
+    }
 }
 
 TEST_F(UnicodeConversionTest, ProgressCountsTheConvertedText)

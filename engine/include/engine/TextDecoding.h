@@ -17,7 +17,9 @@ struct InputText
     std::string error;    // why the file could not be read, when !ok
 };
 
-// Reads an input file as the converter reads it with these options.
+// Reads an input file as the converter reads it with these options. When the options name no
+// encoding (an index outside its list), the text is read for the default font, as the converter
+// then uses it; a font file that cannot be loaded is not foreseen.
 //
 // Text in UTF-8 with a non-ASCII character (a leading byte order mark is dropped), and UTF-16 with
 // a byte order mark, is converted into the encoding of the page font, so that the PDF shows the
