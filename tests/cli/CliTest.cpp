@@ -131,6 +131,16 @@ TEST_F(CliTest, FlagsOverrideTheSettingsFile)
     EXPECT_EQ(probe.keyLengthBits(), 128);
 }
 
+TEST_F(CliTest, Utf8EncodingDrawsAnyTextThroughATrueTypeFont)
+{
+    auto input = file("unicode.txt", "Grüße, Привет, Γειά σου\n");
+    ASSERT_EQ(run({ "--truetype", "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "--encoding", "UTF-8", input }),
+              cli::ExitConverted)
+        << m_err.str();
+    EXPECT_EQ(m_err.str().find("warning"), std::string::npos) << m_err.str();
+    EXPECT_NE(testsupport::ExtractText(pdf("unicode.pdf")).find("Grüße, Привет, Γειά σου"), std::string::npos);
+}
+
 // The first file is a FIFO, so the run is surely inside it when Ctrl+C arrives; that file is
 // finished, and the run stops before the next.
 TEST_F(CliTest, CtrlCStopsAfterTheFileUnderWay)
