@@ -7,7 +7,7 @@ packages=(
   libhpdf-dev zlib1g-dev
   qt6-base-dev
   libgtest-dev
-  libqpdf-dev qpdf poppler-utils
+  libqpdf-dev qpdf poppler-utils poppler-data
   fonts-dejavu-core fonts-urw-base35 fonts-wqy-zenhei t1utils
   libclang-rt-14-dev time
 )

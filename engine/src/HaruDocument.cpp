@@ -69,7 +69,7 @@ bool HaruDocument::saveAtomically(const std::string& path)
     for (;;) {
         HPDF_UINT32 size = static_cast<HPDF_UINT32>(chunk.size());
         HPDF_STATUS status = HPDF_ReadFromStream(m_doc, reinterpret_cast<HPDF_BYTE*>(chunk.data()), &size);
-        if (size > 0 && !file.write(chunk.substr(0, size))) {
+        if (size > 0 && !file.write(std::string_view(chunk.data(), size))) {
             m_writeError = file.error();
             return false;
         }

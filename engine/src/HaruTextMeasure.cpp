@@ -1,10 +1,12 @@
 #include "HaruTextMeasure.h"
 
+#include <algorithm>
+
 namespace engine {
 
-HaruTextMeasure::HaruTextMeasure(HPDF_Page page, HPDF_Encoder encoder)
+HaruTextMeasure::HaruTextMeasure(HPDF_Page page, CharacterBounds bounds)
     : m_page(page)
-    , m_encoder(encoder)
+    , m_bounds(bounds)
 {
 }
 
@@ -19,7 +21,8 @@ float HaruTextMeasure::textWidth(std::string_view text)
     // The library refuses longer texts; the width of a longer one is the sum of its pieces'.
     float width = 0;
     do {
-        std::string_view piece = text.substr(0, HPDF_LIMIT_MAX_STRING_LEN);
+        std::size_t cut = std::max<std::size_t>(1, m_bounds.floor(text, HPDF_LIMIT_MAX_STRING_LEN));
+        std::string_view piece = text.substr(0, cut);
         width += HPDF_Page_TextWidth(m_page, terminated(piece));
         text.remove_prefix(piece.size());
     } while (!text.empty());
@@ -30,17 +33,13 @@ std::size_t HaruTextMeasure::measureText(std::string_view text, float width, boo
 {
     // Where a text is cut depends only on its front up to the character that crosses the width, and
     // the library refuses to measure more than its longest text at once.
-    return HPDF_Page_MeasureText(m_page, terminated(text.substr(0, HPDF_LIMIT_MAX_STRING_LEN)), width,
-                                 wordWrap ? HPDF_TRUE : HPDF_FALSE, nullptr);
+    return m_bounds.floor(text, HPDF_Page_MeasureText(m_page, terminated(text.substr(0, HPDF_LIMIT_MAX_STRING_LEN)),
+                                                      width, wordWrap ? HPDF_TRUE : HPDF_FALSE, nullptr));
 }
 
 std::size_t HaruTextMeasure::firstCharLength(std::string_view text)
 {
-    if (text.size() >= 2 && m_encoder && HPDF_Encoder_GetType(m_encoder) == HPDF_ENCODER_TYPE_DOUBLE_BYTE
-        && HPDF_Encoder_GetByteType(m_encoder, terminated(text.substr(0, 2)), 0) == HPDF_BYTE_TYPE_LEAD) {
-        return 2;
-    }
-    return text.empty() ? 0 : 1;
+    return m_bounds.firstLength(text);
 }
 
 } // namespace engine

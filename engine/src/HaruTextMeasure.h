@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CharacterBounds.h"
 #include "TextMeasure.h"
 
 #include <hpdf.h>
@@ -8,11 +9,13 @@
 
 namespace engine {
 
-// Measures through the page's font and size with the library's own calls.
+// Measures through the page's font and size with the library's own calls. Its cuts fall between
+// characters of the font's encoding: the library's own measure of UTF-8 text may stop inside a
+// character.
 class HaruTextMeasure : public TextMeasure
 {
 public:
-    HaruTextMeasure(HPDF_Page page, HPDF_Encoder encoder);
+    HaruTextMeasure(HPDF_Page page, CharacterBounds bounds);
 
     void setPage(HPDF_Page page) { m_page = page; }
 
@@ -25,7 +28,7 @@ private:
     const char* terminated(std::string_view text);
 
     HPDF_Page m_page;
-    HPDF_Encoder m_encoder;
+    CharacterBounds m_bounds;
     std::string m_buffer;
 };
 

@@ -1,6 +1,7 @@
 // Lays random texts out with the PDF library's own measures: a standard font in any single-byte
 // encoding or a CJK font in any multi-byte encoding, at random sizes and widths. Checks the layout's
 // promises (see LayoutCheck.h), and that no measure makes the library refuse the document.
+#include "CharacterBounds.h"
 #include "FontSelection.h"
 #include "HaruDocument.h"
 #include "HaruTextMeasure.h"
@@ -30,16 +31,6 @@ engine::ConversionOptions FontOptions(FuzzedDataProvider& input)
     return options;
 }
 
-// The encoder that tells where a two-byte character ends, for a CID font.
-HPDF_Encoder TwoByteEncoder(engine::HaruDocument& document, HPDF_Font font, const engine::ConversionOptions& options)
-{
-    if (options.PageFont != engine::CidFont) {
-        return nullptr;
-    }
-    HPDF_Encoder encoder = HPDF_GetEncoder(document.get(), HPDF_Font_GetEncodingName(font));
-    return encoder && HPDF_Encoder_GetType(encoder) == HPDF_ENCODER_TYPE_DOUBLE_BYTE ? encoder : nullptr;
-}
-
 [[noreturn]] void Fail(const std::string& what, const engine::ConversionOptions& options, float size, float width)
 {
     std::fprintf(stderr, "layout fault: %s; font kind %d, font %d/%d, encoding %d/%d, size %g, width %g\n",
@@ -66,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     HPDF_Page page = HPDF_AddPage(document.get());
     HPDF_Page_SetFontAndSize(page, font, fontSize);
-    engine::HaruTextMeasure measure(page, TwoByteEncoder(document, font, options));
+    engine::HaruTextMeasure measure(page, engine::CharacterBounds::ForFont(document.get(), font));
     if (document.failed()) {
         Fail("the library refused the set-up: " + document.errorText(), options, fontSize, width);
     }

@@ -23,6 +23,15 @@ bool HasTxtExtension(const std::string& name)
     return dot != std::string::npos && Upper(name.substr(dot)) == ".TXT";
 }
 
+// A pipe would hold the whole run until something writes to it, and a device may never end.
+bool IsPipeOrDevice(const fs::directory_entry& entry)
+{
+    std::error_code ignored;
+    auto type = entry.status(ignored).type();
+    return type == fs::file_type::fifo || type == fs::file_type::socket || type == fs::file_type::block
+        || type == fs::file_type::character;
+}
+
 void Walk(const fs::path& folder, std::vector<std::string>& files, std::vector<std::string>* unreadable)
 {
     std::error_code error;
@@ -48,7 +57,7 @@ void Walk(const fs::path& folder, std::vector<std::string>& files, std::vector<s
         }
         if (entry.is_directory(statusError)) {
             Walk(entry.path(), files, unreadable);
-        } else if (HasTxtExtension(entry.path().filename().string())) {
+        } else if (HasTxtExtension(entry.path().filename().string()) && !IsPipeOrDevice(entry)) {
             files.push_back(entry.path().string());
         }
     }

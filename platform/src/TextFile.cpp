@@ -30,20 +30,24 @@ std::string TextModeFromBytes(std::string bytes)
 TextReadResult ReadWholeFile(const std::string& path)
 {
     TextReadResult result;
-    // Without O_NONBLOCK the open of a pipe waits for a writer; a regular file ignores the flag.
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat info {};
+    // Some devices act on being opened; look at what the path names first.
+    if (::stat(path.c_str(), &info) == 0 && (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))) {
+        result.error = "it is a device, not a file";
+        return result;
+    }
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         result.error = "cannot open the file: " + ErrnoText(errno);
         return result;
     }
-    struct stat info {};
     if (::fstat(fd, &info) != 0) {
         result.error = "cannot read the file's size: " + ErrnoText(errno);
         ::close(fd);
         return result;
     }
-    if (!S_ISREG(info.st_mode)) {
-        result.error = S_ISDIR(info.st_mode) ? "it is a folder, not a file" : "it is not a regular file";
+    if (!S_ISREG(info.st_mode) && !S_ISFIFO(info.st_mode)) {
+        result.error = S_ISDIR(info.st_mode) ? "it is a folder, not a file" : "it is a device, not a file";
         ::close(fd);
         return result;
     }

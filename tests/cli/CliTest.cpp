@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <sstream>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -68,7 +73,7 @@ TEST_F(CliTest, AFolderStandsForItsTextFiles)
     EXPECT_TRUE(std::filesystem::exists(pdf("docs/sub/B.pdf")));
     EXPECT_FALSE(std::filesystem::exists(pdf("docs/skip.pdf")));
     EXPECT_NE(m_err.str().find("File 2 of 2, 100%"), std::string::npos) << m_err.str();
-    EXPECT_NE(m_err.str().find("Converted 2 of 2 files."), std::string::npos) << m_err.str();
+    EXPECT_NE(m_err.str().find("Convert Finished\nConverted 2 of 2 files."), std::string::npos) << m_err.str();
     EXPECT_TRUE(m_out.str().empty());
 }
 
@@ -124,6 +129,37 @@ TEST_F(CliTest, FlagsOverrideTheSettingsFile)
     EXPECT_EQ(probe.fonts().begin()->first, "/Times-Roman");
     EXPECT_FALSE(probe.allowPrint());
     EXPECT_EQ(probe.keyLengthBits(), 128);
+}
+
+TEST_F(CliTest, Utf8EncodingDrawsAnyTextThroughATrueTypeFont)
+{
+    auto input = file("unicode.txt", "Grüße, Привет, Γειά σου\n");
+    ASSERT_EQ(run({ "--truetype", "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "--encoding", "UTF-8", input }),
+              cli::ExitConverted)
+        << m_err.str();
+    EXPECT_EQ(m_err.str().find("warning"), std::string::npos) << m_err.str();
+    EXPECT_NE(testsupport::ExtractText(pdf("unicode.pdf")).find("Grüße, Привет, Γειά σου"), std::string::npos);
+}
+
+// The first file is a FIFO, so the run is surely inside it when Ctrl+C arrives; that file is
+// finished, and the run stops before the next.
+TEST_F(CliTest, CtrlCStopsAfterTheFileUnderWay)
+{
+    auto fifo = (m_dir.path() / "first.txt").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    auto second = file("second.txt");
+    std::thread feeder([&fifo] {
+        int fd = ::open(fifo.c_str(), O_WRONLY); // returns once the converter opened it for reading
+        ::kill(::getpid(), SIGINT);
+        ASSERT_EQ(::write(fd, "first text", 10), 10);
+        ::close(fd);
+    });
+    int code = run({ fifo, second });
+    feeder.join();
+    EXPECT_EQ(code, cli::ExitSomeFailed);
+    EXPECT_EQ(testsupport::PdfProbe(pdf("first.pdf")).lines(), std::vector<std::string> { "first text" });
+    EXPECT_FALSE(std::filesystem::exists(pdf("second.pdf")));
+    EXPECT_NE(m_err.str().find("Convert stopped.\nConverted 1 of 2 files."), std::string::npos) << m_err.str();
 }
 
 } // namespace

@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
                    { "xxxxxxxxxx", "xxxxxxxxxx", "xxxxx yy" } },
         WrapCase { "wordWiderThanLineEndsInputLine", "xxxxxxxxxxxx\nz", { "xxxxxxxxxx", "xx", "z" } },
         WrapCase { "tabIsABreakForTheLibrary", "aaa\tbbbbbbbbbbbb c", { "aaa\t", "bbbbbbbbbb", "bb c" } }),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(LayoutTest, LongTextLosesNothing)
 {

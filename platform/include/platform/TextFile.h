@@ -11,8 +11,8 @@ struct TextReadResult
     std::string error; // why the file could not be read, when !ok
 };
 
-// Reads the bytes of a whole regular file, unchanged. Anything else is refused with the reason: a
-// folder, and also a pipe or a device, whose reading could wait or go on for ever.
+// Reads the bytes of a whole file, unchanged. A pipe named on purpose is read until its writer ends
+// it; a folder is refused with the reason, and so is a device, whose reading may never end.
 TextReadResult ReadWholeFile(const std::string& path);
 
 // Reads a whole file in text mode: every CR LF pair becomes one LF, a byte 0x1A (Ctrl+Z) ends the
