@@ -16,7 +16,7 @@ if [ ! -f build-fuzz/build.ninja ]; then
 fi
 cmake --build build-fuzz -j "$(nproc)"
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(ini text layout harulayout)
+[ ${#targets[@]} -gt 0 ] || targets=(ini text decoding layout harulayout)
 status=0
 for target in "${targets[@]}"; do
   mkdir -p "build-fuzz/corpus/$target" "build-fuzz/artifacts/$target"

@@ -104,7 +104,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (std::size_t s = 0; s < Sections.size(); ++s) {
             for (std::size_t k = 0; k < Keys.size(); ++k) {
                 before[s][k] = platform::GetProfileString(path, Sections[s], Keys[k], "\x01", MaxLength);
-                platform::GetProfileInt(path, Sections[s], Keys[k], -1);
             }
         }
         if (!platform::WriteProfileString(path, section, key, value)) {
@@ -113,6 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (platform::GetProfileString(path, section, key, "\x01", MaxLength) != ReadBackOf(value)) {
             Fail("a written value reads back otherwise", section, key);
         }
+        platform::GetProfileInt(path, section, key, -1); // any value, read as a number without harm
         for (std::size_t s = 0; s < Sections.size(); ++s) {
             for (std::size_t k = 0; k < Keys.size(); ++k) {
                 bool written = strcasecmp(Sections[s], section.c_str()) == 0 && strcasecmp(Keys[k], key.c_str()) == 0;
