@@ -2,8 +2,10 @@
 # of their corpora in the normal tests (FuzzReplay.cmake). Paths are relative to this folder.
 set(MARLOWEN_FUZZ_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(MARLOWEN_FUZZ_TARGETS ini text decoding layout harulayout)
-set(MARLOWEN_FUZZ_SOURCES_ini ${MARLOWEN_FUZZ_DIR}/targets/IniProfileFuzz.cpp ${MARLOWEN_FUZZ_DIR}/support/ScratchFile.cpp)
-set(MARLOWEN_FUZZ_SOURCES_text ${MARLOWEN_FUZZ_DIR}/targets/TextReaderFuzz.cpp ${MARLOWEN_FUZZ_DIR}/support/ScratchFile.cpp)
+set(MARLOWEN_FUZZ_SOURCES_ini ${MARLOWEN_FUZZ_DIR}/targets/IniProfileFuzz.cpp
+    ${MARLOWEN_FUZZ_DIR}/support/ScratchFile.cpp)
+set(MARLOWEN_FUZZ_SOURCES_text ${MARLOWEN_FUZZ_DIR}/targets/TextReaderFuzz.cpp
+    ${MARLOWEN_FUZZ_DIR}/support/ScratchFile.cpp)
 set(MARLOWEN_FUZZ_SOURCES_decoding ${MARLOWEN_FUZZ_DIR}/targets/DecodingFuzz.cpp)
 set(MARLOWEN_FUZZ_SOURCES_layout ${MARLOWEN_FUZZ_DIR}/targets/LineBreakerFuzz.cpp
     ${MARLOWEN_FUZZ_DIR}/support/FakeTextMeasure.cpp ${MARLOWEN_FUZZ_DIR}/support/LayoutCheck.cpp

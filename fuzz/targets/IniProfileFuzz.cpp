@@ -116,7 +116,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (std::size_t s = 0; s < Sections.size(); ++s) {
             for (std::size_t k = 0; k < Keys.size(); ++k) {
                 bool written = strcasecmp(Sections[s], section.c_str()) == 0 && strcasecmp(Keys[k], key.c_str()) == 0;
-                if (!written && platform::GetProfileString(path, Sections[s], Keys[k], "\x01", MaxLength) != before[s][k]) {
+                auto now = platform::GetProfileString(path, Sections[s], Keys[k], "\x01", MaxLength);
+                if (!written && now != before[s][k]) {
                     Fail("a write changed another key", Sections[s], Keys[k]);
                 }
             }
