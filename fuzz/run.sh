@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and libFuzzer into build-fuzz/ and runs each for a bounded time.
 #   fuzz/run.sh [SECONDS_PER_TARGET] [TARGET...]     (default: 60 seconds, every target)
-# Each target starts from its seed corpus (fuzz/corpus/<target>) and grows a working corpus in
-# build-fuzz/corpus/<target>. An input that breaks a target is saved in build-fuzz/artifacts/<target>/;
-# copy it to fuzz/regressions/<target>/ so that the tests replay it from then on.
+# Each target starts from its seed corpus and regressions (fuzz/corpus/<target>, fuzz/regressions/<target>)
+# and grows a working corpus in build-fuzz/corpus/<target>; inputs are kept to 8 KB. An input that
+# breaks a target is saved in build-fuzz/artifacts/<target>/; copy it to fuzz/regressions/<target>/ so
+# that the tests replay it from then on.
 # Exits non-zero when any target found a fault.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,8 +25,9 @@ for target in "${targets[@]}"; do
   [ -d "fuzz/regressions/$target" ] && seeds+=(fuzz/regressions/"$target")
   log="build-fuzz/$target.log"
   echo "== $target: $seconds s"
-  if ! "build-fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-       -artifact_prefix="build-fuzz/artifacts/$target/" "build-fuzz/corpus/$target" "${seeds[@]}" >"$log" 2>&1; then
+  if ! "build-fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -max_len=8192 -rss_limit_mb=2048 \
+       -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$target/" \
+       "build-fuzz/corpus/$target" "${seeds[@]}" >"$log" 2>&1; then
     status=1
     echo "   FAULT: see $log and build-fuzz/artifacts/$target/"
   fi

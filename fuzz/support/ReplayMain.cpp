@@ -1,5 +1,6 @@
-// Runs a fuzz target over every file of the folders given, without libFuzzer, so that the normal
-// compiler and the test run replay the seed corpora and every input that once broke a target.
+// Runs a fuzz target over every file of the folders given (a missing folder holds none), without
+// libFuzzer, so that the normal compiler and the test run replay the seed corpora and every input that
+// once broke a target.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -15,6 +16,9 @@ int main(int argc, char** argv)
     int replayed = 0;
     for (int i = 1; i < argc; ++i) {
         std::vector<std::filesystem::path> files;
+        if (!std::filesystem::is_directory(argv[i])) {
+            continue;
+        }
         for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
             if (entry.is_regular_file()) {
                 files.push_back(entry.path());
