@@ -10,6 +10,7 @@
 #include "HaruTextMeasure.h"
 #include "LineBreaker.h"
 #include "PageWriter.h"
+#include "ProgressThrottle.h"
 
 #include <algorithm>
 #include <optional>
@@ -78,7 +79,7 @@ HPDF_Encoder MultiByteEncoder(HaruDocument& document, HPDF_Font font, const Conv
 
 // Lays the working text out into lines and pages. The text uses single CRs as line separators.
 bool LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure, const PageGeometry& geometry,
-            ConversionObserver& observer)
+            ProgressThrottle& progress)
 {
     if (!writer.beginPage()) {
         return false;
@@ -91,7 +92,7 @@ bool LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure,
         writer.drawLine(rest.substr(0, line.length));
         rest.remove_prefix(line.consumed);
         position += static_cast<std::int64_t>(line.length);
-        observer.progressPosition(position);
+        progress.advance(position);
         if (writer.pageFull() && !rest.empty()) {
             writer.endPage();
             if (!writer.beginPage()) {
@@ -174,8 +175,10 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
 
     observer.progressRange(1, progressEnd);
     PageWriter writer(document, font, options, geometry);
-    HaruTextMeasure measure(nullptr, requestedFont ? MultiByteEncoder(document, font, options) : nullptr);
-    if (!LayOut(text, writer, measure, geometry, observer) || document.failed()) {
+    HaruTextMeasure measure(font, geometry.fontSize,
+                            requestedFont ? MultiByteEncoder(document, font, options) : nullptr);
+    ProgressThrottle progress(observer, progressEnd);
+    if (!LayOut(text, writer, measure, geometry, progress) || document.failed()) {
         return fail("the PDF library refused the layout: " + document.errorText());
     }
 

@@ -1,0 +1,57 @@
+#include "HaruFontPage.h"
+
+#include <stdexcept>
+#include <string_view>
+
+namespace enginetest {
+
+HaruFontPage::HaruFontPage(const FontSpec& spec, float fontSize)
+    : m_doc(HPDF_New(nullptr, nullptr))
+    , m_fontSize(fontSize)
+{
+    const char* name = spec.name;
+    if (spec.kind == FontSpec::TrueType) {
+        name = HPDF_LoadTTFontFromFile(m_doc, spec.name, HPDF_FALSE);
+    } else if (spec.kind == FontSpec::Cid) {
+        HPDF_UseCNSFonts(m_doc);
+        HPDF_UseCNSEncodings(m_doc);
+        HPDF_UseJPFonts(m_doc);
+        HPDF_UseJPEncodings(m_doc);
+    }
+    m_font = name ? HPDF_GetFont(m_doc, name, spec.encoding) : nullptr;
+    m_page = HPDF_AddPage(m_doc);
+    if (!m_font || !m_page || HPDF_GetError(m_doc) != HPDF_OK) {
+        HPDF_Free(m_doc);
+        throw std::runtime_error(std::string("cannot load the font ") + spec.name);
+    }
+    HPDF_Page_SetFontAndSize(m_page, m_font, fontSize);
+    if (spec.kind == FontSpec::Cid) {
+        m_encoder = HPDF_GetEncoder(m_doc, spec.encoding);
+    }
+}
+
+HaruFontPage::~HaruFontPage()
+{
+    HPDF_Free(m_doc);
+}
+
+LibraryMeasure::LibraryMeasure(const HaruFontPage& page)
+    : HaruTextMeasure(page.font(), page.fontSize(), page.multiByteEncoder())
+    , m_libraryPage(page.page())
+{
+    setPage(page.page());
+}
+
+float LibraryMeasure::textWidth(std::string_view text)
+{
+    m_copy.assign(text);
+    return HPDF_Page_TextWidth(m_libraryPage, m_copy.c_str());
+}
+
+std::size_t LibraryMeasure::measureText(std::string_view text, float width, bool wordWrap)
+{
+    m_copy.assign(text);
+    return HPDF_Page_MeasureText(m_libraryPage, m_copy.c_str(), width, wordWrap ? HPDF_TRUE : HPDF_FALSE, nullptr);
+}
+
+} // namespace enginetest

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "HaruTextMeasure.h"
+
+#include <hpdf.h>
+
+#include <string>
+
+namespace enginetest {
+
+// A font as the converter can load it: a standard font, a TrueType file or a CID font under a CMap.
+struct FontSpec
+{
+    enum Kind { Standard, TrueType, Cid } kind;
+    const char* name;     // standard or CID font name, or the TrueType file
+    const char* encoding; // single-byte encoding or CMap
+};
+
+// A document with one page whose font and size are set, as a conversion sets them.
+class HaruFontPage
+{
+public:
+    HaruFontPage(const FontSpec& spec, float fontSize);
+    ~HaruFontPage();
+    HaruFontPage(const HaruFontPage&) = delete;
+    HaruFontPage& operator=(const HaruFontPage&) = delete;
+
+    HPDF_Doc doc() const { return m_doc; }
+    HPDF_Page page() const { return m_page; }
+    HPDF_Font font() const { return m_font; }
+    // The encoder a CID font measures with; null for single-byte fonts.
+    HPDF_Encoder multiByteEncoder() const { return m_encoder; }
+    float fontSize() const { return m_fontSize; }
+
+private:
+    HPDF_Doc m_doc;
+    HPDF_Page m_page = nullptr;
+    HPDF_Font m_font = nullptr;
+    HPDF_Encoder m_encoder = nullptr;
+    float m_fontSize;
+};
+
+// The library's measures asked directly, on the whole text, as the layout first asked them.
+class LibraryMeasure : public engine::HaruTextMeasure
+{
+public:
+    explicit LibraryMeasure(const HaruFontPage& page);
+
+    float textWidth(std::string_view text) override;
+    std::size_t measureText(std::string_view text, float width, bool wordWrap) override;
+
+private:
+    HPDF_Page m_libraryPage;
+    std::string m_copy;
+};
+
+} // namespace enginetest
