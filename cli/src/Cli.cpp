@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <ostream>
+#include <thread>
 
 namespace cli {
 namespace {
@@ -71,7 +72,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
     auto style = arguments.quiet ? ProgressStyle::Quiet : stderrIsTerminal ? ProgressStyle::Bar : ProgressStyle::Lines;
     ProgressPrinter printer(err, style);
-    engine::ConversionRun run(options, CollectJobs(arguments, err));
+    int workers = arguments.jobs > 0 ? arguments.jobs : static_cast<int>(std::thread::hardware_concurrency());
+    engine::ConversionRun run(options, CollectJobs(arguments, err), workers);
     auto summary = run.execute(printer);
     return summary.failed == 0 && summary.end == engine::RunEnd::Finished ? ExitConverted : ExitSomeFailed;
 }
