@@ -54,11 +54,14 @@ bool HaruDocument::saveAtomically(const std::string& path)
         return false;
     }
     HPDF_ResetStream(m_doc);
-    std::string chunk(1 << 16, '\0');
+    constexpr HPDF_UINT32 ChunkSize = 1 << 16;
+    std::string chunk;
     for (;;) {
-        HPDF_UINT32 size = static_cast<HPDF_UINT32>(chunk.size());
+        chunk.resize(ChunkSize); // keeps its capacity: one buffer for the whole document
+        HPDF_UINT32 size = ChunkSize;
         HPDF_STATUS status = HPDF_ReadFromStream(m_doc, reinterpret_cast<HPDF_BYTE*>(chunk.data()), &size);
-        if (size > 0 && !file.write(chunk.substr(0, size))) {
+        chunk.resize(size);
+        if (size > 0 && !file.write(chunk)) {
             m_writeError = file.error();
             return false;
         }

@@ -31,10 +31,12 @@ public:
     std::size_t firstCharLength(std::string_view text) override;
     OverflowScan scanOverflow(std::string_view line, float width) override;
 
-private:
+protected:
+    HPDF_Page page() const { return m_page; }
     // The library takes NUL-terminated texts; the buffer is reused so measuring does not allocate.
     const char* terminated(std::string_view text);
 
+private:
     HPDF_Page m_page = nullptr;
     HPDF_Encoder m_encoder;
     std::unique_ptr<CharWidths> m_widths;

@@ -1,7 +1,7 @@
 #include "HaruFontPage.h"
 
 #include <stdexcept>
-#include <string_view>
+#include <string>
 
 namespace enginetest {
 
@@ -33,25 +33,6 @@ HaruFontPage::HaruFontPage(const FontSpec& spec, float fontSize)
 HaruFontPage::~HaruFontPage()
 {
     HPDF_Free(m_doc);
-}
-
-LibraryMeasure::LibraryMeasure(const HaruFontPage& page)
-    : HaruTextMeasure(page.font(), page.fontSize(), page.multiByteEncoder())
-    , m_libraryPage(page.page())
-{
-    setPage(page.page());
-}
-
-float LibraryMeasure::textWidth(std::string_view text)
-{
-    m_copy.assign(text);
-    return HPDF_Page_TextWidth(m_libraryPage, m_copy.c_str());
-}
-
-std::size_t LibraryMeasure::measureText(std::string_view text, float width, bool wordWrap)
-{
-    m_copy.assign(text);
-    return HPDF_Page_MeasureText(m_libraryPage, m_copy.c_str(), width, wordWrap ? HPDF_TRUE : HPDF_FALSE, nullptr);
 }
 
 } // namespace enginetest

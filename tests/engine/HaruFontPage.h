@@ -1,10 +1,7 @@
 #pragma once
 
-#include "HaruTextMeasure.h"
-
 #include <hpdf.h>
 
-#include <string>
 
 namespace enginetest {
 
@@ -38,20 +35,6 @@ private:
     HPDF_Font m_font = nullptr;
     HPDF_Encoder m_encoder = nullptr;
     float m_fontSize;
-};
-
-// The library's measures asked directly, on the whole text, as the layout first asked them.
-class LibraryMeasure : public engine::HaruTextMeasure
-{
-public:
-    explicit LibraryMeasure(const HaruFontPage& page);
-
-    float textWidth(std::string_view text) override;
-    std::size_t measureText(std::string_view text, float width, bool wordWrap) override;
-
-private:
-    HPDF_Page m_libraryPage;
-    std::string m_copy;
 };
 
 } // namespace enginetest

@@ -2,6 +2,7 @@
 // width: both are run side by side over generated texts and every line is compared.
 #include "FakeMeasure.h"
 #include "HaruFontPage.h"
+#include "LibraryMeasure.h"
 #include "ReferenceLineBreaker.h"
 #include "TextGenerator.h"
 
@@ -66,7 +67,8 @@ TEST_P(LibraryFonts, LinesMatchTheLiteralAlgorithm)
     std::uint32_t seed = 1;
     for (float size : { 6.0f, 9.0f, 17.0f }) {
         HaruFontPage page(font.spec, size);
-        LibraryMeasure literal(page);
+        engine::LibraryMeasure literal(page.font(), size, page.multiByteEncoder());
+        literal.setPage(page.page());
         engine::HaruTextMeasure measure(page.font(), size, page.multiByteEncoder());
         measure.setPage(page.page());
         for (float width : { 40.0f, 133.0f, 451.0f, 1000.0f }) {
@@ -88,7 +90,8 @@ TEST_P(LibraryFonts, AddedWidthsEqualTheLibrarysTextWidth)
     const FontCase& font = GetParam();
     for (float size : { 1.0f, 9.0f, 13.0f, 600.0f }) {
         HaruFontPage page(font.spec, size);
-        LibraryMeasure literal(page);
+        engine::LibraryMeasure literal(page.font(), size, page.multiByteEncoder());
+        literal.setPage(page.page());
         engine::HaruTextMeasure measure(page.font(), size, page.multiByteEncoder());
         TextGenerator generator(static_cast<std::uint32_t>(size), font.alphabet);
         std::string text = generator.fileBytes(20000);

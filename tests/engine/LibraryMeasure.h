@@ -1,0 +1,19 @@
+#pragma once
+
+#include "HaruTextMeasure.h"
+
+namespace engine {
+
+// The library's measures asked directly on the whole text given, as the layout first asked them:
+// one HPDF_Page_TextWidth or HPDF_Page_MeasureText call per question, the text copied each time.
+// Texts longer than the library takes are cut to its limit, where it would refuse them.
+class LibraryMeasure : public HaruTextMeasure
+{
+public:
+    using HaruTextMeasure::HaruTextMeasure;
+
+    float textWidth(std::string_view text) override;
+    std::size_t measureText(std::string_view text, float width, bool wordWrap) override;
+};
+
+} // namespace engine
