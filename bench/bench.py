@@ -143,7 +143,9 @@ def main():
     size = int(args.mb * 1e6)
     rng = random.Random(6)
     corpora = [("prose", prose, size), ("paragraphs", paragraphs, size), ("log", log, size),
-               ("source", source, size), ("base64", base64_lines, size), ("one-line", one_line, 1000000)]
+               ("source", source, size), ("base64", base64_lines, size), ("one-line", one_line, 1000000),
+               # Four times the size, to show how each program's time grows with it.
+               ("base64-x4", base64_lines, 4 * size), ("one-line-x4", one_line, 4000000)]
     paths = []
     for name, make, length in corpora:
         path = os.path.join(work, name + ".txt")

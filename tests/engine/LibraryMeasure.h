@@ -2,6 +2,8 @@
 
 #include "HaruTextMeasure.h"
 
+#include <string>
+
 namespace engine {
 
 // The library's measures asked directly on the whole text given, as the layout first asked them:
@@ -14,6 +16,12 @@ public:
 
     float textWidth(std::string_view text) override;
     std::size_t measureText(std::string_view text, float width, bool wordWrap) override;
+
+private:
+    // The whole text copied, as the first layout copied it; cut to the library's limit.
+    const char* whole(std::string_view text);
+
+    std::string m_cut;
 };
 
 } // namespace engine
