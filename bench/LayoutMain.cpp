@@ -91,7 +91,7 @@ int WriteLines(const char* input, const char* output)
     std::string text = std::move(read.text);
     std::replace(text.begin(), text.end(), '\n', '\r');
     Conversion conversion;
-    engine::HaruTextMeasure measure(conversion.font, conversion.geometry.fontSize, nullptr);
+    engine::HaruTextMeasure measure(conversion.document.get(), conversion.font, conversion.geometry.fontSize);
     std::ofstream out(output, std::ios::binary);
     std::string_view rest = text;
     bool done = LayOut<engine::LineBreaker>(
@@ -114,7 +114,7 @@ int ConvertLiterally(const char* input, const char* output)
         }
     }
     Conversion conversion;
-    engine::LibraryMeasure measure(conversion.font, conversion.geometry.fontSize, nullptr);
+    engine::LibraryMeasure measure(conversion.document.get(), conversion.font, conversion.geometry.fontSize);
     LineProgress progress;
     std::int64_t position = 0;
     bool done = LayOut<engine::ReferenceLineBreaker>(

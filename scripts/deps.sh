@@ -7,8 +7,8 @@ packages=(
   libhpdf-dev zlib1g-dev
   qt6-base-dev
   libgtest-dev
-  libqpdf-dev qpdf poppler-utils
-  fonts-dejavu-core fonts-urw-base35 fonts-wqy-zenhei
+  libqpdf-dev qpdf poppler-utils poppler-data
+  fonts-dejavu-core fonts-urw-base35 fonts-wqy-zenhei t1utils
 )
 if [ "${MARLOWEN_WITH_FUZZ:-0}" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi
 

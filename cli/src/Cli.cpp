@@ -9,6 +9,7 @@
 #include "platform/FolderWalk.h"
 #include "platform/SettingsLocation.h"
 
+#include <csignal>
 #include <filesystem>
 #include <ostream>
 #include <thread>
@@ -45,6 +46,37 @@ std::vector<engine::ConversionJob> CollectJobs(const CliArguments& arguments, st
     return jobs;
 }
 
+// While alive, the first Ctrl+C asks the run to stop after the file under way (so no PDF is left
+// half-written); a second one ends the program at once.
+class StopOnInterrupt
+{
+public:
+    explicit StopOnInterrupt(engine::ConversionRun& run)
+    {
+        s_run = &run;
+        m_previous = std::signal(SIGINT, &StopOnInterrupt::onInterrupt);
+    }
+    ~StopOnInterrupt()
+    {
+        std::signal(SIGINT, m_previous);
+        s_run = nullptr;
+    }
+    StopOnInterrupt(const StopOnInterrupt&) = delete;
+    StopOnInterrupt& operator=(const StopOnInterrupt&) = delete;
+
+private:
+    static void onInterrupt(int)
+    {
+        if (s_run) {
+            s_run->requestStop();
+        }
+        std::signal(SIGINT, SIG_DFL);
+    }
+
+    static inline engine::ConversionRun* s_run = nullptr;
+    void (*m_previous)(int) = SIG_DFL;
+};
+
 } // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool stderrIsTerminal)
@@ -74,6 +106,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     ProgressPrinter printer(err, style);
     int workers = arguments.jobs > 0 ? arguments.jobs : static_cast<int>(std::thread::hardware_concurrency());
     engine::ConversionRun run(options, CollectJobs(arguments, err), workers);
+    StopOnInterrupt stopOnInterrupt(run);
     auto summary = run.execute(printer);
     return summary.failed == 0 && summary.end == engine::RunEnd::Finished ? ExitConverted : ExitSomeFailed;
 }

@@ -81,6 +81,10 @@ Converts each text FILE into a PDF beside it (same name, extension .pdf; an olde
 only when the new one is complete). A FILE that is a folder stands for every *.txt file in it and
 its sub-folders, depth first in name order.
 
+A FILE in UTF-8, or in UTF-16 with a byte order mark, is converted into the font's encoding, and a
+character that encoding lacks is drawn as "?" with a warning. Any other FILE is taken to be in the
+font's encoding already.
+
 The options start from the desktop program's Settings.ini; the flags below change them for this run
 only. Choices take the list text (any letter case), its short name, or its index.
 
@@ -96,7 +100,8 @@ only. Choices take the list text (any letter case), its short name, or its index
   --type1 AFM DATA          a Type 1 font from its metrics (.afm) and data (.pfa/.pfb) files
   --truetype FILE           a TrueType font (.ttf) or the first font of a collection (.ttc)
   --embed-font yes|no       embed the TrueType font file in the PDF
-  --encoding NAME           single-byte encoding (StandardEncoding, WinAnsiEncoding, CP1251, ...)
+  --encoding NAME           single-byte encoding (StandardEncoding, WinAnsiEncoding, CP1251, ...),
+                            or UTF-8 for any Unicode text with a TrueType font (always embedded)
   --cmap NAME               multi-byte encoding of CID fonts (GB-EUC-H, 90ms-RKSJ-H, KSC-EUC-H, ...)
   --font-size N             font size in points (0 means 9)
   --open-mode MODE          None, Bookmarks, Thumbnails or "Full screen"

@@ -58,6 +58,9 @@ void ProgressPrinter::runEnded(const engine::RunSummary& summary)
         m_err << "marlowen-cli: stopped: the PDF library could not create a document (out of memory?)\n";
     }
     if (m_style != ProgressStyle::Quiet) {
+        if (auto caption = engine::RunEndCaption(summary.end); !caption.empty()) {
+            m_err << caption << "\n";
+        }
         m_err << "Converted " << summary.converted << " of " << summary.jobCount << " files";
         if (summary.failed > 0) {
             m_err << "; " << summary.failed << " failed";

@@ -20,6 +20,19 @@ std::string FileCountCaption(int index, int count)
     return caption;
 }
 
+std::string RunEndCaption(RunEnd end)
+{
+    switch (end) {
+    case RunEnd::Finished:
+        return ConvertFinishedCaption;
+    case RunEnd::Stopped:
+        return ConvertStoppedCaption;
+    case RunEnd::Halted:
+        break;
+    }
+    return {};
+}
+
 ConversionRun::ConversionRun(ConversionOptions options, std::vector<ConversionJob> jobs, int workers)
     : m_options(std::move(options))
     , m_jobs(std::move(jobs))

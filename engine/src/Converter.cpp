@@ -2,12 +2,14 @@
 
 #include "engine/ChoiceLists.h"
 #include "platform/PathParts.h"
-#include "platform/TextFile.h"
 
+#include "CharacterBounds.h"
 #include "DocumentSecurity.h"
 #include "FontSelection.h"
 #include "HaruDocument.h"
 #include "HaruTextMeasure.h"
+#include "InputDecoder.h"
+#include "InputFile.h"
 #include "LineBreaker.h"
 #include "PageWriter.h"
 #include "ProgressThrottle.h"
@@ -65,16 +67,6 @@ void ApplyInfo(HPDF_Doc doc, const ConversionOptions& options)
         }
     }
     HPDF_SetInfoAttr(doc, HPDF_INFO_PRODUCER, Producer);
-}
-
-// The encoder whose byte types tell where a multi-byte character ends; none for single-byte fonts.
-HPDF_Encoder MultiByteEncoder(HaruDocument& document, HPDF_Font font, const ConversionOptions& options)
-{
-    if (options.PageFont != CidFont) {
-        return nullptr;
-    }
-    HPDF_Encoder encoder = HPDF_GetEncoder(document.get(), HPDF_Font_GetEncodingName(font));
-    return encoder && HPDF_Encoder_GetType(encoder) == HPDF_ENCODER_TYPE_DOUBLE_BYTE ? encoder : nullptr;
 }
 
 // Lays the working text out into lines and pages. The text uses single CRs as line separators.
@@ -138,15 +130,10 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
         return fail(*problem);
     }
 
-    auto read = platform::ReadTextModeFile(platform::StripEnclosingQuotes(inputPath));
+    auto read = ReadFileBytes(platform::StripEnclosingQuotes(inputPath));
     if (!read.ok) {
         return fail(read.error);
     }
-    // The working text ends lines with single CRs; the progress counts the text with CR LF endings.
-    std::string text = std::move(read.text);
-    const auto lineFeeds = std::count(text.begin(), text.end(), '\n');
-    const std::int64_t progressEnd = static_cast<std::int64_t>(text.size()) + lineFeeds;
-    std::replace(text.begin(), text.end(), '\n', '\r');
 
     HaruDocument document;
     if (!document.valid()) {
@@ -157,8 +144,10 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
     HPDF_SetCompressionMode(document.get(), HPDF_COMP_ALL);
     ApplyPageMode(document.get(), options.OpenMode);
 
+    if (NeedsUtf8Fallback(options)) {
+        warn(Utf8FallbackWarning);
+    }
     HPDF_Font font = RequestPageFont(document, options);
-    bool requestedFont = font != nullptr;
     if (!font) {
         warn(DefaultFontWarning);
         font = RequestDefaultFont(document);
@@ -173,10 +162,21 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
         return fail(document.errorText());
     }
 
+    // The text is read as the font's encoding has it; the working text ends lines with single CRs,
+    // while the progress counts the text with CR LF endings.
+    const char* fontEncoding = HPDF_Font_GetEncodingName(font);
+    auto decoded = DecodeInputBytes(std::move(read.text), fontEncoding ? fontEncoding : "");
+    if (!decoded.warning.empty()) {
+        warn(decoded.warning);
+    }
+    std::string text = std::move(decoded.text);
+    const auto lineFeeds = std::count(text.begin(), text.end(), '\n');
+    const std::int64_t progressEnd = static_cast<std::int64_t>(text.size()) + lineFeeds;
+    std::replace(text.begin(), text.end(), '\n', '\r');
+
     observer.progressRange(1, progressEnd);
     PageWriter writer(document, font, options, geometry);
-    HaruTextMeasure measure(font, geometry.fontSize,
-                            requestedFont ? MultiByteEncoder(document, font, options) : nullptr);
+    HaruTextMeasure measure(document.get(), font, geometry.fontSize);
     ProgressThrottle progress(observer, progressEnd);
     if (!LayOut(text, writer, measure, geometry, progress) || document.failed()) {
         return fail("the PDF library refused the layout: " + document.errorText());

@@ -11,18 +11,27 @@ bool AnyPermissionWithheld(const ConversionOptions& options)
         || options.PermitModify != Yes;
 }
 
-// The flags of the permissions answered "Yes". Reading has no flag: the user password governs it.
+// Bits of the permission word beyond libharu's own flags. Revision 3 readers consult them too, and
+// the bits the format reserves must be 1; without them "Yes" would only allow low-quality printing.
+constexpr HPDF_UINT ReservedBits = 0xFFFFF0C0u;
+constexpr HPDF_UINT FillFormsBit = 1u << 8;
+constexpr HPDF_UINT AccessibilityBit = 1u << 9;
+constexpr HPDF_UINT AssembleBit = 1u << 10;
+constexpr HPDF_UINT HighQualityPrintBit = 1u << 11;
+
+// The flags of the permissions answered "Yes". Reading has no flag: the user password governs it;
+// extraction for accessibility is always allowed.
 HPDF_UINT GrantedPermissions(const ConversionOptions& options)
 {
-    HPDF_UINT flags = 0;
+    HPDF_UINT flags = ReservedBits | AccessibilityBit;
     if (options.PermitPrint == Yes) {
-        flags |= HPDF_ENABLE_PRINT;
+        flags |= HPDF_ENABLE_PRINT | HighQualityPrintBit;
     }
     if (options.PermitCopy == Yes) {
         flags |= HPDF_ENABLE_COPY;
     }
     if (options.PermitModify == Yes) {
-        flags |= HPDF_ENABLE_EDIT_ALL | HPDF_ENABLE_EDIT;
+        flags |= HPDF_ENABLE_EDIT_ALL | HPDF_ENABLE_EDIT | FillFormsBit | AssembleBit;
     }
     return flags;
 }

@@ -75,39 +75,71 @@ HPDF_Font GetFont(HaruDocument& document, const char* fontName, std::string_view
     return HPDF_GetFont(document.get(), fontName, std::string(encoding).c_str());
 }
 
-HPDF_Font RequestCidFont(HaruDocument& document, const ConversionOptions& options)
+const CidFontRow* CidFontFor(const ConversionOptions& options)
 {
     if (options.CIDFont < 0 || options.CIDFont >= static_cast<int>(CidFontTable.size())) {
         return nullptr;
     }
-    const auto& row = CidFontTable[static_cast<std::size_t>(options.CIDFont)];
-    row.useFonts(document.get());
-    row.useEncodings(document.get());
-    auto encoding = ChoiceAt(MultiByteEncodingChoices, CidEncodingIndex(row.rule, options.MultiEncode));
-    return GetFont(document, row.fontName, encoding);
+    return &CidFontTable[static_cast<std::size_t>(options.CIDFont)];
+}
+
+HPDF_Font RequestCidFont(HaruDocument& document, const ConversionOptions& options)
+{
+    const CidFontRow* row = CidFontFor(options);
+    if (!row) {
+        return nullptr;
+    }
+    row->useFonts(document.get());
+    row->useEncodings(document.get());
+    return GetFont(document, row->fontName, PageFontEncoding(options));
 }
 
 } // namespace
 
+bool NeedsUtf8Fallback(const ConversionOptions& options)
+{
+    return (options.PageFont == Base14Font || options.PageFont == Type1Font)
+        && ChoiceAt(SingleByteEncodingChoices, options.SingeEncode) == Utf8EncodingName;
+}
+
+std::string PageFontEncoding(const ConversionOptions& options)
+{
+    std::string_view encoding;
+    if (options.PageFont == CidFont) {
+        if (const CidFontRow* row = CidFontFor(options)) {
+            encoding = ChoiceAt(MultiByteEncodingChoices, CidEncodingIndex(row->rule, options.MultiEncode));
+        }
+    } else if (NeedsUtf8Fallback(options)) {
+        encoding = DefaultFontEncoding;
+    } else {
+        encoding = ChoiceAt(SingleByteEncodingChoices, options.SingeEncode);
+    }
+    return std::string(encoding);
+}
+
 HPDF_Font RequestPageFont(HaruDocument& document, const ConversionOptions& options)
 {
-    auto singleByteEncoding = ChoiceAt(SingleByteEncodingChoices, options.SingeEncode);
+    std::string encoding = PageFontEncoding(options);
     switch (options.PageFont) {
     case Base14Font:
-        return GetFont(document, std::string(ChoiceAt(Base14FontChoices, options.B14Font)).c_str(),
-                       singleByteEncoding);
+        return GetFont(document, std::string(ChoiceAt(Base14FontChoices, options.B14Font)).c_str(), encoding);
     case Type1Font: {
         const char* name = HPDF_LoadType1FontFromFile(document.get(), options.Type1MetricsFile.c_str(),
                                                       options.Type1DataFile.c_str());
-        return GetFont(document, name, singleByteEncoding);
+        return GetFont(document, name, encoding);
     }
     case TrueTypeFont: {
         std::string path = TrimTrailingWhiteSpace(options.TrueTypeFile);
-        // "Embedding Font" answered "Yes" (0) embeds the font file.
-        HPDF_BOOL embed = options.EmbeddingFont == Yes ? HPDF_TRUE : HPDF_FALSE;
+        // "Embedding Font" answered "Yes" (0) embeds the font file. With UTF-8 the PDF shows glyph
+        // numbers of this very font file, which only the embedded file draws right: always embed it.
+        bool utf8 = encoding == Utf8EncodingName;
+        HPDF_BOOL embed = options.EmbeddingFont == Yes || utf8 ? HPDF_TRUE : HPDF_FALSE;
         const char* name = EndsWithTtc(path) ? HPDF_LoadTTFontFromFile2(document.get(), path.c_str(), 0, embed)
                                              : HPDF_LoadTTFontFromFile(document.get(), path.c_str(), embed);
-        return GetFont(document, name, singleByteEncoding);
+        if (utf8) {
+            HPDF_UseUTFEncodings(document.get());
+        }
+        return GetFont(document, name, encoding);
     }
     case CidFont:
         return RequestCidFont(document, options);

@@ -54,14 +54,11 @@ bool HaruDocument::saveAtomically(const std::string& path)
         return false;
     }
     HPDF_ResetStream(m_doc);
-    constexpr HPDF_UINT32 ChunkSize = 1 << 16;
-    std::string chunk;
+    std::string chunk(1 << 16, '\0');
     for (;;) {
-        chunk.resize(ChunkSize); // keeps its capacity: one buffer for the whole document
-        HPDF_UINT32 size = ChunkSize;
+        HPDF_UINT32 size = static_cast<HPDF_UINT32>(chunk.size());
         HPDF_STATUS status = HPDF_ReadFromStream(m_doc, reinterpret_cast<HPDF_BYTE*>(chunk.data()), &size);
-        chunk.resize(size);
-        if (size > 0 && !file.write(chunk)) {
+        if (size > 0 && !file.write(std::string_view(chunk.data(), size))) {
             m_writeError = file.error();
             return false;
         }

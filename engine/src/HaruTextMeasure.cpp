@@ -1,7 +1,10 @@
 #include "HaruTextMeasure.h"
 
+#include "engine/ChoiceLists.h"
+
 #include "MultiByteWidths.h"
 #include "SingleByteWidths.h"
+#include "Utf8Widths.h"
 
 namespace engine {
 namespace {
@@ -16,16 +19,26 @@ SingleByteWidths::Table ByteWidths(HPDF_Font font)
     return table;
 }
 
+// The widths as the font's encoding splits text into characters.
+std::unique_ptr<CharWidths> WidthsFor(HPDF_Doc document, HPDF_Font font, float fontSize)
+{
+    const char* name = HPDF_Font_GetEncodingName(font);
+    if (name && name == Utf8EncodingName) {
+        return std::make_unique<Utf8Widths>(font, fontSize);
+    }
+    HPDF_Encoder encoder = name ? HPDF_GetEncoder(document, name) : nullptr;
+    if (encoder && HPDF_Encoder_GetType(encoder) == HPDF_ENCODER_TYPE_DOUBLE_BYTE) {
+        return std::make_unique<MultiByteWidths>(font, encoder, fontSize);
+    }
+    return std::make_unique<SingleByteWidths>(ByteWidths(font), fontSize);
+}
+
 } // namespace
 
-HaruTextMeasure::HaruTextMeasure(HPDF_Font font, float fontSize, HPDF_Encoder encoder)
-    : m_encoder(encoder)
+HaruTextMeasure::HaruTextMeasure(HPDF_Doc document, HPDF_Font font, float fontSize)
+    : m_bounds(CharacterBounds::ForFont(document, font))
+    , m_widths(WidthsFor(document, font, fontSize))
 {
-    if (encoder) {
-        m_widths = std::make_unique<MultiByteWidths>(font, encoder, fontSize);
-    } else {
-        m_widths = std::make_unique<SingleByteWidths>(ByteWidths(font), fontSize);
-    }
 }
 
 const char* HaruTextMeasure::terminated(std::string_view text)
@@ -41,17 +54,14 @@ float HaruTextMeasure::textWidth(std::string_view text)
 
 std::size_t HaruTextMeasure::measureText(std::string_view text, float width, bool wordWrap)
 {
-    return HPDF_Page_MeasureText(m_page, terminated(text.substr(0, LongestText)), width,
-                                 wordWrap ? HPDF_TRUE : HPDF_FALSE, nullptr);
+    text = text.substr(0, LongestText);
+    return m_bounds.floor(
+        text, HPDF_Page_MeasureText(m_page, terminated(text), width, wordWrap ? HPDF_TRUE : HPDF_FALSE, nullptr));
 }
 
 std::size_t HaruTextMeasure::firstCharLength(std::string_view text)
 {
-    if (text.size() >= 2 && m_encoder
-        && HPDF_Encoder_GetByteType(m_encoder, terminated(text.substr(0, 2)), 0) == HPDF_BYTE_TYPE_LEAD) {
-        return 2;
-    }
-    return text.empty() ? 0 : 1;
+    return m_bounds.firstLength(text);
 }
 
 OverflowScan HaruTextMeasure::scanOverflow(std::string_view line, float width)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CharWidths.h"
+#include "CharacterBounds.h"
 #include "TextMeasure.h"
 
 #include <hpdf.h>
@@ -12,15 +13,16 @@ namespace engine {
 
 // Measures with the page's font and size as the library does. Widths are added up from the
 // library's own per-character widths, so that a line is never measured twice; where a line fits is
-// asked of the library itself, on no more of the line than the question needs.
+// asked of the library itself, on no more of the line than the question needs. Its cuts fall
+// between characters of the font's encoding: the library's own measure of UTF-8 text may stop
+// inside a character.
 class HaruTextMeasure : public TextMeasure
 {
 public:
     // The longest text the library measures or shows; it refuses longer ones.
     static constexpr std::size_t LongestText = HPDF_LIMIT_MAX_STRING_LEN;
 
-    // encoder: the font's multi-byte encoder for a CID font, else null.
-    HaruTextMeasure(HPDF_Font font, float fontSize, HPDF_Encoder encoder);
+    HaruTextMeasure(HPDF_Doc document, HPDF_Font font, float fontSize);
 
     // The page whose font and size the library's measure uses.
     void setPage(HPDF_Page page) { m_page = page; }
@@ -33,12 +35,13 @@ public:
 
 protected:
     HPDF_Page page() const { return m_page; }
+    const CharacterBounds& bounds() const { return m_bounds; }
     // The library takes NUL-terminated texts; the buffer is reused so measuring does not allocate.
     const char* terminated(std::string_view text);
 
 private:
     HPDF_Page m_page = nullptr;
-    HPDF_Encoder m_encoder;
+    CharacterBounds m_bounds;
     std::unique_ptr<CharWidths> m_widths;
     std::string m_buffer;
 };

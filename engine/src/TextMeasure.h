@@ -29,7 +29,8 @@ public:
     virtual float textWidth(std::string_view text) = 0;
     // How many bytes of the text fit into width: with wordWrap, cut after the last white-space byte
     // that fits (all of the text when it fits whole); without, cut after the last character that fits.
-    // The answer depends only on the text up to the first character that crosses the width.
+    // The cut falls between two characters of the font's encoding. The answer depends only on the
+    // text up to the first character that crosses the width.
     virtual std::size_t measureText(std::string_view text, float width, bool wordWrap) = 0;
     // Byte length of the first character of a non-empty text in the font's encoding.
     virtual std::size_t firstCharLength(std::string_view text) = 0;

@@ -43,7 +43,7 @@ bool AtomicFile::open()
     return true;
 }
 
-bool AtomicFile::write(const std::string& bytes)
+bool AtomicFile::write(std::string_view bytes)
 {
     const char* data = bytes.data();
     std::size_t left = bytes.size();

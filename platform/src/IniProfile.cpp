@@ -191,7 +191,9 @@ bool WriteProfileString(const std::string& path, const std::string& section, con
 
     auto place = FindKey(*lines, section, key);
     if (place.key) {
-        (*lines)[*place.key] = keyLine;
+        // The key keeps the spelling it has in the file.
+        auto& line = (*lines)[*place.key];
+        line = std::string(ParseKeyLine(line)->key) + "=" + safeValue;
     } else if (place.section) {
         lines->insert(lines->begin() + static_cast<std::ptrdiff_t>(place.sectionEnd), keyLine);
     } else {

@@ -7,11 +7,11 @@ namespace enginetest {
 
 HaruFontPage::HaruFontPage(const FontSpec& spec, float fontSize)
     : m_doc(HPDF_New(nullptr, nullptr))
-    , m_fontSize(fontSize)
 {
     const char* name = spec.name;
     if (spec.kind == FontSpec::TrueType) {
-        name = HPDF_LoadTTFontFromFile(m_doc, spec.name, HPDF_FALSE);
+        HPDF_UseUTFEncodings(m_doc);
+        name = HPDF_LoadTTFontFromFile(m_doc, spec.name, HPDF_TRUE);
     } else if (spec.kind == FontSpec::Cid) {
         HPDF_UseCNSFonts(m_doc);
         HPDF_UseCNSEncodings(m_doc);
@@ -25,9 +25,6 @@ HaruFontPage::HaruFontPage(const FontSpec& spec, float fontSize)
         throw std::runtime_error(std::string("cannot load the font ") + spec.name);
     }
     HPDF_Page_SetFontAndSize(m_page, m_font, fontSize);
-    if (spec.kind == FontSpec::Cid) {
-        m_encoder = HPDF_GetEncoder(m_doc, spec.encoding);
-    }
 }
 
 HaruFontPage::~HaruFontPage()

@@ -19,7 +19,8 @@ float LibraryMeasure::textWidth(std::string_view text)
 
 std::size_t LibraryMeasure::measureText(std::string_view text, float width, bool wordWrap)
 {
-    return HPDF_Page_MeasureText(page(), whole(text), width, wordWrap ? HPDF_TRUE : HPDF_FALSE, nullptr);
+    return bounds().floor(text,
+                          HPDF_Page_MeasureText(page(), whole(text), width, wordWrap ? HPDF_TRUE : HPDF_FALSE, nullptr));
 }
 
 } // namespace engine

@@ -8,7 +8,8 @@ namespace engine {
 
 // The library's measures asked directly on the whole text given, as the layout first asked them:
 // one HPDF_Page_TextWidth or HPDF_Page_MeasureText call per question, the text copied each time.
-// Texts longer than the library takes are cut to its limit, where it would refuse them.
+// Texts longer than the library takes are cut to its limit, where it would refuse them. Cuts fall
+// between characters, as the converter's measure has them.
 class LibraryMeasure : public HaruTextMeasure
 {
 public:

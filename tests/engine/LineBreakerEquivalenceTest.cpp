@@ -52,6 +52,8 @@ const FontCase FontCases[] = {
     { "Times", { FontSpec::Standard, "Times-Roman", "CP1252" }, Alphabet::SingleByte },
     { "DejaVuSans", { FontSpec::TrueType, "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "CP1251" },
       Alphabet::SingleByte },
+    { "DejaVuSansUtf8", { FontSpec::TrueType, "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "UTF-8" },
+      Alphabet::Utf8 },
     { "SimSun", { FontSpec::Cid, "SimSun", "GB-EUC-H" }, Alphabet::GbEuc },
     { "SimHeiVertical", { FontSpec::Cid, "SimHei", "GB-EUC-V" }, Alphabet::GbEuc },
     { "MsPGothic", { FontSpec::Cid, "MS-PGothic", "90ms-RKSJ-H" }, Alphabet::ShiftJis },
@@ -67,9 +69,9 @@ TEST_P(LibraryFonts, LinesMatchTheLiteralAlgorithm)
     std::uint32_t seed = 1;
     for (float size : { 6.0f, 9.0f, 17.0f }) {
         HaruFontPage page(font.spec, size);
-        engine::LibraryMeasure literal(page.font(), size, page.multiByteEncoder());
+        engine::LibraryMeasure literal(page.doc(), page.font(), size);
         literal.setPage(page.page());
-        engine::HaruTextMeasure measure(page.font(), size, page.multiByteEncoder());
+        engine::HaruTextMeasure measure(page.doc(), page.font(), size);
         measure.setPage(page.page());
         for (float width : { 40.0f, 133.0f, 451.0f, 1000.0f }) {
             for (int round = 0; round < 12; ++round, ++seed) {
@@ -90,9 +92,9 @@ TEST_P(LibraryFonts, AddedWidthsEqualTheLibrarysTextWidth)
     const FontCase& font = GetParam();
     for (float size : { 1.0f, 9.0f, 13.0f, 600.0f }) {
         HaruFontPage page(font.spec, size);
-        engine::LibraryMeasure literal(page.font(), size, page.multiByteEncoder());
+        engine::LibraryMeasure literal(page.doc(), page.font(), size);
         literal.setPage(page.page());
-        engine::HaruTextMeasure measure(page.font(), size, page.multiByteEncoder());
+        engine::HaruTextMeasure measure(page.doc(), page.font(), size);
         TextGenerator generator(static_cast<std::uint32_t>(size), font.alphabet);
         std::string text = generator.fileBytes(20000);
         std::replace(text.begin(), text.end(), '\0', ' ');

@@ -74,6 +74,14 @@ void TextGenerator::appendCharacter(std::string& text)
             return;
         }
         break;
+    case Alphabet::Utf8:
+        if (pick < 40) {
+            static constexpr const char* Characters[] = { "\xC3\xA9", "\xD0\x96", "\xE2\x82\xAC", "\xE6\xBC\xA2",
+                                                          "\xF0\x9F\x98\x80", "\xCE\xA9", "\xE2\x80\x94" };
+            text += Characters[below(7)];
+            return;
+        }
+        break;
     case Alphabet::ShiftJis:
         if (pick < 40) {
             text += static_cast<char>(0x88 + below(0x17));

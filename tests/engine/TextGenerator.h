@@ -11,6 +11,7 @@ enum class Alphabet {
     SingleByte, // ASCII, Latin-1 letters, control bytes the fonts give no width
     GbEuc,      // ASCII mixed with two-byte GB-EUC characters, now and then a stray lead byte
     ShiftJis,   // ASCII mixed with two-byte Shift-JIS characters and one-byte katakana
+    Utf8,       // ASCII mixed with UTF-8 characters of two, three and four bytes
 };
 
 // Random texts shaped like what gets converted: words of random lengths, now and then a long word

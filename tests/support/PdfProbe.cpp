@@ -152,12 +152,12 @@ bool PdfProbe::allowCopy() const
 
 bool PdfProbe::allowModify() const
 {
-    return m_pdf->allowModifyOther();
+    return m_pdf->allowModifyAll();
 }
 
-std::map<std::string, bool> PdfProbe::fonts() const
+std::map<std::string, FontProbe> PdfProbe::fonts() const
 {
-    std::map<std::string, bool> found;
+    std::map<std::string, FontProbe> found;
     for (auto& page : QPDFPageDocumentHelper(*m_pdf).getAllPages()) {
         auto resources = page.getAttribute("/Resources", false);
         if (!resources.isDictionary() || !resources.getKey("/Font").isDictionary()) {
@@ -173,7 +173,8 @@ std::map<std::string, bool> PdfProbe::fonts() const
             }
             bool embedded = descriptor.isDictionary()
                 && (descriptor.hasKey("/FontFile") || descriptor.hasKey("/FontFile2") || descriptor.hasKey("/FontFile3"));
-            found[font.getKey("/BaseFont").getName()] = embedded;
+            auto encoding = font.getKey("/Encoding");
+            found[font.getKey("/BaseFont").getName()] = { encoding.isName() ? encoding.getName() : "", embedded };
         }
     }
     return found;

@@ -20,6 +20,12 @@ struct ShownText
     double fontSize = 0;
 };
 
+struct FontProbe
+{
+    std::string encoding; // the /Encoding name, empty when it is a dictionary or absent
+    bool embedded = false;
+};
+
 struct PageProbe
 {
     double width = 0;
@@ -50,8 +56,8 @@ public:
     bool allowCopy() const;
     bool allowModify() const;
 
-    // Names of the fonts the pages use (/BaseFont) and whether each is embedded.
-    std::map<std::string, bool> fonts() const;
+    // The fonts the pages use, by /BaseFont.
+    std::map<std::string, FontProbe> fonts() const;
 
 private:
     std::unique_ptr<QPDF> m_pdf;

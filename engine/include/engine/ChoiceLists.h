@@ -28,13 +28,17 @@ inline constexpr std::array<std::string_view, 11> CidFontChoices = {
     "BatangChe(Korean Fonts)",          "DotumChe(Korean Fonts)",
 };
 
-inline constexpr std::array<std::string_view, 28> SingleByteEncodingChoices = {
+// The last entry, "UTF-8", is this program's addition: any Unicode text through a TrueType font. It
+// comes last so that every stored index keeps its meaning.
+inline constexpr std::array<std::string_view, 29> SingleByteEncodingChoices = {
     "StandardEncoding", "MacRomanEncoding", "WinAnsiEncoding", "FontSpecific", "ISO8859-2",  "ISO8859-3",
     "ISO8859-4",        "ISO8859-5",        "ISO8859-6",       "ISO8859-7",    "ISO8859-8",  "ISO8859-9",
     "ISO8859-10",       "ISO8859-11",       "ISO8859-13",      "ISO8859-14",   "ISO8859-15", "ISO8859-16",
     "CP1250",           "CP1251",           "CP1252",          "CP1253",       "CP1254",     "CP1255",
-    "CP1256",           "CP1257",           "CP1258",          "KOI8-R",
+    "CP1256",           "CP1257",           "CP1258",          "KOI8-R",       "UTF-8",
 };
+
+inline constexpr std::string_view Utf8EncodingName = "UTF-8";
 
 inline constexpr std::array<std::string_view, 16> MultiByteEncodingChoices = {
     "GB-EUC-H",    "GB-EUC-V",    "GBK-EUC-H",    "GBK-EUC-V", "ETen-B5-H", "ETen-B5-V",

@@ -39,6 +39,8 @@ inline constexpr const char* ConvertFinishedCaption = "Convert Finished";
 inline constexpr const char* ConvertStoppedCaption = "Convert stopped.";
 // "File %d of %d, %d%%" for job index (0-based) of count.
 std::string FileCountCaption(int index, int count);
+// The caption a run ends with: "Convert Finished", "Convert stopped.", or none when it halted.
+std::string RunEndCaption(RunEnd end);
 
 // Receives a run's progress: the per-file calls of ConversionObserver for the file under way, and
 // the run's own events. Calls come on the run's threads, one at a time. In a run on several workers

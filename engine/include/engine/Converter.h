@@ -8,9 +8,11 @@
 
 namespace engine {
 
-// The two warnings a conversion can raise.
+// The warnings a conversion can raise, besides the count of characters the font's encoding lacks.
 inline constexpr const char* DefaultFontWarning = "Can not find right font, use default font.";
 inline constexpr const char* DefaultFontSizeWarning = "Font size can not be 0. Set default 9.";
+inline constexpr const char* Utf8FallbackWarning =
+    "The UTF-8 encoding needs a TrueType font; StandardEncoding is used.";
 
 // The PDF beside an input: same folder and name, the last extension replaced by ".pdf" (appended
 // when there is none). Double quotes around the input path are removed first.
@@ -18,7 +20,9 @@ std::string OutputPathFor(const std::string& inputPath);
 
 // Converts one plain-text file into the PDF at OutputPathFor(inputPath), laid out with the options.
 //
-// The text is read in text mode, set flush left in one font at one size, broken into lines at
+// The text is read as ReadInputText (TextDecoding.h) reads it, for the font actually used: text
+// in UTF-8 or UTF-16 is converted into the font's encoding, other text passes as it is. It is set
+// flush left in one font at one size, broken into lines at
 // spaces (or inside a word too wide for a line) and into pages at the bottom margin; no text is
 // dropped. An owner password encrypts the PDF, with the user password for opening it, and the
 // permissions answered "No" are withheld.

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -20,7 +21,7 @@ public:
     bool open();
     const std::string& temporaryPath() const { return m_tempPath; }
     // Writes all bytes; false with error() set when the write fails.
-    bool write(const std::string& bytes);
+    bool write(std::string_view bytes);
     // Flushes, closes and renames the temporary file over the final path (keeping the permission
     // bits of a file that was there). False with error() set when any step fails.
     bool commit();

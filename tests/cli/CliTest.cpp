@@ -1,0 +1,165 @@
+#include "Cli.h"
+#include "PdfProbe.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <sstream>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+class CliTest : public ::testing::Test
+{
+protected:
+    // Runs the converter with an empty settings file of the test's own, so no user settings leak in.
+    int run(std::vector<std::string> args)
+    {
+        m_out.str("");
+        m_err.str("");
+        args.insert(args.begin(), { "--settings", (m_dir.path() / "Settings.ini").string() });
+        return cli::Run(args, m_out, m_err, false);
+    }
+    std::string file(const std::string& name, const std::string& text = "some text")
+    {
+        return m_dir.write(name, text).string();
+    }
+    std::string pdf(const std::string& name) const { return (m_dir.path() / name).string(); }
+
+    testsupport::TempDir m_dir;
+    std::ostringstream m_out;
+    std::ostringstream m_err;
+};
+
+TEST_F(CliTest, HelpDocumentsEveryFlagAndTheExitCodes)
+{
+    EXPECT_EQ(run({ "--help" }), cli::ExitConverted);
+    for (auto flag : { "--settings", "--type1", "--truetype", "--owner-password", "--user-password", "--page-size",
+                       "--page-width", "--margins", "--font-kind", "--font", "--encoding", "--cmap", "--font-size",
+                       "--open-mode", "--title", "--permit-print", "--encrypt-level", "--embed-font", "--quiet" }) {
+        EXPECT_NE(m_out.str().find(flag), std::string::npos) << flag;
+    }
+    EXPECT_NE(m_out.str().find("Exit codes"), std::string::npos);
+}
+
+TEST_F(CliTest, UsageErrorsExitWithTwoAndSayWhy)
+{
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        { { "--bogus", "a.txt" }, "unknown option --bogus" },
+        { { "a.txt", "--font-size" }, "--font-size needs 1 value" },
+        { { "--font-size", "big", "a.txt" }, "'big' is not a whole number" },
+        { { "--page-size", "A9", "a.txt" }, "'A9' is not one of" },
+        { { "--type1", "only.afm" }, "--type1 needs 2 values" },
+        { {}, "no file given" },
+    };
+    for (const auto& [args, message] : cases) {
+        EXPECT_EQ(run(args), cli::ExitUsage) << message;
+        EXPECT_NE(m_err.str().find(message), std::string::npos) << m_err.str();
+    }
+}
+
+TEST_F(CliTest, AFolderStandsForItsTextFiles)
+{
+    file("docs/a.txt");
+    file("docs/sub/B.TXT");
+    file("docs/skip.md");
+    EXPECT_EQ(run({ (m_dir.path() / "docs").string() }), cli::ExitConverted) << m_err.str();
+    EXPECT_TRUE(std::filesystem::exists(pdf("docs/a.pdf")));
+    EXPECT_TRUE(std::filesystem::exists(pdf("docs/sub/B.pdf")));
+    EXPECT_FALSE(std::filesystem::exists(pdf("docs/skip.pdf")));
+    EXPECT_NE(m_err.str().find("File 2 of 2, 100%"), std::string::npos) << m_err.str();
+    EXPECT_NE(m_err.str().find("Convert Finished\nConverted 2 of 2 files."), std::string::npos) << m_err.str();
+    EXPECT_TRUE(m_out.str().empty());
+}
+
+TEST_F(CliTest, AFailureIsPrintedWithItsFileAndGivesExitCodeOne)
+{
+    auto good = file("good.txt");
+    auto missing = (m_dir.path() / "missing.txt").string();
+    EXPECT_EQ(run({ "--quiet", missing, good }), cli::ExitSomeFailed);
+    EXPECT_NE(m_err.str().find("marlowen-cli: " + missing + ": cannot open the file"), std::string::npos)
+        << m_err.str();
+    EXPECT_EQ(m_err.str().find("File 1 of 2"), std::string::npos) << "no progress with --quiet";
+    EXPECT_TRUE(std::filesystem::exists(pdf("good.pdf")));
+}
+
+TEST_F(CliTest, WarningsNameTheirFile)
+{
+    auto input = file("a.txt");
+    EXPECT_EQ(run({ "--font-size", "0", input }), cli::ExitConverted);
+    EXPECT_NE(m_err.str().find(input + ": warning: Font size can not be 0. Set default 9."), std::string::npos)
+        << m_err.str();
+}
+
+TEST_F(CliTest, FlagsOverrideTheSettingsFile)
+{
+    m_dir.write("Settings.ini", "[Paper Option]\nPageSize=8\n[PDF Property Option]\nTitle=From settings\n");
+    auto input = file("a.txt");
+    ASSERT_EQ(run({ input }), cli::ExitConverted) << m_err.str();
+    {
+        testsupport::PdfProbe probe(pdf("a.pdf"));
+        EXPECT_EQ(probe.pages()[0].width, 420);
+        EXPECT_EQ(probe.info("/Title"), "From settings");
+    }
+    const std::tuple<std::vector<std::string>, double, double> sizes[] = {
+        { { "--page-size", "letter" }, 612, 792 },
+        { { "--page-size", "Legal [8.5 x 14 in]" }, 612, 1008 },
+        { { "--page-size=3" }, 1008, 612 },
+        { { "--page-width", "500", "--page-height", "700" }, 500, 700 },
+    };
+    for (const auto& [flags, width, height] : sizes) {
+        auto args = flags;
+        args.push_back(input);
+        ASSERT_EQ(run(args), cli::ExitConverted) << m_err.str();
+        testsupport::PdfProbe probe(pdf("a.pdf"));
+        EXPECT_EQ(probe.pages()[0].width, width) << flags[0];
+        EXPECT_EQ(probe.pages()[0].height, height) << flags[0];
+    }
+    ASSERT_EQ(run({ "--title", "Mine", "--font", "Times-Roman", "--owner-password", "o", "--permit-print", "no",
+                    "--encrypt-level", "128", input }),
+              cli::ExitConverted)
+        << m_err.str();
+    testsupport::PdfProbe probe(pdf("a.pdf"));
+    EXPECT_EQ(probe.info("/Title"), "Mine");
+    EXPECT_EQ(probe.fonts().begin()->first, "/Times-Roman");
+    EXPECT_FALSE(probe.allowPrint());
+    EXPECT_EQ(probe.keyLengthBits(), 128);
+}
+
+TEST_F(CliTest, Utf8EncodingDrawsAnyTextThroughATrueTypeFont)
+{
+    auto input = file("unicode.txt", "Grüße, Привет, Γειά σου\n");
+    ASSERT_EQ(run({ "--truetype", "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "--encoding", "UTF-8", input }),
+              cli::ExitConverted)
+        << m_err.str();
+    EXPECT_EQ(m_err.str().find("warning"), std::string::npos) << m_err.str();
+    EXPECT_NE(testsupport::ExtractText(pdf("unicode.pdf")).find("Grüße, Привет, Γειά σου"), std::string::npos);
+}
+
+// The first file is a FIFO, so the run is surely inside it when Ctrl+C arrives; that file is
+// finished, and the run stops before the next.
+TEST_F(CliTest, CtrlCStopsAfterTheFileUnderWay)
+{
+    auto fifo = (m_dir.path() / "first.txt").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    auto second = file("second.txt");
+    std::thread feeder([&fifo] {
+        int fd = ::open(fifo.c_str(), O_WRONLY); // returns once the converter opened it for reading
+        ::kill(::getpid(), SIGINT);
+        ASSERT_EQ(::write(fd, "first text", 10), 10);
+        ::close(fd);
+    });
+    int code = run({ fifo, second });
+    feeder.join();
+    EXPECT_EQ(code, cli::ExitSomeFailed);
+    EXPECT_EQ(testsupport::PdfProbe(pdf("first.pdf")).lines(), std::vector<std::string> { "first text" });
+    EXPECT_FALSE(std::filesystem::exists(pdf("second.pdf")));
+    EXPECT_NE(m_err.str().find("Convert stopped.\nConverted 1 of 2 files."), std::string::npos) << m_err.str();
+}
+
+} // namespace

@@ -1,0 +1,165 @@
+#include "ConversionFixture.h"
+
+#include <filesystem>
+
+namespace {
+
+class DocumentTest : public ConversionFixture
+{
+};
+
+TEST_F(DocumentTest, InformationEntriesOnlyWhenNotEmptyAndTheProducerAlways)
+{
+    m_options.Author = "Ann Author";
+    m_options.Keywords = "alpha beta";
+    auto pdf = probe(convert("text"));
+    EXPECT_EQ(pdf.info("/Author"), "Ann Author");
+    EXPECT_EQ(pdf.info("/Keywords"), "alpha beta");
+    EXPECT_EQ(pdf.info("/Producer"), "Marlowen 2.0");
+    EXPECT_FALSE(pdf.info("/Title"));
+    EXPECT_FALSE(pdf.info("/Subject"));
+    EXPECT_FALSE(pdf.info("/Creator"));
+}
+
+TEST_F(DocumentTest, OpenModeChoosesThePageMode)
+{
+    const std::pair<int, const char*> modes[] = { { 1, "/UseOutlines" }, { 2, "/UseThumbs" }, { 3, "/FullScreen" } };
+    for (auto [mode, name] : modes) {
+        m_options.OpenMode = mode;
+        EXPECT_EQ(probe(convert("text")).pageMode(), name) << mode;
+    }
+}
+
+TEST_F(DocumentTest, OwnerPasswordEncryptsWithTheKeyLengthAsked)
+{
+    const std::tuple<int, int, int> levels[] = { { 40, 2, 40 }, { 48, 3, 48 }, { 128, 3, 128 }, { 200, 3, 128 } };
+    for (auto [level, revision, bits] : levels) {
+        m_options.EncryptLevel = level;
+        auto result = convert("secret", "input.txt", "owner", "user");
+        ASSERT_TRUE(result.written()) << result.error;
+        auto pdf = probe(result, "user");
+        EXPECT_TRUE(pdf.encrypted());
+        EXPECT_EQ(pdf.encryptionRevision(), revision) << level;
+        EXPECT_EQ(pdf.keyLengthBits(), bits) << level;
+        EXPECT_EQ(pdf.lines(), std::vector<std::string> { "secret" });
+    }
+    EXPECT_THROW(probe(convert("x", "input.txt", "owner", "user"), "wrong"), std::exception);
+}
+
+struct PermissionCase
+{
+    int read, print, copy, modify;
+    bool allowPrint, allowCopy, allowModify;
+};
+
+TEST_F(DocumentTest, PermissionsAnsweredNoAreWithheldAndTheOthersKept)
+{
+    const PermissionCase cases[] = {
+        { 0, 1, 0, 0, false, true, true },
+        { 0, 0, 1, 1, true, false, false },
+        { 1, 0, 0, 1, true, true, false },
+        { 1, 0, 0, 0, true, true, true },
+    };
+    for (const auto& c : cases) {
+        m_options.PermitRead = c.read;
+        m_options.PermitPrint = c.print;
+        m_options.PermitCopy = c.copy;
+        m_options.PermitModify = c.modify;
+        auto result = convert("text", "input.txt", "owner");
+        ASSERT_TRUE(result.written()) << result.error;
+        auto pdf = probe(result);
+        EXPECT_TRUE(pdf.encrypted());
+        EXPECT_EQ(pdf.allowPrint(), c.allowPrint) << c.read << c.print << c.copy << c.modify;
+        EXPECT_EQ(pdf.allowCopy(), c.allowCopy) << c.read << c.print << c.copy << c.modify;
+        EXPECT_EQ(pdf.allowModify(), c.allowModify) << c.read << c.print << c.copy << c.modify;
+    }
+}
+
+TEST_F(DocumentTest, PasswordsThatCannotWorkFailWithAReason)
+{
+    m_options.PermitPrint = 1;
+    auto noOwner = convert("text");
+    EXPECT_EQ(noOwner.status, engine::FileStatus::Failed);
+    EXPECT_EQ(noOwner.error, "Permissions need an owner password.");
+
+    m_options.PermitPrint = 0;
+    auto same = convert("text", "input.txt", "same", "same");
+    EXPECT_EQ(same.status, engine::FileStatus::Failed);
+    EXPECT_EQ(same.error, "The owner and user passwords must differ.");
+    EXPECT_FALSE(std::filesystem::exists(same.outputPath));
+}
+
+TEST_F(DocumentTest, UserPasswordWithoutOwnerGivesAnUnencryptedPdfAndAWarning)
+{
+    auto result = convert("text", "input.txt", "", "user");
+    ASSERT_TRUE(result.written()) << result.error;
+    EXPECT_FALSE(probe(result).encrypted());
+    ASSERT_EQ(result.warnings.size(), 1u);
+    EXPECT_NE(result.warnings[0].find("user password was not applied"), std::string::npos);
+    EXPECT_EQ(m_observer.warnings, result.warnings);
+}
+
+TEST_F(DocumentTest, AFailedConversionLeavesTheOlderPdfAndNoTemporaryFile)
+{
+    auto older = m_dir.write("input.pdf", "older PDF");
+    m_options.PermitCopy = 1; // fails: no owner password
+    auto result = convert("text");
+    EXPECT_EQ(result.status, engine::FileStatus::Failed);
+    EXPECT_EQ(testsupport::readFile(older), "older PDF");
+
+    m_options.PermitCopy = 0;
+    m_options.PageWidth = 2;
+    m_options.PageSize = 37;
+    EXPECT_EQ(convert("text").status, engine::FileStatus::Failed);
+    EXPECT_EQ(testsupport::readFile(older), "older PDF");
+
+    m_options = {};
+    ASSERT_TRUE(convert("text").written());
+    EXPECT_EQ(testsupport::PdfProbe(older.string()).lines(),
+              std::vector<std::string> { "text" });
+    int files = 0;
+    for ([[maybe_unused]] auto& entry : std::filesystem::directory_iterator(m_dir.path())) {
+        files++;
+    }
+    EXPECT_EQ(files, 2) << "only input.txt and input.pdf";
+}
+
+TEST_F(DocumentTest, OptionsTheLibraryCannotHonourFailBeforeAnyWork)
+{
+    struct Case
+    {
+        const char* what;
+        void (*apply)(engine::ConversionOptions&);
+        const char* message;
+    };
+    const Case cases[] = {
+        { "page too narrow", [](auto& o) { o.PageSize = 37, o.PageWidth = 2; }, "outside 3 to 14400" },
+        { "page too high", [](auto& o) { o.PageSize = 37, o.PageHeight = 14401; }, "outside 3 to 14400" },
+        { "font too large", [](auto& o) { o.FontSize = 601; }, "font size 601" },
+        { "negative font", [](auto& o) { o.FontSize = -4; }, "font size -4" },
+        { "margins too wide", [](auto& o) { o.LeftMargin = 300, o.RightMargin = 295; }, "no room for text" },
+    };
+    for (const auto& c : cases) {
+        m_options = {};
+        c.apply(m_options);
+        auto result = convert("text");
+        EXPECT_EQ(result.status, engine::FileStatus::Failed) << c.what;
+        EXPECT_NE(result.error.find(c.message), std::string::npos) << c.what << ": " << result.error;
+        EXPECT_TRUE(m_observer.ranges.empty()) << c.what;
+    }
+}
+
+TEST_F(DocumentTest, InputsThatCannotBeReadFailWithTheirReason)
+{
+    testsupport::RecordingObserver observer;
+    auto missing = engine::ConvertTextFile(m_options, (m_dir.path() / "gone.txt").string(), "", "", observer);
+    EXPECT_EQ(missing.status, engine::FileStatus::Failed);
+    EXPECT_NE(missing.error.find("No such file"), std::string::npos) << missing.error;
+
+    std::filesystem::create_directory(m_dir.path() / "folder.txt");
+    auto folder = engine::ConvertTextFile(m_options, (m_dir.path() / "folder.txt").string(), "", "", observer);
+    EXPECT_EQ(folder.status, engine::FileStatus::Failed);
+    EXPECT_NE(folder.error.find("folder"), std::string::npos) << folder.error;
+}
+
+} // namespace

@@ -1,0 +1,168 @@
+#include "TempDir.h"
+
+#include "engine/ChoiceLists.h"
+#include "engine/TextDecoding.h"
+
+#include "InputDecoder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using namespace std::string_literals;
+
+// UTF-16 bytes of a text, with the byte order mark, as an editor saves it.
+std::string Utf16(const std::u16string& text, bool bigEndian)
+{
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char16_t unit : text) {
+        char high = static_cast<char>(unit >> 8);
+        char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string { high, low } : std::string { low, high };
+    }
+    return bytes;
+}
+
+struct DecodeCase
+{
+    const char* name;
+    std::string input;
+    const char* encoding;
+    std::string expected;
+};
+
+TEST(TextDecoding, UnicodeInputIsConvertedIntoTheFontsEncoding)
+{
+    const DecodeCase cases[] = {
+        { "Cyrillic in CP1251", "Привет, мир", "CP1251", "\xCF\xF0\xE8\xE2\xE5\xF2, \xEC\xE8\xF0" },
+        { "Cyrillic in KOI8-R", "Привет", "KOI8-R", "\xF0\xD2\xC9\xD7\xC5\xD4" },
+        { "Greek in ISO8859-7", "Γειά", "ISO8859-7", "\xC3\xE5\xE9\xDC" },
+        { "euro sign in WinAnsi", "€ café", "WinAnsiEncoding", "\x80 caf\xE9" },
+        { "MacRoman", "é", "MacRomanEncoding", "\x8E" },
+        { "ASCII keeps its bytes, a curly quote takes StandardEncoding's", "it’s 'a' `b`", "StandardEncoding",
+          "it's 'a' `b`" },
+        { "GB2312", "中文 ok", "GB-EUC-H", "\xD6\xD0\xCE\xC4 ok" },
+        { "GBK beyond GB2312", "丂", "GBK-EUC-H", "\x81\x40" },
+        { "Big5", "中文", "ETen-B5-H", "\xA4\xA4\xA4\xE5" },
+        { "Shift_JIS (Microsoft)", "日本", "90ms-RKSJ-H", "\x93\xFA\x96\x7B" },
+        { "Shift_JIS, proportional", "日本\\", "90msp-RKSJ-H", "\x93\xFA\x96\x7B\\" },
+        { "EUC-JP", "日本", "EUC-V", "\xC6\xFC\xCB\xDC" },
+        { "EUC-KR", "한국", "KSC-EUC-H", "\xC7\xD1\xB1\xB9" },
+        { "UHC beyond EUC-KR", "똠", "KSCms-UHC-HW-H", "\x8C\x63" },
+        { "UTF-8 stays UTF-8", "Ж中€", "UTF-8", "Ж中€" },
+        { "a leading byte order mark is dropped", "\xEF\xBB\xBF"s + "abc", "CP1251", "abc" },
+        { "CR LF becomes LF, a NUL ends the text", "é\r\nx\0tail"s, "WinAnsiEncoding", "\xE9\nx" },
+        { "UTF-16 LE", Utf16(u"Привет\r\nA", false), "CP1251", "\xCF\xF0\xE8\xE2\xE5\xF2\nA" },
+        { "UTF-16 BE", Utf16(u"中文", true), "GB-EUC-H", "\xD6\xD0\xCE\xC4" },
+        { "UTF-16 ends at its Ctrl+Z", Utf16(u"ab\u001Acd", false), "CP1251", "ab" },
+        { "ASCII passes unchanged", "plain\ttext", "KOI8-R", "plain\ttext" },
+        { "Latin-1 passes unchanged", "caf\xE9 \xFC", "CP1251", "caf\xE9 \xFC" },
+        { "GB2312 bytes pass unchanged", "\xD6\xD0\xCE\xC4", "GB-EUC-H", "\xD6\xD0\xCE\xC4" },
+        { "a byte order mark before bytes that are not UTF-8 stays", "\xEF\xBB\xBF\xE9"s, "WinAnsiEncoding",
+          "\xEF\xBB\xBF\xE9" },
+    };
+    for (const auto& c : cases) {
+        auto decoded = engine::DecodeInputBytes(c.input, c.encoding);
+        EXPECT_EQ(decoded.text, c.expected) << c.name;
+        EXPECT_EQ(decoded.warning, "") << c.name;
+    }
+}
+
+struct UnmappableCase
+{
+    const char* name;
+    std::string input;
+    const char* encoding;
+    std::string expected;
+    const char* warning;
+};
+
+TEST(TextDecoding, CharactersTheEncodingLacksBecomeQuestionMarksWithOneWarning)
+{
+    const UnmappableCase cases[] = {
+        { "one character", "Ж中Ж", "CP1251", "\xC6?\xC6",
+          "1 character is not in the encoding CP1251 and is drawn as \"?\": U+4E2D \"中\"." },
+        { "several, the first named", "aЖé中", "WinAnsiEncoding", "a?\xE9?",
+          "2 characters are not in the encoding WinAnsiEncoding and are drawn as \"?\"; the first is U+0416 \"Ж\"." },
+        { "a traditional character in GB2312", "中語", "GB-EUC-H", "\xD6\xD0?",
+          "1 character is not in the encoding GB-EUC-H and is drawn as \"?\": U+8A9E \"語\"." },
+        { "a broken UTF-16 surrogate", Utf16(u"a\xD800z", false), "CP1251", "a?z",
+          "1 character is not in the encoding CP1251 and is drawn as \"?\": U+FFFD \"\xEF\xBF\xBD\"." },
+        { "a UTF-16 surrogate pair beyond what the library's UTF-8 draws", Utf16(u"a\U0001D11Eb", true), "UTF-8",
+          "a?b", "1 character is not in the encoding UTF-8 and is drawn as \"?\": U+1D11E \"\U0001D11E\"." },
+        { "bytes that are not UTF-8 with the UTF-8 encoding", "caf\xE9 \xFC", "UTF-8", "caf? ?",
+          "2 characters are not in the encoding UTF-8 and are drawn as \"?\"; the first is the byte 0xE9 (not "
+          "UTF-8)." },
+    };
+    for (const auto& c : cases) {
+        auto decoded = engine::DecodeInputBytes(c.input, c.encoding);
+        EXPECT_EQ(decoded.text, c.expected) << c.name;
+        EXPECT_EQ(decoded.warning, c.warning) << c.name;
+    }
+}
+
+TEST(TextDecoding, ReadInputTextUsesTheEncodingTheOptionsGiveThePageFont)
+{
+    testsupport::TempDir dir;
+    auto path = dir.write("input.txt", "Straße 中").string();
+    engine::ConversionOptions options;
+    options.SingeEncode = static_cast<int>(engine::SingleByteEncodingChoices.size()) - 1; // UTF-8
+
+    auto text = engine::ReadInputText(path, options); // Courier cannot take UTF-8
+    ASSERT_TRUE(text.ok) << text.error;
+    EXPECT_EQ(text.encoding, "StandardEncoding");
+    EXPECT_EQ(text.text, "Stra\xFB" "e ?");
+    EXPECT_NE(text.warning.find("U+4E2D"), std::string::npos) << text.warning;
+
+    options.SingeEncode = 99; // outside the list: the converter uses the default font
+    EXPECT_EQ(engine::ReadInputText(path, options).encoding, "StandardEncoding");
+
+    options.SingeEncode = static_cast<int>(engine::SingleByteEncodingChoices.size()) - 1;
+    options.PageFont = engine::TrueTypeFont;
+    text = engine::ReadInputText(path, options);
+    EXPECT_EQ(text.encoding, "UTF-8");
+    EXPECT_EQ(text.text, "Straße 中");
+
+    options.PageFont = engine::CidFont;
+    options.CIDFont = 7;     // Batang: a Korean font keeps to a Korean CMap
+    options.MultiEncode = 0; // GB-EUC-H
+    text = engine::ReadInputText(path, options);
+    EXPECT_EQ(text.encoding, "KSC-EUC-H");
+
+    auto missing = engine::ReadInputText((dir.path() / "missing.txt").string(), options);
+    EXPECT_FALSE(missing.ok);
+    EXPECT_NE(missing.error.find("cannot open"), std::string::npos) << missing.error;
+}
+
+struct DisplayCase
+{
+    const char* name;
+    std::string bytes;
+    int pageFont;
+    int encoding; // SingeEncode, or MultiEncode for a CID font (SimSun)
+    std::string expected;
+};
+
+TEST(TextDecoding, TheUnicodeTextIsWhatThePdfShows)
+{
+    const DisplayCase cases[] = {
+        { "CP1251 bytes as they are", "\xCF\xF0\xE8", engine::Base14Font, 19, "При" },
+        { "StandardEncoding draws the ASCII quote curly", "it's", engine::Base14Font, 0, "it’s" },
+        { "converted UTF-8 with its question mark", "Ж中", engine::Base14Font, 19, "Ж?" },
+        { "GB2312 bytes as they are", "\xD6\xD0\xCE\xC4", engine::CidFont, 0, "中文" },
+        { "a lead byte without its trail byte", "a\xD6", engine::CidFont, 0, "a\uFFFD" },
+        { "UTF-8 through a TrueType font", "Ж中", engine::TrueTypeFont, 28, "Ж中" },
+    };
+    testsupport::TempDir dir;
+    for (const auto& c : cases) {
+        engine::ConversionOptions options;
+        options.PageFont = c.pageFont;
+        (c.pageFont == engine::CidFont ? options.MultiEncode : options.SingeEncode) = c.encoding;
+        auto text = engine::ReadInputText(dir.write("input.txt", c.bytes).string(), options);
+        EXPECT_EQ(text.unicodeText, c.expected) << c.name;
+    }
+}
+
+} // namespace
