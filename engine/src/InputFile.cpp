@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 namespace engine {
 
@@ -23,7 +22,19 @@ platform::TextReadResult ReadFileBytes(const std::string& path)
         result.error = "cannot open the file: " + platform::ErrnoText(errno);
         return result;
     }
-    result.text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // One read of the size the file has, into a text of that size: growing the text as bytes
+    // arrive copied it over and over and left it up to twice as large as the file.
+    const auto size = std::filesystem::is_regular_file(path, error) ? std::filesystem::file_size(path, error) : 0;
+    if (!error && size > 0) {
+        result.text.resize(static_cast<std::size_t>(size));
+        in.read(result.text.data(), static_cast<std::streamsize>(size));
+        result.text.resize(static_cast<std::size_t>(in.gcount()));
+    }
+    // Whatever the file gained since, or all of a file whose size cannot be told (a pipe).
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        result.text.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) {
         result.error = "cannot read the file: " + platform::ErrnoText(errno);
         result.text.clear();
