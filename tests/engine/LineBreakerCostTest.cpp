@@ -1,6 +1,7 @@
 // The work of the line breaking grows with the text, not with its square: the bytes handed to the
 // measures stay within a small multiple of the text for the shapes that made the literal algorithm
 // quadratic. Counted, never timed.
+#include "CountingMeasure.h"
 #include "FakeMeasure.h"
 #include "TextGenerator.h"
 
