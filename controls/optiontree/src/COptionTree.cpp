@@ -7,6 +7,7 @@
 #include "optiontree/OptionTreeNotifyRecord.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -20,7 +21,6 @@ COptionTree::COptionTree(QWidget* parent)
 {
     m_root.m_tree = this;
     m_root.m_expanded = true;
-    setFocusProxy(m_list);
 }
 
 COptionTree::~COptionTree()
@@ -357,6 +357,12 @@ void COptionTree::resizeEvent(QResizeEvent*)
     }
     layoutPanes();
     RepaintAll();
+}
+
+void COptionTree::focusInEvent(QFocusEvent* event)
+{
+    // The list takes the keyboard for the whole tree.
+    m_list->setFocus(event->reason());
 }
 
 void COptionTree::changeEvent(QEvent* event)

@@ -79,6 +79,9 @@ bool COptionTreeList::event(QEvent* event)
             if (key->isAccepted()) {
                 return true;
             }
+            // Move the focus once, here; unaccepted, the event would reach the
+            // tree and move it again.
+            key->accept();
         }
     }
     return QWidget::event(event);
@@ -265,24 +268,22 @@ void COptionTreeList::keyPressEvent(QKeyEvent* event)
         focusItem(lastVisible());
         break;
     case Qt::Key_Up:
-        focusItem(focused ? previousVisible(focused) : lastVisible());
+        focusItem(rowAbove(focused));
         break;
     case Qt::Key_Down:
-        focusItem(focused ? (focused->GetNextVisible() ? focused->GetNextVisible() : focused)
-                          : m_tree->GetFirstVisible());
+        focusItem(rowBelow(focused));
         break;
     case Qt::Key_Left:
         if (focused && focused->GetChild() && focused->IsExpanded() && toggleExpansion(focused)) {
             break;
         }
-        focusItem(focused ? previousVisible(focused) : lastVisible());
+        focusItem(rowAbove(focused));
         break;
     case Qt::Key_Right:
         if (focused && focused->GetChild() && !focused->IsExpanded() && toggleExpansion(focused)) {
             break;
         }
-        focusItem(focused ? (focused->GetNextVisible() ? focused->GetNextVisible() : focused)
-                          : m_tree->GetFirstVisible());
+        focusItem(rowBelow(focused));
         break;
     default:
         event->ignore();
@@ -362,6 +363,19 @@ COptionTreeItem* COptionTreeList::previousVisible(COptionTreeItem* item) const
         row = row->GetNextVisible();
     }
     return row ? row : item;
+}
+
+COptionTreeItem* COptionTreeList::rowAbove(COptionTreeItem* focused) const
+{
+    return focused ? previousVisible(focused) : lastVisible();
+}
+
+COptionTreeItem* COptionTreeList::rowBelow(COptionTreeItem* focused) const
+{
+    if (!focused) {
+        return m_tree->GetFirstVisible();
+    }
+    return focused->GetNextVisible() ? focused->GetNextVisible() : focused;
 }
 
 COptionTreeItem* COptionTreeList::nextTabStop(COptionTreeItem* item, bool forward) const

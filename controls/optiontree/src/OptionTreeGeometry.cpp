@@ -91,7 +91,8 @@ int OptionTreeGeometry::autoFitColumn(int widestLabelRight) const
 
 int OptionTreeGeometry::maxScroll(int totalHeight) const
 {
-    return std::max(0, totalHeight - pageSize());
+    // The last pixel row of the content stays reachable.
+    return std::max(0, totalHeight - m_height);
 }
 
 QRect OptionTreeGeometry::listRect(const QSize& client, bool showInfo)

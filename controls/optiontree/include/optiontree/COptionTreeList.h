@@ -51,6 +51,10 @@ private:
     void autoFitDivider();
     COptionTreeItem* lastVisible() const;
     COptionTreeItem* previousVisible(COptionTreeItem* item) const;
+    // The row an Up or Down key moves to; with no focus the last or first row,
+    // at either end the focused row itself.
+    COptionTreeItem* rowAbove(COptionTreeItem* focused) const;
+    COptionTreeItem* rowBelow(COptionTreeItem* focused) const;
     COptionTreeItem* nextTabStop(COptionTreeItem* item, bool forward) const;
     void stepFocus(bool forward);
 
