@@ -23,6 +23,15 @@ void hover(QWidget* widget, const QPoint& point)
     QTest::mouseMove(widget, point);
 }
 
+CWideEntryComboBox* comboIn(QWidget* parent, const QStringList& entries)
+{
+    auto* combo = new CWideEntryComboBox(parent);
+    combo->setGeometry(10, 10, 120, 24);
+    combo->addItems(entries);
+    combo->show();
+    return combo;
+}
+
 struct Window
 {
     Window()
@@ -63,10 +72,7 @@ void TestCutOffTips::closedComboShowsItsWholeTextOnlyWhenCutOff()
     QFETCH(QString, text);
     QFETCH(bool, shown);
     Window w;
-    auto* combo = new CWideEntryComboBox(&w.window);
-    combo->setGeometry(10, 10, 120, 24);
-    combo->addItem(text);
-    combo->show();
+    auto* combo = comboIn(&w.window, {text});
     hover(combo, QPoint(20, 12));
     QCOMPARE(combo->tip().isShown(), shown);
     if (shown) {
@@ -81,10 +87,7 @@ void TestCutOffTips::closedComboShowsItsWholeTextOnlyWhenCutOff()
 void TestCutOffTips::droppedListShowsTheWholeEntryUnderTheMouse()
 {
     Window w;
-    auto* combo = new CWideEntryComboBox(&w.window);
-    combo->setGeometry(10, 10, 120, 24);
-    combo->addItems({LongText, ShortText});
-    combo->show();
+    auto* combo = comboIn(&w.window, {LongText, ShortText});
     combo->view()->setMinimumWidth(0);
     combo->showPopup();
     QAbstractItemView* view = combo->view();
@@ -135,10 +138,7 @@ void TestCutOffTips::editShowsItsWholeTextOnlyWhenCutOff()
 void TestCutOffTips::tipHidesWhenItsWidgetIsHidden()
 {
     Window w;
-    auto* combo = new CWideEntryComboBox(&w.window);
-    combo->setGeometry(10, 10, 120, 24);
-    combo->addItem(LongText);
-    combo->show();
+    auto* combo = comboIn(&w.window, {LongText});
     hover(combo, QPoint(20, 12));
     QVERIFY(combo->tip().isShown());
     combo->hide();

@@ -3,8 +3,6 @@
 
 #include "OptionTreeTestSupport.h"
 
-#include "optiontree/COptionTreeInfo.h"
-
 #include <QScrollBar>
 #include <QtTest>
 
@@ -92,8 +90,7 @@ private slots:
     void wheelScrollsOneLineOnlyWhenTheContentIsTaller();
     void focusingAHiddenItemExpandsAndScrollsToIt();
     void notificationsOffVetoNothing();
-    void infoPaneTakesFiftyPixelsWhenShown_data();
-    void infoPaneTakesFiftyPixelsWhenShown();
+    void disabledTreeIgnoresTheMouseAndKeys();
 };
 
 void TestOptionTree::identifiersStartAtOneInFreshAndClearedTrees()
@@ -477,24 +474,16 @@ void TestOptionTree::notificationsOffVetoNothing()
     QVERIFY(!t.tree->TreeStyleNotify());
 }
 
-void TestOptionTree::infoPaneTakesFiftyPixelsWhenShown_data()
+void TestOptionTree::disabledTreeIgnoresTheMouseAndKeys()
 {
-    QTest::addColumn<quint32>("style");
-    QTest::addColumn<int>("listHeight");
-    QTest::newRow("with info pane") << quint32(TreeStyleShowInfo) << 350;
-    QTest::newRow("without") << quint32(0) << 400;
-}
-
-void TestOptionTree::infoPaneTakesFiftyPixelsWhenShown()
-{
-    QFETCH(quint32, style);
-    QFETCH(int, listHeight);
-    TreeWindow t(style);
-    QCOMPARE(t.list()->geometry(), QRect(0, 0, 300, listHeight));
-    QCOMPARE(t.tree->GetInfoWindow()->isVisible(), style != 0);
-    if (style != 0) {
-        QCOMPARE(t.tree->GetInfoWindow()->geometry(), QRect(0, 350, 300, 50));
-    }
+    SampleTree t;
+    t.tree->setEnabled(false);
+    t.click(t.attributePoint(t.margin));
+    t.click(t.expandBoxPoint(t.size));
+    QCOMPARE(t.tree->GetFocusedItem(), nullptr);
+    QCOMPARE(t.margin->activations, 0);
+    QVERIFY(t.size->IsExpanded());
+    QVERIFY(t.recorder.entries.isEmpty());
 }
 
 QTEST_MAIN(TestOptionTree)

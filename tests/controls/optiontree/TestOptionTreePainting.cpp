@@ -109,21 +109,25 @@ private slots:
 void TestOptionTreePainting::readOnlyValuesAreGrey_data()
 {
     QTest::addColumn<bool>("readOnly");
-    QTest::newRow("editable value is dark") << false;
-    QTest::newRow("read-only value is grey") << true;
+    QTest::addColumn<bool>("disabled");
+    QTest::newRow("editable value is dark") << false << false;
+    QTest::newRow("read-only value is grey") << true << false;
+    QTest::newRow("every value of a disabled tree is grey") << false << true;
 }
 
 void TestOptionTreePainting::readOnlyValuesAreGrey()
 {
     QFETCH(bool, readOnly);
+    QFETCH(bool, disabled);
     PaintTree t(TreeStyleShowInfo);
     t.value->ReadOnly(readOnly);
+    t.tree->setEnabled(!disabled);
     const QImage image = t.grabList();
     const QRect value = t.value->GetAttributeRect().adjusted(0, 1, -4, -2);
     const QVector<QColor> ink = inkIn(image, value, OptionTreeColors::window(t.list()->palette()));
     QVERIFY(ink.size() > 20);
     const int grey = OptionTreeColors::greyText(t.list()->palette()).lightness();
-    if (readOnly) {
+    if (readOnly || disabled) {
         QVERIFY2(darkest(ink) >= grey - 8, qPrintable(QString::number(darkest(ink))));
     } else {
         QVERIFY2(darkest(ink) < grey - 60, qPrintable(QString::number(darkest(ink))));

@@ -53,6 +53,5 @@ constexpr quint32 FileOptionShowFullPath = 0x40000;
 // Dialog flags of a file item, passed on to the file dialog.
 constexpr quint32 DialogOverwritePrompt = 0x2;
 constexpr quint32 DialogAllowMultiSelect = 0x200;
-constexpr quint32 DialogFileMustExist = 0x1000;
 
 } // namespace optiontree
