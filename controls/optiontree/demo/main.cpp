@@ -28,8 +28,7 @@ public:
         auto* layout = new QVBoxLayout(this);
         m_tree = new COptionTree;
         m_tree->Create(QRect(0, 0, 420, 520), this,
-                       TreeStyleShowInfo | TreeStyleShadeMargin | TreeStyleShadeRootItems | TreeStyleDefaultInfoText,
-                       101);
+            TreeStyleShowInfo | TreeStyleShadeMargin | TreeStyleShadeRootItems | TreeStyleDefaultInfoText, 101);
         m_tree->SetNotify(true, this);
         layout->addWidget(m_tree, 1);
         layout->addWidget(&m_status);
@@ -56,8 +55,7 @@ private:
         return item;
     }
 
-    template <typename Item>
-    Item* insert(COptionTreeItem* parent, const QString& label, const QString& info)
+    template <typename Item> Item* insert(COptionTreeItem* parent, const QString& label, const QString& info)
     {
         auto* item = static_cast<Item*>(m_tree->InsertItem(new Item, parent));
         item->SetLabelText(label);
@@ -85,41 +83,44 @@ private:
 
     void populate()
     {
-        const QStringList yesNo{QStringLiteral("Yes"), QStringLiteral("No")};
+        const QStringList yesNo { QStringLiteral("Yes"), QStringLiteral("No") };
 
         COptionTreeItem* paper = category(QStringLiteral("Paper Options"), QStringLiteral("Paper options."));
         auto* size = combo(paper, QStringLiteral("Page Size"),
-                           {QStringLiteral("A4 [210 x 297 mm]"), QStringLiteral("A5 [148 x 210 mm]"),
-                            QStringLiteral("Japanese Postcard Rotated [148 x 100 mm, very long name]"),
-                            QStringLiteral("Custom Page Size")});
+            { QStringLiteral("A4 [210 x 297 mm]"), QStringLiteral("A5 [148 x 210 mm]"),
+                QStringLiteral("Japanese Postcard Rotated [148 x 100 mm, very long name]"),
+                QStringLiteral("Custom Page Size") });
         size->setCurrentIndex(0);
         edit(size, QStringLiteral("Page Width"), EditOptionNumeric, QStringLiteral("595"))->ReadOnly(true);
         edit(size, QStringLiteral("Page Height"), EditOptionNumeric, QStringLiteral("842"))->ReadOnly(true);
-        COptionTreeItem* margin = insert<COptionTreeItem>(paper, QStringLiteral("Page Margin"), QStringLiteral("Page margin."));
+        COptionTreeItem* margin
+            = insert<COptionTreeItem>(paper, QStringLiteral("Page Margin"), QStringLiteral("Page margin."));
         edit(margin, QStringLiteral("Left Margin"), EditOptionNumeric, QStringLiteral("60"));
         edit(margin, QStringLiteral("Right Margin"), EditOptionNumeric, QStringLiteral("60"));
         auto* metrics = insert<COptionTreeFileItem>(paper, QStringLiteral("Metrics File(.afm)"),
-                                                    QStringLiteral("Type1 Font metrics file(.afm). Click to import."));
+            QStringLiteral("Type1 Font metrics file(.afm). Click to import."));
         metrics->CreateFileItem(QString(), QString(), QStringLiteral("AFM Files (*.afm)|*.afm|All Files (*.*)|*.*|"),
-                                FileOptionShowFullPath | FileOptionOpenDialog, DialogAllowMultiSelect);
+            FileOptionShowFullPath | FileOptionOpenDialog, DialogAllowMultiSelect);
 
-        COptionTreeItem* display =
-            category(QStringLiteral("Document Display Options"), QStringLiteral("PDF document display options."));
+        COptionTreeItem* display
+            = category(QStringLiteral("Document Display Options"), QStringLiteral("PDF document display options."));
         combo(display, QStringLiteral("Open Mode"),
-              {QStringLiteral("Use None"), QStringLiteral("Use Outlines"), QStringLiteral("Use Thumbs"),
-               QStringLiteral("Full Screen")})
+            { QStringLiteral("Use None"), QStringLiteral("Use Outlines"), QStringLiteral("Use Thumbs"),
+                QStringLiteral("Full Screen") })
             ->setCurrentIndex(0);
         combo(display, QStringLiteral("Open Results"), yesNo)->setCurrentIndex(0);
-        auto* folder = insert<COptionTreeFileItem>(display, QStringLiteral("Output Folder"),
-                                                   QStringLiteral("A folder chosen with the folder browser."));
+        auto* folder = insert<COptionTreeFileItem>(
+            display, QStringLiteral("Output Folder"), QStringLiteral("A folder chosen with the folder browser."));
         folder->CreateFileItem(QDir::homePath(), QString(), QString(), FileOptionShowFullPath | FileOptionFolder, 0);
 
-        COptionTreeItem* property = category(QStringLiteral("PDF Property Options"), QStringLiteral("PDF property options."));
+        COptionTreeItem* property
+            = category(QStringLiteral("PDF Property Options"), QStringLiteral("PDF property options."));
         edit(property, QStringLiteral("Author"), 0, QStringLiteral("Marlowen"));
         edit(property, QStringLiteral("A label far too long to fit in the label column"), 0, QString());
         edit(property, QStringLiteral("Keywords"), EditOptionMultiLine, QStringLiteral("text\npdf"));
 
-        COptionTreeItem* security = category(QStringLiteral("PDF Security Options"), QStringLiteral("PDF security options."));
+        COptionTreeItem* security
+            = category(QStringLiteral("PDF Security Options"), QStringLiteral("PDF security options."));
         combo(security, QStringLiteral("Print Permission"), yesNo)->setCurrentIndex(0);
         edit(security, QStringLiteral("Owner Password"), EditOptionPassword, QStringLiteral("secret"));
         edit(security, QStringLiteral("Encrypt Level"), EditOptionNumeric, QStringLiteral("40"));

@@ -240,6 +240,9 @@ void COptionTree::EnsureVisible(COptionTreeItem* item)
     const int top = item->m_location.y();
     const int rowHeight = item->m_rowHeight;
     const int clientHeight = m_list->height();
+    if (clientHeight <= 0) {
+        return; // not laid out yet: there is nothing to scroll
+    }
     if (top < m_scrollOffset) {
         SetScrollOffset(top);
     } else if (top > m_scrollOffset + clientHeight - rowHeight) {
@@ -258,11 +261,26 @@ bool COptionTree::IsVisible(COptionTreeItem* item)
     return false;
 }
 
-bool COptionTree::TreeStyleShowInfo() const { return hasStyle(optiontree::TreeStyleShowInfo); }
-bool COptionTree::TreeStyleNotify() const { return hasStyle(optiontree::TreeStyleNotify); }
-bool COptionTree::TreeStyleDefaultInfoText() const { return hasStyle(optiontree::TreeStyleDefaultInfoText); }
-bool COptionTree::TreeStyleShadeMargin() const { return hasStyle(optiontree::TreeStyleShadeMargin); }
-bool COptionTree::TreeStyleShadeRootItems() const { return hasStyle(optiontree::TreeStyleShadeRootItems); }
+bool COptionTree::TreeStyleShowInfo() const
+{
+    return hasStyle(optiontree::TreeStyleShowInfo);
+}
+bool COptionTree::TreeStyleNotify() const
+{
+    return hasStyle(optiontree::TreeStyleNotify);
+}
+bool COptionTree::TreeStyleDefaultInfoText() const
+{
+    return hasStyle(optiontree::TreeStyleDefaultInfoText);
+}
+bool COptionTree::TreeStyleShadeMargin() const
+{
+    return hasStyle(optiontree::TreeStyleShadeMargin);
+}
+bool COptionTree::TreeStyleShadeRootItems() const
+{
+    return hasStyle(optiontree::TreeStyleShadeRootItems);
+}
 
 qintptr COptionTree::Notify(int code, COptionTreeItem* item)
 {
@@ -279,7 +297,7 @@ qintptr COptionTree::Notify(int code, COptionTreeItem* item)
 
 OptionTreeGeometry COptionTree::Geometry() const
 {
-    return {m_list->clientWidth(), m_list->height(), m_column};
+    return { m_list->clientWidth(), m_list->height(), m_column };
 }
 
 COptionTreeItem* COptionTree::GetFirstVisible()
@@ -405,8 +423,8 @@ void COptionTree::layoutRows()
     }
 }
 
-int COptionTree::layoutItem(COptionTreeItem* item, int depth, int top, const OptionTreeGeometry& geometry,
-                            COptionTreeItem**& link)
+int COptionTree::layoutItem(
+    COptionTreeItem* item, int depth, int top, const OptionTreeGeometry& geometry, COptionTreeItem**& link)
 {
     *link = item;
     link = &item->m_nextVisible;
@@ -415,7 +433,7 @@ int COptionTree::layoutItem(COptionTreeItem* item, int depth, int top, const Opt
     const int indent = OptionTreeGeometry::indentation(depth);
     const int rowHeight = item->m_rowHeight;
     const int clientTop = top - m_scrollOffset;
-    item->m_location = {indent, top};
+    item->m_location = { indent, top };
     item->m_attributeRect = geometry.attributeRect(clientTop, rowHeight);
     if (item->m_child) {
         item->m_expandBox = OptionTreeGeometry::expandBoxRect(top);
@@ -426,7 +444,7 @@ int COptionTree::layoutItem(COptionTreeItem* item, int depth, int top, const Opt
         const QRect area = geometry.labelTextArea(topLevel, indent, clientTop, rowHeight);
         const int textTop = item->m_multiLineLabel ? clientTop + OptionTreeGeometry::MultiLineLabelTop
                                                    : clientTop + (rowHeight - metrics.height()) / 2;
-        item->m_labelTextRect = {area.left(), textTop, metrics.horizontalAdvance(item->m_label), metrics.height()};
+        item->m_labelTextRect = { area.left(), textTop, metrics.horizontalAdvance(item->m_label), metrics.height() };
     }
 
     int next = top + rowHeight;

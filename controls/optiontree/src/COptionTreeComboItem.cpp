@@ -24,8 +24,8 @@ void COptionTreeComboItem::OnActivate()
         return;
     }
     // The drop-down height bounds the dropped list.
-    const int entryHeight = std::max(1, view()->sizeHintForRow(0) > 0 ? view()->sizeHintForRow(0)
-                                                                        : fontMetrics().height());
+    const int entryHeight
+        = std::max(1, view()->sizeHintForRow(0) > 0 ? view()->sizeHintForRow(0) : fontMetrics().height());
     setMaxVisibleItems(std::max(1, m_dropDownHeight / entryHeight));
     ShowEditor(GetAttributeRect());
 }

@@ -34,7 +34,7 @@ bool COptionTreeEditItem::CreateEditItem(quint32 editOptions, quint32 additional
     m_options = editOptions;
     m_wantReturn = (additionalStyles & EditStyleWantReturn) != 0;
     setEditMode((editOptions & EditOptionMultiLine) != 0, (editOptions & EditOptionPassword) != 0,
-                (editOptions & EditOptionNumeric) != 0);
+        (editOptions & EditOptionNumeric) != 0);
     if (editOptions & EditOptionMultiLine) {
         SetItemHeight(MultiLineRowHeight);
         GetOptionTree()->UpdateScrollRange();
@@ -76,8 +76,7 @@ bool COptionTreeEditItem::GetEditInt(int& value) const
         ++pos;
     }
     qint64 number = 0;
-    for (; pos < content.size() && content.at(pos) >= QLatin1Char('0') && content.at(pos) <= QLatin1Char('9');
-         ++pos) {
+    for (; pos < content.size() && content.at(pos) >= QLatin1Char('0') && content.at(pos) <= QLatin1Char('9'); ++pos) {
         number = number * 10 + (content.at(pos).unicode() - '0');
         if (number > std::numeric_limits<int>::max()) {
             number = std::numeric_limits<int>::max();

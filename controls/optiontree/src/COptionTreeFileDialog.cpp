@@ -30,8 +30,8 @@ int COptionTreeFileDialog::DoModal()
         break;
     case Kind::Open:
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode((m_request.flags & DialogAllowMultiSelect) ? QFileDialog::ExistingFiles
-                                                                     : QFileDialog::ExistingFile);
+        dialog.setFileMode(
+            (m_request.flags & DialogAllowMultiSelect) ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
         break;
     case Kind::Save:
         dialog.setAcceptMode(QFileDialog::AcceptSave);

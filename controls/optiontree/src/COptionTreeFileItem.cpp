@@ -11,7 +11,7 @@
 namespace optiontree {
 
 namespace {
-constexpr int LineGap = 3;    // added to the font height for each shown path
+constexpr int LineGap = 3; // added to the font height for each shown path
 constexpr int RowPadding = 5; // added below the paths of a grown row
 constexpr int TextInset = 1;
 } // namespace
@@ -25,12 +25,12 @@ COptionTreeFileItem::COptionTreeFileItem()
 COptionTreeFileItem::~COptionTreeFileItem() = default;
 
 bool COptionTreeFileItem::CreateFileItem(const QString& initialFile, const QString& defaultExtension,
-                                         const QString& filter, quint32 fileOptions, quint32 dialogFlags)
+    const QString& filter, quint32 fileOptions, quint32 dialogFlags)
 {
     if (!GetOptionTree()) {
         return false;
     }
-    m_paths = QStringList{initialFile};
+    m_paths = QStringList { initialFile };
     m_defaultExtension = defaultExtension;
     m_filter = filter;
     m_fileOptions = fileOptions;
@@ -105,7 +105,7 @@ void COptionTreeFileItem::DrawAttribute(QPainter& painter, const QRect& attribut
     painter.setPen(grey ? OptionTreeColors::greyText(pal)
                         : OptionTreeColors::orSystem(GetAttributeTextColor(), OptionTreeColors::buttonText(pal)));
     painter.drawText(attribute.adjusted(TextInset, TextInset, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                     FilePathDisplay::Text(m_paths, m_fileOptions));
+        FilePathDisplay::Text(m_paths, m_fileOptions));
 }
 
 } // namespace optiontree

@@ -5,15 +5,15 @@
 
 namespace optiontree {
 
-void COptionTreeItem::DrawAttribute(QPainter&, const QRect&) {}
-void COptionTreeItem::OnActivate() {}
-void COptionTreeItem::OnMove() {}
-void COptionTreeItem::OnRefresh() {}
-void COptionTreeItem::OnCommit() {}
-void COptionTreeItem::CleanUp() {}
-void COptionTreeItem::OnDeSelect() {}
-void COptionTreeItem::OnSelect() {}
-void COptionTreeItem::OnExpand(bool) {}
+void COptionTreeItem::DrawAttribute(QPainter&, const QRect&) { }
+void COptionTreeItem::OnActivate() { }
+void COptionTreeItem::OnMove() { }
+void COptionTreeItem::OnRefresh() { }
+void COptionTreeItem::OnCommit() { }
+void COptionTreeItem::CleanUp() { }
+void COptionTreeItem::OnDeSelect() { }
+void COptionTreeItem::OnSelect() { }
+void COptionTreeItem::OnExpand(bool) { }
 
 void COptionTreeItem::SetLabelText(const QString& text)
 {

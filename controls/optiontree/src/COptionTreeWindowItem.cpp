@@ -54,8 +54,8 @@ void COptionTreeWindowItem::DrawAttribute(QPainter& painter, const QRect& attrib
     painter.setFont(OptionTreeFonts::normal());
     painter.setPen(grey ? OptionTreeColors::greyText(pal)
                         : OptionTreeColors::orSystem(GetAttributeTextColor(), OptionTreeColors::buttonText(pal)));
-    const int flags = DrawTopLeft() ? (Qt::AlignLeft | Qt::AlignTop)
-                                    : (Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine);
+    const int flags
+        = DrawTopLeft() ? (Qt::AlignLeft | Qt::AlignTop) : (Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine);
     painter.drawText(attribute, flags, DisplayText());
 }
 

@@ -165,8 +165,8 @@ void CTipEdit::showTipIfCutOff()
     const QPalette& pal = palette();
     const bool focused = editor()->hasFocus();
     m_tip.showText(shown, editor()->mapToGlobal(area.topLeft() + TipOffset), editor()->font(),
-                   focused ? OptionTreeColors::highlightText(pal) : OptionTreeColors::windowText(pal),
-                   focused ? OptionTreeColors::highlight(pal) : OptionTreeColors::window(pal));
+        focused ? OptionTreeColors::highlightText(pal) : OptionTreeColors::windowText(pal),
+        focused ? OptionTreeColors::highlight(pal) : OptionTreeColors::window(pal));
 }
 
 void CTipEdit::resizeEvent(QResizeEvent*)

@@ -58,7 +58,7 @@ void CWideEntryComboBox::showEntryTip(const QPoint& viewportPos)
     }
     const QPalette& pal = palette();
     m_listTip.showText(text, view()->viewport()->mapToGlobal(entry.topLeft()), font,
-                       OptionTreeColors::highlightText(pal), OptionTreeColors::highlight(pal));
+        OptionTreeColors::highlightText(pal), OptionTreeColors::highlight(pal));
 }
 
 void CWideEntryComboBox::mouseMoveEvent(QMouseEvent* event)
@@ -72,8 +72,8 @@ void CWideEntryComboBox::mouseMoveEvent(QMouseEvent* event)
         const QPalette& pal = palette();
         const bool focused = hasFocus();
         m_tip.showText(text, mapToGlobal(area.topLeft() + TipOffset), font(),
-                       focused ? OptionTreeColors::highlightText(pal) : OptionTreeColors::windowText(pal),
-                       focused ? OptionTreeColors::highlight(pal) : OptionTreeColors::window(pal));
+            focused ? OptionTreeColors::highlightText(pal) : OptionTreeColors::windowText(pal),
+            focused ? OptionTreeColors::highlight(pal) : OptionTreeColors::window(pal));
     }
     QComboBox::mouseMoveEvent(event);
 }

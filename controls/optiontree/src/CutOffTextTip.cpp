@@ -24,8 +24,8 @@ CutOffTextTip::CutOffTextTip(QWidget* watched)
 
 CutOffTextTip::~CutOffTextTip() = default;
 
-void CutOffTextTip::showText(const QString& text, const QPoint& globalPos, const QFont& font,
-                             const QColor& foreground, const QColor& background)
+void CutOffTextTip::showText(
+    const QString& text, const QPoint& globalPos, const QFont& font, const QColor& foreground, const QColor& background)
 {
     QPalette palette = m_label->palette();
     palette.setColor(QPalette::WindowText, foreground);

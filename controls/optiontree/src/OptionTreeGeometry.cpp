@@ -20,14 +20,14 @@ int OptionTreeGeometry::indentation(int depth)
 
 QRect OptionTreeGeometry::expandBoxRect(int rowTop)
 {
-    return {ExpandBoxLeft, rowTop + ExpandBoxTop, ExpandBoxSize, ExpandBoxSize};
+    return { ExpandBoxLeft, rowTop + ExpandBoxTop, ExpandBoxSize, ExpandBoxSize };
 }
 
 QRect OptionTreeGeometry::labelRect(bool topLevel, int indent, int rowTop, int rowHeight) const
 {
     const int left = indent + MarginWidth;
     const int right = topLevel ? m_width : m_divider;
-    return {left, rowTop, std::max(0, right - left), rowHeight};
+    return { left, rowTop, std::max(0, right - left), rowHeight };
 }
 
 QRect OptionTreeGeometry::labelTextArea(bool topLevel, int indent, int rowTop, int rowHeight) const
@@ -38,23 +38,23 @@ QRect OptionTreeGeometry::labelTextArea(bool topLevel, int indent, int rowTop, i
 QRect OptionTreeGeometry::attributeRect(int rowTop, int rowHeight) const
 {
     const int left = m_divider + AttributeGap;
-    return {left, rowTop, std::max(0, m_width - left), rowHeight};
+    return { left, rowTop, std::max(0, m_width - left), rowHeight };
 }
 
 QRect OptionTreeGeometry::valueBackgroundRect(int rowTop, int rowHeight) const
 {
-    return {m_divider, rowTop, std::max(0, m_width - ValueRightInset - m_divider), rowHeight};
+    return { m_divider, rowTop, std::max(0, m_width - ValueRightInset - m_divider), rowHeight };
 }
 
 QRect OptionTreeGeometry::selectionRect(bool topLevel, int rowTop, int rowHeight) const
 {
     const int right = (topLevel ? m_width : m_divider) + AttributeGap;
-    return {MarginWidth, rowTop, right - MarginWidth, rowHeight};
+    return { MarginWidth, rowTop, right - MarginWidth, rowHeight };
 }
 
 QRect OptionTreeGeometry::dragBandRect(int dragX) const
 {
-    return {dragX - DragBandWidth / 2, 0, DragBandWidth, m_height};
+    return { dragX - DragBandWidth / 2, 0, DragBandWidth, m_height };
 }
 
 int OptionTreeGeometry::hitTestRow(const QPoint& point, bool topLevel, const QRect& expandBox) const
@@ -98,12 +98,12 @@ int OptionTreeGeometry::maxScroll(int totalHeight) const
 QRect OptionTreeGeometry::listRect(const QSize& client, bool showInfo)
 {
     const int height = showInfo ? client.height() - InfoPaneHeight : client.height();
-    return {0, 0, client.width(), std::max(0, height)};
+    return { 0, 0, client.width(), std::max(0, height) };
 }
 
 QRect OptionTreeGeometry::infoRect(const QSize& client)
 {
-    return {0, client.height() - InfoPaneHeight, client.width(), InfoPaneHeight};
+    return { 0, client.height() - InfoPaneHeight, client.width(), InfoPaneHeight };
 }
 
 QString OptionTreeGeometry::shortenedLabel(const QString& label, const QFontMetrics& metrics, int width)

@@ -8,8 +8,8 @@
 
 namespace optiontree {
 
-OptionTreeRowPainter::OptionTreeRowPainter(QPainter& painter, const OptionTreeGeometry& geometry,
-                                           const QPalette& palette, const Options& options)
+OptionTreeRowPainter::OptionTreeRowPainter(
+    QPainter& painter, const OptionTreeGeometry& geometry, const QPalette& palette, const Options& options)
     : m_painter(painter)
     , m_geometry(geometry)
     , m_palette(palette)
@@ -42,15 +42,15 @@ void OptionTreeRowPainter::paintBackground(const COptionTreeItem& item, bool top
     const QColor window = OptionTreeColors::window(m_palette);
     if (topLevel) {
         const bool shaded = m_options.shadeRootItems || m_options.disabled;
-        const QColor fill = shaded ? OptionTreeColors::orSystem(item.GetRootBackground(),
-                                                                OptionTreeColors::buttonFace(m_palette))
-                                   : window;
+        const QColor fill = shaded
+            ? OptionTreeColors::orSystem(item.GetRootBackground(), OptionTreeColors::buttonFace(m_palette))
+            : window;
         m_painter.fillRect(QRect(margin, top, m_geometry.width() - margin, height), fill);
     } else {
         m_painter.fillRect(QRect(margin, top, m_geometry.divider() - margin, height),
-                           OptionTreeColors::orSystem(item.GetLabelBackground(), window));
+            OptionTreeColors::orSystem(item.GetLabelBackground(), window));
         m_painter.fillRect(m_geometry.valueBackgroundRect(top, height),
-                           OptionTreeColors::orSystem(item.GetAttributeBackground(), window));
+            OptionTreeColors::orSystem(item.GetAttributeBackground(), window));
     }
     if (item.IsSelected()) {
         m_painter.fillRect(m_geometry.selectionRect(topLevel, top, height), OptionTreeColors::highlight(m_palette));

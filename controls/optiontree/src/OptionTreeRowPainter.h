@@ -22,8 +22,8 @@ public:
         int scrollOffset = 0;
     };
 
-    OptionTreeRowPainter(QPainter& painter, const OptionTreeGeometry& geometry, const QPalette& palette,
-                         const Options& options);
+    OptionTreeRowPainter(
+        QPainter& painter, const OptionTreeGeometry& geometry, const QPalette& palette, const Options& options);
 
     void paint(COptionTreeItem& item);
 

@@ -29,7 +29,7 @@ public:
     qintptr notify(controls::NotifyHeader& header) override
     {
         const auto& record = static_cast<OptionTreeNotifyRecord&>(header);
-        entries.append({record.code, record.item, record.sender, record.controlId});
+        entries.append({ record.code, record.item, record.sender, record.controlId });
         return vetoed.contains(record.code) ? 1 : 0;
     }
 
@@ -74,8 +74,7 @@ struct TreeWindow
 
     COptionTreeList* list() const { return tree->GetListWindow(); }
 
-    template <typename Item = COptionTreeItem>
-    Item* insert(COptionTreeItem* parent, const QString& label)
+    template <typename Item = COptionTreeItem> Item* insert(COptionTreeItem* parent, const QString& label)
     {
         auto* item = new Item;
         tree->InsertItem(item, parent);
@@ -87,13 +86,13 @@ struct TreeWindow
     QPoint rowPoint(COptionTreeItem* item, int x) const
     {
         tree->GetFirstVisible(); // brings the row layout up to date
-        return {x, item->GetLocation().y() - tree->GetScrollOffset() + item->GetItemHeight() / 2};
+        return { x, item->GetLocation().y() - tree->GetScrollOffset() + item->GetItemHeight() / 2 };
     }
     QPoint attributePoint(COptionTreeItem* item) const { return rowPoint(item, tree->GetColumn() + 40); }
     QPoint labelPoint(COptionTreeItem* item) const { return rowPoint(item, 40); }
     QPoint expandBoxPoint(COptionTreeItem* item) const
     {
-        return {item->GetExpandBox().center().x(), item->GetExpandBox().center().y() - tree->GetScrollOffset()};
+        return { item->GetExpandBox().center().x(), item->GetExpandBox().center().y() - tree->GetScrollOffset() };
     }
 
     void click(const QPoint& listPoint) { QTest::mouseClick(list(), Qt::LeftButton, {}, listPoint); }

@@ -72,7 +72,7 @@ void TestCutOffTips::closedComboShowsItsWholeTextOnlyWhenCutOff()
     QFETCH(QString, text);
     QFETCH(bool, shown);
     Window w;
-    auto* combo = comboIn(&w.window, {text});
+    auto* combo = comboIn(&w.window, { text });
     hover(combo, QPoint(20, 12));
     QCOMPARE(combo->tip().isShown(), shown);
     if (shown) {
@@ -87,7 +87,7 @@ void TestCutOffTips::closedComboShowsItsWholeTextOnlyWhenCutOff()
 void TestCutOffTips::droppedListShowsTheWholeEntryUnderTheMouse()
 {
     Window w;
-    auto* combo = comboIn(&w.window, {LongText, ShortText});
+    auto* combo = comboIn(&w.window, { LongText, ShortText });
     combo->view()->setMinimumWidth(0);
     combo->showPopup();
     QAbstractItemView* view = combo->view();
@@ -138,7 +138,7 @@ void TestCutOffTips::editShowsItsWholeTextOnlyWhenCutOff()
 void TestCutOffTips::tipHidesWhenItsWidgetIsHidden()
 {
     Window w;
-    auto* combo = comboIn(&w.window, {LongText});
+    auto* combo = comboIn(&w.window, { LongText });
     hover(combo, QPoint(20, 12));
     QVERIFY(combo->tip().isShown());
     combo->hide();

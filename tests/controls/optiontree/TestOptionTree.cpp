@@ -100,7 +100,7 @@ void TestOptionTree::identifiersStartAtOneInFreshAndClearedTrees()
     COptionTreeItem* second = t.insert(first, QStringLiteral("b"));
     QCOMPARE(first->GetCtrlID(), 1u);
     QCOMPARE(second->GetCtrlID(), 2u);
-    QCOMPARE(t.recorder.items(TreeNotifyItemInserted), (QVector<COptionTreeItem*>{first, second}));
+    QCOMPARE(t.recorder.items(TreeNotifyItemInserted), (QVector<COptionTreeItem*> { first, second }));
 
     t.tree->DeleteAllItems();
     QVERIFY(!t.tree->GetRootItem()->GetChild());
@@ -115,7 +115,7 @@ void TestOptionTree::findItemFindsEveryInsertedItem()
     SampleTree t;
     // Insert a top-level item after the nested ones, then a child of the first category.
     COptionTreeItem* late = t.insert(t.paper, QStringLiteral("late child"));
-    for (COptionTreeItem* item : std::initializer_list<COptionTreeItem*>{t.paper, t.height, t.level, late}) {
+    for (COptionTreeItem* item : std::initializer_list<COptionTreeItem*> { t.paper, t.height, t.level, late }) {
         QCOMPARE(t.tree->FindItem(item->GetCtrlID()), item);
     }
     QCOMPARE(t.tree->FindItem(0), nullptr); // the root carries 0 and is never found
@@ -127,7 +127,7 @@ void TestOptionTree::deletingAnItemReportsItsSubtreeAndDropsTheFocus()
     SampleTree t;
     t.tree->SetFocusedItem(t.width);
     t.tree->DeleteItem(t.size);
-    QCOMPARE(t.recorder.items(TreeNotifyItemDeleted), (QVector<COptionTreeItem*>{t.size, t.width, t.height}));
+    QCOMPARE(t.recorder.items(TreeNotifyItemDeleted), (QVector<COptionTreeItem*> { t.size, t.width, t.height }));
     QCOMPARE(t.tree->GetFocusedItem(), nullptr);
     QCOMPARE(t.paper->GetChild(), t.margin);
     // Identifiers keep counting after a single deletion.
@@ -228,7 +228,7 @@ void TestOptionTree::hitTestNamesThePartOfTheRow()
     SampleTree t;
     const bool absolute = row.endsWith(QLatin1Char('@'));
     row.remove(QLatin1Char('@'));
-    const QHash<QString, COptionTreeItem*> rows{{"width", t.width}, {"paper", t.paper}, {"size", t.size}};
+    const QHash<QString, COptionTreeItem*> rows { { "width", t.width }, { "paper", t.paper }, { "size", t.size } };
     const int x = absolute ? xFromDivider : t.tree->GetColumn() + xFromDivider;
     QPoint content;
     if (row == QLatin1String("none")) {
@@ -263,7 +263,7 @@ void TestOptionTree::clickOnValueSelectsAndActivates()
     t.click(t.attributePoint(t.margin));
     QCOMPARE(t.tree->GetFocusedItem(), t.margin);
     QVERIFY(t.margin->IsSelected());
-    QCOMPARE(t.recorder.items(TreeNotifySelectionChanged), QVector<COptionTreeItem*>{t.margin});
+    QCOMPARE(t.recorder.items(TreeNotifySelectionChanged), QVector<COptionTreeItem*> { t.margin });
     QCOMPARE(t.margin->activations, activations);
 
     // A click on the label selects without opening.
@@ -311,7 +311,7 @@ void TestOptionTree::expandingCanBeVetoed()
 {
     QFETCH(QString, gesture);
     QFETCH(bool, startExpanded);
-    for (const bool veto : {true, false}) {
+    for (const bool veto : { true, false }) {
         SampleTree t;
         t.size->Expand(startExpanded);
         t.tree->SetFocusedItem(t.size);
@@ -340,7 +340,7 @@ void TestOptionTree::collapsingTheParentOfTheFocusedItemClearsTheFocus()
     QVERIFY(!t.size->IsExpanded());
     QCOMPARE(t.tree->GetFocusedItem(), nullptr);
     QVERIFY(!t.height->IsSelected());
-    QCOMPARE(t.recorder.items(TreeNotifySelectionChanged), QVector<COptionTreeItem*>{nullptr});
+    QCOMPARE(t.recorder.items(TreeNotifySelectionChanged), QVector<COptionTreeItem*> { nullptr });
 
     // Collapsing a branch that does not hold the focus leaves the focus alone.
     t.click(t.labelPoint(t.level));
@@ -404,15 +404,15 @@ void TestOptionTree::clickBelowTheRowsClearsTheFocus()
     t.click(QPoint(60, t.tree->GetTotalHeight() + 10));
     QCOMPARE(t.tree->GetFocusedItem(), nullptr);
     QVERIFY(!t.width->IsSelected());
-    QCOMPARE(t.recorder.items(TreeNotifySelectionChanged), (QVector<COptionTreeItem*>{t.width, nullptr}));
+    QCOMPARE(t.recorder.items(TreeNotifySelectionChanged), (QVector<COptionTreeItem*> { t.width, nullptr }));
 }
 
 void TestOptionTree::wheelScrollsOneLineOnlyWhenTheContentIsTaller()
 {
     SampleTree t;
     const auto wheel = [&t](int delta) {
-        QWheelEvent event(QPointF(50, 50), t.list()->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, delta),
-                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QWheelEvent event(QPointF(50, 50), t.list()->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, delta), Qt::NoButton,
+            {}, Qt::NoScrollPhase, false);
         QApplication::sendEvent(t.list(), &event);
     };
     wheel(-120);
@@ -465,7 +465,7 @@ void TestOptionTree::notificationsOffVetoNothing()
 {
     SampleTree t;
     t.tree->SetNotify(false, &t.recorder);
-    t.recorder.vetoed = {TreeNotifyItemExpanding, TreeNotifyItemActivating};
+    t.recorder.vetoed = { TreeNotifyItemExpanding, TreeNotifyItemActivating };
     t.click(t.expandBoxPoint(t.size));
     QVERIFY(!t.size->IsExpanded());
     t.click(t.attributePoint(t.margin));

@@ -57,7 +57,7 @@ struct ItemTree : TreeWindow
         category = insert(nullptr, QStringLiteral("Options"));
         combo = insert<COptionTreeComboItem>(category, QStringLiteral("Choice"));
         combo->CreateComboItem();
-        combo->addItems({QStringLiteral("First"), QStringLiteral("Second"), QStringLiteral("Third")});
+        combo->addItems({ QStringLiteral("First"), QStringLiteral("Second"), QStringLiteral("Third") });
         combo->setCurrentIndex(0);
         edit = insert<COptionTreeEditItem>(category, QStringLiteral("Text"));
         edit->CreateEditItem();
@@ -65,7 +65,7 @@ struct ItemTree : TreeWindow
         number->CreateEditItem(EditOptionNumeric);
         file = insert<COptionTreeFileItem>(category, QStringLiteral("File"));
         file->CreateFileItem(QString(), QString(), QStringLiteral("AFM Files (*.afm)|*.afm|All Files (*.*)|*.*|"),
-                             FileOptionShowFullPath | FileOptionOpenDialog, DialogAllowMultiSelect);
+            FileOptionShowFullPath | FileOptionOpenDialog, DialogAllowMultiSelect);
         tree->ExpandAllItems();
         recorder.entries.clear();
     }
@@ -212,7 +212,8 @@ void TestOptionTreeItems::passwordValueIsDrawnAsOneStarPerCharacter()
     item->setText(text);
     const QSize size(200, 21);
     const QImage drawn = drawAttribute(*item, size, {}, QString());
-    const QImage expected = drawAttribute(*item, size, OptionTreeFonts::normal(), QString(text.size(), QLatin1Char('*')));
+    const QImage expected
+        = drawAttribute(*item, size, OptionTreeFonts::normal(), QString(text.size(), QLatin1Char('*')));
     QCOMPARE(drawn, expected);
     QImage blank(size, QImage::Format_RGB32);
     blank.fill(Qt::white);
@@ -286,7 +287,7 @@ void TestOptionTreeItems::enterCommitsAnEditAtOnce()
 
 void TestOptionTreeItems::multiLineEditIsTallAndMayTakeReturns()
 {
-    for (const bool wantReturn : {false, true}) {
+    for (const bool wantReturn : { false, true }) {
         TreeWindow t;
         auto* item = t.insert<COptionTreeEditItem>(nullptr, QStringLiteral("Keywords"));
         QVERIFY(item->CreateEditItem(EditOptionMultiLine, wantReturn ? EditStyleWantReturn : 0));
@@ -338,7 +339,8 @@ void TestOptionTreeItems::fileItemShowsNoSelectionBeforeAnyDialog()
 void TestOptionTreeItems::choosingThreeFilesGrowsTheRow()
 {
     ItemTree t;
-    const QStringList chosen{QStringLiteral("/data/a.afm"), QStringLiteral("/data/b.afm"), QStringLiteral("/data/c.afm")};
+    const QStringList chosen { QStringLiteral("/data/a.afm"), QStringLiteral("/data/b.afm"),
+        QStringLiteral("/data/c.afm") };
     t.file->SetFileDialog(std::make_unique<ScriptedDialog>(chosen));
     t.click(t.attributePoint(t.file));
     QCOMPARE(t.file->GetPaths(), chosen);
@@ -349,7 +351,7 @@ void TestOptionTreeItems::choosingThreeFilesGrowsTheRow()
     QCOMPARE(t.tree->GetTotalHeight(), 4 * 21 + t.file->GetItemHeight());
 
     // One path fits the original row again.
-    t.file->SetFileDialog(std::make_unique<ScriptedDialog>(QStringList{QStringLiteral("/data/d.afm")}));
+    t.file->SetFileDialog(std::make_unique<ScriptedDialog>(QStringList { QStringLiteral("/data/d.afm") }));
     t.file->Activate();
     QCOMPARE(t.file->GetItemHeight(), 21);
     QVERIFY(!t.file->IsMultiLineLabel());
@@ -360,10 +362,10 @@ void TestOptionTreeItems::cancelledDialogChangesNothingButThePath()
     TreeWindow t;
     auto* item = t.insert<COptionTreeFileItem>(nullptr, QStringLiteral("File"));
     item->CreateFileItem(QStringLiteral("/fonts/start.afm"), {}, {}, FileOptionShowFullPath | FileOptionOpenDialog, 0);
-    item->SetFileDialog(std::make_unique<ScriptedDialog>(QStringList{}));
+    item->SetFileDialog(std::make_unique<ScriptedDialog>(QStringList {}));
     QCOMPARE(item->GetPath(), QString());
     item->Activate();
-    QCOMPARE(item->GetPaths(), QStringList{QStringLiteral("/fonts/start.afm")});
+    QCOMPARE(item->GetPaths(), QStringList { QStringLiteral("/fonts/start.afm") });
     QCOMPARE(item->GetItemHeight(), 21);
     // The dialog was opened with the initial path, which is what it leaves behind.
     QCOMPARE(item->GetPath(), QStringLiteral("/fonts/start.afm"));
@@ -375,8 +377,8 @@ void TestOptionTreeItems::fileOptionsChooseTheDialog_data()
     QTest::addColumn<int>("kind");
     QTest::newRow("open") << (FileOptionShowFullPath | FileOptionOpenDialog) << int(COptionTreeFileDialog::Kind::Open);
     QTest::newRow("save") << FileOptionShowFullPath << int(COptionTreeFileDialog::Kind::Save);
-    QTest::newRow("folder wins over open") << (FileOptionFolder | FileOptionOpenDialog)
-                                           << int(COptionTreeFileDialog::Kind::Folder);
+    QTest::newRow("folder wins over open")
+        << (FileOptionFolder | FileOptionOpenDialog) << int(COptionTreeFileDialog::Kind::Folder);
 }
 
 void TestOptionTreeItems::fileOptionsChooseTheDialog()
@@ -385,9 +387,11 @@ void TestOptionTreeItems::fileOptionsChooseTheDialog()
     QFETCH(int, kind);
     TreeWindow t;
     auto* item = t.insert<COptionTreeFileItem>(nullptr, QStringLiteral("File"));
-    item->CreateFileItem(QStringLiteral("/in/x.ttf"), QStringLiteral("ttf"), QStringLiteral("F|*.ttf|"), options, 0x1000);
+    item->CreateFileItem(
+        QStringLiteral("/in/x.ttf"), QStringLiteral("ttf"), QStringLiteral("F|*.ttf|"), options, 0x1000);
     COptionTreeFileDialog::Request seen;
-    item->SetFileDialog(std::make_unique<ScriptedDialog>(QStringList{QStringLiteral("/out/y"), QStringLiteral("/z")}, &seen));
+    item->SetFileDialog(
+        std::make_unique<ScriptedDialog>(QStringList { QStringLiteral("/out/y"), QStringLiteral("/z") }, &seen));
     item->Activate();
     QCOMPARE(int(seen.kind), kind);
     QCOMPARE(seen.owner, t.tree);
@@ -410,19 +414,19 @@ void TestOptionTreeItems::realOpenDialogReturnsTheChosenFile()
 
     TreeWindow t;
     auto* item = t.insert<COptionTreeFileItem>(nullptr, QStringLiteral("File"));
-    item->CreateFileItem(path, {}, QStringLiteral("AFM Files (*.afm)|*.afm|"), FileOptionShowFullPath | FileOptionOpenDialog,
-                         0);
+    item->CreateFileItem(
+        path, {}, QStringLiteral("AFM Files (*.afm)|*.afm|"), FileOptionShowFullPath | FileOptionOpenDialog, 0);
     bool sawDialog = false;
     QTimer::singleShot(0, [&sawDialog] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (dialog) {
-            sawDialog = dialog->nameFilters() == QStringList{QStringLiteral("AFM Files (*.afm)")};
+            sawDialog = dialog->nameFilters() == QStringList { QStringLiteral("AFM Files (*.afm)") };
             QMetaObject::invokeMethod(dialog, &QDialog::accept);
         }
     });
     item->Activate();
     QVERIFY(sawDialog);
-    QCOMPARE(item->GetPaths(), QStringList{path});
+    QCOMPARE(item->GetPaths(), QStringList { path });
     QCOMPARE(item->GetPath(), path);
 }
 
@@ -440,7 +444,8 @@ void TestOptionTreeItems::displayTextFollowsTheFirstDisplayBit_data()
     QTest::newRow("title") << FileOptionShowTitle << existing << "report.final";
     QTest::newRow("extension without the dot") << FileOptionShowExtension << existing << "txt";
     QTest::newRow("directory") << FileOptionShowDirectory << missing << "/no/such/dir/";
-    QTest::newRow("drive") << FileOptionShowDrive << "C:/fonts/a.afm" << "C:";
+    QTest::newRow("drive") << FileOptionShowDrive << "C:/fonts/a.afm"
+                           << "C:";
     QTest::newRow("no display bit") << FileOptionOpenDialog << missing << "No selection made.";
 }
 
@@ -456,7 +461,7 @@ void TestOptionTreeItems::displayTextFollowsTheFirstDisplayBit()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
     }
-    QCOMPARE(FilePathDisplay::Text({path}, options), expected);
+    QCOMPARE(FilePathDisplay::Text({ path }, options), expected);
 }
 
 void TestOptionTreeItems::filtersBecomeQtNameFilters_data()
@@ -464,11 +469,11 @@ void TestOptionTreeItems::filtersBecomeQtNameFilters_data()
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("two entries") << "AFM Files (*.afm)|*.afm|All Files (*.*)|*.*|"
-                                 << QStringList{"AFM Files (*.afm)", "All Files (*.*)"};
+                                 << QStringList { "AFM Files (*.afm)", "All Files (*.*)" };
     QTest::newRow("several patterns") << "PFA/PFB Files (*.pfa;*.pfb)|*.pfa;*.pfb|"
-                                      << QStringList{"PFA/PFB Files (*.pfa *.pfb)"};
-    QTest::newRow("description without patterns") << "Fonts|*.ttf;*.ttc" << QStringList{"Fonts (*.ttf *.ttc)"};
-    QTest::newRow("empty") << "" << QStringList{};
+                                      << QStringList { "PFA/PFB Files (*.pfa *.pfb)" };
+    QTest::newRow("description without patterns") << "Fonts|*.ttf;*.ttc" << QStringList { "Fonts (*.ttf *.ttc)" };
+    QTest::newRow("empty") << "" << QStringList {};
 }
 
 void TestOptionTreeItems::filtersBecomeQtNameFilters()

@@ -84,7 +84,7 @@ std::pair<int, int> inkSpan(const QImage& image, const QRect& region, const QCol
             }
         }
     }
-    return {left, right};
+    return { left, right };
 }
 
 } // namespace
@@ -154,7 +154,7 @@ void TestOptionTreePainting::shadingStylesFillMarginAndCategoryRows()
     QCOMPARE(pixel(image, 8, t.rowMiddle(t.plain)), (shaded ? OptionTreeColors::buttonFace(pal) : window).rgb());
     // The category row, right of the divider where no text is drawn.
     QCOMPARE(pixel(image, t.tree->Geometry().width() - 20, t.rowMiddle(t.category)),
-             (shaded ? CategoryBackground : window).rgb());
+        (shaded ? CategoryBackground : window).rgb());
     // Option rows are never shaded.
     QCOMPARE(pixel(image, t.tree->GetColumn() - 3, t.rowMiddle(t.plain)), window.rgb());
 }
@@ -163,7 +163,7 @@ void TestOptionTreePainting::dividerLineFollowsTheColumn()
 {
     PaintTree t(TreeStyleShowInfo);
     const QColor shadow = OptionTreeColors::buttonShadow(t.list()->palette());
-    for (const int column : {150, 90}) {
+    for (const int column : { 150, 90 }) {
         t.tree->SetColumn(column);
         const QImage image = t.grabList();
         const int y = t.rowMiddle(t.plain);
@@ -207,8 +207,8 @@ void TestOptionTreePainting::longLabelIsShortenedButShownWholeInTheInfoPane()
     QVERIFY2(inkBottom - inkTop <= 2, qPrintable(QStringLiteral("ink rows %1 to %2").arg(inkTop).arg(inkBottom)));
     const QRect valueArea(t.tree->GetColumn() + 2, y - 6, 60, 12);
     QVERIFY(inkIn(list, valueArea, window).isEmpty());
-    const QString shown = OptionTreeGeometry::shortenedLabel(label, QFontMetrics(OptionTreeFonts::normal()),
-                                                             t.tree->GetColumn() - OptionTreeGeometry::MarginWidth - 5);
+    const QString shown = OptionTreeGeometry::shortenedLabel(
+        label, QFontMetrics(OptionTreeFonts::normal()), t.tree->GetColumn() - OptionTreeGeometry::MarginWidth - 5);
     QVERIFY(shown.endsWith(QLatin1String("...")));
     QVERIFY(shown.size() < label.size());
 
@@ -217,7 +217,7 @@ void TestOptionTreePainting::longLabelIsShortenedButShownWholeInTheInfoPane()
     const auto [infoLeft, infoRight] = inkSpan(info, QRect(3, 4, info.width() - 7, 14), face);
     const int whole = QFontMetrics(OptionTreeFonts::bold()).horizontalAdvance(label);
     QVERIFY2(std::abs((infoRight - infoLeft + 1) - whole) <= 3,
-             qPrintable(QStringLiteral("%1 vs %2").arg(infoRight - infoLeft + 1).arg(whole)));
+        qPrintable(QStringLiteral("%1 vs %2").arg(infoRight - infoLeft + 1).arg(whole)));
 }
 
 void TestOptionTreePainting::infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked_data()

@@ -112,8 +112,8 @@ private:
     void layoutPanes();
     // Rebuilds the visible-row chain and records each shown row's layout.
     void layoutRows();
-    int layoutItem(COptionTreeItem* item, int depth, int top, const OptionTreeGeometry& geometry,
-                   COptionTreeItem**& link);
+    int layoutItem(
+        COptionTreeItem* item, int depth, int top, const OptionTreeGeometry& geometry, COptionTreeItem**& link);
     void deleteChildren(COptionTreeItem* item);
 
     quint32 m_style = 0;

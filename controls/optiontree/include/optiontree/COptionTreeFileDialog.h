@@ -26,11 +26,11 @@ public:
     {
         Kind kind = Kind::Open;
         QWidget* owner = nullptr;
-        QString title;            // folder dialogs only
+        QString title; // folder dialogs only
         QString initialPath;
         QString defaultExtension; // without the dot
-        QString filter;           // "description|pattern|description|pattern|"
-        quint32 flags = 0;        // Dialog* flags
+        QString filter; // "description|pattern|description|pattern|"
+        quint32 flags = 0; // Dialog* flags
     };
 
     COptionTreeFileDialog() = default;

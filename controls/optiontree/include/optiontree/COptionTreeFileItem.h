@@ -20,7 +20,7 @@ public:
     // Stores the dialog settings and makes initialFile the only path. Needs
     // the item to be inserted; false when it is not.
     bool CreateFileItem(const QString& initialFile, const QString& defaultExtension, const QString& filter,
-                        quint32 fileOptions, quint32 dialogFlags);
+        quint32 fileOptions, quint32 dialogFlags);
 
     // The file name the last open or save dialog left (see COptionTreeFileDialog::GetFileName).
     QString GetPath() const;

@@ -26,7 +26,7 @@ public:
     ~CutOffTextTip() override;
 
     void showText(const QString& text, const QPoint& globalPos, const QFont& font, const QColor& foreground,
-                  const QColor& background);
+        const QColor& background);
     void hideText();
     bool isShown() const;
     QString text() const;

@@ -5,11 +5,11 @@
 namespace optiontree {
 
 // Style bits given to COptionTree::Create.
-constexpr quint32 TreeStyleShowInfo = 0x01;        // info pane shown, 50 pixels high at the bottom
-constexpr quint32 TreeStyleNotify = 0x02;          // notifications go to the notify target
+constexpr quint32 TreeStyleShowInfo = 0x01; // info pane shown, 50 pixels high at the bottom
+constexpr quint32 TreeStyleNotify = 0x02; // notifications go to the notify target
 constexpr quint32 TreeStyleDefaultInfoText = 0x04; // info pane explains itself when nothing is focused
-constexpr quint32 TreeStyleShadeMargin = 0x08;     // left margin painted in the button-face colour
-constexpr quint32 TreeStyleShadeRootItems = 0x10;  // top-level rows filled with their root background
+constexpr quint32 TreeStyleShadeMargin = 0x08; // left margin painted in the button-face colour
+constexpr quint32 TreeStyleShadeRootItems = 0x10; // top-level rows filled with their root background
 
 // Notification codes of OptionTreeNotifyRecord::code. A non-zero answer vetoes
 // where noted; the other answers are ignored.
@@ -17,8 +17,8 @@ constexpr int TreeNotifyItemInserted = -1101;
 constexpr int TreeNotifyItemDeleted = -1102;
 constexpr int TreeNotifyItemChanged = -1105;
 constexpr int TreeNotifySelectionChanged = -1107;
-constexpr int TreeNotifyItemExpanding = -1108;  // veto cancels the expand or collapse
-constexpr int TreeNotifyDividerDrag = -1109;    // veto cancels the divider drag
+constexpr int TreeNotifyItemExpanding = -1108; // veto cancels the expand or collapse
+constexpr int TreeNotifyDividerDrag = -1109; // veto cancels the divider drag
 constexpr int TreeNotifyItemActivating = -1110; // veto keeps the editor closed
 
 // Results of COptionTree::HitTest.

@@ -12,21 +12,21 @@ namespace optiontree {
 class OptionTreeGeometry
 {
 public:
-    static constexpr int MarginWidth = 16;      // left margin that holds the expand boxes
-    static constexpr int IndentStep = 16;       // indentation of each level below the second
+    static constexpr int MarginWidth = 16; // left margin that holds the expand boxes
+    static constexpr int IndentStep = 16; // indentation of each level below the second
     static constexpr int ExpandBoxLeft = 4;
     static constexpr int ExpandBoxTop = 5;
     static constexpr int ExpandBoxSize = 9;
-    static constexpr int LabelTextInset = 5;    // text starts this far right of the label rectangle
+    static constexpr int LabelTextInset = 5; // text starts this far right of the label rectangle
     static constexpr int MultiLineLabelTop = 5; // top of a top-aligned label
-    static constexpr int DividerSlop = 5;       // half width of the divider's hit band
-    static constexpr int AttributeGap = 5;      // value area starts this far right of the divider
+    static constexpr int DividerSlop = 5; // half width of the divider's hit band
+    static constexpr int AttributeGap = 5; // value area starts this far right of the divider
     static constexpr int ValueRightInset = 2;
     static constexpr int DefaultRowHeight = 21;
     static constexpr int ScrollLine = 21;
     static constexpr int InfoPaneHeight = 50;
     static constexpr int DefaultColumn = 150;
-    static constexpr int ColumnEdgeMin = 16;    // SetColumn keeps the divider this far from both edges
+    static constexpr int ColumnEdgeMin = 16; // SetColumn keeps the divider this far from both edges
     static constexpr int DraggedColumnMin = 41;
     static constexpr int ColumnRightReserve = 25; // dragging and auto-fit stop this far from the right edge
     static constexpr int DragBandWidth = 4;
@@ -52,7 +52,7 @@ public:
     // the item has no children.
     int hitTestRow(const QPoint& point, bool topLevel, const QRect& expandBox) const;
 
-    int clampColumn(int x) const;        // SetColumn's bounds
+    int clampColumn(int x) const; // SetColumn's bounds
     int clampDraggedColumn(int x) const; // where a divider drag may end
     int autoFitColumn(int widestLabelRight) const;
 
