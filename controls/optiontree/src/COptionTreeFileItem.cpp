@@ -71,7 +71,8 @@ void COptionTreeFileItem::OnActivate()
         request.filter = m_filter;
     }
     m_dialog->Prepare(request);
-    if (m_dialog->DoModal() == COptionTreeFileDialog::Accepted) {
+    const bool accepted = m_dialog->DoModal() == COptionTreeFileDialog::Accepted;
+    if (accepted) {
         const QStringList chosen = m_dialog->GetSelectedPaths();
         m_paths = request.kind == COptionTreeFileDialog::Kind::Folder ? chosen.mid(0, 1) : chosen;
         fitRowToPaths();
@@ -79,6 +80,10 @@ void COptionTreeFileItem::OnActivate()
     tree->UpdateScrollRange();
     tree->MoveItems();
     tree->RepaintAll();
+    if (accepted) {
+        // A new choice is a committed value: the owner hears of it at once.
+        CommitChanges();
+    }
 }
 
 void COptionTreeFileItem::fitRowToPaths()

@@ -344,6 +344,7 @@ void TestOptionTreeItems::choosingThreeFilesGrowsTheRow()
     t.file->SetFileDialog(std::make_unique<ScriptedDialog>(chosen));
     t.click(t.attributePoint(t.file));
     QCOMPARE(t.file->GetPaths(), chosen);
+    QCOMPARE(t.changes(t.file), 1);
     QCOMPARE(t.file->GetItemHeight(), 3 * (OptionTreeFonts::normalHeight() + 3) + 5);
     QVERIFY(t.file->IsMultiLineLabel());
     QCOMPARE(t.file->GetPath(), chosen.first());
@@ -366,6 +367,7 @@ void TestOptionTreeItems::cancelledDialogChangesNothingButThePath()
     QCOMPARE(item->GetPath(), QString());
     item->Activate();
     QCOMPARE(item->GetPaths(), QStringList { QStringLiteral("/fonts/start.afm") });
+    QCOMPARE(t.recorder.count(TreeNotifyItemChanged), 0);
     QCOMPARE(item->GetItemHeight(), 21);
     // The dialog was opened with the initial path, which is what it leaves behind.
     QCOMPARE(item->GetPath(), QStringLiteral("/fonts/start.afm"));

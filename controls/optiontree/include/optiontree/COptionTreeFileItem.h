@@ -10,7 +10,8 @@
 namespace optiontree {
 
 // A file or folder option. Activation runs a dialog; the chosen paths are shown
-// one per line, and the row grows to fit them.
+// one per line, the row grows to fit them, and an accepted dialog commits
+// (TreeNotifyItemChanged) while a cancelled one changes nothing.
 class COptionTreeFileItem : public COptionTreeItem
 {
 public:
