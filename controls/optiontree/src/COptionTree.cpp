@@ -60,7 +60,8 @@ void COptionTree::SetNotify(bool on, controls::NotifyTarget* target)
 
 COptionTreeItem* COptionTree::InsertItem(COptionTreeItem* item, COptionTreeItem* parent)
 {
-    if (!item) {
+    // An item already in a tree would be linked twice and form a cycle.
+    if (!item || item->m_tree) {
         return nullptr;
     }
     if (!parent || parent->m_tree != this) {

@@ -108,6 +108,9 @@ void TestOptionTree::identifiersStartAtOneInFreshAndClearedTrees()
     COptionTreeItem* again = t.insert(nullptr, QStringLiteral("c"));
     QCOMPARE(again->GetCtrlID(), 1u);
     QCOMPARE(t.tree->InsertItem(nullptr), nullptr);
+    QCOMPARE(t.tree->InsertItem(again), nullptr);
+    QCOMPARE(t.tree->InsertItem(t.tree->GetRootItem()), nullptr);
+    QCOMPARE(t.tree->FindItem(2), nullptr);
 }
 
 void TestOptionTree::findItemFindsEveryInsertedItem()

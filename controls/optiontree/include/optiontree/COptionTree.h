@@ -36,7 +36,8 @@ public:
     void SetNotify(bool on, controls::NotifyTarget* target);
 
     // Appends item as the last child of parent (the root when none), gives it
-    // the next identifier and takes ownership. Returns item, or none for none.
+    // the next identifier and takes ownership. Returns item, or none for none
+    // and for an item that is in a tree already.
     COptionTreeItem* InsertItem(COptionTreeItem* item, COptionTreeItem* parent = nullptr);
     // Deletes the item with its children; on the root, deletes all its children.
     void DeleteItem(COptionTreeItem* item);
