@@ -77,6 +77,7 @@ private slots:
     void doubleClickOnDividerFitsTheWidestLabel();
     void hitTestNamesThePartOfTheRow_data();
     void hitTestNamesThePartOfTheRow();
+    void cursorMarksTheDividerAndExpandBoxes();
     void clickOnValueSelectsAndActivates_data();
     void clickOnValueSelectsAndActivates();
     void keysNeverActivateReadOnlyItems_data();
@@ -241,6 +242,21 @@ void TestOptionTree::hitTestNamesThePartOfTheRow()
         content = QPoint(x, item->GetLocation().y() + 10);
     }
     QCOMPARE(t.tree->HitTest(content), expected);
+}
+
+void TestOptionTree::cursorMarksTheDividerAndExpandBoxes()
+{
+    SampleTree t;
+    // Plain moves without a button, sent directly: QTest's own button state may
+    // still hold the press of an earlier double-click.
+    const auto hover = [&t](const QPoint& point) {
+        QMouseEvent move(QEvent::MouseMove, point, t.list()->mapToGlobal(point), Qt::NoButton, Qt::NoButton, {});
+        QApplication::sendEvent(t.list(), &move);
+        return t.list()->cursor().shape();
+    };
+    QCOMPARE(hover(t.rowPoint(t.width, t.tree->GetColumn() + 2)), Qt::SplitHCursor);
+    QCOMPARE(hover(t.expandBoxPoint(t.size)), Qt::PointingHandCursor);
+    QCOMPARE(hover(t.labelPoint(t.width)), Qt::ArrowCursor);
 }
 
 void TestOptionTree::clickOnValueSelectsAndActivates_data()
