@@ -18,7 +18,6 @@ constexpr int TextInset = 1;
 
 COptionTreeFileItem::COptionTreeFileItem()
     : m_dialog(std::make_unique<COptionTreeFileDialog>())
-    , m_folderTitle(QStringLiteral("Select Folder"))
 {
 }
 
@@ -63,7 +62,7 @@ void COptionTreeFileItem::OnActivate()
     request.flags = m_dialogFlags;
     if (m_fileOptions & FileOptionFolder) {
         request.kind = COptionTreeFileDialog::Kind::Folder;
-        request.title = m_folderTitle;
+        request.title = QStringLiteral("Select Folder");
     } else {
         request.kind = (m_fileOptions & FileOptionOpenDialog) ? COptionTreeFileDialog::Kind::Open
                                                               : COptionTreeFileDialog::Kind::Save;

@@ -284,6 +284,7 @@ void TestOptionTree::clickOnValueSelectsAndActivates()
     QVERIFY(t.margin->IsSelected());
     QCOMPARE(t.recorder.items(TreeNotifySelectionChanged), QVector<COptionTreeItem*> { t.margin });
     QCOMPARE(t.margin->activations, activations);
+    QCOMPARE(t.margin->IsActivated(), activations == 1);
 
     // A click on the label selects without opening.
     t.click(t.labelPoint(t.width));

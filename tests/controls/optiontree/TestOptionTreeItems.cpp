@@ -234,6 +234,7 @@ void TestOptionTreeItems::comboReportsOneChangeWhenAnotherRowIsClicked()
     t.click(t.labelPoint(t.number));
     QCOMPARE(t.changes(t.combo), 1);
     QVERIFY(!t.combo->isVisible());
+    QVERIFY(!t.combo->IsActivated());
     t.click(t.labelPoint(t.edit));
     QCOMPARE(t.recorder.count(TreeNotifyItemChanged), 1);
 }

@@ -23,7 +23,6 @@ public:
     bool CreateComboItem(quint32 additionalStyles = 0);
 
     void SetDropDownHeight(int height) { m_dropDownHeight = height; }
-    int GetDropDownHeight() const { return m_dropDownHeight; }
 
     void OnActivate() override;
 

@@ -23,7 +23,6 @@ public:
     // multi-line edit. Needs the item to be inserted; false when it is not or
     // when the edit exists already.
     bool CreateEditItem(quint32 editOptions = 0, quint32 additionalStyles = 0);
-    quint32 GetEditOptions() const { return m_options; }
 
     // Sets the text to the decimal form of value; needs the edit to exist.
     void SetEditInt(int value);

@@ -27,11 +27,9 @@ public:
     QString GetPath() const;
     QStringList GetPaths() const { return m_paths; }
     quint32 GetFileOptions() const { return m_fileOptions; }
-    void SetFolderDialogTitle(const QString& title) { m_folderTitle = title; }
 
     // Replaces the dialog runner; the item owns it.
     void SetFileDialog(std::unique_ptr<COptionTreeFileDialog> dialog);
-    COptionTreeFileDialog& GetFileDialog() { return *m_dialog; }
 
     void DrawAttribute(QPainter& painter, const QRect& attribute) override;
     void OnActivate() override;
@@ -46,7 +44,6 @@ private:
     QStringList m_paths;
     QString m_defaultExtension;
     QString m_filter;
-    QString m_folderTitle;
 };
 
 } // namespace optiontree

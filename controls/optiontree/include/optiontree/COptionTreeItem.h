@@ -59,6 +59,7 @@ public:
     // Stores the flag and tells the whole subtree; ignored when not inserted.
     void Expand(bool expand);
     bool IsExpanded() const { return m_expanded; }
+    // True between Activate and CommitChanges: the editor is open.
     bool IsActivated() const { return m_activated; }
     // True for the children of the tree's invisible root.
     bool IsRootLevel() const;

@@ -20,7 +20,6 @@ public:
 
     // True once the editor window was created and until CleanUp.
     bool HasWindow() const { return m_windowCreated; }
-    bool HasEditFocus() const { return m_hasFocus; }
 
     void DrawAttribute(QPainter& painter, const QRect& attribute) override;
     void OnMove() override;

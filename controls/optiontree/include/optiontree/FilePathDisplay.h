@@ -14,6 +14,8 @@ public:
     static QString NoSelectionText() { return QStringLiteral("No selection made."); }
 
     static QString Text(const QStringList& paths, quint32 fileOptions);
+
+private:
     static QString Part(const QString& path, quint32 fileOptions);
 };
 
