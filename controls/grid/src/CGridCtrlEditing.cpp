@@ -1,0 +1,87 @@
+// In-place editing of CGridCtrl.
+#include "grid/CGridCtrl.h"
+
+#include "grid/CGridInPlaceEdit.h"
+
+namespace grid {
+
+namespace {
+
+// Keys that end one edit and carry editing on to the next cell.
+bool continuesEditing(int key)
+{
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_End:
+    case Qt::Key_Home:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool CGridCtrl::EditCell(int row, int col, int nChar)
+{
+    if (!IsCellEditable(row, col)) {
+        return false;
+    }
+    EnsureVisible(row, col);
+    if (SendMessageToParent(row, col, notify::LVN_BEGINLABELEDITA) < 0) {
+        return false;
+    }
+    CGridCellBase* cell = GetCell(row, col);
+    return cell && cell->Edit(row, col, m_geometry.cellRect(row, col), QPoint(), IDC_INPLACE_CONTROL, nChar);
+}
+
+void CGridCtrl::EndEditing()
+{
+    for (CGridInPlaceEdit* editor : viewport()->findChildren<CGridInPlaceEdit*>(Qt::FindDirectChildrenOnly)) {
+        editor->EndEdit();
+    }
+}
+
+void CGridCtrl::OnEndInPlaceEdit(GV_DISPINFO& info)
+{
+    const int row = info.item.row;
+    const int col = info.item.col;
+    const int key = int(info.item.lParam);
+    CGridCellBase* cell = GetCell(row, col);
+    if (!cell) {
+        return;
+    }
+    const QString oldText = cell->GetText();
+    const QString newText = info.item.strText;
+    if (newText != oldText) {
+        cell->SetText(newText);
+        GV_DISPINFO notice;
+        notice.item = info.item;
+        const bool accepted =
+            cell->ValidateEdit(newText) && SendDispInfoToParent(notice, notify::LVN_ENDLABELEDITA) >= 0;
+        // The owner may have been asked in virtual mode; fetch the cell again.
+        cell = GetCell(row, col);
+        if (accepted) {
+            SetItemState(row, col, cell->GetState() | GVIS_MODIFIED);
+        } else {
+            cell->SetText(oldText);
+        }
+        RedrawCell(row, col);
+    }
+    cell->OnEndEdit();
+    if (continuesEditing(key)) {
+        const Qt::KeyboardModifiers modifiers = key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
+        if (MoveFocusByKey(key, modifiers)) {
+            EditCell(m_idCurrentCell.row, m_idCurrentCell.col, key);
+        }
+    }
+}
+
+} // namespace grid
