@@ -5,6 +5,7 @@
 #include "grid/CGridCtrl.h"
 
 #include <QApplication>
+#include <QStringList>
 
 #include <array>
 
@@ -87,5 +88,12 @@ int main(int argc, char** argv)
     }
     grid.resize(660, 300);
     grid.show();
+    // "--screenshot <file>" saves the grid as an image and quits.
+    const QStringList args = QApplication::arguments();
+    if (const qsizetype at = args.indexOf(QStringLiteral("--screenshot")); at >= 0 && at + 1 < args.size()) {
+        grid.SetFocusCell(2, 4);
+        grid.SetSelectedRange({2, 0, 2, 5});
+        return grid.grab().save(args[at + 1]) ? 0 : 1;
+    }
     return app.exec();
 }

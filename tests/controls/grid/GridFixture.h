@@ -4,6 +4,7 @@
 
 #include "grid/CGridCellCheck.h"
 #include "grid/CGridCtrl.h"
+#include "grid/CGridDefaultCell.h"
 
 #include <QTest>
 

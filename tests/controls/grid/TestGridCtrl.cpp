@@ -2,7 +2,6 @@
 #include "GridFixture.h"
 
 #include "grid/CGridCellNumeric.h"
-#include "grid/CGridDefaultCell.h"
 
 #include <QTest>
 
