@@ -24,6 +24,8 @@ bool CGridCtrl::event(QEvent* e)
             keyPressEvent(key);
             if (!key->isAccepted()) {
                 focusNextPrevChild(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+                // Handled here: propagated to the parent it would move the focus once more.
+                key->accept();
             }
             return true;
         }
