@@ -235,6 +235,7 @@ void CGridCtrl::ShiftCellIds(const std::function<GridCellId(GridCellId)>& move)
     m_idCurrentCell = move(m_idCurrentCell);
     m_selectionStartCell = move(m_selectionStartCell);
     m_dropHighlight = move(m_dropHighlight);
+    m_hoverCell = move(m_hoverCell);
 }
 
 void CGridCtrl::DropCellsOutside(int rows, int cols)

@@ -179,6 +179,30 @@ void CGridCtrl::UpdateCursor(QPoint pos)
             viewport()->setCursor(Qt::ArrowCursor);
         }
     }
+    TrackHover(m_geometry.cellAt(pos));
+}
+
+void CGridCtrl::TrackHover(GridCellId id)
+{
+    if (id != m_hoverCell) {
+        if (CGridCellBase* cell = GetCell(m_hoverCell.row, m_hoverCell.col)) {
+            cell->OnMouseLeave();
+        }
+        m_hoverCell = id;
+        if (CGridCellBase* cell = GetCell(id.row, id.col)) {
+            cell->OnMouseEnter();
+        }
+    } else if (CGridCellBase* cell = GetCell(id.row, id.col)) {
+        cell->OnMouseOver();
+    }
+}
+
+bool CGridCtrl::viewportEvent(QEvent* e)
+{
+    if (e->type() == QEvent::Leave) {
+        TrackHover({});
+    }
+    return QAbstractScrollArea::viewportEvent(e);
 }
 
 void CGridCtrl::DragSelectTo(QPoint pos)

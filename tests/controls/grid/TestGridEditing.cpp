@@ -67,6 +67,7 @@ private slots:
         QCOMPARE(editor->cursorPosition(), cursor);
         QCOMPARE(editor->hasSelectedText(), selected);
         QCOMPARE(editor->geometry(), f.grid->GetCellRect(2, 4));
+        QCOMPARE(editor->GetId(), IDC_INPLACE_CONTROL);
     }
 
     void clickOnTheFocusedCellsTextEditsWithTheTextKept()

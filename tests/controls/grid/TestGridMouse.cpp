@@ -225,6 +225,41 @@ private slots:
         QVERIFY(!f.checkCell(1, 0)->GetCheck());
     }
 
+    void draggingBelowTheGridScrollsAndExtends()
+    {
+        GridFixture f(60, 2);
+        QTest::mousePress(f.view(), Qt::LeftButton, {}, f.centre(1, 0));
+        QTest::mouseMove(f.view(), f.centre(3, 0));
+        QTest::mouseMove(f.view(), QPoint(f.centre(3, 0).x(), f.view()->height() + 10));
+        QTRY_VERIFY(f.grid->Geometry().topRow() > 3);
+        QTest::mouseRelease(f.view(), Qt::LeftButton, {}, QPoint(f.centre(3, 0).x(), f.view()->height() + 10));
+        const int top = f.grid->Geometry().topRow();
+        QTest::qWait(60);
+        QCOMPARE(f.grid->Geometry().topRow(), top);
+        const GridCellRange range = f.grid->GetSelectedCellRange();
+        QCOMPARE(range.minRow, 1);
+        QCOMPARE(range.maxRow, f.grid->Geometry().lastVisibleRow());
+        QCOMPARE(f.grid->GetFocusCell().row, range.maxRow);
+    }
+
+    void cellsHearTheMouseEnterAndLeave()
+    {
+        struct HoverCell : CGridCell
+        {
+            void OnMouseEnter() override { events << QStringLiteral("enter"); }
+            void OnMouseLeave() override { events << QStringLiteral("leave"); }
+            QStringList events;
+        };
+        GridFixture f(4, 3);
+        f.grid->SetCellType<HoverCell>(2, 1);
+        auto* cell = dynamic_cast<HoverCell*>(f.grid->GetCell(2, 1));
+        QTest::mouseMove(f.view(), f.centre(1, 1));
+        QTest::mouseMove(f.view(), f.centre(2, 1));
+        QTest::mouseMove(f.view(), f.centre(2, 1) + QPoint(3, 0));
+        QTest::mouseMove(f.view(), f.centre(3, 1));
+        QCOMPARE(cell->events, (QStringList{"enter", "leave"}));
+    }
+
     void wheelScrollsTheWheelLinesPerNotch()
     {
         GridFixture f(40, 2);

@@ -119,6 +119,49 @@ private slots:
         QCOMPARE(pixel(untracked, QPoint(tracked.left() + 5, tracked.top())), rgb(palette.color(QPalette::Light)));
     }
 
+    void sortColumnHeaderShowsTheDirectionMark()
+    {
+        GridFixture f(4, 3);
+        f.grid->SetColumnWidth(1, 120);
+        const QRect header = f.grid->GetCellRect(0, 1);
+        // The mark sits at the right end of the header, clear of the short text.
+        const QRect markArea(header.right() - 20, header.top() + 2, 18, header.height() - 4);
+        auto darkPixels = [&](const QImage& image) {
+            int count = 0;
+            for (int y = markArea.top(); y <= markArea.bottom(); ++y) {
+                for (int x = markArea.left(); x <= markArea.right(); ++x) {
+                    count += pixel(image, {x, y}) == rgb(f.grid->palette().color(QPalette::Dark)) ? 1 : 0;
+                }
+            }
+            return count;
+        };
+        QCOMPARE(darkPixels(grabView(f)), 0);
+        QVERIFY(f.grid->SortItems(1, true));
+        QVERIFY(darkPixels(grabView(f)) > 2);
+        QCOMPARE(darkPixels(grabView(f)), darkPixels(grabView(f)));
+        f.grid->SetListMode(true); // clears the sort column
+        QCOMPARE(darkPixels(grabView(f)), 0);
+    }
+
+    void cellImagesAreDrawnAtTheTopLeftWhenTheyFit()
+    {
+        GridFixture f(4, 3);
+        QPixmap red(8, 8);
+        red.fill(Qt::red);
+        f.grid->SetImageList({red});
+        f.grid->SetItemImage(2, 1, 0);
+        f.grid->SetItemImage(3, 1, 5); // no such image
+        const QImage image = grabView(f);
+        const QRect cell = f.grid->GetCellRect(2, 1);
+        const int margin = f.grid->GetCell(2, 1)->GetMargin();
+        QCOMPARE(pixel(image, cell.topLeft() + QPoint(margin + 4, margin + 4)), qRgb(255, 0, 0));
+        QVERIFY(f.grid->GetCell(2, 1)->GetTextRect(cell).left() >= cell.left() + margin + 8);
+        const QRect other = f.grid->GetCellRect(3, 1);
+        QVERIFY(pixel(image, other.topLeft() + QPoint(margin + 4, margin + 4)) != qRgb(255, 0, 0));
+        f.grid->SetRowHeight(2, 6); // too low for the image
+        QVERIFY(pixel(grabView(f), f.grid->GetCellRect(2, 1).topLeft() + QPoint(margin, 1)) != qRgb(255, 0, 0));
+    }
+
     void checkBoxIsCentredInALowRow_data()
     {
         QTest::addColumn<int>("rowHeight");

@@ -111,7 +111,6 @@ public:
     bool IsCellFixed(int row, int col) const;
 
     // --- Options ---
-    const GridOptions& Options() const { return m_options; }
     void SetEditable(bool on) { m_options.editable = on; }
     bool IsEditable() const { return m_options.editable; }
     // Clears the selection and the sort column.
@@ -221,6 +220,7 @@ signals:
 
 protected:
     bool event(QEvent* e) override;
+    bool viewportEvent(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -294,6 +294,8 @@ private:
     void DragSelectTo(QPoint pos);
     void AutoScrollTowards(QPoint pos);
     void UpdateCursor(QPoint pos);
+    // Tells cells when the mouse enters, moves over and leaves them.
+    void TrackHover(GridCellId id);
     int ColumnDividerAt(QPoint pos) const;
     int RowDividerAt(QPoint pos) const;
 
@@ -345,6 +347,7 @@ private:
     int m_sizingIndex = -1;
     QBasicTimer m_autoScrollTimer;
     GridCellId m_dropHighlight;
+    GridCellId m_hoverCell;
     QList<GridCellId> m_dragSourceCells;
     bool m_dragMovedHere = false;
 };
