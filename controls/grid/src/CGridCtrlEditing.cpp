@@ -3,31 +3,9 @@
 
 #include "grid/CGridInPlaceEdit.h"
 
+#include "GridKeys.h"
+
 namespace grid {
-
-namespace {
-
-// Keys that end one edit and carry editing on to the next cell.
-bool continuesEditing(int key)
-{
-    switch (key) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_End:
-    case Qt::Key_Home:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
 
 bool CGridCtrl::EditCell(int row, int col, int nChar)
 {
@@ -76,7 +54,7 @@ void CGridCtrl::OnEndInPlaceEdit(GV_DISPINFO& info)
         RedrawCell(row, col);
     }
     cell->OnEndEdit();
-    if (continuesEditing(key)) {
+    if (isFocusMoveKey(key)) {
         const Qt::KeyboardModifiers modifiers = key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
         if (MoveFocusByKey(key, modifiers)) {
             EditCell(m_idCurrentCell.row, m_idCurrentCell.col, key);

@@ -1,6 +1,8 @@
 // Keyboard handling of CGridCtrl.
 #include "grid/CGridCtrl.h"
 
+#include "GridKeys.h"
+
 #include <QKeyEvent>
 
 namespace grid {
@@ -60,6 +62,9 @@ GridCellId CGridCtrl::NextCell(int key, Qt::KeyboardModifiers modifiers) const
     const int firstCol = NextVisibleColumn(GetFixedColumnCount() - 1, 1);
     const int lastCol = NextVisibleColumn(GetColumnCount(), -1);
     const GridCellId focus = m_idCurrentCell;
+    if (!isFocusMoveKey(key)) {
+        return {};
+    }
     if (!focus.IsValid()) {
         return {firstRow, firstCol};
     }

@@ -113,6 +113,16 @@ private slots:
         QCOMPARE(f.grid->GetSelectedCount(), 8);
     }
 
+    void withoutAFocusCellOnlyMovingKeysPickTheFirstCell()
+    {
+        GridFixture f(5, 3, 1, 1);
+        QTest::keyClick(f.grid.get(), Qt::Key_Q);
+        QCOMPARE(f.grid->GetFocusCell(), GridCellId{});
+        QCOMPARE(f.grid->GetSelectedCount(), 0);
+        QTest::keyClick(f.grid.get(), Qt::Key_Down);
+        QCOMPARE(f.grid->GetFocusCell(), (GridCellId{1, 1}));
+    }
+
     void keysTheGridDoesNotUseAreLeftToItsParent()
     {
         GridFixture f(5, 3);
