@@ -3,6 +3,8 @@
 #include "grid/CGridCtrl.h"
 #include "grid/GridNotify.h"
 
+#include "GridKeys.h"
+
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
 #include <QStyle>
@@ -13,25 +15,17 @@ namespace grid {
 
 namespace {
 
+// Keys that end the edit unless it was opened by the mouse (then they move the caret).
 bool isNavigationKey(int key)
 {
-    switch (key) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        return true;
-    default:
-        return false;
-    }
+    return isFocusMoveKey(key) && key != Qt::Key_Tab && key != Qt::Key_Backtab && key != Qt::Key_Home &&
+           key != Qt::Key_End;
 }
 
+// First keys that open the editor with its whole text selected, without typing anything.
 bool selectsWholeText(int key)
 {
-    return isNavigationKey(key) || key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Space ||
-           key == Qt::Key_Home || key == Qt::Key_End;
+    return isFocusMoveKey(key) || key == Qt::Key_Space;
 }
 
 } // namespace
