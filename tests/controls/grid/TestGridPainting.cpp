@@ -15,7 +15,7 @@ QImage grabView(const GridFixture& f)
     return f.view()->grab().toImage();
 }
 
-// Colours compared as plain RGB: palette colours may carry another colour spec.
+// Colours compared as plain RGB: palette colours may come in another colour model.
 QRgb pixel(const QImage& image, QPoint point)
 {
     return image.pixel(point);
