@@ -38,7 +38,7 @@ bool CGridCtrl::SortItems(int col, bool ascending, const CompareFunc& compare)
     m_sortAscending = ascending;
     // Focus and selection travel with their cells.
     RebuildStateMaps();
-    Refresh();
+    AfterStructureChange();
     return true;
 }
 
