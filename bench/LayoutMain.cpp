@@ -1,10 +1,11 @@
 // marlowen-bench-layout lines IN LINES
 //     Lays IN out as the converter does and writes the drawn lines, one per LF, with a line holding
 //     only a form feed between two pages: the input of marlowen-bench-floor.
-// marlowen-bench-layout literal IN OUT.pdf
+// marlowen-bench-layout literal IN OUT.pdf [LINES]
 //     Converts IN as the layout was first written: the text held three times (as read, with CR LF
 //     line ends, and the working text), every line searched for and measured from the start of the
-//     working text, which is then erased from its front, and one progress call per line.
+//     working text, which is then erased from its front, and one progress call per line. LINES
+//     receives its drawn lines as above, to be compared with the converter's.
 //
 // Both use the default options (A4, 60-point margins, Courier at 9 points) and compressed streams.
 #include "HaruDocument.h"
@@ -85,6 +86,34 @@ bool LayOut(Conversion& conversion, engine::HaruTextMeasure& measure, Rest& rest
     return !conversion.document.failed();
 }
 
+// The drawn lines, one per LF, with a line holding only a form feed between two pages.
+class LinesFile
+{
+public:
+    explicit LinesFile(const char* path)
+    {
+        if (path) {
+            m_out.open(path, std::ios::binary);
+        }
+    }
+    void line(std::string_view text)
+    {
+        if (m_out.is_open()) {
+            m_out << text << '\n';
+        }
+    }
+    void pageBreak()
+    {
+        if (m_out.is_open()) {
+            m_out << "\f\n";
+        }
+    }
+    bool good() const { return m_out.good(); }
+
+private:
+    std::ofstream m_out;
+};
+
 int WriteLines(const char* input, const char* output)
 {
     auto read = platform::ReadTextModeFile(input);
@@ -92,15 +121,15 @@ int WriteLines(const char* input, const char* output)
     std::replace(text.begin(), text.end(), '\n', '\r');
     Conversion conversion;
     engine::HaruTextMeasure measure(conversion.document.get(), conversion.font, conversion.geometry.fontSize);
-    std::ofstream out(output, std::ios::binary);
+    LinesFile lines(output);
     std::string_view rest = text;
     bool done = LayOut<engine::LineBreaker>(
         conversion, measure, rest, [](std::string_view& r, std::size_t n) { r.remove_prefix(n); },
-        [&out](std::string_view line) { out << line << '\n'; }, [&out] { out << "\f\n"; });
-    return read.ok && done && out ? 0 : 1;
+        [&lines](std::string_view line) { lines.line(line); }, [&lines] { lines.pageBreak(); });
+    return read.ok && done && lines.good() ? 0 : 1;
 }
 
-int ConvertLiterally(const char* input, const char* output)
+int ConvertLiterally(const char* input, const char* output, const char* linesPath)
 {
     auto read = platform::ReadTextModeFile(input);
     std::string fileText;
@@ -117,10 +146,14 @@ int ConvertLiterally(const char* input, const char* output)
     engine::LibraryMeasure measure(conversion.document.get(), conversion.font, conversion.geometry.fontSize);
     LineProgress progress;
     std::int64_t position = 0;
+    LinesFile lines(linesPath);
     bool done = LayOut<engine::ReferenceLineBreaker>(
         conversion, measure, working, [](std::string& r, std::size_t n) { r.erase(0, n); },
-        [&](std::string_view line) { progress.position(position += static_cast<std::int64_t>(line.size())); },
-        [] {});
+        [&](std::string_view line) {
+            progress.position(position += static_cast<std::int64_t>(line.size()));
+            lines.line(line);
+        },
+        [&lines] { lines.pageBreak(); });
     HPDF_SetInfoAttr(conversion.document.get(), HPDF_INFO_PRODUCER, "Marlowen 2.0");
     return read.ok && done && conversion.document.saveAtomically(output) ? 0 : 1;
 }
@@ -129,13 +162,13 @@ int ConvertLiterally(const char* input, const char* output)
 
 int main(int argc, char** argv)
 {
-    std::string mode = argc == 4 ? argv[1] : "";
-    if (mode == "lines") {
+    std::string mode = argc >= 4 ? argv[1] : "";
+    if (mode == "lines" && argc == 4) {
         return WriteLines(argv[2], argv[3]);
     }
-    if (mode == "literal") {
-        return ConvertLiterally(argv[2], argv[3]);
+    if (mode == "literal" && argc <= 5) {
+        return ConvertLiterally(argv[2], argv[3], argc == 5 ? argv[4] : nullptr);
     }
-    std::fprintf(stderr, "usage: marlowen-bench-layout lines|literal IN OUT\n");
+    std::fprintf(stderr, "usage: marlowen-bench-layout lines IN LINES | literal IN OUT.pdf [LINES]\n");
     return 2;
 }

@@ -159,6 +159,7 @@ def main():
             f.write((prose if i % 2 else log)(rng, size // 2))
         batch.append(path)
 
+    different = []
     print("Seconds are wall-clock (CPU = user + system); each of cli and floor is the fastest of %d runs." % args.repeat)
     print("corpus       MB  pages |  cli s  cpu s   MB/s pages/s peakMB | floor s  cpu s peakMB |"
           " literal s  cpu s peakMB | cli/floor wall  cpu  mem | literal/cli wall  cpu")
@@ -170,8 +171,13 @@ def main():
             pages = f.read().count(b"\n\f\n") + 1
         cli_s, cli_cpu, cli_mem = run([cli, "--settings", settings, "-q", "--jobs", "1", path], repeat=args.repeat)
         floor_s, floor_cpu, floor_mem = run([floor, lines, path + ".floor.pdf"], repeat=args.repeat)
-        literal = None if args.skip_literal else run([layout, "literal", path, path + ".literal.pdf"],
-                                                     args.literal_timeout)
+        literal = None if args.skip_literal else run(
+            [layout, "literal", path, path + ".literal.pdf", path + ".literal.lines"], args.literal_timeout)
+        if literal:
+            with open(lines, "rb") as ours, open(path + ".literal.lines", "rb") as theirs:
+                same = ours.read() == theirs.read()
+            if not same:
+                different.append(name)
         if literal:
             literal_text = "%9.2f %6.2f %6.1f" % literal
             ratio = "%16.0f %4.0f" % (literal[0] / cli_s, literal[1] / cli_cpu)
@@ -182,6 +188,10 @@ def main():
             name, mb, pages, cli_s, cli_cpu, mb / cli_s, pages / cli_s, cli_mem, floor_s, floor_cpu, floor_mem,
             literal_text, cli_s / floor_s, cli_cpu / floor_cpu, cli_mem / floor_mem, ratio))
         sys.stdout.flush()
+
+    if not args.skip_literal:
+        print("The literal layout drew the same lines on the same pages: %s" %
+              ("yes, on every corpus" if not different else "NO, on " + ", ".join(different)))
 
     batch_mb = sum(os.path.getsize(p) for p in batch) / 1e6
     one = run([cli, "--settings", settings, "-q", "--jobs", "1"] + batch, repeat=args.repeat)
