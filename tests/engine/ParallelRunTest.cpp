@@ -8,6 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
 namespace {
 
 std::vector<engine::ConversionJob> WriteJobs(const testsupport::TempDir& dir, int count)
@@ -82,6 +89,35 @@ TEST(ParallelRun, AStopEndsTheTakingOfFiles)
     EXPECT_EQ(summary.results[0].inputPath, jobs[0].path);
     EXPECT_EQ(summary.results[1].inputPath, jobs[1].path);
     EXPECT_EQ(summary.converted, 2);
+}
+
+// The first file is a pipe whose text comes only once the second file's PDF exists: only a second
+// worker converting meanwhile gets there (one worker would wait for the pipe, and the feeder gives up
+// after five seconds so that the test ends either way).
+TEST(ParallelRun, ASecondWorkerConvertsWhileTheFirstWaitsForItsFile)
+{
+    testsupport::TempDir dir;
+    auto pipe = dir.path() / "slow.txt";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    auto quick = dir.write("quick.txt", "quick text\n");
+    std::vector<engine::ConversionJob> jobs = { { pipe.string(), "", "" }, { quick.string(), "", "" } };
+    bool quickFirst = false;
+    std::thread feeder([&] {
+        auto quickPdf = dir.path() / "quick.pdf";
+        for (int wait = 0; wait < 500 && !quickFirst; ++wait) {
+            quickFirst = std::filesystem::exists(quickPdf);
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        int fd = ::open(pipe.c_str(), O_WRONLY);
+        ASSERT_EQ(::write(fd, "slow text\n", 10), 10);
+        ::close(fd);
+    });
+    testsupport::RecordingObserver observer;
+    auto summary = engine::ConversionRun(engine::ConversionOptions {}, jobs, 2).execute(observer);
+    feeder.join();
+    EXPECT_TRUE(quickFirst) << "the second file waited for the first";
+    EXPECT_EQ(summary.converted, 2);
+    EXPECT_EQ(testsupport::PdfProbe((dir.path() / "slow.pdf").string()).lines(), std::vector<std::string> { "slow text" });
 }
 
 } // namespace
