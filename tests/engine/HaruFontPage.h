@@ -6,7 +6,7 @@
 namespace enginetest {
 
 // A font as the converter can load it: a standard font, a TrueType file or a CID font under a CMap.
-struct FontSpec
+struct FontRequest
 {
     enum Kind { Standard, TrueType, Cid } kind;
     const char* name;     // standard or CID font name, or the TrueType file
@@ -17,7 +17,7 @@ struct FontSpec
 class HaruFontPage
 {
 public:
-    HaruFontPage(const FontSpec& spec, float fontSize);
+    HaruFontPage(const FontRequest& request, float fontSize);
     ~HaruFontPage();
     HaruFontPage(const HaruFontPage&) = delete;
     HaruFontPage& operator=(const HaruFontPage&) = delete;

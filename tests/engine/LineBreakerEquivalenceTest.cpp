@@ -42,21 +42,21 @@ std::string FirstDifference(std::string_view text, engine::TextMeasure& referenc
 struct FontCase
 {
     const char* label;
-    FontSpec spec;
+    FontRequest request;
     Alphabet alphabet;
 };
 
 const FontCase FontCases[] = {
-    { "Courier", { FontSpec::Standard, "Courier", "WinAnsiEncoding" }, Alphabet::SingleByte },
-    { "Helvetica", { FontSpec::Standard, "Helvetica", "StandardEncoding" }, Alphabet::SingleByte },
-    { "Times", { FontSpec::Standard, "Times-Roman", "CP1252" }, Alphabet::SingleByte },
-    { "DejaVuSans", { FontSpec::TrueType, "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "CP1251" },
+    { "Courier", { FontRequest::Standard, "Courier", "WinAnsiEncoding" }, Alphabet::SingleByte },
+    { "Helvetica", { FontRequest::Standard, "Helvetica", "StandardEncoding" }, Alphabet::SingleByte },
+    { "Times", { FontRequest::Standard, "Times-Roman", "CP1252" }, Alphabet::SingleByte },
+    { "DejaVuSans", { FontRequest::TrueType, "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "CP1251" },
       Alphabet::SingleByte },
-    { "DejaVuSansUtf8", { FontSpec::TrueType, "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "UTF-8" },
+    { "DejaVuSansUtf8", { FontRequest::TrueType, "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "UTF-8" },
       Alphabet::Utf8 },
-    { "SimSun", { FontSpec::Cid, "SimSun", "GB-EUC-H" }, Alphabet::GbEuc },
-    { "SimHeiVertical", { FontSpec::Cid, "SimHei", "GB-EUC-V" }, Alphabet::GbEuc },
-    { "MsPGothic", { FontSpec::Cid, "MS-PGothic", "90ms-RKSJ-H" }, Alphabet::ShiftJis },
+    { "SimSun", { FontRequest::Cid, "SimSun", "GB-EUC-H" }, Alphabet::GbEuc },
+    { "SimHeiVertical", { FontRequest::Cid, "SimHei", "GB-EUC-V" }, Alphabet::GbEuc },
+    { "MsPGothic", { FontRequest::Cid, "MS-PGothic", "90ms-RKSJ-H" }, Alphabet::ShiftJis },
 };
 
 class LibraryFonts : public testing::TestWithParam<FontCase>
@@ -68,7 +68,7 @@ TEST_P(LibraryFonts, LinesMatchTheLiteralAlgorithm)
     const FontCase& font = GetParam();
     std::uint32_t seed = 1;
     for (float size : { 6.0f, 9.0f, 17.0f }) {
-        HaruFontPage page(font.spec, size);
+        HaruFontPage page(font.request, size);
         engine::LibraryMeasure literal(page.doc(), page.font(), size);
         literal.setPage(page.page());
         engine::HaruTextMeasure measure(page.doc(), page.font(), size);
@@ -76,7 +76,7 @@ TEST_P(LibraryFonts, LinesMatchTheLiteralAlgorithm)
         for (float width : { 40.0f, 133.0f, 451.0f, 1000.0f }) {
             for (int round = 0; round < 12; ++round, ++seed) {
                 TextGenerator generator(seed, font.alphabet);
-                std::size_t length = 300 + generator.below(font.spec.kind == FontSpec::Cid ? 1500 : 4000);
+                std::size_t length = 300 + generator.below(font.request.kind == FontRequest::Cid ? 1500 : 4000);
                 std::string text = TextGenerator::working(generator.fileBytes(length));
                 ASSERT_EQ(FirstDifference(text, literal, measure, width), "")
                     << font.label << " " << size << " pt, width " << width << ", seed " << seed;
@@ -91,7 +91,7 @@ TEST_P(LibraryFonts, AddedWidthsEqualTheLibrarysTextWidth)
 {
     const FontCase& font = GetParam();
     for (float size : { 1.0f, 9.0f, 13.0f, 600.0f }) {
-        HaruFontPage page(font.spec, size);
+        HaruFontPage page(font.request, size);
         engine::LibraryMeasure literal(page.doc(), page.font(), size);
         literal.setPage(page.page());
         engine::HaruTextMeasure measure(page.doc(), page.font(), size);
