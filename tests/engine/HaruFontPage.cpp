@@ -9,7 +9,11 @@ HaruFontPage::HaruFontPage(const FontRequest& request, float fontSize)
     : m_doc(HPDF_New(nullptr, nullptr))
 {
     const char* name = request.name;
-    if (request.kind == FontRequest::TrueType) {
+    if (request.kind == FontRequest::Type1) {
+        std::string metrics = request.name;
+        std::string data = metrics.substr(0, metrics.size() - 3) + "t1";
+        name = HPDF_LoadType1FontFromFile(m_doc, metrics.c_str(), data.c_str());
+    } else if (request.kind == FontRequest::TrueType) {
         HPDF_UseUTFEncodings(m_doc);
         name = HPDF_LoadTTFontFromFile(m_doc, request.name, HPDF_TRUE);
     } else if (request.kind == FontRequest::Cid) {

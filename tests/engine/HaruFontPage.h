@@ -5,11 +5,13 @@
 
 namespace enginetest {
 
-// A font as the converter can load it: a standard font, a TrueType file or a CID font under a CMap.
+// A font as the converter can load it: a standard font, a Type 1 font, a TrueType file or a CID font
+// under a CMap.
 struct FontRequest
 {
-    enum Kind { Standard, TrueType, Cid } kind;
-    const char* name;     // standard or CID font name, or the TrueType file
+    enum Kind { Standard, Type1, TrueType, Cid } kind;
+    const char* name;     // standard or CID font name, the Type 1 metrics file (its data file beside it,
+                          // named .t1) or the TrueType file
     const char* encoding; // single-byte encoding, "UTF-8" or CMap
 };
 
