@@ -12,6 +12,7 @@
 #include <csignal>
 #include <filesystem>
 #include <ostream>
+#include <thread>
 
 namespace cli {
 namespace {
@@ -103,7 +104,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
     auto style = arguments.quiet ? ProgressStyle::Quiet : stderrIsTerminal ? ProgressStyle::Bar : ProgressStyle::Lines;
     ProgressPrinter printer(err, style);
-    engine::ConversionRun run(options, CollectJobs(arguments, err));
+    int workers = arguments.jobs > 0 ? arguments.jobs : static_cast<int>(std::thread::hardware_concurrency());
+    engine::ConversionRun run(options, CollectJobs(arguments, err), workers);
     StopOnInterrupt stopOnInterrupt(run);
     auto summary = run.execute(printer);
     return summary.failed == 0 && summary.end == engine::RunEnd::Finished ? ExitConverted : ExitSomeFailed;

@@ -2,6 +2,8 @@
 
 #include "OptionOverrides.h"
 
+#include <charconv>
+
 namespace cli {
 
 std::optional<std::string> ParseArguments(const std::vector<std::string>& args, CliArguments& parsed)
@@ -39,6 +41,16 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
             parsed.help = true;
         } else if (flag == "--quiet" || flag == "-q") {
             parsed.quiet = true;
+        } else if (flag == "--jobs" || flag == "-j") {
+            if (auto problem = take(1)) {
+                return problem;
+            }
+            int jobs = 0;
+            auto [end, error] = std::from_chars(values[0].data(), values[0].data() + values[0].size(), jobs);
+            if (error != std::errc() || end != values[0].data() + values[0].size() || jobs < 1) {
+                return flag + " needs a whole number of at least 1, not '" + values[0] + "'";
+            }
+            parsed.jobs = jobs;
         } else if (flag == "--settings" || flag == "--owner-password" || flag == "--user-password") {
             if (auto problem = take(1)) {
                 return problem;
@@ -100,6 +112,8 @@ only. Choices take the list text (any letter case), its short name, or its index
   --permit-read yes|no, --permit-print yes|no, --permit-copy yes|no, --permit-modify yes|no
                             permissions; withholding one needs an owner password
   --encrypt-level BITS      key length: 40 or less gives 40 bits, up to 128 bits
+  -j, --jobs N              convert N files at once, each on a processor core of its own
+                            (default: one per core); results are printed as files finish
   -q, --quiet               print nothing but failures and warnings
   -h, --help                show this text
 

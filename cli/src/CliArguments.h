@@ -16,6 +16,7 @@ struct CliArguments
     std::string userPassword;
     std::vector<std::pair<std::string, std::vector<std::string>>> overrides;
     std::vector<std::string> inputs;
+    int jobs = 0; // files converted at once; 0 for one per processor core
     bool quiet = false;
     bool help = false;
 };

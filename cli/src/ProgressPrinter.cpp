@@ -24,22 +24,21 @@ void ProgressPrinter::progressPosition(std::int64_t position)
     drawBar(false);
 }
 
-void ProgressPrinter::warning(const std::string& message)
-{
-    clearBar();
-    m_err << "marlowen-cli: " << m_currentFile << ": warning: " << message << "\n";
-}
+// Warnings are printed with their file's result: files converted at once interleave their calls.
+void ProgressPrinter::warning(const std::string&) {}
 
-void ProgressPrinter::fileStarted(int index, int count, const engine::ConversionJob& job)
+void ProgressPrinter::fileStarted(int, int count, const engine::ConversionJob& job)
 {
     m_currentFile = job.path;
-    m_index = index;
     m_count = count;
 }
 
 void ProgressPrinter::fileFinished(int, int, const engine::FileResult& result, const std::string& caption)
 {
     clearBar();
+    for (const auto& message : result.warnings) {
+        m_err << "marlowen-cli: " << result.inputPath << ": warning: " << message << "\n";
+    }
     if (!result.written()) {
         m_err << "marlowen-cli: " << result.inputPath << ": " << result.error << "\n";
     }
@@ -47,7 +46,7 @@ void ProgressPrinter::fileFinished(int, int, const engine::FileResult& result, c
         m_err << caption << ": " << result.inputPath << (result.written() ? " -> " + result.outputPath : " failed")
               << "\n";
     }
-    m_index++;
+    m_done++;
     m_position = 0;
     m_high = 0;
 }
@@ -81,11 +80,11 @@ void ProgressPrinter::drawBar(bool force)
     }
     m_lastDraw = now;
     int filePercent = m_high > 0 ? static_cast<int>(std::min<std::int64_t>(100, m_position * 100 / m_high)) : 0;
-    int runPercent = (m_index * 100 + filePercent) / m_count;
+    int runPercent = std::min(100, (m_done * 100 + filePercent) / m_count);
     constexpr int Width = 30;
     int filled = runPercent * Width / 100;
     m_err << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
-          << std::string(static_cast<std::size_t>(Width - filled), '.') << "] " << (m_index + 1) << "/" << m_count
+          << std::string(static_cast<std::size_t>(Width - filled), '.') << "] " << std::min(m_done + 1, m_count) << "/" << m_count
           << " " << filePercent << "% " << m_currentFile.substr(m_currentFile.find_last_of('/') + 1) << "\x1b[K"
           << std::flush;
     m_barShown = true;

@@ -31,7 +31,7 @@ private:
     std::ostream& m_err;
     ProgressStyle m_style;
     std::string m_currentFile;
-    int m_index = 0;
+    int m_done = 0; // files finished
     int m_count = 0;
     std::int64_t m_high = 0;
     std::int64_t m_position = 0;

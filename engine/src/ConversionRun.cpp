@@ -3,7 +3,12 @@
 #include "engine/Converter.h"
 #include "platform/PathParts.h"
 
+#include "LockedFileObserver.h"
+
+#include <algorithm>
 #include <cstdio>
+#include <mutex>
+#include <optional>
 
 namespace engine {
 
@@ -28,9 +33,10 @@ std::string RunEndCaption(RunEnd end)
     return {};
 }
 
-ConversionRun::ConversionRun(ConversionOptions options, std::vector<ConversionJob> jobs)
+ConversionRun::ConversionRun(ConversionOptions options, std::vector<ConversionJob> jobs, int workers)
     : m_options(std::move(options))
     , m_jobs(std::move(jobs))
+    , m_workers(std::max(1, workers))
 {
 }
 
@@ -41,6 +47,11 @@ ConversionRun::~ConversionRun()
 }
 
 RunSummary ConversionRun::execute(RunObserver& observer)
+{
+    return m_workers > 1 && m_jobs.size() > 1 ? executeOnWorkers(observer) : executeInOrder(observer);
+}
+
+RunSummary ConversionRun::executeInOrder(RunObserver& observer)
 {
     RunSummary summary;
     summary.jobCount = static_cast<int>(m_jobs.size());
@@ -66,6 +77,64 @@ RunSummary ConversionRun::execute(RunObserver& observer)
         observer.fileFinished(i, summary.jobCount, summary.results.back(), FileCountCaption(i, summary.jobCount));
     }
     summary.end = RunEnd::Finished;
+    observer.runEnded(summary);
+    return summary;
+}
+
+// Each worker takes the next job in list order until none is left, a stop is requested or a
+// document could not be created; the observer is only ever called under the lock.
+RunSummary ConversionRun::executeOnWorkers(RunObserver& observer)
+{
+    const int count = static_cast<int>(m_jobs.size());
+    std::mutex lock;
+    int nextJob = 0;
+    int finished = 0;
+    bool halted = false;
+    std::vector<std::optional<FileResult>> results(m_jobs.size());
+    LockedFileObserver fileObserver(observer, lock);
+
+    auto work = [&] {
+        for (;;) {
+            int i = 0;
+            {
+                std::lock_guard guard(lock);
+                if (halted || nextJob == count || stopRequested()) {
+                    return;
+                }
+                i = nextJob++;
+                observer.fileStarted(i, count, m_jobs[static_cast<std::size_t>(i)]);
+            }
+            const auto& job = m_jobs[static_cast<std::size_t>(i)];
+            FileResult result = ConvertTextFile(m_options, job.path, job.ownerPassword, job.userPassword, fileObserver);
+            std::lock_guard guard(lock);
+            auto& kept = results[static_cast<std::size_t>(i)].emplace(std::move(result));
+            std::string caption;
+            if (kept.status == FileStatus::NoDocument) {
+                halted = true;
+            } else {
+                caption = FileCountCaption(finished++, count);
+            }
+            observer.fileFinished(i, count, kept, caption);
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (int worker = 1; worker < std::min(m_workers, count); ++worker) {
+        helpers.emplace_back(work);
+    }
+    work();
+    for (auto& helper : helpers) {
+        helper.join();
+    }
+
+    RunSummary summary;
+    summary.jobCount = count;
+    summary.end = halted ? RunEnd::Halted : nextJob < count ? RunEnd::Stopped : RunEnd::Finished;
+    for (auto& result : results) {
+        if (result) {
+            (result->written() ? summary.converted : summary.failed)++;
+            summary.results.push_back(std::move(*result));
+        }
+    }
     observer.runEnded(summary);
     return summary;
 }

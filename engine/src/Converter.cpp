@@ -12,6 +12,7 @@
 #include "InputDecoder.h"
 #include "LineBreaker.h"
 #include "PageWriter.h"
+#include "ProgressThrottle.h"
 
 #include <algorithm>
 #include <optional>
@@ -70,7 +71,7 @@ void ApplyInfo(HPDF_Doc doc, const ConversionOptions& options)
 
 // Lays the working text out into lines and pages. The text uses single CRs as line separators.
 bool LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure, const PageGeometry& geometry,
-            ConversionObserver& observer)
+            ProgressThrottle& progress)
 {
     if (!writer.beginPage()) {
         return false;
@@ -83,7 +84,7 @@ bool LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure,
         writer.drawLine(rest.substr(0, line.length));
         rest.remove_prefix(line.consumed);
         position += static_cast<std::int64_t>(line.length);
-        observer.progressPosition(position);
+        progress.advance(position);
         if (writer.pageFull() && !rest.empty()) {
             writer.endPage();
             if (!writer.beginPage()) {
@@ -175,8 +176,9 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
 
     observer.progressRange(1, progressEnd);
     PageWriter writer(document, font, options, geometry);
-    HaruTextMeasure measure(nullptr, CharacterBounds::ForFont(document.get(), font));
-    if (!LayOut(text, writer, measure, geometry, observer) || document.failed()) {
+    HaruTextMeasure measure(document.get(), font, geometry.fontSize);
+    ProgressThrottle progress(observer, progressEnd);
+    if (!LayOut(text, writer, measure, geometry, progress) || document.failed()) {
         return fail("the PDF library refused the layout: " + document.errorText());
     }
 

@@ -1,12 +1,43 @@
 #include "HaruTextMeasure.h"
 
-#include <algorithm>
+#include "engine/ChoiceLists.h"
+
+#include "MultiByteWidths.h"
+#include "SingleByteWidths.h"
+#include "Utf8Widths.h"
 
 namespace engine {
+namespace {
 
-HaruTextMeasure::HaruTextMeasure(HPDF_Page page, CharacterBounds bounds)
-    : m_page(page)
-    , m_bounds(bounds)
+SingleByteWidths::Table ByteWidths(HPDF_Font font)
+{
+    SingleByteWidths::Table table {};
+    for (unsigned value = 1; value < 256; ++value) {
+        const HPDF_BYTE text[2] = { static_cast<HPDF_BYTE>(value), 0 };
+        table[value] = HPDF_Font_TextWidth(font, text, 1).width;
+    }
+    return table;
+}
+
+// The widths as the font's encoding splits text into characters.
+std::unique_ptr<CharWidths> WidthsFor(HPDF_Doc document, HPDF_Font font, float fontSize)
+{
+    const char* name = HPDF_Font_GetEncodingName(font);
+    if (name && name == Utf8EncodingName) {
+        return std::make_unique<Utf8Widths>(font, fontSize);
+    }
+    HPDF_Encoder encoder = name ? HPDF_GetEncoder(document, name) : nullptr;
+    if (encoder && HPDF_Encoder_GetType(encoder) == HPDF_ENCODER_TYPE_DOUBLE_BYTE) {
+        return std::make_unique<MultiByteWidths>(font, encoder, fontSize);
+    }
+    return std::make_unique<SingleByteWidths>(ByteWidths(font), fontSize);
+}
+
+} // namespace
+
+HaruTextMeasure::HaruTextMeasure(HPDF_Doc document, HPDF_Font font, float fontSize)
+    : m_bounds(CharacterBounds::ForFont(document, font))
+    , m_widths(WidthsFor(document, font, fontSize))
 {
 }
 
@@ -18,28 +49,24 @@ const char* HaruTextMeasure::terminated(std::string_view text)
 
 float HaruTextMeasure::textWidth(std::string_view text)
 {
-    // The library refuses longer texts; the width of a longer one is the sum of its pieces'.
-    float width = 0;
-    do {
-        std::size_t cut = std::max<std::size_t>(1, m_bounds.floor(text, HPDF_LIMIT_MAX_STRING_LEN));
-        std::string_view piece = text.substr(0, cut);
-        width += HPDF_Page_TextWidth(m_page, terminated(piece));
-        text.remove_prefix(piece.size());
-    } while (!text.empty());
-    return width;
+    return m_widths->textWidth(text);
 }
 
 std::size_t HaruTextMeasure::measureText(std::string_view text, float width, bool wordWrap)
 {
-    // Where a text is cut depends only on its front up to the character that crosses the width, and
-    // the library refuses to measure more than its longest text at once.
-    return m_bounds.floor(text, HPDF_Page_MeasureText(m_page, terminated(text.substr(0, HPDF_LIMIT_MAX_STRING_LEN)),
-                                                      width, wordWrap ? HPDF_TRUE : HPDF_FALSE, nullptr));
+    text = text.substr(0, LongestText);
+    return m_bounds.floor(
+        text, HPDF_Page_MeasureText(m_page, terminated(text), width, wordWrap ? HPDF_TRUE : HPDF_FALSE, nullptr));
 }
 
 std::size_t HaruTextMeasure::firstCharLength(std::string_view text)
 {
     return m_bounds.firstLength(text);
+}
+
+OverflowScan HaruTextMeasure::scanOverflow(std::string_view line, float width)
+{
+    return m_widths->scanOverflow(line, width);
 }
 
 } // namespace engine

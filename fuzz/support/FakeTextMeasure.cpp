@@ -28,14 +28,43 @@ float FakeTextMeasure::charWidth(std::string_view text, std::size_t index) const
     return static_cast<float>(m_widths[static_cast<unsigned char>(text[index])]) * m_fontSize / 1000;
 }
 
-float FakeTextMeasure::textWidth(std::string_view text)
+float FakeTextMeasure::toPoints(std::uint64_t units) const
 {
     // The library adds whole thousandths first and scales once.
+    return static_cast<float>(units) * m_fontSize / 1000;
+}
+
+float FakeTextMeasure::textWidth(std::string_view text)
+{
     std::uint64_t sum = 0;
     for (std::size_t i = 0; i < text.size(); i += charLength(text, i)) {
         sum += m_widths[static_cast<unsigned char>(text[i])];
     }
-    return static_cast<float>(sum) * m_fontSize / 1000;
+    return toPoints(sum);
+}
+
+engine::OverflowScan FakeTextMeasure::scanOverflow(std::string_view line, float width)
+{
+    // A two-byte character is as wide as its lead byte alone, so front parts never shrink; the scan
+    // stops at the first character start whose front part is wider. A space inside a character (as
+    // its second byte) ends a front part that may already be wider before that.
+    engine::OverflowScan scan;
+    std::uint64_t sum = 0;
+    for (std::size_t i = 0; i < line.size(); i += charLength(line, i)) {
+        if (toPoints(sum) > width) {
+            scan.crossing = i;
+            return scan;
+        }
+        sum += m_widths[static_cast<unsigned char>(line[i])];
+        bool spaceInside = charLength(line, i) == 2 && line[i + 1] == ' ';
+        if (spaceInside && scan.firstSpaceOver == engine::OverflowScan::None && toPoints(sum) > width) {
+            scan.firstSpaceOver = i + 1;
+        }
+    }
+    if (toPoints(sum) > width) {
+        scan.crossing = line.size();
+    }
+    return scan;
 }
 
 std::size_t FakeTextMeasure::measureText(std::string_view text, float width, bool wordWrap)

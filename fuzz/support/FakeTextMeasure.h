@@ -22,6 +22,7 @@ public:
     float textWidth(std::string_view text) override;
     std::size_t measureText(std::string_view text, float width, bool wordWrap) override;
     std::size_t firstCharLength(std::string_view text) override;
+    engine::OverflowScan scanOverflow(std::string_view line, float width) override;
 
     // Length of the character starting at index: two bytes for a lead byte followed by anything but
     // a CR, else one.
@@ -29,6 +30,7 @@ public:
 
 private:
     float charWidth(std::string_view text, std::size_t index) const;
+    float toPoints(std::uint64_t units) const;
 
     Widths m_widths;
     float m_fontSize;

@@ -1,7 +1,6 @@
 // Lays random texts out with the PDF library's own measures: a standard font in any single-byte
 // encoding or a CJK font in any multi-byte encoding, at random sizes and widths. Checks the layout's
 // promises (see LayoutCheck.h), and that no measure makes the library refuse the document.
-#include "CharacterBounds.h"
 #include "FontSelection.h"
 #include "HaruDocument.h"
 #include "HaruTextMeasure.h"
@@ -57,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     HPDF_Page page = HPDF_AddPage(document.get());
     HPDF_Page_SetFontAndSize(page, font, fontSize);
-    engine::HaruTextMeasure measure(page, engine::CharacterBounds::ForFont(document.get(), font));
+    engine::HaruTextMeasure measure(document.get(), font, fontSize);
+    measure.setPage(page);
     if (document.failed()) {
         Fail("the library refused the set-up: " + document.errorText(), options, fontSize, width);
     }

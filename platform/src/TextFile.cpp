@@ -2,6 +2,7 @@
 
 #include "platform/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -27,6 +28,20 @@ std::string TextModeFromBytes(std::string bytes)
     return bytes;
 }
 
+namespace {
+
+// read(), tried again when a signal interrupts it.
+ssize_t ReadSome(int fd, char* into, std::size_t size)
+{
+    ssize_t got;
+    do {
+        got = ::read(fd, into, size);
+    } while (got < 0 && errno == EINTR);
+    return got;
+}
+
+} // namespace
+
 TextReadResult ReadWholeFile(const std::string& path)
 {
     TextReadResult result;
@@ -51,25 +66,24 @@ TextReadResult ReadWholeFile(const std::string& path)
         ::close(fd);
         return result;
     }
-    std::string bytes;
-    if (info.st_size > 0) {
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
+    // One read of the size the file has, into a text of that size: growing the text as bytes arrive
+    // would copy it over and over and leave it up to twice as large as the file.
+    std::string bytes(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)), '\0');
+    std::size_t filled = 0;
+    ssize_t got = 1;
+    while (filled < bytes.size() && (got = ReadSome(fd, bytes.data() + filled, bytes.size() - filled)) > 0) {
+        filled += static_cast<std::size_t>(got);
     }
+    bytes.resize(filled);
+    // Whatever the file gained since, or all of a pipe, whose size is not known.
     char buffer[1 << 16];
-    for (;;) {
-        ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            result.error = "cannot read the file: " + ErrnoText(errno);
-            ::close(fd);
-            return result;
-        }
-        if (got == 0) {
-            break;
-        }
+    while (got > 0 && (got = ReadSome(fd, buffer, sizeof buffer)) > 0) {
         bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    if (got < 0) {
+        result.error = "cannot read the file: " + ErrnoText(errno);
+        ::close(fd);
+        return result;
     }
     ::close(fd);
     result.text = std::move(bytes);

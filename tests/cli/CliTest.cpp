@@ -154,7 +154,8 @@ TEST_F(CliTest, CtrlCStopsAfterTheFileUnderWay)
         ASSERT_EQ(::write(fd, "first text", 10), 10);
         ::close(fd);
     });
-    int code = run({ fifo, second });
+    // One file at a time: with more, the second file would be under way before the interrupt.
+    int code = run({ "--jobs", "1", fifo, second });
     feeder.join();
     EXPECT_EQ(code, cli::ExitSomeFailed);
     EXPECT_EQ(testsupport::PdfProbe(pdf("first.pdf")).lines(), std::vector<std::string> { "first text" });

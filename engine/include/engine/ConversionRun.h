@@ -43,12 +43,14 @@ std::string FileCountCaption(int index, int count);
 std::string RunEndCaption(RunEnd end);
 
 // Receives a run's progress: the per-file calls of ConversionObserver for the file under way, and
-// the run's own events. Calls come on the run's thread.
+// the run's own events. Calls come on the run's threads, one at a time. In a run on several workers
+// the per-file calls of the files under way interleave, and files finish in the order they complete.
 class RunObserver : public ConversionObserver
 {
 public:
     virtual void fileStarted(int index, int count, const ConversionJob& job) = 0;
-    // After each job, with its result and the caption "File %d of %d, %d%%".
+    // After each job, with its result and the caption "File %d of %d, %d%%" that counts the files
+    // finished so far.
     virtual void fileFinished(int index, int count, const FileResult& result, const std::string& caption) = 0;
     // Once, at the end. A finished run's caption is "Convert Finished"; a stopped or halted run has
     // no caption of its own (whoever stopped it shows "Convert stopped.").
@@ -57,10 +59,15 @@ public:
 
 // Converts a job list in order with one options snapshot, testing for a stop request between files:
 // a file once begun is finished. A failed file is reported and the run goes on.
+//
+// With more than one worker, that many files are converted at once, each in a PDF document of its
+// own on a thread of its own (the PDF library keeps no state shared between documents); the jobs are
+// still taken in list order, the stop request is tested before each, and the summary lists the
+// results in list order.
 class ConversionRun
 {
 public:
-    ConversionRun(ConversionOptions options, std::vector<ConversionJob> jobs);
+    ConversionRun(ConversionOptions options, std::vector<ConversionJob> jobs, int workers = 1);
     ~ConversionRun();
     ConversionRun(const ConversionRun&) = delete;
     ConversionRun& operator=(const ConversionRun&) = delete;
@@ -79,8 +86,12 @@ public:
     const std::vector<ConversionJob>& jobs() const { return m_jobs; }
 
 private:
+    RunSummary executeInOrder(RunObserver& observer);
+    RunSummary executeOnWorkers(RunObserver& observer);
+
     const ConversionOptions m_options;
     const std::vector<ConversionJob> m_jobs;
+    const int m_workers;
     std::atomic<bool> m_stop { false };
     std::thread m_worker;
 };

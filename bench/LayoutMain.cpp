@@ -1,0 +1,174 @@
+// marlowen-bench-layout lines IN LINES
+//     Lays IN out as the converter does and writes the drawn lines, one per LF, with a line holding
+//     only a form feed between two pages: the input of marlowen-bench-floor.
+// marlowen-bench-layout literal IN OUT.pdf [LINES]
+//     Converts IN as the layout was first written: the text held three times (as read, with CR LF
+//     line ends, and the working text), every line searched for and measured from the start of the
+//     working text, which is then erased from its front, and one progress call per line. LINES
+//     receives its drawn lines as above, to be compared with the converter's.
+//
+// Both use the default options (A4, 60-point margins, Courier at 9 points) and compressed streams.
+#include "HaruDocument.h"
+#include "HaruTextMeasure.h"
+#include "LibraryMeasure.h"
+#include "LineBreaker.h"
+#include "PageWriter.h"
+#include "ReferenceLineBreaker.h"
+
+#include "FontSelection.h"
+#include "engine/PageSizes.h"
+#include "platform/TextFile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+// The document, font and page geometry of a conversion with the default options.
+struct Conversion
+{
+    engine::ConversionOptions options;
+    engine::HaruDocument document;
+    engine::PageGeometry geometry;
+    HPDF_Font font = nullptr;
+
+    Conversion()
+    {
+        geometry.box = engine::GetPageBox(options);
+        geometry.fontSize = static_cast<float>(options.FontSize);
+        geometry.textWidth = static_cast<float>(geometry.box.width - options.LeftMargin - options.RightMargin);
+        HPDF_SetCompressionMode(document.get(), HPDF_COMP_ALL);
+        font = engine::RequestPageFont(document, options);
+    }
+};
+
+// The progress call the first layout made after every line.
+class LineProgress
+{
+public:
+    virtual ~LineProgress() = default;
+    virtual void position(std::int64_t value) { m_last = value; }
+
+private:
+    std::int64_t m_last = 0;
+};
+
+// Draws lines as the breaker cuts them and turns pages as the converter does; onLine and onPage see
+// every line and page break.
+template <class Breaker, class Rest, class Consume, class OnLine, class OnPage>
+bool LayOut(Conversion& conversion, engine::HaruTextMeasure& measure, Rest& rest, Consume consume, OnLine onLine,
+            OnPage onPage)
+{
+    engine::PageWriter writer(conversion.document, conversion.font, conversion.options, conversion.geometry);
+    if (!writer.beginPage()) {
+        return false;
+    }
+    measure.setPage(writer.page());
+    Breaker breaker(measure, conversion.geometry.textWidth);
+    while (!rest.empty()) {
+        engine::LineBreak line = breaker.next(rest);
+        std::string_view drawn = std::string_view(rest).substr(0, line.length);
+        writer.drawLine(drawn);
+        onLine(drawn);
+        consume(rest, line.consumed);
+        if (writer.pageFull() && !rest.empty()) {
+            writer.endPage();
+            onPage();
+            if (!writer.beginPage()) {
+                return false;
+            }
+            measure.setPage(writer.page());
+        }
+    }
+    writer.endPage();
+    return !conversion.document.failed();
+}
+
+// The drawn lines, one per LF, with a line holding only a form feed between two pages.
+class LinesFile
+{
+public:
+    explicit LinesFile(const char* path)
+    {
+        if (path) {
+            m_out.open(path, std::ios::binary);
+        }
+    }
+    void line(std::string_view text)
+    {
+        if (m_out.is_open()) {
+            m_out << text << '\n';
+        }
+    }
+    void pageBreak()
+    {
+        if (m_out.is_open()) {
+            m_out << "\f\n";
+        }
+    }
+    bool good() const { return m_out.good(); }
+
+private:
+    std::ofstream m_out;
+};
+
+int WriteLines(const char* input, const char* output)
+{
+    auto read = platform::ReadTextModeFile(input);
+    std::string text = std::move(read.text);
+    std::replace(text.begin(), text.end(), '\n', '\r');
+    Conversion conversion;
+    engine::HaruTextMeasure measure(conversion.document.get(), conversion.font, conversion.geometry.fontSize);
+    LinesFile lines(output);
+    std::string_view rest = text;
+    bool done = LayOut<engine::LineBreaker>(
+        conversion, measure, rest, [](std::string_view& r, std::size_t n) { r.remove_prefix(n); },
+        [&lines](std::string_view line) { lines.line(line); }, [&lines] { lines.pageBreak(); });
+    return read.ok && done && lines.good() ? 0 : 1;
+}
+
+int ConvertLiterally(const char* input, const char* output, const char* linesPath)
+{
+    auto read = platform::ReadTextModeFile(input);
+    std::string fileText;
+    for (char c : read.text) {
+        fileText += c == '\n' ? std::string_view("\r\n") : std::string_view(&c, 1);
+    }
+    std::string working;
+    for (std::size_t i = 0; i < fileText.size(); ++i) {
+        if (fileText[i] != '\r' || i + 1 == fileText.size() || fileText[i + 1] != '\n') {
+            working += fileText[i] == '\n' ? '\r' : fileText[i];
+        }
+    }
+    Conversion conversion;
+    engine::LibraryMeasure measure(conversion.document.get(), conversion.font, conversion.geometry.fontSize);
+    LineProgress progress;
+    std::int64_t position = 0;
+    LinesFile lines(linesPath);
+    bool done = LayOut<engine::ReferenceLineBreaker>(
+        conversion, measure, working, [](std::string& r, std::size_t n) { r.erase(0, n); },
+        [&](std::string_view line) {
+            progress.position(position += static_cast<std::int64_t>(line.size()));
+            lines.line(line);
+        },
+        [&lines] { lines.pageBreak(); });
+    HPDF_SetInfoAttr(conversion.document.get(), HPDF_INFO_PRODUCER, "Marlowen 2.0");
+    return read.ok && done && conversion.document.saveAtomically(output) ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string mode = argc >= 4 ? argv[1] : "";
+    if (mode == "lines" && argc == 4) {
+        return WriteLines(argv[2], argv[3]);
+    }
+    if (mode == "literal" && argc <= 5) {
+        return ConvertLiterally(argv[2], argv[3], argc == 5 ? argv[4] : nullptr);
+    }
+    std::fprintf(stderr, "usage: marlowen-bench-layout lines IN LINES | literal IN OUT.pdf [LINES]\n");
+    return 2;
+}

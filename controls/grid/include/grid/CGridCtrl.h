@@ -1,0 +1,355 @@
+#pragma once
+
+#include "grid/CGridCellBase.h"
+#include "grid/GridGeometry.h"
+#include "grid/GridItem.h"
+#include "grid/GridNotify.h"
+#include "grid/GridOptions.h"
+#include "grid/GridSelection.h"
+#include "grid/GridTypes.h"
+
+#include <QAbstractScrollArea>
+#include <QBasicTimer>
+#include <QList>
+#include <QPixmap>
+
+#include <concepts>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QMimeData;
+class QPrinter;
+
+namespace grid {
+
+class CGridCell;
+class CGridDefaultCell;
+
+// A spreadsheet-like grid: rows and columns of owned cells, the first rows and
+// columns optionally fixed, a focus cell and a set of selected cells, column and
+// row sizing, in-place editing, sorting, clipboard, drag and drop and printing.
+// It reports to its owner through controls::NotifyTarget with the list-view
+// codes of grid::notify. Row and column indices count the fixed ones; every
+// operation given an invalid index fails without effect.
+class CGridCtrl : public QAbstractScrollArea
+{
+    Q_OBJECT
+
+public:
+    // Makes a new cell object of some cell class.
+    using CellFactory = std::function<std::unique_ptr<CGridCellBase>()>;
+    // Orders two cells of the sort column: negative, zero or positive.
+    using CompareFunc = std::function<int(const CGridCellBase&, const CGridCellBase&)>;
+    // Fills a display request in virtual mode instead of the owner; false leaves it unanswered.
+    using DispInfoCallback = std::function<bool(GV_DISPINFO&)>;
+
+    explicit CGridCtrl(int rows = 0, int cols = 0, int fixedRows = 0, int fixedCols = 0, QWidget* parent = nullptr);
+    ~CGridCtrl() override;
+
+    // The owner that receives the notifications, and the identifier they carry.
+    void SetNotifyTarget(controls::NotifyTarget* target, int controlId);
+    int GetDlgCtrlID() const { return m_controlId; }
+
+    // --- Size of the table ---
+    int GetRowCount() const { return m_geometry.rowCount(); }
+    int GetColumnCount() const { return m_geometry.columnCount(); }
+    int GetFixedRowCount() const { return m_geometry.fixedRowCount(); }
+    int GetFixedColumnCount() const { return m_geometry.fixedColumnCount(); }
+    bool SetRowCount(int rows);
+    // At most GridSelection::kMaxColumns columns.
+    bool SetColumnCount(int cols);
+    bool SetFixedRowCount(int fixedRows);
+    bool SetFixedColumnCount(int fixedCols);
+    int GetRowHeight(int row) const;
+    int GetColumnWidth(int col) const;
+    bool SetRowHeight(int row, int height);
+    bool SetColumnWidth(int col, int width);
+    // Removes all rows and columns, the focus, the selection and the sort state.
+    bool DeleteAllItems();
+    // Insert before the given index, or at the end for -1; return the new index or -1.
+    int InsertRow(const QString& heading, int before = -1);
+    int InsertColumn(const QString& heading, quint32 format = DT_CENTER | DT_VCENTER | DT_SINGLELINE, int before = -1);
+    bool DeleteRow(int row);
+    bool DeleteColumn(int col);
+
+    // --- Cells ---
+    // The cell object, or null; in virtual mode a shared cell refilled on every call.
+    CGridCellBase* GetCell(int row, int col) const;
+    // Replaces a cell with a new one of another class, keeping its properties.
+    bool SetCellType(int row, int col, const CellFactory& factory);
+    template <std::derived_from<CGridCellBase> Cell>
+    bool SetCellType(int row, int col)
+    {
+        return SetCellType(row, col, [] { return std::make_unique<Cell>(); });
+    }
+    // The class of cells created from now on (CGridCell until changed).
+    bool SetDefaultCellType(const CellFactory& factory);
+    const CGridDefaultCell* GetDefaultCell(bool fixedRow, bool fixedCol) const;
+    CGridDefaultCell* GetDefaultCell(bool fixedRow, bool fixedCol);
+
+    bool SetItem(const GridItem& item);
+    bool GetItem(GridItem& item) const;
+    bool SetItemText(int row, int col, const QString& text);
+    QString GetItemText(int row, int col) const;
+    bool SetItemData(int row, int col, quint32 value);
+    quint32 GetItemData(int row, int col) const;
+    bool SetItemImage(int row, int col, int image);
+    int GetItemImage(int row, int col) const;
+    // Keeps the selected-cells set in step with the selected bit.
+    bool SetItemState(int row, int col, quint32 state);
+    quint32 GetItemState(int row, int col) const;
+    bool SetItemFormat(int row, int col, quint32 format);
+    quint32 GetItemFormat(int row, int col) const;
+    bool SetItemBkColour(int row, int col, const QColor& colour = QColor());
+    QColor GetItemBkColour(int row, int col) const;
+    bool SetItemFgColour(int row, int col, const QColor& colour = QColor());
+    QColor GetItemFgColour(int row, int col) const;
+    bool SetItemFont(int row, int col, const QFont& font);
+    const QFont* GetItemFont(int row, int col) const;
+    bool IsCellEditable(int row, int col) const;
+    bool IsCellFixed(int row, int col) const;
+
+    // --- Options ---
+    void SetEditable(bool on) { m_options.editable = on; }
+    bool IsEditable() const { return m_options.editable; }
+    // Clears the selection and the sort column.
+    void SetListMode(bool on);
+    bool GetListMode() const { return m_options.listMode; }
+    void SetSingleRowSelection(bool on) { m_options.singleRowSelection = on; }
+    bool GetSingleRowSelection() const { return m_options.singleRowSelection; }
+    void EnableSelection(bool on);
+    bool IsSelectable() const { return m_options.selectionEnabled; }
+    // Drawing off: nothing is painted or invalidated until it is turned on again.
+    void SetRedraw(bool on);
+    bool IsRedrawEnabled() const { return m_options.drawingEnabled; }
+    void SetRowResize(bool on) { m_options.rowResize = on; }
+    bool GetRowResize() const { return m_options.rowResize; }
+    void SetColumnResize(bool on) { m_options.columnResize = on; }
+    bool GetColumnResize() const { return m_options.columnResize; }
+    // Whether sizing by mouse may bring a column (row) down to 0, hiding it.
+    void EnableHiddenColumnSizing(bool on) { m_options.hideColumnsBySizing = on; }
+    void EnableHiddenRowSizing(bool on) { m_options.hideRowsBySizing = on; }
+    void SetHeaderSort(bool on) { m_options.headerSort = on; }
+    bool GetHeaderSort() const { return m_options.headerSort; }
+    void SetHandleTabKey(bool on) { m_options.handleTabKey = on; }
+    bool GetHandleTabKey() const { return m_options.handleTabKey; }
+    void SetTrackFocusCell(bool on);
+    bool GetTrackFocusCell() const { return m_options.trackFocusCell; }
+    void SetFrameFocusCell(bool on);
+    bool GetFrameFocusCell() const { return m_options.frameFocusCell; }
+    void EnableDragAndDrop(bool on);
+    bool GetDragAndDrop() const { return m_options.dragAndDrop; }
+    void SetGridLines(int mode);
+    int GetGridLines() const { return m_options.gridLines; }
+    void SetAutoSizeStyle(int style) { m_options.autoSizeStyle = style; }
+    int GetAutoSizeStyle() const { return m_options.autoSizeStyle; }
+    // Colour of the area outside the cells; an invalid colour means the palette's button shadow.
+    void SetGridBkColor(const QColor& colour);
+    QColor GetGridBkColor() const;
+    void SetGridLineColor(const QColor& colour);
+    QColor GetGridLineColor() const { return m_options.gridLineColour; }
+    void SetImageList(const QList<QPixmap>& images);
+    const QList<QPixmap>& GetImageList() const { return m_imageList; }
+    // Rows scrolled per wheel notch; -1 scrolls a page.
+    int GetWheelScrollLines() const { return m_wheelLines; }
+
+    // --- Focus and selection ---
+    GridCellId GetFocusCell() const { return m_idCurrentCell; }
+    // Moves the keyboard focus cell; fixed or invalid cells clear it.
+    void SetFocusCell(int row, int col);
+    GridCellRange GetSelectedCellRange() const { return m_selectedCells.boundingRange(); }
+    bool IsCellSelected(int row, int col) const { return m_selectedCells.contains(row, col); }
+    int GetSelectedCount() const { return m_selectedCells.size(); }
+    // Selects exactly the scrolling cells of range (whole rows in list mode).
+    void SetSelectedRange(const GridCellRange& range);
+    void SelectAllCells();
+    void ResetSelectedRange();
+    bool EnsureVisible(int row, int col);
+    bool IsCellVisible(int row, int col) const;
+    void Refresh();
+    bool RedrawCell(int row, int col);
+
+    // --- Geometry ---
+    const GridGeometry& Geometry() const { return m_geometry; }
+    QRect GetCellRect(int row, int col) const { return m_geometry.cellRect(row, col); }
+    GridCellId GetCellFromPt(QPoint point) const { return m_geometry.cellAt(point); }
+
+    // --- Editing ---
+    // Starts an in-place edit of an editable cell; nChar as for CGridCellBase::Edit.
+    bool EditCell(int row, int col, int nChar);
+    void EndEditing();
+    // Called by the in-place editor when it ends; item.lParam carries the ending key.
+    void OnEndInPlaceEdit(GV_DISPINFO& info);
+
+    // --- Sorting and sizing ---
+    // Stable sort of the scrolling rows by one column; null compare orders by text.
+    bool SortItems(int col, bool ascending, const CompareFunc& compare = {});
+    bool SortTextItems(int col, bool ascending) { return SortItems(col, ascending); }
+    int GetSortColumn() const { return m_sortColumn; }
+    bool GetSortAscending() const { return m_sortAscending; }
+    bool AutoSizeColumn(int col, int style = 0);
+    bool AutoSizeRow(int row, int style = 0);
+    void AutoSizeColumns();
+    void AutoSizeRows();
+    void AutoSize();
+
+    // --- Clipboard and drag and drop ---
+    // The selected cells' texts as tab-separated lines (cells of the bounding range that are not selected are empty).
+    QString CopyTextFromGrid() const;
+    // Writes tab-separated text from a cell on, skipping read-only and fixed cells; false when nothing could be written.
+    bool PasteTextToGrid(GridCellId topLeft, const QString& text);
+    void OnEditCopy();
+    void OnEditCut();
+    void OnEditPaste();
+    void OnEditSelectAll();
+
+    // --- Virtual mode ---
+    // Cells are not stored; each is asked from the callback or the owner when needed.
+    void SetVirtualMode(bool on);
+    bool GetVirtualMode() const { return m_bVirtualMode; }
+    void SetCallbackFunc(const DispInfoCallback& callback) { m_callback = callback; }
+
+    // --- Printing ---
+    // Prints every row, the fixed rows repeated on each page, with a "Page %d of %d" footer.
+    bool Print(QPrinter& printer);
+
+signals:
+    // Queued after a left click on a valid cell: the control identifier and notification code 0.
+    void commandNotified(int controlId, int notifyCode);
+
+protected:
+    bool event(QEvent* e) override;
+    bool viewportEvent(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void timerEvent(QTimerEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dragLeaveEvent(QDragLeaveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
+private:
+    enum class MouseMode {
+        Nothing,
+        SelectingCells,
+        SelectingRows,
+        SelectingColumns,
+        OverColumnDivide,
+        SizingColumn,
+        OverRowDivide,
+        SizingRow,
+        PrepareEdit,
+        PrepareDrag,
+    };
+    using Row = std::vector<std::unique_ptr<CGridCellBase>>;
+
+    // Model
+    std::unique_ptr<CGridCellBase> CreateCell(int row, int col) const;
+    void ApplyFixedState(int row, int col, CGridCellBase& cell, bool resetColours) const;
+    void UpdateFixedStates();
+    bool IsValid(int row, int col) const;
+    CGridCellBase* StoredCell(int row, int col) const;
+    // Applies change to a stored cell and repaints it; fails in virtual mode and for invalid cells.
+    bool ChangeCell(int row, int col, const std::function<void(CGridCellBase&)>& change);
+    void ShiftCellIds(const std::function<GridCellId(GridCellId)>& move);
+    void FillVirtualCell(int row, int col) const;
+    void AfterStructureChange();
+    void DropCellsOutside(int rows, int cols);
+
+    // Notifications
+    qintptr SendMessageToParent(int row, int col, int code) const;
+    qintptr SendDispInfoToParent(GV_DISPINFO& info, int code) const;
+    void SendCacheHintToParent(const GridCellRange& range) const;
+
+    // Focus and selection
+    void SetCellSelected(int row, int col, bool selected);
+    void ReplaceSelection(const GridSelection& wanted);
+    GridSelection SelectionBetween(GridCellId from, GridCellId to) const;
+    void SelectFromAnchor(GridCellId to, bool keepPrevious);
+    void ToggleSelection(GridCellId cell);
+    void MoveFocus(GridCellId to, bool extend);
+    void RebuildStateMaps();
+
+    // Painting and scrolling
+    void DrawCells(QPainter& painter, int firstRow, int lastRow, int firstCol, int lastCol, const QRect& dirty);
+    void DrawGridLines(QPainter& painter, const GridCellRange& visible);
+    void UpdateScrollBars();
+    void ScrollBy(int rows, int cols);
+    QRect SizingLineRect() const;
+
+    // Mouse
+    void PressCell(GridCellId cell, QPoint pos, Qt::KeyboardModifiers modifiers);
+    void SelectPressedCell(GridCellId cell, Qt::KeyboardModifiers modifiers);
+    void PressFixedCell(GridCellId cell);
+    void FinishSizing(QPoint pos);
+    void FinishClick(QPoint pos);
+    void DragSelectTo(QPoint pos);
+    void AutoScrollTowards(QPoint pos);
+    void UpdateCursor(QPoint pos);
+    // Tells cells when the mouse enters, moves over and leaves them.
+    void TrackHover(GridCellId id);
+    int ColumnDividerAt(QPoint pos) const;
+    int RowDividerAt(QPoint pos) const;
+
+    // Keyboard
+    bool MoveFocusByKey(int key, Qt::KeyboardModifiers modifiers);
+    GridCellId NextCell(int key, Qt::KeyboardModifiers modifiers) const;
+    int NextVisibleRow(int from, int step) const;
+    int NextVisibleColumn(int from, int step) const;
+    bool HandleClipboardKey(const QKeyEvent& e);
+    static int EditCharForKey(const QKeyEvent& e);
+
+    // Clipboard and drag and drop
+    void ClearCellTexts(const QList<GridCellId>& cells);
+    QMimeData* SelectionMimeData() const;
+    void StartDrag();
+    void SetDropHighlight(GridCellId cell);
+    bool CanAcceptDrop(const QMimeData* mime) const;
+
+    GridGeometry m_geometry;
+    std::vector<Row> m_rows;
+    std::unique_ptr<CGridDefaultCell> m_cellDefault;
+    std::unique_ptr<CGridDefaultCell> m_cellFixedRowDef;
+    std::unique_ptr<CGridDefaultCell> m_cellFixedColDef;
+    std::unique_ptr<CGridDefaultCell> m_cellFixedRowColDef;
+    mutable std::unique_ptr<CGridCell> m_virtualCell;
+    CellFactory m_cellFactory;
+
+    GridCellId m_idCurrentCell;
+    GridCellId m_selectionStartCell;
+    GridSelection m_selectedCells;
+    GridSelection m_prevSelectedCells;
+
+    GridOptions m_options;
+    QList<QPixmap> m_imageList;
+    int m_sortColumn = -1;
+    bool m_sortAscending = true;
+    bool m_bVirtualMode = false;
+    DispInfoCallback m_callback;
+    int m_wheelLines = 3;
+    int m_wheelRemainder = 0;
+
+    controls::NotifyTarget* m_notifyTarget = nullptr;
+    int m_controlId = 0;
+
+    MouseMode m_mouseMode = MouseMode::Nothing;
+    GridCellId m_leftClickDownCell;
+    QPoint m_leftClickDownPoint;
+    QPoint m_lastMousePoint;
+    int m_sizingIndex = -1;
+    QBasicTimer m_autoScrollTimer;
+    GridCellId m_dropHighlight;
+    GridCellId m_hoverCell;
+    QList<GridCellId> m_dragSourceCells;
+    bool m_dragMovedHere = false;
+};
+
+} // namespace grid

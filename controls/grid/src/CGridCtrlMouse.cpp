@@ -1,0 +1,354 @@
+// Mouse handling of CGridCtrl: clicks, drag-selecting, sizing and double clicks.
+#include "grid/CGridCtrl.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTimerEvent>
+
+#include <algorithm>
+
+namespace grid {
+
+int CGridCtrl::ColumnDividerAt(QPoint pos) const
+{
+    if (!m_options.columnResize || pos.y() < 0 || pos.y() >= m_geometry.fixedRowsHeight()) {
+        return -1;
+    }
+    return m_geometry.columnDividerAt(pos.x(), m_options.resizeCaptureZone);
+}
+
+int CGridCtrl::RowDividerAt(QPoint pos) const
+{
+    if (!m_options.rowResize || pos.x() < 0 || pos.x() >= m_geometry.fixedColumnsWidth()) {
+        return -1;
+    }
+    return m_geometry.rowDividerAt(pos.y(), m_options.resizeCaptureZone);
+}
+
+void CGridCtrl::mousePressEvent(QMouseEvent* e)
+{
+    const QPoint pos = e->position().toPoint();
+    setFocus(Qt::MouseFocusReason);
+    m_lastMousePoint = pos;
+    if (e->button() != Qt::LeftButton) {
+        e->setAccepted(e->button() == Qt::RightButton);
+        return;
+    }
+    EndEditing();
+    m_leftClickDownPoint = pos;
+    m_leftClickDownCell = m_geometry.cellAt(pos);
+    m_mouseMode = MouseMode::Nothing;
+    if (const int col = ColumnDividerAt(pos); col >= 0) {
+        m_mouseMode = MouseMode::SizingColumn;
+        m_sizingIndex = col;
+        viewport()->setCursor(Qt::SplitHCursor);
+        viewport()->update(SizingLineRect());
+        return;
+    }
+    if (const int row = RowDividerAt(pos); row >= 0) {
+        m_mouseMode = MouseMode::SizingRow;
+        m_sizingIndex = row;
+        viewport()->setCursor(Qt::SplitVCursor);
+        viewport()->update(SizingLineRect());
+        return;
+    }
+    if (m_leftClickDownCell.IsValid()) {
+        PressCell(m_leftClickDownCell, pos, e->modifiers());
+    }
+}
+
+void CGridCtrl::PressCell(GridCellId id, QPoint pos, Qt::KeyboardModifiers modifiers)
+{
+    CGridCellBase* cell = GetCell(id.row, id.col);
+    const QRect rect = m_geometry.cellRect(id.row, id.col);
+    cell->OnClickDown(pos - rect.topLeft());
+    cell = GetCell(id.row, id.col);
+    if (id == m_idCurrentCell && !(modifiers & Qt::ControlModifier) && IsCellEditable(id.row, id.col) &&
+        cell->GetTextRect(rect).contains(pos)) {
+        m_mouseMode = MouseMode::PrepareEdit;
+        return;
+    }
+    if (IsCellFixed(id.row, id.col)) {
+        PressFixedCell(id);
+        return;
+    }
+    if (m_options.dragAndDrop && IsCellSelected(id.row, id.col) &&
+        !(modifiers & (Qt::ControlModifier | Qt::ShiftModifier))) {
+        // Decided on release (a click) or on moving away (a drag of the selection).
+        m_mouseMode = MouseMode::PrepareDrag;
+        return;
+    }
+    SelectPressedCell(id, modifiers);
+}
+
+void CGridCtrl::SelectPressedCell(GridCellId id, Qt::KeyboardModifiers modifiers)
+{
+    SetFocusCell(id.row, id.col);
+    SendMessageToParent(id.row, id.col, notify::LVN_ITEMCHANGING);
+    m_prevSelectedCells = m_selectedCells;
+    const bool singleRow = m_options.listMode && m_options.singleRowSelection;
+    if ((modifiers & Qt::ControlModifier) && !singleRow) {
+        m_selectionStartCell = id;
+        ToggleSelection(id);
+    } else if ((modifiers & Qt::ShiftModifier) && m_selectionStartCell.IsValid()) {
+        SelectFromAnchor(id, false);
+    } else {
+        m_selectionStartCell = id;
+        SelectFromAnchor(id, false);
+    }
+    m_mouseMode = MouseMode::SelectingCells;
+}
+
+void CGridCtrl::PressFixedCell(GridCellId id)
+{
+    SetFocusCell(-1, -1);
+    const bool inFixedRow = id.row < GetFixedRowCount();
+    const bool inFixedCol = id.col < GetFixedColumnCount();
+    if (m_options.headerSort && inFixedRow) {
+        SortItems(id.col, id.col == m_sortColumn ? !m_sortAscending : true);
+        return;
+    }
+    if (!m_options.selectionEnabled) {
+        return;
+    }
+    m_prevSelectedCells = GridSelection();
+    if (inFixedRow && inFixedCol) {
+        SelectAllCells();
+    } else if (inFixedRow && !m_options.listMode) {
+        m_selectionStartCell = {GetFixedRowCount(), id.col};
+        SelectFromAnchor({GetRowCount() - 1, id.col}, false);
+        m_mouseMode = MouseMode::SelectingColumns;
+    } else if (inFixedCol) {
+        m_selectionStartCell = {id.row, GetFixedColumnCount()};
+        SelectFromAnchor({id.row, GetColumnCount() - 1}, false);
+        m_mouseMode = MouseMode::SelectingRows;
+    }
+}
+
+void CGridCtrl::mouseMoveEvent(QMouseEvent* e)
+{
+    const QPoint pos = e->position().toPoint();
+    switch (m_mouseMode) {
+    case MouseMode::SizingColumn:
+    case MouseMode::SizingRow:
+        viewport()->update(SizingLineRect());
+        m_lastMousePoint = pos;
+        viewport()->update(SizingLineRect());
+        return;
+    case MouseMode::SelectingCells:
+    case MouseMode::SelectingRows:
+    case MouseMode::SelectingColumns:
+        m_lastMousePoint = pos;
+        DragSelectTo(pos);
+        if (viewport()->rect().contains(pos)) {
+            m_autoScrollTimer.stop();
+        } else if (!m_autoScrollTimer.isActive()) {
+            m_autoScrollTimer.start(m_options.autoScrollMs, this);
+        }
+        return;
+    case MouseMode::PrepareDrag:
+        if ((pos - m_leftClickDownPoint).manhattanLength() >= QApplication::startDragDistance()) {
+            StartDrag();
+        }
+        return;
+    case MouseMode::PrepareEdit:
+        return;
+    default:
+        m_lastMousePoint = pos;
+        if (!(e->buttons() & Qt::LeftButton)) {
+            UpdateCursor(pos);
+        }
+        return;
+    }
+}
+
+void CGridCtrl::UpdateCursor(QPoint pos)
+{
+    if (ColumnDividerAt(pos) >= 0) {
+        m_mouseMode = MouseMode::OverColumnDivide;
+        viewport()->setCursor(Qt::SplitHCursor);
+    } else if (RowDividerAt(pos) >= 0) {
+        m_mouseMode = MouseMode::OverRowDivide;
+        viewport()->setCursor(Qt::SplitVCursor);
+    } else {
+        m_mouseMode = MouseMode::Nothing;
+        const GridCellId id = m_geometry.cellAt(pos);
+        if (CGridCellBase* cell = GetCell(id.row, id.col)) {
+            cell->OnSetCursor();
+        } else {
+            viewport()->setCursor(Qt::ArrowCursor);
+        }
+    }
+    TrackHover(m_geometry.cellAt(pos));
+}
+
+void CGridCtrl::TrackHover(GridCellId id)
+{
+    if (id != m_hoverCell) {
+        if (CGridCellBase* cell = GetCell(m_hoverCell.row, m_hoverCell.col)) {
+            cell->OnMouseLeave();
+        }
+        m_hoverCell = id;
+        if (CGridCellBase* cell = GetCell(id.row, id.col)) {
+            cell->OnMouseEnter();
+        }
+    } else if (CGridCellBase* cell = GetCell(id.row, id.col)) {
+        cell->OnMouseOver();
+    }
+}
+
+bool CGridCtrl::viewportEvent(QEvent* e)
+{
+    if (e->type() == QEvent::Leave) {
+        TrackHover({});
+    }
+    return QAbstractScrollArea::viewportEvent(e);
+}
+
+void CGridCtrl::DragSelectTo(QPoint pos)
+{
+    const QRect area = viewport()->rect();
+    const QPoint inside(std::clamp(pos.x(), 0, area.width() - 1), std::clamp(pos.y(), 0, area.height() - 1));
+    GridCellId id = m_geometry.cellAt(inside);
+    if (!id.IsValid()) {
+        return;
+    }
+    id.row = std::max(id.row, GetFixedRowCount());
+    id.col = std::max(id.col, GetFixedColumnCount());
+    if (m_mouseMode == MouseMode::SelectingRows) {
+        id.col = GetColumnCount() - 1;
+    } else if (m_mouseMode == MouseMode::SelectingColumns) {
+        id.row = GetRowCount() - 1;
+    } else if (id != m_idCurrentCell) {
+        SetFocusCell(id.row, id.col);
+    }
+    if (!IsValid(id.row, id.col)) {
+        return;
+    }
+    SelectFromAnchor(id, QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
+}
+
+void CGridCtrl::AutoScrollTowards(QPoint pos)
+{
+    const QRect area = viewport()->rect();
+    const int rows = pos.y() >= area.height() ? 1 : (pos.y() < 0 ? -1 : 0);
+    const int cols = pos.x() >= area.width() ? 1 : (pos.x() < 0 ? -1 : 0);
+    ScrollBy(rows, cols);
+}
+
+void CGridCtrl::timerEvent(QTimerEvent* e)
+{
+    if (e->timerId() != m_autoScrollTimer.timerId()) {
+        QAbstractScrollArea::timerEvent(e);
+        return;
+    }
+    if (viewport()->rect().contains(m_lastMousePoint)) {
+        m_autoScrollTimer.stop();
+        return;
+    }
+    AutoScrollTowards(m_lastMousePoint);
+    DragSelectTo(m_lastMousePoint);
+}
+
+void CGridCtrl::mouseReleaseEvent(QMouseEvent* e)
+{
+    const QPoint pos = e->position().toPoint();
+    if (e->button() == Qt::RightButton) {
+        const GridCellId id = m_geometry.cellAt(pos);
+        if (CGridCellBase* cell = GetCell(id.row, id.col)) {
+            cell->OnRClick(pos - m_geometry.cellRect(id.row, id.col).topLeft());
+        }
+        SendMessageToParent(id.row, id.col, notify::NM_RCLICK);
+        return;
+    }
+    if (e->button() != Qt::LeftButton) {
+        return;
+    }
+    m_autoScrollTimer.stop();
+    const MouseMode mode = m_mouseMode;
+    m_mouseMode = MouseMode::Nothing;
+    switch (mode) {
+    case MouseMode::PrepareEdit:
+        EditCell(m_idCurrentCell.row, m_idCurrentCell.col, GRID_EDIT_BY_MOUSE);
+        return;
+    case MouseMode::SizingColumn:
+    case MouseMode::SizingRow:
+        m_mouseMode = mode;
+        FinishSizing(pos);
+        m_mouseMode = MouseMode::Nothing;
+        return;
+    case MouseMode::PrepareDrag:
+        SelectPressedCell(m_leftClickDownCell, e->modifiers());
+        m_mouseMode = MouseMode::Nothing;
+        FinishClick(pos);
+        return;
+    default:
+        if (m_leftClickDownCell.IsValid()) {
+            FinishClick(pos);
+        }
+        return;
+    }
+}
+
+void CGridCtrl::FinishSizing(QPoint pos)
+{
+    viewport()->update(SizingLineRect());
+    if (m_mouseMode == MouseMode::SizingColumn) {
+        const int least = m_options.hideColumnsBySizing ? 0 : 1;
+        SetColumnWidth(m_sizingIndex, std::max(pos.x() - m_geometry.columnLeft(m_sizingIndex), least));
+    } else {
+        const int least = m_options.hideRowsBySizing ? 0 : 1;
+        SetRowHeight(m_sizingIndex, std::max(pos.y() - m_geometry.rowTop(m_sizingIndex), least));
+    }
+    m_sizingIndex = -1;
+    viewport()->setCursor(Qt::ArrowCursor);
+}
+
+void CGridCtrl::FinishClick(QPoint pos)
+{
+    const GridCellId focus = m_idCurrentCell;
+    SendMessageToParent(focus.row, focus.col, notify::LVN_ITEMCHANGED);
+    if (CGridCellBase* cell = GetCell(focus.row, focus.col)) {
+        cell->OnClick(pos - m_geometry.cellRect(focus.row, focus.col).topLeft());
+    }
+    const GridCellId pressed = m_leftClickDownCell;
+    SendMessageToParent(pressed.row, pressed.col, notify::NM_CLICK);
+    viewport()->setCursor(Qt::ArrowCursor);
+    if (IsValid(pressed.row, pressed.col)) {
+        // Posted, as the click command reaches the owner after the click has been handled.
+        QMetaObject::invokeMethod(
+            this, [this, id = m_controlId] { emit commandNotified(id, 0); }, Qt::QueuedConnection);
+    }
+}
+
+void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton) {
+        return;
+    }
+    const QPoint pos = e->position().toPoint();
+    m_mouseMode = MouseMode::Nothing;
+    if (const int col = ColumnDividerAt(pos); col >= 0) {
+        AutoSizeColumn(col);
+        return;
+    }
+    if (const int row = RowDividerAt(pos); row >= 0) {
+        AutoSizeRow(row);
+        return;
+    }
+    const GridCellId id = m_geometry.cellAt(pos);
+    CGridCellBase* cell = GetCell(id.row, id.col);
+    if (!cell) {
+        return;
+    }
+    const QRect rect = m_geometry.cellRect(id.row, id.col);
+    if (cell->GetTextRect(rect).contains(pos)) {
+        EditCell(id.row, id.col, GRID_EDIT_BY_MOUSE);
+    }
+    if ((cell = GetCell(id.row, id.col))) {
+        cell->OnDblClick(pos - rect.topLeft());
+    }
+    SendMessageToParent(id.row, id.col, notify::NM_DBLCLK);
+}
+
+} // namespace grid

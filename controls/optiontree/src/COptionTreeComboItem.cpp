@@ -1,0 +1,65 @@
+#include "optiontree/COptionTreeComboItem.h"
+
+#include <QAbstractItemView>
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+#include <algorithm>
+
+namespace optiontree {
+
+COptionTreeComboItem::COptionTreeComboItem()
+    : COptionTreeWindowItem(static_cast<QWidget&>(*this))
+{
+}
+
+bool COptionTreeComboItem::CreateComboItem(quint32)
+{
+    return CreateWindow();
+}
+
+void COptionTreeComboItem::OnActivate()
+{
+    if (!HasWindow()) {
+        return;
+    }
+    // The drop-down height bounds the dropped list.
+    const int entryHeight
+        = std::max(1, view()->sizeHintForRow(0) > 0 ? view()->sizeHintForRow(0) : fontMetrics().height());
+    setMaxVisibleItems(std::max(1, m_dropDownHeight / entryHeight));
+    ShowEditor(GetAttributeRect());
+}
+
+QString COptionTreeComboItem::DisplayText() const
+{
+    return currentText();
+}
+
+bool COptionTreeComboItem::event(QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && ForwardTabToList(static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
+    return CWideEntryComboBox::event(event);
+}
+
+void COptionTreeComboItem::focusInEvent(QFocusEvent* event)
+{
+    EditorFocusIn();
+    CWideEntryComboBox::focusInEvent(event);
+}
+
+void COptionTreeComboItem::focusOutEvent(QFocusEvent* event)
+{
+    CWideEntryComboBox::focusOutEvent(event);
+    EditorFocusOut(event);
+}
+
+void COptionTreeComboItem::keyPressEvent(QKeyEvent* event)
+{
+    CWideEntryComboBox::keyPressEvent(event);
+    // Keys the box leaves unused stay here rather than move the list below.
+    event->accept();
+}
+
+} // namespace optiontree

@@ -1,0 +1,152 @@
+#include "optiontree/COptionTreeWindowItem.h"
+
+#include "optiontree/COptionTree.h"
+#include "optiontree/COptionTreeList.h"
+#include "optiontree/OptionTreeColors.h"
+#include "optiontree/OptionTreeFonts.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace optiontree {
+
+COptionTreeWindowItem::COptionTreeWindowItem(QWidget& window)
+    : m_window(window)
+{
+}
+
+bool COptionTreeWindowItem::CreateWindow()
+{
+    COptionTree* tree = GetOptionTree();
+    if (!tree || m_windowCreated) {
+        return false;
+    }
+    m_windowCreated = true;
+    m_window.setParent(tree->GetListWindow());
+    m_window.setFont(OptionTreeFonts::normal());
+    m_window.setGeometry(GetAttributeRect());
+    m_window.hide();
+    return true;
+}
+
+void COptionTreeWindowItem::ShowEditor(const QRect& geometry)
+{
+    m_window.setGeometry(geometry);
+    m_window.show();
+    m_window.raise();
+    m_window.setFocus(Qt::OtherFocusReason);
+}
+
+void COptionTreeWindowItem::DrawAttribute(QPainter& painter, const QRect& attribute)
+{
+    const COptionTree* tree = GetOptionTree();
+    if (!tree || !m_windowCreated || m_window.hasFocus()) {
+        return;
+    }
+    if (m_window.isHidden()) {
+        // So that the editor opens in the right place later.
+        m_window.setGeometry(attribute);
+    }
+    const QPalette& pal = tree->palette();
+    const bool grey = IsReadOnly() || !tree->isEnabled();
+    painter.setFont(OptionTreeFonts::normal());
+    painter.setPen(grey ? OptionTreeColors::greyText(pal)
+                        : OptionTreeColors::orSystem(GetAttributeTextColor(), OptionTreeColors::buttonText(pal)));
+    const int flags
+        = DrawTopLeft() ? (Qt::AlignLeft | Qt::AlignTop) : (Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine);
+    painter.drawText(attribute, flags, DisplayText());
+}
+
+void COptionTreeWindowItem::OnMove()
+{
+    if (!m_windowCreated) {
+        return;
+    }
+    m_window.setGeometry(GetAttributeRect());
+    if (!m_window.hasFocus()) {
+        m_window.hide();
+    }
+}
+
+void COptionTreeWindowItem::OnRefresh()
+{
+    if (m_windowCreated) {
+        m_window.setGeometry(GetAttributeRect());
+    }
+}
+
+void COptionTreeWindowItem::OnCommit()
+{
+    m_hasFocus = false;
+    hideWindow();
+}
+
+void COptionTreeWindowItem::CleanUp()
+{
+    if (!m_windowCreated) {
+        return;
+    }
+    m_windowCreated = false;
+    m_hasFocus = false;
+    if (m_window.hasFocus()) {
+        m_window.clearFocus();
+    }
+    m_window.hide();
+}
+
+void COptionTreeWindowItem::OnDeSelect()
+{
+    hideWindow();
+}
+
+void COptionTreeWindowItem::hideWindow()
+{
+    if (!m_windowCreated) {
+        return;
+    }
+    // Hand the keyboard to the list rather than let the focus wander off.
+    if (m_window.hasFocus() && GetOptionTree()) {
+        GetOptionTree()->GetListWindow()->setFocus(Qt::OtherFocusReason);
+    }
+    m_window.hide();
+}
+
+void COptionTreeWindowItem::EditorFocusIn()
+{
+    if (m_windowCreated) {
+        m_hasFocus = true;
+    }
+}
+
+void COptionTreeWindowItem::EditorFocusOut(QFocusEvent* event)
+{
+    if (!m_windowCreated || !m_hasFocus || event->reason() == Qt::PopupFocusReason) {
+        return;
+    }
+    // Only a move inside the tree commits; a move to another window or another
+    // part of the program keeps the editor open.
+    const COptionTree* tree = GetOptionTree();
+    QWidget* now = QApplication::focusWidget();
+    if (!tree || !now || !tree->isAncestorOf(now)) {
+        return;
+    }
+    m_hasFocus = false;
+    CommitChanges();
+}
+
+bool COptionTreeWindowItem::ForwardTabToList(QKeyEvent* event)
+{
+    if ((event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab) || !GetOptionTree()
+        || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        return false;
+    }
+    QWidget* list = GetOptionTree()->GetListWindow();
+    list->setFocus(Qt::TabFocusReason);
+    QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text());
+    QApplication::sendEvent(list, &copy);
+    return true;
+}
+
+} // namespace optiontree

@@ -1,0 +1,122 @@
+#include "optiontree/OptionTreeGeometry.h"
+
+#include "optiontree/OptionTreeConstants.h"
+
+#include <algorithm>
+
+namespace optiontree {
+
+OptionTreeGeometry::OptionTreeGeometry(int width, int height, int divider)
+    : m_width(width)
+    , m_height(height)
+    , m_divider(divider)
+{
+}
+
+int OptionTreeGeometry::indentation(int depth)
+{
+    return std::max(0, depth - 2) * IndentStep;
+}
+
+QRect OptionTreeGeometry::expandBoxRect(int rowTop)
+{
+    return { ExpandBoxLeft, rowTop + ExpandBoxTop, ExpandBoxSize, ExpandBoxSize };
+}
+
+QRect OptionTreeGeometry::labelRect(bool topLevel, int indent, int rowTop, int rowHeight) const
+{
+    const int left = indent + MarginWidth;
+    const int right = topLevel ? m_width : m_divider;
+    return { left, rowTop, std::max(0, right - left), rowHeight };
+}
+
+QRect OptionTreeGeometry::labelTextArea(bool topLevel, int indent, int rowTop, int rowHeight) const
+{
+    return labelRect(topLevel, indent, rowTop, rowHeight).adjusted(LabelTextInset, 0, 0, 0);
+}
+
+QRect OptionTreeGeometry::attributeRect(int rowTop, int rowHeight) const
+{
+    const int left = m_divider + AttributeGap;
+    return { left, rowTop, std::max(0, m_width - left), rowHeight };
+}
+
+QRect OptionTreeGeometry::valueBackgroundRect(int rowTop, int rowHeight) const
+{
+    return { m_divider, rowTop, std::max(0, m_width - ValueRightInset - m_divider), rowHeight };
+}
+
+QRect OptionTreeGeometry::selectionRect(bool topLevel, int rowTop, int rowHeight) const
+{
+    const int right = (topLevel ? m_width : m_divider) + AttributeGap;
+    return { MarginWidth, rowTop, right - MarginWidth, rowHeight };
+}
+
+QRect OptionTreeGeometry::dragBandRect(int dragX) const
+{
+    return { dragX - DragBandWidth / 2, 0, DragBandWidth, m_height };
+}
+
+int OptionTreeGeometry::hitTestRow(const QPoint& point, bool topLevel, const QRect& expandBox) const
+{
+    if (!topLevel && point.x() >= m_divider - DividerSlop && point.x() <= m_divider + DividerSlop) {
+        return TreeHitDivider;
+    }
+    if (point.x() > m_divider + DividerSlop) {
+        return TreeHitAttribute;
+    }
+    if (expandBox.contains(point)) {
+        return TreeHitExpandBox;
+    }
+    return TreeHitLabel;
+}
+
+int OptionTreeGeometry::clampColumn(int x) const
+{
+    return std::max(ColumnEdgeMin, std::min(x, m_width - ColumnEdgeMin));
+}
+
+int OptionTreeGeometry::clampDraggedColumn(int x) const
+{
+    if (x < DraggedColumnMin) {
+        return DraggedColumnMin;
+    }
+    return std::min(x, m_width - ColumnRightReserve);
+}
+
+int OptionTreeGeometry::autoFitColumn(int widestLabelRight) const
+{
+    return std::min(widestLabelRight + LabelTextInset, m_width - ColumnRightReserve);
+}
+
+int OptionTreeGeometry::maxScroll(int totalHeight) const
+{
+    // The last pixel row of the content stays reachable.
+    return std::max(0, totalHeight - m_height);
+}
+
+QRect OptionTreeGeometry::listRect(const QSize& client, bool showInfo)
+{
+    const int height = showInfo ? client.height() - InfoPaneHeight : client.height();
+    return { 0, 0, client.width(), std::max(0, height) };
+}
+
+QRect OptionTreeGeometry::infoRect(const QSize& client)
+{
+    return { 0, client.height() - InfoPaneHeight, client.width(), InfoPaneHeight };
+}
+
+QString OptionTreeGeometry::shortenedLabel(const QString& label, const QFontMetrics& metrics, int width)
+{
+    if (metrics.horizontalAdvance(label) <= width) {
+        return label;
+    }
+    const QString ellipsis = QStringLiteral("...");
+    QString rest = label;
+    while (!rest.isEmpty() && metrics.horizontalAdvance(rest + ellipsis) > width) {
+        rest.chop(1);
+    }
+    return rest + ellipsis;
+}
+
+} // namespace optiontree

@@ -1,0 +1,247 @@
+// In-place editing: how edits start, how they end, the vetoes and continuation cell by cell.
+#include "GridFixture.h"
+
+#include "grid/CGridCellNumeric.h"
+#include "grid/CGridInPlaceEdit.h"
+
+#include <QTest>
+
+using namespace grid;
+
+namespace {
+
+CGridInPlaceEdit* editorOf(const GridFixture& f)
+{
+    for (CGridInPlaceEdit* editor : f.view()->findChildren<CGridInPlaceEdit*>()) {
+        if (editor->isVisible()) {
+            return editor;
+        }
+    }
+    return nullptr;
+}
+
+// A file-list grid with the focus on (row, col).
+void focusCell(GridFixture& f, int row, int col)
+{
+    f.makeFileList();
+    f.click(row, col);
+    QCOMPARE(f.grid->GetFocusCell(), (GridCellId{row, col}));
+}
+
+} // namespace
+
+class TestGridEditing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QApplication::processEvents(); }
+
+    void editStartsFromTheFirstKey_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<bool>("selected");
+        QTest::newRow("a letter replaces the text") << int(Qt::Key_Q) << "q" << "q" << 1 << false;
+        QTest::newRow("backspace removes the last character") << int(Qt::Key_Backspace) << "" << "r2c" << 3 << false;
+        QTest::newRow("F2 keeps the text, caret at the end") << int(Qt::Key_F2) << "" << "r2c4" << 4 << false;
+        QTest::newRow("Enter keeps the text, caret at the end") << int(Qt::Key_Return) << "\r" << "r2c4" << 4 << false;
+        QTest::newRow("space selects the whole text") << int(Qt::Key_Space) << " " << "r2c4" << 4 << true;
+    }
+    void editStartsFromTheFirstKey()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QFETCH(int, cursor);
+        QFETCH(bool, selected);
+        GridFixture f(4, 6);
+        focusCell(f, 2, 4);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(f.grid.get(), &press);
+        CGridInPlaceEdit* editor = editorOf(f);
+        QVERIFY(editor);
+        QCOMPARE(editor->text(), expected);
+        QCOMPARE(editor->cursorPosition(), cursor);
+        QCOMPARE(editor->hasSelectedText(), selected);
+        QCOMPARE(editor->geometry(), f.grid->GetCellRect(2, 4));
+        QCOMPARE(editor->GetId(), IDC_INPLACE_CONTROL);
+    }
+
+    void clickOnTheFocusedCellsTextEditsWithTheTextKept()
+    {
+        GridFixture f(4, 6);
+        focusCell(f, 2, 4);
+        QVERIFY(!editorOf(f));
+        f.click(2, 4);
+        CGridInPlaceEdit* editor = editorOf(f);
+        QVERIFY(editor);
+        QCOMPARE(editor->text(), QStringLiteral("r2c4"));
+        QCOMPARE(editor->cursorPosition(), 4);
+        QVERIFY(!editor->hasSelectedText());
+        // Opened by the mouse, the arrows move the caret instead of ending the edit.
+        QTest::keyClick(editor, Qt::Key_Left);
+        QCOMPARE(editorOf(f), editor);
+        QCOMPARE(editor->cursorPosition(), 3);
+    }
+
+    void enterStoresTheTextAndTellsTheOwner()
+    {
+        GridFixture f(4, 6);
+        focusCell(f, 2, 4);
+        QTest::keyClick(f.grid.get(), Qt::Key_X);
+        QTest::keyClicks(editorOf(f), QStringLiteral("yz"));
+        QTest::keyClick(editorOf(f), Qt::Key_Return);
+        QVERIFY(!editorOf(f));
+        QCOMPARE(f.grid->GetItemText(2, 4), QStringLiteral("xyz"));
+        QVERIFY(f.grid->GetCell(2, 4)->IsModified());
+        QVERIFY(!f.grid->GetCell(2, 4)->IsEditing());
+        const auto ends = f.target.ofCode(notify::LVN_ENDLABELEDITA);
+        QCOMPARE(ends.size(), 1);
+        QCOMPARE(ends.front().text, QStringLiteral("xyz"));
+        QCOMPARE(ends.front().row, 2);
+        QCOMPARE(ends.front().col, 4);
+        QCOMPARE(f.grid->GetFocusCell(), (GridCellId{2, 4}));
+        QVERIFY(f.grid->hasFocus());
+    }
+
+    void escapeLeavesTheTextAndSendsNoChange()
+    {
+        GridFixture f(4, 6);
+        focusCell(f, 2, 4);
+        QTest::keyClick(f.grid.get(), Qt::Key_Escape);
+        QVERIFY(!editorOf(f));
+        QTest::keyClick(f.grid.get(), Qt::Key_X);
+        QVERIFY(editorOf(f));
+        QTest::keyClicks(editorOf(f), QStringLiteral("yz"));
+        QTest::keyClick(editorOf(f), Qt::Key_Escape);
+        QVERIFY(!editorOf(f));
+        QCOMPARE(f.grid->GetItemText(2, 4), QStringLiteral("r2c4"));
+        QVERIFY(!f.grid->GetCell(2, 4)->IsModified());
+        QVERIFY(f.target.ofCode(notify::LVN_ENDLABELEDITA).isEmpty());
+    }
+
+    void ownerVetoesDecideWhetherTheTextIsKept_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("owner agrees") << 0 << "new";
+        QTest::newRow("owner answers -1") << -1 << "r2c4";
+    }
+    void ownerVetoesDecideWhetherTheTextIsKept()
+    {
+        QFETCH(int, answer);
+        QFETCH(QString, expected);
+        GridFixture f(4, 6);
+        focusCell(f, 2, 4);
+        f.target.answers[notify::LVN_ENDLABELEDITA] = answer;
+        QTest::keyClick(f.grid.get(), Qt::Key_N);
+        QTest::keyClicks(editorOf(f), QStringLiteral("ew"));
+        QTest::keyClick(editorOf(f), Qt::Key_Return);
+        QCOMPARE(f.grid->GetItemText(2, 4), expected);
+        QCOMPARE(f.grid->GetCell(2, 4)->IsModified(), answer >= 0);
+    }
+
+    void ownerCanRefuseToLetEditingStart()
+    {
+        GridFixture f(4, 6);
+        focusCell(f, 2, 4);
+        f.target.answers[notify::LVN_BEGINLABELEDITA] = -1;
+        QTest::keyClick(f.grid.get(), Qt::Key_N);
+        QVERIFY(!editorOf(f));
+        QCOMPARE(f.target.ofCode(notify::LVN_BEGINLABELEDITA).size(), 1);
+        QCOMPARE(f.grid->GetItemText(2, 4), QStringLiteral("r2c4"));
+    }
+
+    void tabInTheLastColumnContinuesOnTheNextRow()
+    {
+        GridFixture f(4, 4, 1, 1);
+        f.click(1, 3);
+        QTest::keyClick(f.grid.get(), Qt::Key_A);
+        QTest::keyClick(editorOf(f), Qt::Key_Tab);
+        QCOMPARE(f.grid->GetItemText(1, 3), QStringLiteral("a"));
+        QCOMPARE(f.grid->GetFocusCell(), (GridCellId{2, 1}));
+        CGridInPlaceEdit* next = editorOf(f);
+        QVERIFY(next);
+        QCOMPARE(next->GetRow(), 2);
+        QCOMPARE(next->GetColumn(), 1);
+        // Continued by Tab, the text is selected whole.
+        QVERIFY(next->hasSelectedText());
+        QTest::keyClick(next, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(f.grid->GetFocusCell(), (GridCellId{1, 3}));
+        QVERIFY(editorOf(f));
+        QTest::keyClick(editorOf(f), Qt::Key_Escape);
+    }
+
+    void arrowsEndAKeyStartedEditAndCarryOn()
+    {
+        GridFixture f(5, 3);
+        f.click(1, 1);
+        QTest::keyClick(f.grid.get(), Qt::Key_B);
+        QTest::keyClick(editorOf(f), Qt::Key_Down);
+        QCOMPARE(f.grid->GetItemText(1, 1), QStringLiteral("b"));
+        QCOMPARE(f.grid->GetFocusCell(), (GridCellId{2, 1}));
+        QVERIFY(editorOf(f));
+        QCOMPARE(editorOf(f)->GetRow(), 2);
+        QTest::keyClick(editorOf(f), Qt::Key_Return);
+        QVERIFY(!editorOf(f));
+    }
+
+    void readOnlyCellsNeverOpenTheEditor()
+    {
+        GridFixture f(4, 6);
+        focusCell(f, 2, 1);
+        QTest::keyClick(f.grid.get(), Qt::Key_Q);
+        QTest::keyClick(f.grid.get(), Qt::Key_F2);
+        f.click(2, 1);
+        QTest::mouseDClick(f.view(), Qt::LeftButton, {}, f.centre(2, 1));
+        QVERIFY(!editorOf(f));
+        QVERIFY(!f.grid->EditCell(2, 1, GRID_EDIT_BY_MOUSE));
+        QVERIFY(f.target.ofCode(notify::LVN_BEGINLABELEDITA).isEmpty());
+        // A grid that is not editable refuses every cell.
+        f.grid->SetEditable(false);
+        QVERIFY(!f.grid->EditCell(2, 4, GRID_EDIT_BY_MOUSE));
+    }
+
+    void numericCellsAcceptDigitsOnly()
+    {
+        GridFixture f(4, 3);
+        f.grid->SetCellType<CGridCellNumeric>(2, 1);
+        f.grid->SetItemText(2, 1, QStringLiteral("12"));
+        f.click(2, 1);
+        QTest::keyClick(f.grid.get(), Qt::Key_F2);
+        QTest::keyClicks(editorOf(f), QStringLiteral("3x4"));
+        QTest::keyClick(editorOf(f), Qt::Key_Return);
+        QCOMPARE(f.grid->GetItemText(2, 1), QStringLiteral("1234"));
+    }
+
+    void editorWidensToItsTextWithinTheGrid()
+    {
+        GridFixture f(4, 3);
+        f.click(1, 0);
+        QTest::keyClick(f.grid.get(), Qt::Key_F2);
+        CGridInPlaceEdit* editor = editorOf(f);
+        const int start = editor->width();
+        QTest::keyClicks(editor, QStringLiteral(" and a good deal more text"));
+        QVERIFY(editor->width() > start);
+        QTest::keyClicks(editor, QString(200, QLatin1Char('w')));
+        QCOMPARE(editor->geometry().right(), f.view()->width() - 1);
+    }
+
+    void clickingElsewhereEndsTheEdit()
+    {
+        GridFixture f(4, 3);
+        f.click(1, 1);
+        QTest::keyClick(f.grid.get(), Qt::Key_K);
+        QVERIFY(editorOf(f));
+        f.click(3, 2);
+        QVERIFY(!editorOf(f));
+        QCOMPARE(f.grid->GetItemText(1, 1), QStringLiteral("k"));
+        QCOMPARE(f.grid->GetFocusCell(), (GridCellId{3, 2}));
+    }
+};
+
+QTEST_MAIN(TestGridEditing)
+#include "TestGridEditing.moc"

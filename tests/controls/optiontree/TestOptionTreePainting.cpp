@@ -1,0 +1,275 @@
+// What the list and the info pane draw, checked on grabbed images at points
+// taken from the tree's own geometry.
+
+#include "OptionTreeTestSupport.h"
+
+#include "optiontree/COptionTreeEditItem.h"
+#include "optiontree/COptionTreeInfo.h"
+#include "optiontree/OptionTreeColors.h"
+#include "optiontree/OptionTreeFonts.h"
+
+#include <QtTest>
+
+using namespace optiontree;
+using namespace optiontree::test;
+
+namespace {
+
+const QColor CategoryBackground(227, 246, 253);
+
+// Category > Plain option, Value (edit); second category. All expanded.
+struct PaintTree : TreeWindow
+{
+    explicit PaintTree(quint32 style)
+        : TreeWindow(style)
+    {
+        category = insert(nullptr, QStringLiteral("Category"));
+        category->SetRootBackground(CategoryBackground);
+        plain = insert(category, QStringLiteral("Plain"));
+        value = insert<COptionTreeEditItem>(category, QStringLiteral("Value"));
+        value->CreateEditItem();
+        value->setText(QStringLiteral("MWMWMWMW"));
+        insert(nullptr, QStringLiteral("Second"));
+        tree->ExpandAllItems();
+    }
+
+    QImage grabList() const { return list()->grab().toImage(); }
+    int rowMiddle(COptionTreeItem* item) const { return rowPoint(item, 0).y(); }
+
+    COptionTreeItem* category;
+    COptionTreeItem* plain;
+    COptionTreeEditItem* value;
+};
+
+QRgb pixel(const QImage& image, int x, int y)
+{
+    return image.pixelColor(x, y).rgb();
+}
+
+// Pixels of the region that differ from the background colour.
+QVector<QColor> inkIn(const QImage& image, const QRect& region, const QColor& background)
+{
+    QVector<QColor> ink;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        for (int x = region.left(); x <= region.right(); ++x) {
+            const QColor color = image.pixelColor(x, y);
+            if (color.rgb() != background.rgb()) {
+                ink.append(color);
+            }
+        }
+    }
+    return ink;
+}
+
+int darkest(const QVector<QColor>& colors)
+{
+    int value = 255;
+    for (const QColor& color : colors) {
+        value = std::min(value, color.lightness());
+    }
+    return value;
+}
+
+// Left- and rightmost columns holding ink in a region.
+std::pair<int, int> inkSpan(const QImage& image, const QRect& region, const QColor& background)
+{
+    int left = -1;
+    int right = -1;
+    for (int x = region.left(); x <= region.right(); ++x) {
+        for (int y = region.top(); y <= region.bottom(); ++y) {
+            if (pixel(image, x, y) != background.rgb()) {
+                left = left < 0 ? x : left;
+                right = x;
+                break;
+            }
+        }
+    }
+    return { left, right };
+}
+
+} // namespace
+
+class TestOptionTreePainting : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readOnlyValuesAreGrey_data();
+    void readOnlyValuesAreGrey();
+    void shadingStylesFillMarginAndCategoryRows_data();
+    void shadingStylesFillMarginAndCategoryRows();
+    void dividerLineFollowsTheColumn();
+    void longLabelIsShortenedButShownWholeInTheInfoPane();
+    void infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked_data();
+    void infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked();
+    void selectedRowIsHighlightedUpToTheValue();
+    void draggingShowsABandAtTheMouse();
+};
+
+void TestOptionTreePainting::readOnlyValuesAreGrey_data()
+{
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<bool>("disabled");
+    QTest::newRow("editable value is dark") << false << false;
+    QTest::newRow("read-only value is grey") << true << false;
+    QTest::newRow("every value of a disabled tree is grey") << false << true;
+}
+
+void TestOptionTreePainting::readOnlyValuesAreGrey()
+{
+    QFETCH(bool, readOnly);
+    QFETCH(bool, disabled);
+    PaintTree t(TreeStyleShowInfo);
+    t.value->ReadOnly(readOnly);
+    t.tree->setEnabled(!disabled);
+    const QImage image = t.grabList();
+    const QRect value = t.value->GetAttributeRect().adjusted(0, 1, -4, -2);
+    const QVector<QColor> ink = inkIn(image, value, OptionTreeColors::window(t.list()->palette()));
+    QVERIFY(ink.size() > 20);
+    const int grey = OptionTreeColors::greyText(t.list()->palette()).lightness();
+    if (readOnly || disabled) {
+        QVERIFY2(darkest(ink) >= grey - 8, qPrintable(QString::number(darkest(ink))));
+    } else {
+        QVERIFY2(darkest(ink) < grey - 60, qPrintable(QString::number(darkest(ink))));
+    }
+}
+
+void TestOptionTreePainting::shadingStylesFillMarginAndCategoryRows_data()
+{
+    QTest::addColumn<quint32>("style");
+    QTest::addColumn<bool>("shaded");
+    QTest::newRow("style 0x19 shades") << quint32(0x19) << true;
+    QTest::newRow("style 0x01 does not") << quint32(0x01) << false;
+}
+
+void TestOptionTreePainting::shadingStylesFillMarginAndCategoryRows()
+{
+    QFETCH(quint32, style);
+    QFETCH(bool, shaded);
+    PaintTree t(style);
+    const QImage image = t.grabList();
+    const QPalette& pal = t.list()->palette();
+    const QColor window = OptionTreeColors::window(pal);
+    // The margin beside a childless row, away from the sunken edge.
+    QCOMPARE(pixel(image, 8, t.rowMiddle(t.plain)), (shaded ? OptionTreeColors::buttonFace(pal) : window).rgb());
+    // The category row, right of the divider where no text is drawn.
+    QCOMPARE(pixel(image, t.tree->Geometry().width() - 20, t.rowMiddle(t.category)),
+        (shaded ? CategoryBackground : window).rgb());
+    // Option rows are never shaded.
+    QCOMPARE(pixel(image, t.tree->GetColumn() - 3, t.rowMiddle(t.plain)), window.rgb());
+}
+
+void TestOptionTreePainting::dividerLineFollowsTheColumn()
+{
+    PaintTree t(TreeStyleShowInfo);
+    const QColor shadow = OptionTreeColors::buttonShadow(t.list()->palette());
+    for (const int column : { 150, 90 }) {
+        t.tree->SetColumn(column);
+        const QImage image = t.grabList();
+        const int y = t.rowMiddle(t.plain);
+        QCOMPARE(pixel(image, column, y), shadow.rgb());
+        QVERIFY(pixel(image, column + 2, y) != shadow.rgb());
+        QVERIFY(pixel(image, column - 2, y) != shadow.rgb());
+        // No divider line crosses a category row.
+        QVERIFY(pixel(image, column, t.rowMiddle(t.category)) != shadow.rgb());
+    }
+}
+
+void TestOptionTreePainting::longLabelIsShortenedButShownWholeInTheInfoPane()
+{
+    PaintTree t(TreeStyleShowInfo);
+    const QString label = QStringLiteral("A label that is far wider than its column");
+    t.plain->SetLabelText(label);
+    t.tree->SetColumn(120);
+    t.click(t.labelPoint(t.plain));
+    t.tree->SelectItems(nullptr, false); // the label is checked in its normal colours
+
+    const QImage list = t.grabList();
+    const QColor window = OptionTreeColors::window(t.list()->palette());
+    const int y = t.rowMiddle(t.plain);
+    const QRect labelArea(OptionTreeGeometry::MarginWidth + 1, y - 6, t.tree->GetColumn() - 17, 12);
+    const auto [left, right] = inkSpan(list, labelArea, window);
+    QVERIFY(left > 0);
+    // The text fills the column up to the divider ("..." included) but stays left of it.
+    QVERIFY2(right > t.tree->GetColumn() - 20, qPrintable(QString::number(right)));
+    // The text ends in dots: the last columns hold ink only in a thin band at the baseline.
+    const int dots = QFontMetrics(OptionTreeFonts::normal()).horizontalAdvance(QStringLiteral("..."));
+    int inkTop = labelArea.bottom();
+    int inkBottom = labelArea.top();
+    for (int x = right - dots + 2; x <= right; ++x) {
+        for (int row = labelArea.top(); row <= labelArea.bottom(); ++row) {
+            if (pixel(list, x, row) != window.rgb()) {
+                inkTop = std::min(inkTop, row);
+                inkBottom = std::max(inkBottom, row);
+            }
+        }
+    }
+    QVERIFY2(inkBottom - inkTop <= 2, qPrintable(QStringLiteral("ink rows %1 to %2").arg(inkTop).arg(inkBottom)));
+    const QRect valueArea(t.tree->GetColumn() + 2, y - 6, 60, 12);
+    QVERIFY(inkIn(list, valueArea, window).isEmpty());
+    const QString shown = OptionTreeGeometry::shortenedLabel(
+        label, QFontMetrics(OptionTreeFonts::normal()), t.tree->GetColumn() - OptionTreeGeometry::MarginWidth - 5);
+    QVERIFY(shown.endsWith(QLatin1String("...")));
+    QVERIFY(shown.size() < label.size());
+
+    const QImage info = t.tree->GetInfoWindow()->grab().toImage();
+    const QColor face = OptionTreeColors::buttonFace(t.list()->palette());
+    const auto [infoLeft, infoRight] = inkSpan(info, QRect(3, 4, info.width() - 7, 14), face);
+    const int whole = QFontMetrics(OptionTreeFonts::bold()).horizontalAdvance(label);
+    QVERIFY2(std::abs((infoRight - infoLeft + 1) - whole) <= 3,
+        qPrintable(QStringLiteral("%1 vs %2").arg(infoRight - infoLeft + 1).arg(whole)));
+}
+
+void TestOptionTreePainting::infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked_data()
+{
+    QTest::addColumn<quint32>("style");
+    QTest::addColumn<bool>("text");
+    QTest::newRow("style 0x19 leaves it empty") << quint32(0x19) << false;
+    QTest::newRow("default info text") << quint32(0x19 | TreeStyleDefaultInfoText) << true;
+}
+
+void TestOptionTreePainting::infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked()
+{
+    QFETCH(quint32, style);
+    QFETCH(bool, text);
+    PaintTree t(style);
+    const QImage info = t.tree->GetInfoWindow()->grab().toImage();
+    const QColor face = OptionTreeColors::buttonFace(t.list()->palette());
+    const QVector<QColor> ink = inkIn(info, info.rect().adjusted(3, 3, -3, -3), face);
+    QCOMPARE(!ink.isEmpty(), text);
+}
+
+void TestOptionTreePainting::selectedRowIsHighlightedUpToTheValue()
+{
+    PaintTree t(TreeStyleShowInfo);
+    t.click(t.labelPoint(t.plain));
+    const QImage image = t.grabList();
+    const QColor highlight = OptionTreeColors::highlight(t.list()->palette());
+    const int y = t.plain->GetLocation().y() + 2;
+    QCOMPARE(pixel(image, OptionTreeGeometry::MarginWidth + 2, y), highlight.rgb());
+    QCOMPARE(pixel(image, t.tree->GetColumn() + 3, y), highlight.rgb());
+    QVERIFY(pixel(image, t.tree->GetColumn() + 8, y) != highlight.rgb());
+}
+
+void TestOptionTreePainting::draggingShowsABandAtTheMouse()
+{
+    PaintTree t(TreeStyleShowInfo);
+    const QPoint start = t.rowPoint(t.plain, t.tree->GetColumn());
+    const QImage before = t.grabList();
+    QTest::mousePress(t.list(), Qt::LeftButton, {}, start);
+    QTest::mouseMove(t.list(), QPoint(100, start.y()));
+    QVERIFY(t.list()->isDraggingDivider());
+    const QImage during = t.grabList();
+    int changed = 0;
+    for (int x = 98; x < 102; ++x) {
+        for (int y = 30; y < 60; ++y) {
+            changed += pixel(before, x, y) != pixel(during, x, y) ? 1 : 0;
+        }
+    }
+    QVERIFY(changed >= 30); // about half the band's pixels are inverted
+    QTest::mouseRelease(t.list(), Qt::LeftButton, {}, QPoint(100, start.y()));
+    QCOMPARE(t.tree->GetColumn(), 100);
+}
+
+QTEST_MAIN(TestOptionTreePainting)
+#include "TestOptionTreePainting.moc"

@@ -1,0 +1,26 @@
+#include "LibraryMeasure.h"
+
+namespace engine {
+
+const char* LibraryMeasure::whole(std::string_view text)
+{
+    const char* copy = terminated(text);
+    if (text.size() > LongestText) {
+        m_cut.assign(copy, LongestText);
+        return m_cut.c_str();
+    }
+    return copy;
+}
+
+float LibraryMeasure::textWidth(std::string_view text)
+{
+    return HPDF_Page_TextWidth(page(), whole(text));
+}
+
+std::size_t LibraryMeasure::measureText(std::string_view text, float width, bool wordWrap)
+{
+    return bounds().floor(text,
+                          HPDF_Page_MeasureText(page(), whole(text), width, wordWrap ? HPDF_TRUE : HPDF_FALSE, nullptr));
+}
+
+} // namespace engine
