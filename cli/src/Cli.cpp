@@ -94,7 +94,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     engine::ConversionOptions options;
     std::string settings = arguments.settingsPath ? *arguments.settingsPath
                                                   : platform::SettingsFilePath(platform::ExecutableFolder());
-    engine::LoadOptions(settings, options);
+    if (!engine::LoadOptions(settings, options)) {
+        err << "marlowen-cli: " << settings << ": warning: the settings file cannot be read; the defaults are used\n";
+    }
     for (const auto& [flag, values] : arguments.overrides) {
         if (auto problem = ApplyOverride(options, flag, values)) {
             err << "marlowen-cli: " << *problem << "\nTry 'marlowen-cli --help'.\n";

@@ -141,6 +141,16 @@ TEST_F(CliTest, Utf8EncodingDrawsAnyTextThroughATrueTypeFont)
     EXPECT_NE(testsupport::ExtractText(pdf("unicode.pdf")).find("Grüße, Привет, Γειά σου"), std::string::npos);
 }
 
+TEST_F(CliTest, AnUnreadableSettingsFileGivesTheDefaultsAndAWarning)
+{
+    std::filesystem::create_directory(m_dir.path() / "Settings.ini"); // a folder cannot be read as a file
+    auto input = file("a.txt");
+    EXPECT_EQ(run({ input }), cli::ExitConverted) << m_err.str();
+    EXPECT_NE(m_err.str().find("Settings.ini: warning: the settings file cannot be read"), std::string::npos)
+        << m_err.str();
+    EXPECT_EQ(testsupport::PdfProbe(pdf("a.pdf")).pages()[0].width, 595);
+}
+
 // The first file is a FIFO, so the run is surely inside it when Ctrl+C arrives; that file is
 // finished, and the run stops before the next.
 TEST_F(CliTest, CtrlCStopsAfterTheFileUnderWay)
