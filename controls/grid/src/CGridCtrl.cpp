@@ -545,8 +545,7 @@ bool CGridCtrl::SetItemText(int row, int col, const QString& text)
 
 QString CGridCtrl::GetItemText(int row, int col) const
 {
-    const CGridCellBase* cell = GetCell(row, col);
-    return cell ? cell->GetText() : QString();
+    return ReadCell(row, col, &CGridCellBase::GetText, QString());
 }
 
 bool CGridCtrl::SetItemData(int row, int col, quint32 value)
@@ -556,8 +555,7 @@ bool CGridCtrl::SetItemData(int row, int col, quint32 value)
 
 quint32 CGridCtrl::GetItemData(int row, int col) const
 {
-    const CGridCellBase* cell = GetCell(row, col);
-    return cell ? cell->GetData() : 0;
+    return ReadCell(row, col, &CGridCellBase::GetData, 0);
 }
 
 bool CGridCtrl::SetItemImage(int row, int col, int image)
@@ -567,8 +565,7 @@ bool CGridCtrl::SetItemImage(int row, int col, int image)
 
 int CGridCtrl::GetItemImage(int row, int col) const
 {
-    const CGridCellBase* cell = GetCell(row, col);
-    return cell ? cell->GetImage() : -1;
+    return ReadCell(row, col, &CGridCellBase::GetImage, -1);
 }
 
 bool CGridCtrl::SetItemState(int row, int col, quint32 state)
@@ -590,8 +587,7 @@ bool CGridCtrl::SetItemState(int row, int col, quint32 state)
 
 quint32 CGridCtrl::GetItemState(int row, int col) const
 {
-    const CGridCellBase* cell = GetCell(row, col);
-    return cell ? cell->GetState() : 0;
+    return ReadCell(row, col, &CGridCellBase::GetState, 0);
 }
 
 bool CGridCtrl::SetItemFormat(int row, int col, quint32 format)
@@ -601,8 +597,7 @@ bool CGridCtrl::SetItemFormat(int row, int col, quint32 format)
 
 quint32 CGridCtrl::GetItemFormat(int row, int col) const
 {
-    const CGridCellBase* cell = GetCell(row, col);
-    return cell ? cell->GetFormat() : 0;
+    return ReadCell(row, col, &CGridCellBase::GetFormat, 0);
 }
 
 bool CGridCtrl::SetItemBkColour(int row, int col, const QColor& colour)
@@ -612,8 +607,7 @@ bool CGridCtrl::SetItemBkColour(int row, int col, const QColor& colour)
 
 QColor CGridCtrl::GetItemBkColour(int row, int col) const
 {
-    const CGridCellBase* cell = GetCell(row, col);
-    return cell ? cell->GetBackClr() : QColor();
+    return ReadCell(row, col, &CGridCellBase::GetBackClr, QColor());
 }
 
 bool CGridCtrl::SetItemFgColour(int row, int col, const QColor& colour)
@@ -623,8 +617,7 @@ bool CGridCtrl::SetItemFgColour(int row, int col, const QColor& colour)
 
 QColor CGridCtrl::GetItemFgColour(int row, int col) const
 {
-    const CGridCellBase* cell = GetCell(row, col);
-    return cell ? cell->GetTextClr() : QColor();
+    return ReadCell(row, col, &CGridCellBase::GetTextClr, QColor());
 }
 
 bool CGridCtrl::SetItemFont(int row, int col, const QFont& font)
@@ -634,8 +627,7 @@ bool CGridCtrl::SetItemFont(int row, int col, const QFont& font)
 
 const QFont* CGridCtrl::GetItemFont(int row, int col) const
 {
-    const CGridCellBase* cell = GetCell(row, col);
-    return cell ? cell->GetFont() : nullptr;
+    return ReadCell(row, col, &CGridCellBase::GetFont, nullptr);
 }
 
 bool CGridCtrl::IsCellEditable(int row, int col) const

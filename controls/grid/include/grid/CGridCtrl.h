@@ -15,6 +15,7 @@
 
 #include <concepts>
 #include <functional>
+#include <type_traits>
 #include <memory>
 #include <vector>
 
@@ -259,6 +260,13 @@ private:
     CGridCellBase* StoredCell(int row, int col) const;
     // Applies change to a stored cell and repaints it; fails in virtual mode and for invalid cells.
     bool ChangeCell(int row, int col, const std::function<void(CGridCellBase&)>& change);
+    // A property of the cell at (row, col), or fallback when there is no such cell.
+    template <typename Value>
+    Value ReadCell(int row, int col, Value (CGridCellBase::*get)() const, std::type_identity_t<Value> fallback) const
+    {
+        const CGridCellBase* cell = GetCell(row, col);
+        return cell ? (cell->*get)() : fallback;
+    }
     void ShiftCellIds(const std::function<GridCellId(GridCellId)>& move);
     void FillVirtualCell(int row, int col) const;
     void AfterStructureChange();
