@@ -15,6 +15,7 @@
 #include "ProgressThrottle.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 
 namespace engine {
@@ -36,10 +37,25 @@ std::optional<std::string> CheckGeometry(const ConversionOptions& options, PageG
         return "The font size " + std::to_string(options.FontSize) + " is outside 1 to "
             + std::to_string(HPDF_MAX_FONTSIZE) + " points.";
     }
-    int width = geometry.box.width - options.LeftMargin - options.RightMargin;
+    // A negative margin puts text off the page. The sums are taken in 64 bits: stored margins may be
+    // any int.
+    const std::pair<const char*, int> margins[] = { { "left", options.LeftMargin },
+                                                    { "right", options.RightMargin },
+                                                    { "top", options.TopMargin },
+                                                    { "bottom", options.BottomMargin } };
+    for (const auto& [side, margin] : margins) {
+        if (margin < 0) {
+            return std::string("The ") + side + " margin of " + std::to_string(margin) + " points is below 0.";
+        }
+    }
+    const std::int64_t width = std::int64_t { geometry.box.width } - options.LeftMargin - options.RightMargin;
     if (width <= 0) {
         return "The left and right margins leave no room for text on a page " + std::to_string(geometry.box.width)
             + " points wide.";
+    }
+    if (std::int64_t { options.TopMargin } + options.BottomMargin >= geometry.box.height) {
+        return "The top and bottom margins leave no room for text on a page " + std::to_string(geometry.box.height)
+            + " points high.";
     }
     geometry.textWidth = static_cast<float>(width);
     return std::nullopt;

@@ -1,5 +1,6 @@
 #include "ConversionFixture.h"
 
+#include <climits>
 #include <filesystem>
 
 namespace {
@@ -138,6 +139,14 @@ TEST_F(DocumentTest, OptionsTheLibraryCannotHonourFailBeforeAnyWork)
         { "font too large", [](auto& o) { o.FontSize = 601; }, "font size 601" },
         { "negative font", [](auto& o) { o.FontSize = -4; }, "font size -4" },
         { "margins too wide", [](auto& o) { o.LeftMargin = 300, o.RightMargin = 295; }, "no room for text" },
+        { "margins too high", [](auto& o) { o.TopMargin = 900; }, "top and bottom margins leave no room" },
+        { "margins exactly the page height", [](auto& o) { o.TopMargin = 800, o.BottomMargin = 42; },
+          "842 points high" },
+        { "negative margin", [](auto& o) { o.RightMargin = -10; }, "right margin of -10 points is below 0" },
+        { "a stored margin that would overflow the width", [](auto& o) { o.LeftMargin = INT_MIN; },
+          "left margin of -2147483648" },
+        { "two margins that would overflow their sum", [](auto& o) { o.TopMargin = INT_MAX, o.BottomMargin = 1; },
+          "no room" },
     };
     for (const auto& c : cases) {
         m_options = {};
