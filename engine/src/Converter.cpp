@@ -5,6 +5,7 @@
 #include "platform/TextFile.h"
 
 #include "CharacterBounds.h"
+#include "DocumentInfo.h"
 #include "DocumentSecurity.h"
 #include "FontSelection.h"
 #include "HaruDocument.h"
@@ -20,8 +21,6 @@
 
 namespace engine {
 namespace {
-
-constexpr const char* Producer = "Marlowen 2.0";
 
 // The geometry the options give, or why the library could not lay a page out with them.
 std::optional<std::string> CheckGeometry(const ConversionOptions& options, PageGeometry& geometry)
@@ -68,21 +67,6 @@ void ApplyPageMode(HPDF_Doc doc, int openMode)
     if (openMode >= 0 && openMode < 4) {
         HPDF_SetPageMode(doc, Modes[openMode]);
     }
-}
-
-void ApplyInfo(HPDF_Doc doc, const ConversionOptions& options)
-{
-    const std::pair<HPDF_InfoType, const std::string*> entries[] = {
-        { HPDF_INFO_AUTHOR, &options.Author },   { HPDF_INFO_CREATOR, &options.Creator },
-        { HPDF_INFO_TITLE, &options.Title },     { HPDF_INFO_SUBJECT, &options.Subject },
-        { HPDF_INFO_KEYWORDS, &options.Keywords },
-    };
-    for (const auto& [type, text] : entries) {
-        if (!text->empty()) {
-            HPDF_SetInfoAttr(doc, type, text->c_str());
-        }
-    }
-    HPDF_SetInfoAttr(doc, HPDF_INFO_PRODUCER, Producer);
 }
 
 // Lays the working text out into lines and pages. The text uses single CRs as line separators.
@@ -198,7 +182,9 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
         return fail("the PDF library refused the layout: " + document.errorText());
     }
 
-    ApplyInfo(document.get(), options);
+    if (auto warning = ApplyDocumentInfo(document, options)) {
+        warn(*warning);
+    }
     if (auto warning = ApplySecurity(document, options, ownerPassword, userPassword)) {
         warn(*warning);
     }

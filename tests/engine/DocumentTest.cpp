@@ -100,6 +100,32 @@ TEST_F(DocumentTest, UserPasswordWithoutOwnerGivesAnUnencryptedPdfAndAWarning)
     EXPECT_EQ(m_observer.warnings, result.warnings);
 }
 
+// Readers show the information as typed, encrypted or not: text outside ASCII is stored as UTF-16,
+// text that is not UTF-8 is read as Windows-1252, and what UTF-16 in the library cannot hold is
+// replaced with a warning.
+TEST_F(DocumentTest, InformationOutsideAsciiReadsBackAsTyped)
+{
+    m_options.Title = "Ünïcødé 日本";
+    m_options.Author = "Caf\xE9 \x80"; // Windows-1252, as an older settings file holds it
+    m_options.Subject = "smile \U0001F600";
+    m_options.Keywords = "plain";
+    for (const std::string user : { "", "user" }) {
+        m_observer.warnings.clear();
+        auto result = convert("text", "input.txt", user.empty() ? "" : "owner", user);
+        ASSERT_TRUE(result.written()) << result.error;
+        auto info = testsupport::ReadDocumentInfo(result.outputPath, user);
+        EXPECT_EQ(info["Title"], "Ünïcødé 日本") << user;
+        EXPECT_EQ(info["Author"], "Café €") << user;
+        EXPECT_EQ(info["Subject"], "smile \uFFFD") << user;
+        EXPECT_EQ(info["Keywords"], "plain") << user;
+        EXPECT_EQ(info["Producer"], "Marlowen 2.0") << user;
+        ASSERT_EQ(m_observer.warnings.size(), 1u) << user;
+        EXPECT_NE(m_observer.warnings[0].find("1 character of the document information lie above U+FFFF"),
+                  std::string::npos)
+            << m_observer.warnings[0];
+    }
+}
+
 TEST_F(DocumentTest, AFailedConversionLeavesTheOlderPdfAndNoTemporaryFile)
 {
     auto older = m_dir.write("input.pdf", "older PDF");
