@@ -101,7 +101,7 @@ bool LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure,
 
 std::string OutputPathFor(const std::string& inputPath)
 {
-    auto parts = platform::SplitPath(platform::StripEnclosingQuotes(inputPath));
+    auto parts = platform::SplitPath(inputPath);
     return parts.folder + parts.name + ".pdf";
 }
 
@@ -130,7 +130,7 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
         return fail(*problem);
     }
 
-    auto read = platform::ReadWholeFile(platform::StripEnclosingQuotes(inputPath));
+    auto read = platform::ReadWholeFile(inputPath);
     if (!read.ok) {
         return fail(read.error);
     }
