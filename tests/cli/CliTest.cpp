@@ -5,12 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <fcntl.h>
 #include <filesystem>
 #include <sstream>
-#include <sys/stat.h>
-#include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -151,26 +147,46 @@ TEST_F(CliTest, AnUnreadableSettingsFileGivesTheDefaultsAndAWarning)
     EXPECT_EQ(testsupport::PdfProbe(pdf("a.pdf")).pages()[0].width, 595);
 }
 
-// The first file is a FIFO, so the run is surely inside it when Ctrl+C arrives; that file is
-// finished, and the run stops before the next.
+// Raises Ctrl+C at the first thing written: the progress bar of the first file, drawn once the run
+// has taken that file in hand.
+class InterruptAtFirstWrite : public std::stringbuf
+{
+protected:
+    std::streamsize xsputn(const char* text, std::streamsize count) override
+    {
+        interrupt();
+        return std::stringbuf::xsputn(text, count);
+    }
+    int_type overflow(int_type c) override
+    {
+        interrupt();
+        return std::stringbuf::overflow(c);
+    }
+
+private:
+    void interrupt()
+    {
+        if (!m_raised) {
+            m_raised = true;
+            std::raise(SIGINT);
+        }
+    }
+    bool m_raised = false;
+};
+
 TEST_F(CliTest, CtrlCStopsAfterTheFileUnderWay)
 {
-    auto fifo = (m_dir.path() / "first.txt").string();
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    auto first = file("first.txt", "first text");
     auto second = file("second.txt");
-    std::thread feeder([&fifo] {
-        int fd = ::open(fifo.c_str(), O_WRONLY); // returns once the converter opened it for reading
-        ::kill(::getpid(), SIGINT);
-        ASSERT_EQ(::write(fd, "first text", 10), 10);
-        ::close(fd);
-    });
+    InterruptAtFirstWrite interrupting;
+    std::ostream err(&interrupting);
     // One file at a time: with more, the second file would be under way before the interrupt.
-    int code = run({ "--jobs", "1", fifo, second });
-    feeder.join();
+    int code = cli::Run({ "--settings", pdf("Settings.ini"), "--jobs", "1", first, second }, m_out, err, true);
     EXPECT_EQ(code, cli::ExitSomeFailed);
     EXPECT_EQ(testsupport::PdfProbe(pdf("first.pdf")).lines(), std::vector<std::string> { "first text" });
     EXPECT_FALSE(std::filesystem::exists(pdf("second.pdf")));
-    EXPECT_NE(m_err.str().find("Convert stopped.\nConverted 1 of 2 files."), std::string::npos) << m_err.str();
+    EXPECT_NE(interrupting.str().find("Convert stopped.\nConverted 1 of 2 files."), std::string::npos)
+        << interrupting.str();
 }
 
 } // namespace
