@@ -2,9 +2,18 @@
 
 #include "OptionOverrides.h"
 
-#include <charconv>
+#include "WholeNumber.h"
 
 namespace cli {
+namespace {
+
+// The short options that take a value, which may be attached ("-j2") or follow ("-j 2").
+bool TakesAttachedValue(const std::string& flag)
+{
+    return flag == "-j";
+}
+
+} // namespace
 
 std::optional<std::string> ParseArguments(const std::vector<std::string>& args, CliArguments& parsed)
 {
@@ -23,6 +32,9 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
         if (auto eq = flag.find('='); flag.rfind("--", 0) == 0 && eq != std::string::npos) {
             values.push_back(flag.substr(eq + 1));
             flag.resize(eq);
+        } else if (flag.size() > 2 && flag[1] != '-' && TakesAttachedValue(flag.substr(0, 2))) {
+            values.push_back(flag.substr(2)); // -j2
+            flag.resize(2);
         }
         auto take = [&](std::size_t count) -> std::optional<std::string> {
             while (values.size() < count) {
@@ -45,12 +57,14 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
             if (auto problem = take(1)) {
                 return problem;
             }
-            int jobs = 0;
-            auto [end, error] = std::from_chars(values[0].data(), values[0].data() + values[0].size(), jobs);
-            if (error != std::errc() || end != values[0].data() + values[0].size() || jobs < 1) {
+            auto jobs = ParseWholeNumber(values[0]);
+            if (!jobs.value) {
+                return flag + ": " + jobs.problem;
+            }
+            if (*jobs.value < 1) {
                 return flag + " needs a whole number of at least 1, not '" + values[0] + "'";
             }
-            parsed.jobs = jobs;
+            parsed.jobs = *jobs.value;
         } else if (flag == "--settings" || flag == "--owner-password" || flag == "--user-password") {
             if (auto problem = take(1)) {
                 return problem;
