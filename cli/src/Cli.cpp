@@ -17,13 +17,20 @@
 namespace cli {
 namespace {
 
-// The files the inputs stand for: a folder gives its .txt files; anything else is taken as it is,
-// so that a missing file fails with its reason like any other.
-std::vector<engine::ConversionJob> CollectJobs(const CliArguments& arguments, std::ostream& err)
+struct CollectedJobs
 {
     std::vector<engine::ConversionJob> jobs;
+    bool folderFailed = false; // a folder named on the command line held no text file
+};
+
+// The files the inputs stand for: a folder gives its .txt files; anything else is taken as it is,
+// so that a missing file fails with its reason like any other. A folder without a text file fails
+// too: the user named it to have something converted.
+CollectedJobs CollectJobs(const CliArguments& arguments, std::ostream& err)
+{
+    CollectedJobs collected;
     auto add = [&](const std::string& path) {
-        jobs.push_back({ path, arguments.ownerPassword, arguments.userPassword });
+        collected.jobs.push_back({ path, arguments.ownerPassword, arguments.userPassword });
     };
     for (const auto& input : arguments.inputs) {
         std::error_code ignored;
@@ -37,13 +44,14 @@ std::vector<engine::ConversionJob> CollectJobs(const CliArguments& arguments, st
             err << "marlowen-cli: " << folder << ": warning: the folder cannot be read\n";
         }
         if (files.empty()) {
-            err << "marlowen-cli: " << input << ": warning: no .txt files in this folder\n";
+            err << "marlowen-cli: " << input << ": no .txt files in this folder\n";
+            collected.folderFailed = true;
         }
         for (const auto& file : files) {
             add(file);
         }
     }
-    return jobs;
+    return collected;
 }
 
 // While alive, the first Ctrl+C asks the run to stop after the file under way (so no PDF is left
@@ -107,10 +115,13 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     auto style = arguments.quiet ? ProgressStyle::Quiet : stderrIsTerminal ? ProgressStyle::Bar : ProgressStyle::Lines;
     ProgressPrinter printer(err, style);
     int workers = arguments.jobs > 0 ? arguments.jobs : static_cast<int>(std::thread::hardware_concurrency());
-    engine::ConversionRun run(options, CollectJobs(arguments, err), workers);
+    auto collected = CollectJobs(arguments, err);
+    engine::ConversionRun run(options, std::move(collected.jobs), workers);
     StopOnInterrupt stopOnInterrupt(run);
     auto summary = run.execute(printer);
-    return summary.failed == 0 && summary.end == engine::RunEnd::Finished ? ExitConverted : ExitSomeFailed;
+    return summary.failed == 0 && summary.end == engine::RunEnd::Finished && !collected.folderFailed
+        ? ExitConverted
+        : ExitSomeFailed;
 }
 
 } // namespace cli

@@ -76,6 +76,17 @@ TEST_F(CliTest, AFolderStandsForItsTextFiles)
     EXPECT_TRUE(m_out.str().empty());
 }
 
+TEST_F(CliTest, ANamedFolderWithoutTextFilesFailsWhileTheOthersAreConverted)
+{
+    file("empty/notes.md");
+    auto good = file("good.txt");
+    auto empty = (m_dir.path() / "empty").string();
+    EXPECT_EQ(run({ empty, good }), cli::ExitSomeFailed);
+    EXPECT_NE(m_err.str().find("marlowen-cli: " + empty + ": no .txt files in this folder\n"), std::string::npos)
+        << m_err.str();
+    EXPECT_TRUE(std::filesystem::exists(pdf("good.pdf")));
+}
+
 TEST_F(CliTest, AFailureIsPrintedWithItsFileAndGivesExitCodeOne)
 {
     auto good = file("good.txt");
