@@ -3,6 +3,7 @@
 #include "CliArguments.h"
 #include "OptionOverrides.h"
 #include "ProgressPrinter.h"
+#include "TerminalText.h"
 
 #include "engine/ConversionRun.h"
 #include "engine/SettingsFile.h"
@@ -41,10 +42,10 @@ CollectedJobs CollectJobs(const CliArguments& arguments, std::ostream& err)
         std::vector<std::string> unreadable;
         auto files = platform::ListTextFiles(input, &unreadable);
         for (const auto& folder : unreadable) {
-            err << "marlowen-cli: " << folder << ": warning: the folder cannot be read\n";
+            PrintProblem(err, folder, "warning: the folder cannot be read");
         }
         if (files.empty()) {
-            err << "marlowen-cli: " << input << ": no .txt files in this folder\n";
+            PrintProblem(err, input, "no .txt files in this folder");
             collected.folderFailed = true;
         }
         for (const auto& file : files) {
@@ -85,14 +86,20 @@ private:
     void (*m_previous)(int) = SIG_DFL;
 };
 
+int UsageError(std::ostream& err, const std::string& problem)
+{
+    err << "marlowen-cli: " << Printable(problem) << "\nTry 'marlowen-cli --help'.\n";
+    return ExitUsage;
+}
+
 } // namespace
 
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool stderrIsTerminal)
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool stderrIsTerminal,
+        std::function<int()> terminalColumns)
 {
     CliArguments arguments;
     if (auto problem = ParseArguments(args, arguments)) {
-        err << "marlowen-cli: " << *problem << "\nTry 'marlowen-cli --help'.\n";
-        return ExitUsage;
+        return UsageError(err, *problem);
     }
     if (arguments.help) {
         out << UsageText();
@@ -103,17 +110,16 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     std::string settings = arguments.settingsPath ? *arguments.settingsPath
                                                   : platform::SettingsFilePath(platform::ExecutableFolder());
     if (!engine::LoadOptions(settings, options)) {
-        err << "marlowen-cli: " << settings << ": warning: the settings file cannot be read; the defaults are used\n";
+        PrintProblem(err, settings, "warning: the settings file cannot be read; the defaults are used");
     }
     for (const auto& [flag, values] : arguments.overrides) {
         if (auto problem = ApplyOverride(options, flag, values)) {
-            err << "marlowen-cli: " << *problem << "\nTry 'marlowen-cli --help'.\n";
-            return ExitUsage;
+            return UsageError(err, *problem);
         }
     }
 
     auto style = arguments.quiet ? ProgressStyle::Quiet : stderrIsTerminal ? ProgressStyle::Bar : ProgressStyle::Lines;
-    ProgressPrinter printer(err, style);
+    ProgressPrinter printer(err, style, std::move(terminalColumns));
     int workers = arguments.jobs > 0 ? arguments.jobs : static_cast<int>(std::thread::hardware_concurrency());
     auto collected = CollectJobs(arguments, err);
     engine::ConversionRun run(options, std::move(collected.jobs), workers);

@@ -4,7 +4,7 @@
 #include "platform/TextFile.h"
 
 #include "FontCharset.h"
-#include "Utf8.h"
+#include "engine/Utf8.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -4,7 +4,7 @@
 // valid UTF-8.
 #include "FontCharset.h"
 #include "InputDecoder.h"
-#include "Utf8.h"
+#include "engine/Utf8.h"
 
 #include "engine/ChoiceLists.h"
 #include "platform/TextFile.h"
