@@ -2,6 +2,7 @@
 
 #include "CliArguments.h"
 #include "OptionOverrides.h"
+#include "PasswordFiles.h"
 #include "ProgressPrinter.h"
 #include "TerminalText.h"
 
@@ -12,6 +13,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <iostream>
 #include <ostream>
 #include <thread>
 
@@ -104,6 +106,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (arguments.help) {
         out << UsageText();
         return ExitConverted;
+    }
+    if (auto problem = ReadPasswordFiles(arguments, std::cin)) {
+        return UsageError(err, *problem);
     }
 
     engine::ConversionOptions options;

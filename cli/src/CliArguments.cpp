@@ -65,13 +65,19 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
                 return flag + " needs a whole number of at least 1, not '" + values[0] + "'";
             }
             parsed.jobs = *jobs.value;
-        } else if (flag == "--settings" || flag == "--owner-password" || flag == "--user-password") {
+        } else if (flag == "--settings" || flag == "--owner-password-file" || flag == "--user-password-file") {
             if (auto problem = take(1)) {
                 return problem;
             }
-            (flag == "--settings" ? parsed.settingsPath.emplace()
-                                  : flag == "--owner-password" ? parsed.ownerPassword : parsed.userPassword)
+            (flag == "--settings"              ? parsed.settingsPath
+             : flag == "--owner-password-file" ? parsed.ownerPasswordFile
+                                               : parsed.userPasswordFile)
                 = values[0];
+        } else if (flag == "--owner-password" || flag == "--user-password") {
+            if (auto problem = take(1)) {
+                return problem;
+            }
+            (flag == "--owner-password" ? parsed.ownerPassword : parsed.userPassword) = values[0];
         } else if (auto arity = OverrideArity(flag)) {
             if (auto problem = take(static_cast<std::size_t>(*arity))) {
                 return problem;
@@ -121,8 +127,13 @@ only. Choices take the list text (any letter case), its short name, or its index
   --open-mode MODE          None, Bookmarks, Thumbnails or "Full screen"
   --author T, --creator T, --title T, --subject T, --keywords T
                             document information
-  --owner-password P        encrypt every PDF with this owner password
-  --user-password P         password needed to open the PDFs (needs an owner password)
+  --owner-password P        encrypt every PDF with this owner password; other users of this
+                            machine can read it in the process list: prefer the file below
+  --owner-password-file FILE
+                            the owner password is the first line of FILE ("-": standard input)
+  --user-password P         password needed to open the PDFs (needs an owner password); visible
+                            to other users like --owner-password
+  --user-password-file FILE the user password is the first line of FILE ("-": standard input)
   --permit-read yes|no, --permit-print yes|no, --permit-copy yes|no, --permit-modify yes|no
                             permissions; withholding one needs an owner password
   --encrypt-level BITS      key length: 40 or less gives 40 bits, up to 128 bits

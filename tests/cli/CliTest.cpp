@@ -6,6 +6,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <iostream>
 #include <sstream>
 
 namespace {
@@ -35,7 +36,8 @@ protected:
 TEST_F(CliTest, HelpDocumentsEveryFlagAndTheExitCodes)
 {
     EXPECT_EQ(run({ "--help" }), cli::ExitConverted);
-    for (auto flag : { "--settings", "--type1", "--truetype", "--owner-password", "--user-password", "--page-size",
+    for (auto flag : { "--settings", "--type1", "--truetype", "--owner-password", "--user-password", "--owner-password-file",
+                       "--user-password-file", "process list", "--page-size",
                        "--page-width", "--margins", "--font-kind", "--font", "--encoding", "--cmap", "--font-size",
                        "--open-mode", "--title", "--permit-print", "--encrypt-level", "--embed-font", "--quiet" }) {
         EXPECT_NE(m_out.str().find(flag), std::string::npos) << flag;
@@ -139,6 +141,34 @@ TEST_F(CliTest, FlagsOverrideTheSettingsFile)
     EXPECT_EQ(probe.fonts().begin()->first, "/Times-Roman");
     EXPECT_FALSE(probe.allowPrint());
     EXPECT_EQ(probe.keyLengthBits(), 128);
+}
+
+// Passwords on the command line are visible to every user in the process list; from a file or
+// standard input they are not.
+TEST_F(CliTest, PasswordsComeFromTheFirstLineOfAFileOrStandardInput)
+{
+    auto input = file("a.txt");
+    auto ownerFile = file("owner.pw", "secret owner\nsecond line\n");
+    std::istringstream standardInput("secret user\r\nmore\n");
+    auto* savedInput = std::cin.rdbuf(standardInput.rdbuf());
+    int code = run({ "--owner-password-file", ownerFile, "--user-password-file", "-", input });
+    std::cin.rdbuf(savedInput);
+    ASSERT_EQ(code, cli::ExitConverted) << m_err.str();
+    EXPECT_TRUE(testsupport::PdfProbe(pdf("a.pdf"), "secret user").encrypted());
+    EXPECT_TRUE(testsupport::PdfProbe(pdf("a.pdf"), "secret owner").encrypted());
+    EXPECT_THROW(testsupport::PdfProbe(pdf("a.pdf"), "second line"), std::exception);
+
+    auto empty = file("empty.pw", "\nsecret\n");
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        { { "--owner-password-file", pdf("none.pw"), input }, "--owner-password-file: cannot read " + pdf("none.pw") },
+        { { "--owner-password-file", empty, input }, "the first line of " + empty + " holds no password" },
+        { { "--owner-password-file", "-", "--user-password-file", "-", input }, "only one password file" },
+        { { "--user-password", "u", "--user-password-file", ownerFile, input }, "name two passwords" },
+    };
+    for (const auto& [args, message] : refused) {
+        EXPECT_EQ(run(args), cli::ExitUsage) << message;
+        EXPECT_NE(m_err.str().find(message), std::string::npos) << m_err.str();
+    }
 }
 
 TEST_F(CliTest, Utf8EncodingDrawsAnyTextThroughATrueTypeFont)
