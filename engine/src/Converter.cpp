@@ -8,6 +8,7 @@
 #include "DocumentInfo.h"
 #include "DocumentSecurity.h"
 #include "FontSelection.h"
+#include "GlyphCoverage.h"
 #include "HaruDocument.h"
 #include "HaruTextMeasure.h"
 #include "InputDecoder.h"
@@ -168,6 +169,9 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
     auto decoded = DecodeInputBytes(std::move(read.text), fontEncoding ? fontEncoding : "");
     for (const auto& warning : decoded.warnings) {
         warn(warning);
+    }
+    if (auto warning = MissingGlyphWarning(font, decoded.text)) {
+        warn(*warning);
     }
     std::string text = std::move(decoded.text);
     const auto lineFeeds = std::count(text.begin(), text.end(), '\n');
