@@ -10,9 +10,10 @@ struct ConversionOptions;
 inline constexpr std::size_t MaxSettingsTextLength = 1023;
 
 // Reads every option key of Settings.ini into the record; a missing file, section or key (or a
-// value that is not a number where a number belongs) gives that field's default. The three font-file
-// paths are left untouched. Returns false when the file is there but cannot be read: the record then
-// holds the defaults and the caller warns the user (saving would not replace such a file either).
+// value that is not a number where a number belongs) gives that field's default, so a file written
+// before the font-file paths were stored gives them empty. Returns false when the file is there but
+// cannot be read: the record then holds the defaults and the caller warns the user (saving would
+// not replace such a file either).
 bool LoadOptions(const std::string& path, ConversionOptions& options);
 
 // Writes every option key to Settings.ini, numbers as signed decimal text, texts unchanged; other
