@@ -1,6 +1,7 @@
 #include "engine/ConversionRun.h"
 
 #include "engine/Converter.h"
+#include "platform/HeapTuning.h"
 #include "platform/PathParts.h"
 
 #include "LockedFileObserver.h"
@@ -38,6 +39,7 @@ ConversionRun::ConversionRun(ConversionOptions options, std::vector<ConversionJo
     , m_jobs(std::move(jobs))
     , m_workers(std::max(1, workers))
 {
+    platform::KeepFreedHeapForReuse();
 }
 
 ConversionRun::~ConversionRun()
