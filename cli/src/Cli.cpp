@@ -114,8 +114,17 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     engine::ConversionOptions options;
     std::string settings = arguments.settingsPath ? *arguments.settingsPath
                                                   : platform::SettingsFilePath(platform::ExecutableFolder());
-    if (!engine::LoadOptions(settings, options)) {
-        PrintProblem(err, settings, "warning: the settings file cannot be read; the defaults are used");
+    std::error_code ignored;
+    if (arguments.settingsPath && !std::filesystem::exists(settings, ignored)) {
+        return UsageError(err, settings + ": the settings file does not exist");
+    }
+    auto load = engine::LoadOptions(settings, options);
+    if (!load) {
+        PrintProblem(err, settings, "warning: " + load.error + "; the defaults are used");
+    }
+    for (const auto& problem : load.problems) {
+        PrintProblem(err, settings, "warning: [" + problem.section + "] " + problem.key + "=" + problem.value + " is "
+                                        + problem.reason + "; " + problem.usedInstead + " is used");
     }
     for (const auto& [flag, values] : arguments.overrides) {
         if (auto problem = ApplyOverride(options, flag, values)) {

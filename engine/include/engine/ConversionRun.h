@@ -90,9 +90,6 @@ public:
     const std::vector<ConversionJob>& jobs() const { return m_jobs; }
 
 private:
-    RunSummary executeInOrder(RunObserver& observer);
-    RunSummary executeOnWorkers(RunObserver& observer);
-
     const ConversionOptions m_options;
     const std::vector<ConversionJob> m_jobs;
     const int m_workers;
