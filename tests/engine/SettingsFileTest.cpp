@@ -25,8 +25,15 @@ TEST(SettingsFile, MissingFileGivesTheDefaults)
     EXPECT_EQ(options.EmbeddingFont, 1);
     EXPECT_EQ(options.EncryptLevel, 48);
     EXPECT_EQ(engine::ChoiceAt(engine::Base14FontChoices, options.B14Font), "Courier");
-    EXPECT_EQ(engine::ChoiceAt(engine::SingleByteEncodingChoices, options.SingeEncode), "StandardEncoding");
+    EXPECT_EQ(engine::ChoiceAt(engine::SingleByteEncodingChoices, options.SingeEncode), "WinAnsiEncoding");
     EXPECT_EQ(engine::ChoiceAt(engine::MultiByteEncodingChoices, options.MultiEncode), "GB-EUC-H");
+
+    options.SingeEncode = 5;
+    engine::ResetOptions(options);
+    EXPECT_EQ(engine::ChoiceAt(engine::SingleByteEncodingChoices, options.SingeEncode), "WinAnsiEncoding");
+    engine::LoadOptions(dir.write("Settings.ini", "[Paper Option]\nSingeEncode=0\n").string(), options);
+    EXPECT_EQ(engine::ChoiceAt(engine::SingleByteEncodingChoices, options.SingeEncode), "StandardEncoding")
+        << "a stored 0 keeps its meaning";
 }
 
 TEST(SettingsFile, SaveThenLoadGivesBackEveryStoredField)

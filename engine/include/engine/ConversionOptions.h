@@ -23,7 +23,9 @@ struct ConversionOptions
     std::string TrueTypeFile;
     int EmbeddingFont = 1;
     int CIDFont = 0;
-    int SingeEncode = 0;
+    // "WinAnsiEncoding": ordinary text keeps its accented letters and signs such as "©", which
+    // "StandardEncoding" (index 0, still what a stored 0 means) lacks.
+    int SingeEncode = 2;
     int MultiEncode = 0;
     int FontSize = 9;
     int OpenMode = 0;
