@@ -40,6 +40,7 @@ struct ConversionOptions
     int PermitCopy = 0;
     int PermitModify = 0;
     int EncryptLevel = 48;
+    int TabWidth = 8; // columns between tab stops, 0 to 32; 0 keeps tabs as they are (TabExpansion.h)
 
     bool operator==(const ConversionOptions&) const = default;
 };
