@@ -138,7 +138,6 @@ private slots:
         QCOMPARE(darkPixels(grabView(f)), 0);
         QVERIFY(f.grid->SortItems(1, true));
         QVERIFY(darkPixels(grabView(f)) > 2);
-        QCOMPARE(darkPixels(grabView(f)), darkPixels(grabView(f)));
         f.grid->SetListMode(true); // clears the sort column
         QCOMPARE(darkPixels(grabView(f)), 0);
     }
