@@ -98,6 +98,12 @@ void COptionTreeWindowItem::CleanUp()
 
 void COptionTreeWindowItem::OnDeSelect()
 {
+    // An edit left open while the focus was outside the tree is still uncommitted:
+    // losing the selection commits it rather than dropping it with the hidden editor.
+    if (m_windowCreated && IsActivated()) {
+        CommitChanges();
+        return;
+    }
     hideWindow();
 }
 

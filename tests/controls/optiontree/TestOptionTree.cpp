@@ -86,7 +86,7 @@ private slots:
     void expandingCanBeVetoed();
     void collapsingTheParentOfTheFocusedItemClearsTheFocus();
     void arrowKeysWalkTheVisibleRows();
-    void tabSkipsCategoriesAndActivatesTheNextItem();
+    void tabWalksTheItemsAndLeavesTheTreeAtEitherEnd();
     void clickBelowTheRowsClearsTheFocus();
     void wheelScrollsOneLineOnlyWhenTheContentIsTaller();
     void focusingAHiddenItemExpandsAndScrollsToIt();
@@ -399,18 +399,29 @@ void TestOptionTree::arrowKeysWalkTheVisibleRows()
     QCOMPARE(t.tree->GetFocusedItem(), t.level);
 }
 
-void TestOptionTree::tabSkipsCategoriesAndActivatesTheNextItem()
+void TestOptionTree::tabWalksTheItemsAndLeavesTheTreeAtEitherEnd()
 {
     SampleTree t;
     t.click(t.labelPoint(t.margin));
     t.key(Qt::Key_Tab);
     QCOMPARE(t.tree->GetFocusedItem(), t.level);
     QCOMPARE(t.level->activations, 1);
-    t.key(Qt::Key_Backtab);
-    QCOMPARE(t.tree->GetFocusedItem(), t.margin);
-    QCOMPARE(t.margin->activations, 1);
+    // Past the last item the keyboard goes on to the next widget; the last item is not opened again.
+    t.key(Qt::Key_Tab);
+    QVERIFY(t.otherPane->hasFocus());
+    QCOMPARE(t.tree->GetFocusedItem(), t.level);
+    QCOMPARE(t.level->activations, 1);
 
-    // On a category, Tab leaves the tree for the next widget.
+    t.click(t.labelPoint(t.width));
+    t.key(Qt::Key_Backtab);
+    QCOMPARE(t.tree->GetFocusedItem(), t.size);
+    QCOMPARE(t.size->activations, 1);
+    // Before the first item, Shift+Tab goes back to the previous widget (here, round to the other pane).
+    t.key(Qt::Key_Backtab);
+    QVERIFY(t.otherPane->hasFocus());
+    QCOMPARE(t.size->activations, 1);
+
+    // On a category, Tab leaves the tree at once.
     t.click(t.labelPoint(t.security));
     t.key(Qt::Key_Tab);
     QCOMPARE(t.tree->GetFocusedItem(), t.security);
@@ -430,11 +441,13 @@ void TestOptionTree::clickBelowTheRowsClearsTheFocus()
 void TestOptionTree::wheelScrollsOneLineOnlyWhenTheContentIsTaller()
 {
     SampleTree t;
-    const auto wheel = [&t](int delta) {
-        QWheelEvent event(QPointF(50, 50), t.list()->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, delta), Qt::NoButton,
-            {}, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(t.list(), &event);
+    const auto wheelOver = [](QWidget* widget, int delta) {
+        const QPointF point(widget->width() / 2, widget->height() / 2);
+        QWheelEvent event(point, widget->mapToGlobal(point), {}, QPoint(0, delta), Qt::NoButton, {},
+            Qt::NoScrollPhase, false);
+        QApplication::sendEvent(widget, &event);
     };
+    const auto wheel = [&](int delta) { wheelOver(t.list(), delta); };
     wheel(-120);
     QCOMPARE(t.tree->GetScrollOffset(), 0);
     QVERIFY(!t.list()->scrollBar()->isVisible());
@@ -451,6 +464,10 @@ void TestOptionTree::wheelScrollsOneLineOnlyWhenTheContentIsTaller()
     // Scrolling moves the rows: the row now at the top is the second one.
     QCOMPARE(t.tree->HitTest(QPoint(40, t.tree->GetScrollOffset() + 2)), TreeHitLabel);
     QCOMPARE(t.tree->RowAt(t.tree->GetScrollOffset() + 2), t.size);
+
+    // Over the scroll bar the wheel goes as far as over the rows.
+    wheelOver(t.list()->scrollBar(), -120);
+    QCOMPARE(t.tree->GetScrollOffset(), 42);
 
     for (int i = 0; i < 50; ++i) {
         wheel(-120);

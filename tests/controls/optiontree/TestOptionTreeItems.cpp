@@ -11,6 +11,7 @@
 
 #include <QFileDialog>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -112,9 +113,12 @@ private slots:
     void passwordValueIsDrawnAsOneStarPerCharacter();
     void comboReportsOneChangeWhenAnotherRowIsClicked();
     void editorStaysOpenWhileTheFocusIsOutsideTheTree();
+    void changeMadeBeforeLeavingTheTreeIsCommittedOnDeselect_data();
+    void changeMadeBeforeLeavingTheTreeIsCommittedOnDeselect();
     void enterCommitsAnEditAtOnce();
     void multiLineEditIsTallAndMayTakeReturns();
     void tabInAnEditorMovesToTheNextItem();
+    void scrollBarScrollsAnOpenEditorWithoutClosingIt();
     void openEditorFollowsTheDivider();
     void fileItemShowsNoSelectionBeforeAnyDialog();
     void choosingThreeFilesGrowsTheRow();
@@ -268,6 +272,38 @@ void TestOptionTreeItems::editorStaysOpenWhileTheFocusIsOutsideTheTree()
     QVERIFY(!t.edit->isVisible());
 }
 
+void TestOptionTreeItems::changeMadeBeforeLeavingTheTreeIsCommittedOnDeselect_data()
+{
+    QTest::addColumn<bool>("combo");
+    QTest::newRow("typed text") << false;
+    QTest::newRow("chosen entry") << true;
+}
+
+void TestOptionTreeItems::changeMadeBeforeLeavingTheTreeIsCommittedOnDeselect()
+{
+    QFETCH(bool, combo);
+    ItemTree t;
+    COptionTreeWindowItem* item = combo ? static_cast<COptionTreeWindowItem*>(t.combo) : t.edit;
+    QWidget* editor = combo ? static_cast<QWidget*>(t.combo) : t.edit;
+    t.click(t.attributePoint(item));
+    if (combo) {
+        QTest::keyClick(t.combo, Qt::Key_Down);
+    } else {
+        QTest::keyClicks(t.edit->editor(), QStringLiteral("Title"));
+    }
+    QTest::mouseClick(t.otherPane, Qt::LeftButton);
+    QCOMPARE(t.recorder.count(TreeNotifyItemChanged), 0);
+
+    // Back in the tree on another row: the change is reported once and the editor closes.
+    t.click(t.labelPoint(t.number));
+    QCOMPARE(t.changes(item), 1);
+    QVERIFY(!item->IsActivated());
+    QVERIFY(!editor->isVisible());
+    QCOMPARE(combo ? t.combo->currentText() : t.edit->text(), combo ? QStringLiteral("Second") : QStringLiteral("Title"));
+    t.click(t.labelPoint(t.combo));
+    QCOMPARE(t.recorder.count(TreeNotifyItemChanged), 1);
+}
+
 void TestOptionTreeItems::enterCommitsAnEditAtOnce()
 {
     ItemTree t;
@@ -315,6 +351,37 @@ void TestOptionTreeItems::tabInAnEditorMovesToTheNextItem()
     QTest::keyClick(t.number->editor(), Qt::Key_Backtab);
     QCOMPARE(t.changes(t.number), 1);
     QVERIFY(t.edit->editor()->hasFocus());
+
+    // Shift+Tab in the first item's editor commits it and leaves the tree instead of opening it again.
+    t.click(t.attributePoint(t.combo));
+    QTest::keyClick(t.combo, Qt::Key_Backtab);
+    QCOMPARE(t.changes(t.combo), 1);
+    QVERIFY(!t.combo->isVisible());
+    QVERIFY(!t.combo->IsActivated());
+    QVERIFY(t.otherPane->hasFocus());
+}
+
+void TestOptionTreeItems::scrollBarScrollsAnOpenEditorWithoutClosingIt()
+{
+    ItemTree t;
+    for (int i = 0; i < 30; ++i) {
+        t.insert(t.category, QStringLiteral("filler %1").arg(i));
+    }
+    QScrollBar* bar = t.list()->scrollBar();
+    QVERIFY(bar->isVisible());
+    t.click(t.attributePoint(t.edit));
+    QTest::keyClicks(t.edit->editor(), QStringLiteral("abc"));
+
+    // Near the bottom of the bar: its down arrow or the groove above it.
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 4));
+    QVERIFY(t.tree->GetScrollOffset() > 0);
+    QCOMPARE(t.recorder.count(TreeNotifyItemChanged), 0);
+    QVERIFY(t.edit->IsActivated());
+    QVERIFY(t.edit->isVisible());
+    QVERIFY(t.edit->editor()->hasFocus());
+    // The editor moved with its row.
+    QCOMPARE(t.edit->geometry(), t.edit->GetAttributeRect());
+    QCOMPARE(t.edit->geometry().top(), t.edit->GetLocation().y() - t.tree->GetScrollOffset());
 }
 
 void TestOptionTreeItems::openEditorFollowsTheDivider()
