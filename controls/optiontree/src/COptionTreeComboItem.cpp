@@ -11,6 +11,12 @@ namespace optiontree {
 COptionTreeComboItem::COptionTreeComboItem()
     : COptionTreeWindowItem(static_cast<QWidget&>(*this))
 {
+    // Styles that open a list that cannot be edited as a menu over the box make it as
+    // tall as all its entries, up to the screen; a scrolling list keeps the drop-down height.
+    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    // The base class built the list while the box still opened a menu, which scrolls by
+    // arrows instead of a bar.
+    view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 bool COptionTreeComboItem::CreateComboItem(quint32)

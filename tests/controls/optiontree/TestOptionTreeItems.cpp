@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QPainter>
 #include <QScrollBar>
+#include <QAbstractItemView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -119,6 +120,7 @@ private slots:
     void multiLineEditIsTallAndMayTakeReturns();
     void tabInAnEditorMovesToTheNextItem();
     void scrollBarScrollsAnOpenEditorWithoutClosingIt();
+    void longListDropsDownAsAScrollingListOfTheDropDownHeight();
     void openEditorFollowsTheDivider();
     void fileItemShowsNoSelectionBeforeAnyDialog();
     void choosingThreeFilesGrowsTheRow();
@@ -382,6 +384,26 @@ void TestOptionTreeItems::scrollBarScrollsAnOpenEditorWithoutClosingIt()
     // The editor moved with its row.
     QCOMPARE(t.edit->geometry(), t.edit->GetAttributeRect());
     QCOMPARE(t.edit->geometry().top(), t.edit->GetLocation().y() - t.tree->GetScrollOffset());
+}
+
+void TestOptionTreeItems::longListDropsDownAsAScrollingListOfTheDropDownHeight()
+{
+    ItemTree t;
+    for (int i = 0; i < 38; ++i) {
+        t.combo->addItem(QStringLiteral("Size %1").arg(i));
+    }
+    t.click(t.attributePoint(t.combo));
+    QTest::mouseClick(t.combo, Qt::LeftButton);
+    QAbstractItemView* view = t.combo->view();
+    QTRY_VERIFY(view->isVisible());
+    const QRect popup = view->window()->geometry();
+    const QRect combo(t.combo->mapToGlobal(QPoint(0, 0)), t.combo->size());
+    // A list of the drop-down height below the box, not a menu as tall as the screen over it.
+    QVERIFY2(popup.height() <= COptionTreeComboItem::DefaultDropDownHeight + 8, qPrintable(QString::number(popup.height())));
+    QVERIFY(popup.height() >= 3 * view->sizeHintForRow(0));
+    QVERIFY(popup.top() >= combo.bottom());
+    QVERIFY(view->verticalScrollBar()->isVisible());
+    t.combo->hidePopup();
 }
 
 void TestOptionTreeItems::openEditorFollowsTheDivider()
