@@ -443,8 +443,8 @@ void TestOptionTree::wheelScrollsOneLineOnlyWhenTheContentIsTaller()
     SampleTree t;
     const auto wheelOver = [](QWidget* widget, int delta) {
         const QPointF point(widget->width() / 2, widget->height() / 2);
-        QWheelEvent event(point, widget->mapToGlobal(point), {}, QPoint(0, delta), Qt::NoButton, {},
-            Qt::NoScrollPhase, false);
+        QWheelEvent event(
+            point, widget->mapToGlobal(point), {}, QPoint(0, delta), Qt::NoButton, {}, Qt::NoScrollPhase, false);
         QApplication::sendEvent(widget, &event);
     };
     const auto wheel = [&](int delta) { wheelOver(t.list(), delta); };

@@ -9,10 +9,10 @@
 #include "optiontree/FilePathDisplay.h"
 #include "optiontree/OptionTreeFonts.h"
 
+#include <QAbstractItemView>
 #include <QFileDialog>
 #include <QPainter>
 #include <QScrollBar>
-#include <QAbstractItemView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -301,7 +301,8 @@ void TestOptionTreeItems::changeMadeBeforeLeavingTheTreeIsCommittedOnDeselect()
     QCOMPARE(t.changes(item), 1);
     QVERIFY(!item->IsActivated());
     QVERIFY(!editor->isVisible());
-    QCOMPARE(combo ? t.combo->currentText() : t.edit->text(), combo ? QStringLiteral("Second") : QStringLiteral("Title"));
+    QCOMPARE(
+        combo ? t.combo->currentText() : t.edit->text(), combo ? QStringLiteral("Second") : QStringLiteral("Title"));
     t.click(t.labelPoint(t.combo));
     QCOMPARE(t.recorder.count(TreeNotifyItemChanged), 1);
 }
@@ -399,7 +400,8 @@ void TestOptionTreeItems::longListDropsDownAsAScrollingListOfTheDropDownHeight()
     const QRect popup = view->window()->geometry();
     const QRect combo(t.combo->mapToGlobal(QPoint(0, 0)), t.combo->size());
     // A list of the drop-down height below the box, not a menu as tall as the screen over it.
-    QVERIFY2(popup.height() <= COptionTreeComboItem::DefaultDropDownHeight + 8, qPrintable(QString::number(popup.height())));
+    QVERIFY2(
+        popup.height() <= COptionTreeComboItem::DefaultDropDownHeight + 8, qPrintable(QString::number(popup.height())));
     QVERIFY(popup.height() >= 3 * view->sizeHintForRow(0));
     QVERIFY(popup.top() >= combo.bottom());
     QVERIFY(view->verticalScrollBar()->isVisible());
