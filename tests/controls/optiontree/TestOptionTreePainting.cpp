@@ -8,6 +8,7 @@
 #include "optiontree/OptionTreeColors.h"
 #include "optiontree/OptionTreeFonts.h"
 
+#include <QToolTip>
 #include <QtTest>
 
 using namespace optiontree;
@@ -16,6 +17,8 @@ using namespace optiontree::test;
 namespace {
 
 const QColor CategoryBackground(227, 246, 253);
+const QString FontKindInfo = QStringLiteral(
+    "Base14 Fonts only display Latin1 character set. To use other character set, you must use other type of font.");
 
 // Category > Plain option, Value (edit); second category. All expanded.
 struct PaintTree : TreeWindow
@@ -102,6 +105,7 @@ private slots:
     void longLabelIsShortenedButShownWholeInTheInfoPane();
     void infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked_data();
     void infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked();
+    void infoPaneGrowsToItsTextUpToALimit();
     void selectedRowIsHighlightedUpToTheValue();
     void draggingShowsABandAtTheMouse();
 };
@@ -237,6 +241,41 @@ void TestOptionTreePainting::infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked
     const QColor face = OptionTreeColors::buttonFace(t.list()->palette());
     const QVector<QColor> ink = inkIn(info, info.rect().adjusted(3, 3, -3, -3), face);
     QCOMPARE(!ink.isEmpty(), text);
+}
+
+void TestOptionTreePainting::infoPaneGrowsToItsTextUpToALimit()
+{
+    PaintTree t(TreeStyleShowInfo);
+    t.tree->resize(220, 400);
+    t.plain->SetInfoText(FontKindInfo);
+    t.click(t.labelPoint(t.plain));
+    COptionTreeInfo* info = t.tree->GetInfoWindow();
+    const QFontMetrics normal(OptionTreeFonts::normal());
+    const int titleBottom = 4 + QFontMetrics(OptionTreeFonts::bold()).height();
+    const int textWidth = info->width() - 8;
+    const int textHeight
+        = normal.boundingRect(QRect(0, 0, textWidth, 1000), Qt::AlignLeft | Qt::TextWordWrap, FontKindInfo).height();
+    QVERIFY(titleBottom + textHeight + 4 > 50);
+    QVERIFY2(info->height() >= titleBottom + textHeight + 4, qPrintable(QString::number(info->height())));
+    QCOMPARE(info->geometry().bottom(), t.tree->height() - 1);
+    QCOMPARE(t.list()->height(), t.tree->height() - info->height());
+    // The last line of the text is drawn.
+    const QImage image = info->grab().toImage();
+    const QRect lastLine(4, titleBottom + textHeight - normal.height(), textWidth, normal.height());
+    QVERIFY(!inkIn(image, lastLine, OptionTreeColors::buttonFace(info->palette())).isEmpty());
+
+    const auto tipOver = [info] {
+        QHelpEvent help(QEvent::ToolTip, QPoint(20, 20), info->mapToGlobal(QPoint(20, 20)));
+        QApplication::sendEvent(info, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QCOMPARE(tipOver(), QString());
+    // A text beyond the limit leaves most of the tree to the list; the pane cuts it and shows it whole in a tip.
+    const QString endless = QString(FontKindInfo + QLatin1Char(' ')).repeated(12) + QStringLiteral("The end.");
+    t.plain->SetInfoText(endless);
+    QVERIFY(info->height() < t.tree->height() / 2);
+    QCOMPARE(t.list()->height(), t.tree->height() - info->height());
+    QVERIFY(tipOver().contains(QStringLiteral("The end.")));
 }
 
 void TestOptionTreePainting::selectedRowIsHighlightedUpToTheValue()
