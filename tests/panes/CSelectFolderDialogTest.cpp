@@ -109,6 +109,7 @@ private slots:
         m_root = QString::fromStdString(m_temp->path().string());
         m_temp->write("a.txt", "text");
         m_temp->write("b.log", "log");
+        m_temp->write("README", "no extension");
         QDir(m_root).mkpath(QStringLiteral("sub"));
         QDir(m_root).mkpath(QStringLiteral("locked"));
         QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner);
@@ -244,7 +245,7 @@ private slots:
 
         QTest::newRow("folders only") << false << importFileTypes << QStringList{ "locked", "sub" } << false;
         QTest::newRow("every file without a type list")
-            << true << QString() << QStringList{ "a.txt", "b.log", "locked", "sub" } << false;
+            << true << QString() << QStringList{ "README", "a.txt", "b.log", "locked", "sub" } << false;
         QTest::newRow("files of the first type")
             << true << importFileTypes << QStringList{ "a.txt", "locked", "sub" } << true;
         QTest::newRow("patterns ignore case") << true << QString("Logs|*.LOG||") << QStringList{ "b.log", "locked", "sub" }
@@ -277,7 +278,8 @@ private slots:
         QComboBox* types = dialog->findChild<QComboBox*>();
         QTest::keyClick(types, Qt::Key_Down);
         QCOMPARE(types->currentText(), QStringLiteral("All Files (*.*)"));
-        QTRY_COMPARE(listedNames(*dialog), (QStringList{ "a.txt", "b.log", "locked", "sub" }));
+        // "*.*" means every file, those without an extension included.
+        QTRY_COMPARE(listedNames(*dialog), (QStringList{ "README", "a.txt", "b.log", "locked", "sub" }));
 
         pressSelect(*dialog);
         QCOMPARE(dialog->selectedFolder(), m_root + u'/');

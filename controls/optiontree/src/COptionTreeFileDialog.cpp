@@ -76,11 +76,24 @@ QStringList COptionTreeFileDialog::NameFilters(const QString& filter)
         // The patterns go in parentheses, separated by spaces, as Qt expects them.
         QString description = parts.at(i);
         description.remove(trailingPatterns);
-        QString patterns = parts.at(i + 1);
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters.append(QStringLiteral("%1 (%2)").arg(description, patterns.simplified()));
+        filters.append(
+            QStringLiteral("%1 (%2)").arg(description, NamePatterns(parts.at(i + 1)).join(QLatin1Char(' '))));
     }
     return filters;
+}
+
+QStringList COptionTreeFileDialog::NamePatterns(const QString& field)
+{
+    QStringList patterns;
+    for (const QString& part : field.split(QLatin1Char(';'))) {
+        const QString pattern = part.trimmed();
+        if (pattern == QLatin1String("*.*")) {
+            patterns.append(QStringLiteral("*"));
+        } else if (!pattern.isEmpty()) {
+            patterns.append(pattern);
+        }
+    }
+    return patterns;
 }
 
 } // namespace optiontree

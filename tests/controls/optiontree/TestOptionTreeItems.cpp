@@ -563,7 +563,7 @@ void TestOptionTreeItems::filtersBecomeQtNameFilters_data()
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("two entries") << "AFM Files (*.afm)|*.afm|All Files (*.*)|*.*|"
-                                 << QStringList { "AFM Files (*.afm)", "All Files (*.*)" };
+                                 << QStringList { "AFM Files (*.afm)", "All Files (*)" };
     QTest::newRow("several patterns") << "PFA/PFB Files (*.pfa;*.pfb)|*.pfa;*.pfb|"
                                       << QStringList { "PFA/PFB Files (*.pfa *.pfb)" };
     QTest::newRow("description without patterns") << "Fonts|*.ttf;*.ttc" << QStringList { "Fonts (*.ttf *.ttc)" };
