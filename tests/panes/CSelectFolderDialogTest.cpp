@@ -89,6 +89,7 @@ class CSelectFolderDialogTest : public QObject
 private:
     std::unique_ptr<testsupport::TempDir> m_temp;
     QString m_root;
+    QByteArray m_home;
 
     QString path(const QString& relative) const { return m_root + u'/' + relative; }
 
@@ -110,12 +111,23 @@ private slots:
         m_temp->write("a.txt", "text");
         m_temp->write("b.log", "log");
         m_temp->write("README", "no extension");
+        // "~" stands for the test folder.
+        m_home = qgetenv("HOME");
+        qputenv("HOME", m_root.toLocal8Bit());
         QDir(m_root).mkpath(QStringLiteral("sub"));
         QDir(m_root).mkpath(QStringLiteral("locked"));
         QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner);
     }
 
-    void cleanup() { m_temp.reset(); }
+    void cleanup()
+    {
+        if (m_home.isNull()) {
+            qunsetenv("HOME");
+        } else {
+            qputenv("HOME", m_home);
+        }
+        m_temp.reset();
+    }
 
     void selectConfirmsTheTypedFolder_data()
     {
@@ -133,6 +145,8 @@ private slots:
         QTest::newRow("trailing separator is dropped once") << "<dir>/sub/" << true << "<dir>/sub/" << false << true;
         QTest::newRow("relative to the shown folder") << "sub" << true << "<dir>/sub/" << false << true;
         QTest::newRow("root folder keeps its one separator") << "/" << true << "/" << false << true;
+        QTest::newRow("leading ~ is the home folder") << "~/out/new/deep" << true << "<dir>/out/new/deep/" << true << true;
+        QTest::newRow("~ alone is the home folder") << "~" << true << "<dir>/" << false << true;
     }
 
     void selectConfirmsTheTypedFolder()
