@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -297,6 +298,30 @@ private slots:
 
         pressSelect(*dialog);
         QCOMPARE(dialog->selectedFolder(), m_root + u'/');
+    }
+
+    void listShowsFolderAndFileIcons()
+    {
+        RecordingAsker asker;
+        auto dialog = openChooser(asker, true, QString());
+        QListView* list = folderList(*dialog);
+        auto* model = qobject_cast<QFileSystemModel*>(list->model());
+        const QStringList names{ "locked", "sub", "a.txt", "b.log" };
+        for (const QString& name : names) {
+            QTRY_VERIFY(list->visualRect(model->index(path(name))).isValid());
+        }
+        // The picture left of each name: the two folders show one icon, the two files another.
+        const QImage shown = list->viewport()->grab().toImage();
+        const int iconWidth = list->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, list);
+        QList<QImage> icons;
+        for (const QString& name : names) {
+            const QRect row = list->visualRect(model->index(path(name)));
+            icons.append(shown.copy(row.left(), row.top(), iconWidth, row.height()));
+        }
+        QCOMPARE(icons[0], icons[1]);
+        QCOMPARE(icons[2], icons[3]);
+        QVERIFY(icons[0] != icons[2]);
+        QVERIFY(!model->index(path("sub")).data(Qt::DecorationRole).value<QIcon>().isNull());
     }
 
     void folderBoxFollowsTheBrowsing()
