@@ -42,7 +42,7 @@ public:
         if (m_answer.isEmpty()) {
             return Cancelled;
         }
-        Accept(m_answer);
+        accept(m_answer);
         return Accepted;
     }
 

@@ -61,7 +61,7 @@ public:
 
 protected:
     // Records an accepted dialog's choice.
-    void Accept(const QStringList& paths);
+    void accept(const QStringList& paths);
 
 private:
     Request m_request;
