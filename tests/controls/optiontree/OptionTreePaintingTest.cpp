@@ -92,7 +92,7 @@ std::pair<int, int> inkSpan(const QImage& image, const QRect& region, const QCol
 
 } // namespace
 
-class TestOptionTreePainting : public QObject
+class OptionTreePaintingTest : public QObject
 {
     Q_OBJECT
 
@@ -110,7 +110,7 @@ private slots:
     void draggingShowsABandAtTheMouse();
 };
 
-void TestOptionTreePainting::readOnlyValuesAreGrey_data()
+void OptionTreePaintingTest::readOnlyValuesAreGrey_data()
 {
     QTest::addColumn<bool>("readOnly");
     QTest::addColumn<bool>("disabled");
@@ -119,7 +119,7 @@ void TestOptionTreePainting::readOnlyValuesAreGrey_data()
     QTest::newRow("every value of a disabled tree is grey") << false << true;
 }
 
-void TestOptionTreePainting::readOnlyValuesAreGrey()
+void OptionTreePaintingTest::readOnlyValuesAreGrey()
 {
     QFETCH(bool, readOnly);
     QFETCH(bool, disabled);
@@ -138,7 +138,7 @@ void TestOptionTreePainting::readOnlyValuesAreGrey()
     }
 }
 
-void TestOptionTreePainting::shadingStylesFillMarginAndCategoryRows_data()
+void OptionTreePaintingTest::shadingStylesFillMarginAndCategoryRows_data()
 {
     QTest::addColumn<quint32>("style");
     QTest::addColumn<bool>("shaded");
@@ -146,7 +146,7 @@ void TestOptionTreePainting::shadingStylesFillMarginAndCategoryRows_data()
     QTest::newRow("style 0x01 does not") << quint32(0x01) << false;
 }
 
-void TestOptionTreePainting::shadingStylesFillMarginAndCategoryRows()
+void OptionTreePaintingTest::shadingStylesFillMarginAndCategoryRows()
 {
     QFETCH(quint32, style);
     QFETCH(bool, shaded);
@@ -163,7 +163,7 @@ void TestOptionTreePainting::shadingStylesFillMarginAndCategoryRows()
     QCOMPARE(pixel(image, t.tree->GetColumn() - 3, t.rowMiddle(t.plain)), window.rgb());
 }
 
-void TestOptionTreePainting::dividerLineFollowsTheColumn()
+void OptionTreePaintingTest::dividerLineFollowsTheColumn()
 {
     PaintTree t(TreeStyleShowInfo);
     const QColor shadow = OptionTreeColors::buttonShadow(t.list()->palette());
@@ -179,7 +179,7 @@ void TestOptionTreePainting::dividerLineFollowsTheColumn()
     }
 }
 
-void TestOptionTreePainting::longLabelIsShortenedButShownWholeInTheInfoPane()
+void OptionTreePaintingTest::longLabelIsShortenedButShownWholeInTheInfoPane()
 {
     PaintTree t(TreeStyleShowInfo);
     const QString label = QStringLiteral("A label that is far wider than its column");
@@ -224,7 +224,7 @@ void TestOptionTreePainting::longLabelIsShortenedButShownWholeInTheInfoPane()
         qPrintable(QStringLiteral("%1 vs %2").arg(infoRight - infoLeft + 1).arg(whole)));
 }
 
-void TestOptionTreePainting::infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked_data()
+void OptionTreePaintingTest::infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked_data()
 {
     QTest::addColumn<quint32>("style");
     QTest::addColumn<bool>("text");
@@ -232,7 +232,7 @@ void TestOptionTreePainting::infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked
     QTest::newRow("default info text") << quint32(0x19 | TreeStyleDefaultInfoText) << true;
 }
 
-void TestOptionTreePainting::infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked()
+void OptionTreePaintingTest::infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked()
 {
     QFETCH(quint32, style);
     QFETCH(bool, text);
@@ -243,7 +243,7 @@ void TestOptionTreePainting::infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked
     QCOMPARE(!ink.isEmpty(), text);
 }
 
-void TestOptionTreePainting::infoPaneGrowsToItsTextUpToALimit()
+void OptionTreePaintingTest::infoPaneGrowsToItsTextUpToALimit()
 {
     PaintTree t(TreeStyleShowInfo);
     t.tree->resize(220, 400);
@@ -278,7 +278,7 @@ void TestOptionTreePainting::infoPaneGrowsToItsTextUpToALimit()
     QVERIFY(tipOver().contains(QStringLiteral("The end.")));
 }
 
-void TestOptionTreePainting::selectedRowIsHighlightedUpToTheValue()
+void OptionTreePaintingTest::selectedRowIsHighlightedUpToTheValue()
 {
     PaintTree t(TreeStyleShowInfo);
     t.click(t.labelPoint(t.plain));
@@ -290,7 +290,7 @@ void TestOptionTreePainting::selectedRowIsHighlightedUpToTheValue()
     QVERIFY(pixel(image, t.tree->GetColumn() + 8, y) != highlight.rgb());
 }
 
-void TestOptionTreePainting::draggingShowsABandAtTheMouse()
+void OptionTreePaintingTest::draggingShowsABandAtTheMouse()
 {
     PaintTree t(TreeStyleShowInfo);
     const QPoint start = t.rowPoint(t.plain, t.tree->GetColumn());
@@ -310,5 +310,5 @@ void TestOptionTreePainting::draggingShowsABandAtTheMouse()
     QCOMPARE(t.tree->GetColumn(), 100);
 }
 
-QTEST_MAIN(TestOptionTreePainting)
-#include "TestOptionTreePainting.moc"
+QTEST_MAIN(OptionTreePaintingTest)
+#include "OptionTreePaintingTest.moc"

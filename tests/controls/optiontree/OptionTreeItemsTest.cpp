@@ -101,7 +101,7 @@ QImage drawAttribute(COptionTreeItem& item, const QSize& size, const QFont& font
 
 } // namespace
 
-class TestOptionTreeItems : public QObject
+class OptionTreeItemsTest : public QObject
 {
     Q_OBJECT
 
@@ -134,7 +134,7 @@ private slots:
     void filtersBecomeQtNameFilters();
 };
 
-void TestOptionTreeItems::editorsNeedAnInsertedItemAndAreCreatedOnce()
+void OptionTreeItemsTest::editorsNeedAnInsertedItemAndAreCreatedOnce()
 {
     COptionTreeComboItem looseCombo;
     COptionTreeEditItem looseEdit;
@@ -155,7 +155,7 @@ void TestOptionTreeItems::editorsNeedAnInsertedItemAndAreCreatedOnce()
     QVERIFY(!t.edit->isPassword());
 }
 
-void TestOptionTreeItems::getEditIntReadsOnlyValidNumbers_data()
+void OptionTreeItemsTest::getEditIntReadsOnlyValidNumbers_data()
 {
     QTest::addColumn<quint32>("options");
     QTest::addColumn<QString>("text");
@@ -173,7 +173,7 @@ void TestOptionTreeItems::getEditIntReadsOnlyValidNumbers_data()
     QTest::newRow("not a numeric edit") << quint32(0) << "42" << false << 0;
 }
 
-void TestOptionTreeItems::getEditIntReadsOnlyValidNumbers()
+void OptionTreeItemsTest::getEditIntReadsOnlyValidNumbers()
 {
     QFETCH(quint32, options);
     QFETCH(QString, text);
@@ -191,7 +191,7 @@ void TestOptionTreeItems::getEditIntReadsOnlyValidNumbers()
     QCOMPARE(item->text(), QStringLiteral("-17"));
 }
 
-void TestOptionTreeItems::numericEditTakesOnlyTypedDigits()
+void OptionTreeItemsTest::numericEditTakesOnlyTypedDigits()
 {
     TreeWindow t;
     auto* item = t.insert<COptionTreeEditItem>(nullptr, QStringLiteral("n"));
@@ -201,7 +201,7 @@ void TestOptionTreeItems::numericEditTakesOnlyTypedDigits()
     QCOMPARE(item->text(), QStringLiteral("123"));
 }
 
-void TestOptionTreeItems::passwordValueIsDrawnAsOneStarPerCharacter_data()
+void OptionTreeItemsTest::passwordValueIsDrawnAsOneStarPerCharacter_data()
 {
     QTest::addColumn<QString>("text");
     QTest::newRow("six characters") << "secret";
@@ -209,7 +209,7 @@ void TestOptionTreeItems::passwordValueIsDrawnAsOneStarPerCharacter_data()
     QTest::newRow("empty draws nothing") << "";
 }
 
-void TestOptionTreeItems::passwordValueIsDrawnAsOneStarPerCharacter()
+void OptionTreeItemsTest::passwordValueIsDrawnAsOneStarPerCharacter()
 {
     QFETCH(QString, text);
     TreeWindow t;
@@ -226,7 +226,7 @@ void TestOptionTreeItems::passwordValueIsDrawnAsOneStarPerCharacter()
     QCOMPARE(drawn == blank, text.isEmpty());
 }
 
-void TestOptionTreeItems::comboReportsOneChangeWhenAnotherRowIsClicked()
+void OptionTreeItemsTest::comboReportsOneChangeWhenAnotherRowIsClicked()
 {
     ItemTree t;
     t.click(t.attributePoint(t.combo));
@@ -245,7 +245,7 @@ void TestOptionTreeItems::comboReportsOneChangeWhenAnotherRowIsClicked()
     QCOMPARE(t.recorder.count(TreeNotifyItemChanged), 1);
 }
 
-void TestOptionTreeItems::editorStaysOpenWhileTheFocusIsOutsideTheTree()
+void OptionTreeItemsTest::editorStaysOpenWhileTheFocusIsOutsideTheTree()
 {
     ItemTree t;
     t.click(t.attributePoint(t.edit));
@@ -274,14 +274,14 @@ void TestOptionTreeItems::editorStaysOpenWhileTheFocusIsOutsideTheTree()
     QVERIFY(!t.edit->isVisible());
 }
 
-void TestOptionTreeItems::changeMadeBeforeLeavingTheTreeIsCommittedOnDeselect_data()
+void OptionTreeItemsTest::changeMadeBeforeLeavingTheTreeIsCommittedOnDeselect_data()
 {
     QTest::addColumn<bool>("combo");
     QTest::newRow("typed text") << false;
     QTest::newRow("chosen entry") << true;
 }
 
-void TestOptionTreeItems::changeMadeBeforeLeavingTheTreeIsCommittedOnDeselect()
+void OptionTreeItemsTest::changeMadeBeforeLeavingTheTreeIsCommittedOnDeselect()
 {
     QFETCH(bool, combo);
     ItemTree t;
@@ -307,7 +307,7 @@ void TestOptionTreeItems::changeMadeBeforeLeavingTheTreeIsCommittedOnDeselect()
     QCOMPARE(t.recorder.count(TreeNotifyItemChanged), 1);
 }
 
-void TestOptionTreeItems::enterCommitsAnEditAtOnce()
+void OptionTreeItemsTest::enterCommitsAnEditAtOnce()
 {
     ItemTree t;
     t.click(t.attributePoint(t.edit));
@@ -325,7 +325,7 @@ void TestOptionTreeItems::enterCommitsAnEditAtOnce()
     QCOMPARE(t.changes(t.edit), 2);
 }
 
-void TestOptionTreeItems::multiLineEditIsTallAndMayTakeReturns()
+void OptionTreeItemsTest::multiLineEditIsTallAndMayTakeReturns()
 {
     for (const bool wantReturn : { false, true }) {
         TreeWindow t;
@@ -343,7 +343,7 @@ void TestOptionTreeItems::multiLineEditIsTallAndMayTakeReturns()
     }
 }
 
-void TestOptionTreeItems::tabInAnEditorMovesToTheNextItem()
+void OptionTreeItemsTest::tabInAnEditorMovesToTheNextItem()
 {
     ItemTree t;
     t.click(t.attributePoint(t.edit));
@@ -364,7 +364,7 @@ void TestOptionTreeItems::tabInAnEditorMovesToTheNextItem()
     QVERIFY(t.otherPane->hasFocus());
 }
 
-void TestOptionTreeItems::scrollBarScrollsAnOpenEditorWithoutClosingIt()
+void OptionTreeItemsTest::scrollBarScrollsAnOpenEditorWithoutClosingIt()
 {
     ItemTree t;
     for (int i = 0; i < 30; ++i) {
@@ -387,7 +387,7 @@ void TestOptionTreeItems::scrollBarScrollsAnOpenEditorWithoutClosingIt()
     QCOMPARE(t.edit->geometry().top(), t.edit->GetLocation().y() - t.tree->GetScrollOffset());
 }
 
-void TestOptionTreeItems::longListDropsDownAsAScrollingListOfTheDropDownHeight()
+void OptionTreeItemsTest::longListDropsDownAsAScrollingListOfTheDropDownHeight()
 {
     ItemTree t;
     for (int i = 0; i < 38; ++i) {
@@ -408,7 +408,7 @@ void TestOptionTreeItems::longListDropsDownAsAScrollingListOfTheDropDownHeight()
     t.combo->hidePopup();
 }
 
-void TestOptionTreeItems::openEditorFollowsTheDivider()
+void OptionTreeItemsTest::openEditorFollowsTheDivider()
 {
     ItemTree t;
     t.click(t.attributePoint(t.edit));
@@ -421,14 +421,14 @@ void TestOptionTreeItems::openEditorFollowsTheDivider()
     QCOMPARE(t.number->geometry().left(), 95);
 }
 
-void TestOptionTreeItems::fileItemShowsNoSelectionBeforeAnyDialog()
+void OptionTreeItemsTest::fileItemShowsNoSelectionBeforeAnyDialog()
 {
     ItemTree t;
     QCOMPARE(t.file->GetPath(), QString());
     QCOMPARE(FilePathDisplay::Text(t.file->GetPaths(), t.file->GetFileOptions()), QStringLiteral("No selection made."));
 }
 
-void TestOptionTreeItems::choosingThreeFilesGrowsTheRow()
+void OptionTreeItemsTest::choosingThreeFilesGrowsTheRow()
 {
     ItemTree t;
     const QStringList chosen { QStringLiteral("/data/a.afm"), QStringLiteral("/data/b.afm"),
@@ -450,7 +450,7 @@ void TestOptionTreeItems::choosingThreeFilesGrowsTheRow()
     QVERIFY(!t.file->IsMultiLineLabel());
 }
 
-void TestOptionTreeItems::cancelledDialogChangesNothingButThePath()
+void OptionTreeItemsTest::cancelledDialogChangesNothingButThePath()
 {
     TreeWindow t;
     auto* item = t.insert<COptionTreeFileItem>(nullptr, QStringLiteral("File"));
@@ -465,7 +465,7 @@ void TestOptionTreeItems::cancelledDialogChangesNothingButThePath()
     QCOMPARE(item->GetPath(), QStringLiteral("/fonts/start.afm"));
 }
 
-void TestOptionTreeItems::fileOptionsChooseTheDialog_data()
+void OptionTreeItemsTest::fileOptionsChooseTheDialog_data()
 {
     QTest::addColumn<quint32>("options");
     QTest::addColumn<int>("kind");
@@ -475,7 +475,7 @@ void TestOptionTreeItems::fileOptionsChooseTheDialog_data()
         << (FileOptionFolder | FileOptionOpenDialog) << int(COptionTreeFileDialog::Kind::Folder);
 }
 
-void TestOptionTreeItems::fileOptionsChooseTheDialog()
+void OptionTreeItemsTest::fileOptionsChooseTheDialog()
 {
     QFETCH(quint32, options);
     QFETCH(int, kind);
@@ -498,7 +498,7 @@ void TestOptionTreeItems::fileOptionsChooseTheDialog()
     QCOMPARE(item->GetPaths().size(), folder ? 1 : 2);
 }
 
-void TestOptionTreeItems::realOpenDialogReturnsTheChosenFile()
+void OptionTreeItemsTest::realOpenDialogReturnsTheChosenFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("metrics.afm"));
@@ -524,7 +524,7 @@ void TestOptionTreeItems::realOpenDialogReturnsTheChosenFile()
     QCOMPARE(item->GetPath(), path);
 }
 
-void TestOptionTreeItems::displayTextFollowsTheFirstDisplayBit_data()
+void OptionTreeItemsTest::displayTextFollowsTheFirstDisplayBit_data()
 {
     QTest::addColumn<quint32>("options");
     QTest::addColumn<QString>("path");
@@ -543,7 +543,7 @@ void TestOptionTreeItems::displayTextFollowsTheFirstDisplayBit_data()
     QTest::newRow("no display bit") << FileOptionOpenDialog << missing << "No selection made.";
 }
 
-void TestOptionTreeItems::displayTextFollowsTheFirstDisplayBit()
+void OptionTreeItemsTest::displayTextFollowsTheFirstDisplayBit()
 {
     QFETCH(quint32, options);
     QFETCH(QString, path);
@@ -558,7 +558,7 @@ void TestOptionTreeItems::displayTextFollowsTheFirstDisplayBit()
     QCOMPARE(FilePathDisplay::Text({ path }, options), expected);
 }
 
-void TestOptionTreeItems::filtersBecomeQtNameFilters_data()
+void OptionTreeItemsTest::filtersBecomeQtNameFilters_data()
 {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("expected");
@@ -570,12 +570,12 @@ void TestOptionTreeItems::filtersBecomeQtNameFilters_data()
     QTest::newRow("empty") << "" << QStringList {};
 }
 
-void TestOptionTreeItems::filtersBecomeQtNameFilters()
+void OptionTreeItemsTest::filtersBecomeQtNameFilters()
 {
     QFETCH(QString, filter);
     QFETCH(QStringList, expected);
     QCOMPARE(COptionTreeFileDialog::NameFilters(filter), expected);
 }
 
-QTEST_MAIN(TestOptionTreeItems)
-#include "TestOptionTreeItems.moc"
+QTEST_MAIN(OptionTreeItemsTest)
+#include "OptionTreeItemsTest.moc"
