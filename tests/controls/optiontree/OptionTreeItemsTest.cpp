@@ -391,7 +391,7 @@ void OptionTreeItemsTest::longListDropsDownAsAScrollingListOfTheDropDownHeight()
 {
     ItemTree t;
     for (int i = 0; i < 38; ++i) {
-        t.combo->addItem(QStringLiteral("Size %1").arg(i));
+        t.combo->addItem(QStringLiteral("Envelope %1 [162 x 229 mm, rotated]").arg(i));
     }
     t.click(t.attributePoint(t.combo));
     QTest::mouseClick(t.combo, Qt::LeftButton);
@@ -405,6 +405,11 @@ void OptionTreeItemsTest::longListDropsDownAsAScrollingListOfTheDropDownHeight()
     QVERIFY(popup.height() >= 3 * view->sizeHintForRow(0));
     QVERIFY(popup.top() >= combo.bottom());
     QVERIFY(view->verticalScrollBar()->isVisible());
+    // The list is as wide as the box: an entry it cuts off shows whole in a tip.
+    const QModelIndex longEntry = view->model()->index(3, 0);
+    QTest::mouseMove(view->viewport(), QPoint(20, view->visualRect(longEntry).center().y()));
+    QVERIFY(t.combo->listTip().isShown());
+    QCOMPARE(t.combo->listTip().text(), longEntry.data().toString());
     t.combo->hidePopup();
 }
 
