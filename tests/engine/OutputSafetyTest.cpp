@@ -108,7 +108,7 @@ TEST(OutputSafety, ParallelSavesGivePdfsThePermissionsTheUmaskAllows)
     auto kept = dir.write("f0.pdf", "older");
     const auto keptMode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(kept, keptMode);
-    auto verdict = RunInChild([&]() -> std::string {
+    auto verdict = testsupport::RunInChild([&]() -> std::string {
         ::umask(022);
         if (!ForbidUmask()) {
             return "cannot install the system call filter";
@@ -185,7 +185,7 @@ TEST(OutputSafety, AFileTooLargeForMemoryFailsAloneAndTheRunGoesOn)
     auto older = dir.write("pages.pdf", "%PDF older");
 
     for (int workers : { 1, 2 }) {
-        auto verdict = RunInChild([&]() -> std::string {
+        auto verdict = testsupport::RunInChild([&]() -> std::string {
             rlimit cap { AddressSpaceInUse() + (256u << 20), RLIM_INFINITY };
             ::setrlimit(RLIMIT_AS, &cap);
             testsupport::RecordingObserver observer;
