@@ -19,6 +19,7 @@ FileResult RefusedFile(const ConversionJob& job, std::string reason)
     FileResult result;
     result.inputPath = job.path;
     result.outputPath = OutputPathFor(job.path);
+    result.failure = FailureKind::Output;
     result.error = std::move(reason);
     return result;
 }

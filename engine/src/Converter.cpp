@@ -115,8 +115,9 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
     FileResult result;
     result.inputPath = inputPath;
     result.outputPath = OutputPathFor(inputPath);
-    auto fail = [&result](std::string reason) {
+    auto fail = [&result](FailureKind kind, std::string reason) {
         result.status = FileStatus::Failed;
+        result.failure = kind;
         result.error = std::move(reason);
         return result;
     };
@@ -127,10 +128,10 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
 
     PageGeometry geometry;
     if (auto problem = CheckGeometry(options, geometry)) {
-        return fail(*problem);
+        return fail(FailureKind::Options, *problem);
     }
     if (auto problem = CheckSecurity(options, ownerPassword, userPassword)) {
-        return fail(*problem);
+        return fail(FailureKind::Options, *problem);
     }
 
     // The document before the text: once a large text is in memory, a document that cannot be had
@@ -138,18 +139,20 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
     HaruDocument document;
     if (!document.valid()) {
         result.status = FileStatus::NoDocument;
+        result.failure = FailureKind::Memory;
         result.error = "cannot create PdfDoc object";
         return result;
     }
-    auto failInLibrary = [&](std::string reason) {
-        return fail(document.outOfMemory() ? NotEnoughMemoryError : std::move(reason));
+    auto failInLibrary = [&](FailureKind kind, std::string reason) {
+        return document.outOfMemory() ? fail(FailureKind::Memory, NotEnoughMemoryError)
+                                      : fail(kind, std::move(reason));
     };
     HPDF_SetCompressionMode(document.get(), HPDF_COMP_ALL);
     ApplyPageMode(document.get(), options.OpenMode);
 
     auto read = platform::ReadWholeFile(platform::StripEnclosingQuotes(inputPath));
     if (!read.ok) {
-        return fail(read.error);
+        return fail(FailureKind::Input, read.error);
     }
 
     if (NeedsUtf8Fallback(options)) {
@@ -158,19 +161,19 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
     HPDF_Font font = RequestPageFont(document, options);
     if (!font) {
         if (document.outOfMemory()) {
-            return failInLibrary({});
+            return failInLibrary(FailureKind::Memory, {});
         }
         warn(DefaultFontWarning);
         font = RequestDefaultFont(document);
         if (!font) {
-            return failInLibrary("the default font could not be loaded: " + document.errorText());
+            return failInLibrary(FailureKind::Options, "the default font could not be loaded: " + document.errorText());
         }
     }
     if (options.FontSize == 0) {
         warn(DefaultFontSizeWarning);
     }
     if (document.failed()) {
-        return failInLibrary(document.errorText());
+        return failInLibrary(FailureKind::Options, document.errorText());
     }
     // The text is read as the font's encoding has it; the working text ends lines with single CRs,
     // while the progress counts the text with CR LF endings.
@@ -189,7 +192,7 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
     HaruTextMeasure measure(document.get(), font, geometry.fontSize);
     ProgressThrottle progress(observer, progressEnd);
     if (!LayOut(text, writer, measure, geometry, progress) || document.failed()) {
-        return failInLibrary("the PDF library refused the layout: " + document.errorText());
+        return failInLibrary(FailureKind::Options, "the PDF library refused the layout: " + document.errorText());
     }
 
     ApplyInfo(document.get(), options);
@@ -197,10 +200,12 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
         warn(*warning);
     }
     if (document.failed()) {
-        return failInLibrary("the PDF library refused the document settings: " + document.errorText());
+        return failInLibrary(FailureKind::Options,
+                             "the PDF library refused the document settings: " + document.errorText());
     }
     if (!document.saveAtomically(result.outputPath)) {
-        return failInLibrary(document.writeError());
+        // The library's refusals are recorded in the document; the rest are the file's.
+        return failInLibrary(document.failed() ? FailureKind::Options : FailureKind::Output, document.writeError());
     }
     observer.progressPosition(progressEnd);
     result.status = FileStatus::Written;
@@ -223,6 +228,7 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
     FileResult result;
     result.inputPath = inputPath;
     result.outputPath = OutputPathFor(inputPath);
+    result.failure = FailureKind::Memory;
     result.error = NotEnoughMemoryError;
     return result;
 }
