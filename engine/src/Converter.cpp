@@ -71,12 +71,15 @@ void ApplyInfo(HPDF_Doc doc, const ConversionOptions& options)
     HPDF_SetInfoAttr(doc, HPDF_INFO_PRODUCER, Producer);
 }
 
-// Lays the working text out into lines and pages. The text uses single CRs as line separators.
-bool LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure, const PageGeometry& geometry,
-            ProgressThrottle& progress)
+enum class LayoutEnd { Complete, Refused, Abandoned };
+
+// Lays the working text out into lines and pages, giving up between two pages when asked. The text
+// uses single CRs as line separators.
+LayoutEnd LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure, const PageGeometry& geometry,
+                 ProgressThrottle& progress, const std::stop_token& abandon)
 {
     if (!writer.beginPage()) {
-        return false;
+        return LayoutEnd::Refused;
     }
     measure.setPage(writer.page());
     LineBreaker breaker(measure, geometry.textWidth);
@@ -89,14 +92,17 @@ bool LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure,
         progress.advance(position);
         if (writer.pageFull() && !rest.empty()) {
             writer.endPage();
+            if (abandon.stop_requested()) {
+                return LayoutEnd::Abandoned;
+            }
             if (!writer.beginPage()) {
-                return false;
+                return LayoutEnd::Refused;
             }
             measure.setPage(writer.page());
         }
     }
     writer.endPage();
-    return true;
+    return LayoutEnd::Complete;
 }
 
 } // namespace
@@ -110,7 +116,7 @@ std::string OutputPathFor(const std::string& inputPath)
 namespace {
 
 FileResult Convert(const ConversionOptions& options, const std::string& inputPath, const std::string& ownerPassword,
-                   const std::string& userPassword, ConversionObserver& observer)
+                   const std::string& userPassword, ConversionObserver& observer, const std::stop_token& abandon)
 {
     FileResult result;
     result.inputPath = inputPath;
@@ -136,14 +142,19 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
 
     // The document before the text: once a large text is in memory, a document that cannot be had
     // is this file's want of memory, not a reason to halt the run.
-    HaruDocument document;
+    HaruDocument document(abandon);
     if (!document.valid()) {
         result.status = FileStatus::NoDocument;
         result.failure = FailureKind::Memory;
         result.error = "cannot create PdfDoc object";
         return result;
     }
+    auto giveUp = [&fail] { return fail(FailureKind::Abandoned, "given up before its PDF was complete"); };
+    // An abandon makes the library's allocations fail: that is no want of memory.
     auto failInLibrary = [&](FailureKind kind, std::string reason) {
+        if (abandon.stop_requested()) {
+            return giveUp();
+        }
         return document.outOfMemory() ? fail(FailureKind::Memory, NotEnoughMemoryError)
                                       : fail(kind, std::move(reason));
     };
@@ -153,6 +164,9 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
     auto read = platform::ReadWholeFile(platform::StripEnclosingQuotes(inputPath));
     if (!read.ok) {
         return fail(FailureKind::Input, read.error);
+    }
+    if (abandon.stop_requested()) {
+        return giveUp();
     }
 
     if (NeedsUtf8Fallback(options)) {
@@ -191,7 +205,11 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
     PageWriter writer(document, font, options, geometry);
     HaruTextMeasure measure(document.get(), font, geometry.fontSize);
     ProgressThrottle progress(observer, progressEnd);
-    if (!LayOut(text, writer, measure, geometry, progress) || document.failed()) {
+    LayoutEnd laidOut = LayOut(text, writer, measure, geometry, progress, abandon);
+    if (laidOut == LayoutEnd::Abandoned) {
+        return giveUp();
+    }
+    if (laidOut == LayoutEnd::Refused || document.failed()) {
         return failInLibrary(FailureKind::Options, "the PDF library refused the layout: " + document.errorText());
     }
 
@@ -216,12 +234,12 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
 
 FileResult ConvertTextFile(const ConversionOptions& options, const std::string& inputPath,
                            const std::string& ownerPassword, const std::string& userPassword,
-                           ConversionObserver& observer)
+                           ConversionObserver& observer, std::stop_token abandon)
 {
     // A text too large for memory fails alone; whatever it took is freed on the way out, and the
     // temporary PDF with it.
     try {
-        return Convert(options, inputPath, ownerPassword, userPassword, observer);
+        return Convert(options, inputPath, ownerPassword, userPassword, observer, abandon);
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }
