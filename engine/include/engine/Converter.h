@@ -4,6 +4,7 @@
 #include "engine/ConversionOptions.h"
 #include "engine/FileResult.h"
 
+#include <stop_token>
 #include <string>
 
 namespace engine {
@@ -36,8 +37,12 @@ std::string OutputPathFor(const std::string& inputPath);
 // come back as a Failed result with the reason; a text too large for the memory left fails with
 // NotEnoughMemoryError. Warnings go to the observer as they arise and are also listed in the result.
 // No exception leaves this function.
+//
+// A stop requested through abandon gives the conversion up at the next page (or before the save):
+// nothing is written, and the result fails with FailureKind::Abandoned. Once the PDF library has
+// begun to assemble the finished document, that step runs to its end before the request is seen.
 FileResult ConvertTextFile(const ConversionOptions& options, const std::string& inputPath,
                            const std::string& ownerPassword, const std::string& userPassword,
-                           ConversionObserver& observer);
+                           ConversionObserver& observer, std::stop_token abandon = {});
 
 } // namespace engine
