@@ -1,6 +1,7 @@
 #include "engine/Converter.h"
 
 #include "engine/ChoiceLists.h"
+#include "engine/TabExpansion.h"
 #include "platform/PathParts.h"
 #include "platform/TextFile.h"
 
@@ -15,6 +16,7 @@
 #include "LineBreaker.h"
 #include "PageWriter.h"
 #include "ProgressThrottle.h"
+#include "TabExpander.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -137,6 +139,10 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
     if (auto problem = CheckGeometry(options, geometry)) {
         return fail(FailureKind::Options, *problem);
     }
+    if (options.TabWidth < 0 || options.TabWidth > MaxTabWidth) {
+        return fail("The tab width " + std::to_string(options.TabWidth) + " is outside 0 to "
+                    + std::to_string(MaxTabWidth) + " columns.");
+    }
     if (auto problem = CheckSecurity(options, ownerPassword, userPassword)) {
         return fail(FailureKind::Options, *problem);
     }
@@ -197,10 +203,12 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
     for (const auto& warning : decoded.warnings) {
         warn(warning);
     }
-    if (auto warning = MissingGlyphWarning(font, decoded.text)) {
+    // Tabs become blanks before anything counts or measures the text.
+    std::string text = ExpandTabs(std::move(decoded.text), options.TabWidth,
+                                  CharacterBounds::ForFont(document.get(), font));
+    if (auto warning = MissingGlyphWarning(font, text)) {
         warn(*warning);
     }
-    std::string text = std::move(decoded.text);
     const auto lineFeeds = std::count(text.begin(), text.end(), '\n');
     const std::int64_t progressEnd = static_cast<std::int64_t>(text.size()) + lineFeeds;
     std::replace(text.begin(), text.end(), '\n', '\r');

@@ -49,10 +49,10 @@ protected:
 TEST_F(CliTest, HelpDocumentsEveryFlagAndTheExitCodes)
 {
     EXPECT_EQ(run({ "--help" }), cli::ExitConverted);
-    for (auto flag : { "--settings", "--type1", "--truetype", "--owner-password", "--user-password", "--owner-password-file",
-                       "--user-password-file", "process list", "--page-size",
-                       "--page-width", "--margins", "--font-kind", "--font", "--encoding", "--cmap", "--font-size",
-                       "--open-mode", "--title", "--permit-print", "--encrypt-level", "--embed-font", "--quiet" }) {
+    for (auto flag : { "--settings", "--type1", "--truetype", "--owner-password", "--user-password",
+                       "--owner-password-file", "--user-password-file", "process list", "--page-size", "--page-width",
+                       "--margins", "--font-kind", "--font", "--encoding", "--cmap", "--font-size", "--open-mode",
+                       "--tab-width", "--title", "--permit-print", "--encrypt-level", "--embed-font", "--quiet" }) {
         EXPECT_NE(m_out.str().find(flag), std::string::npos) << flag;
     }
     EXPECT_NE(m_out.str().find("Exit codes"), std::string::npos);
@@ -66,6 +66,7 @@ TEST_F(CliTest, UsageErrorsExitWithTwoAndSayWhy)
         { { "--font-size", "big", "a.txt" }, "'big' is not a whole number" },
         { { "--font-size", "99999999999", "a.txt" }, "--font-size: '99999999999' is out of range" },
         { { "-j99999999999", "a.txt" }, "-j: '99999999999' is out of range" },
+        { { "--tab-width", "33", "a.txt" }, "--tab-width: '33' is out of range (0 to 32)" },
         { { "-j", "a.txt" }, "-j: 'a.txt' is not a whole number" },
         { { "--page-size", "A9", "a.txt" }, "'A9' is not one of" },
         { { "--type1", "only.afm" }, "--type1 needs 2 values" },
@@ -152,6 +153,8 @@ TEST_F(CliTest, FlagsOverrideTheSettingsFile)
         << m_err.str();
     testsupport::PdfProbe probe(pdf("a.pdf"));
     EXPECT_EQ(probe.info("/Title"), "Mine");
+    ASSERT_EQ(run({ "--tab-width", "3", file("tab.txt", "a\tb") }), cli::ExitConverted) << m_err.str();
+    EXPECT_EQ(testsupport::PdfProbe(pdf("tab.pdf")).lines(), std::vector<std::string> { "a  b" });
     EXPECT_EQ(probe.fonts().begin()->first, "/Times-Roman");
     EXPECT_FALSE(probe.allowPrint());
     EXPECT_EQ(probe.keyLengthBits(), 128);
