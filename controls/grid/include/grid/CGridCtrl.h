@@ -210,6 +210,7 @@ public:
     void OnEditCopy();
     void OnEditCut();
     void OnEditPaste();
+    // Ctrl+A: selects every scrolling cell; with single-row selection in list mode, the focus row alone.
     void OnEditSelectAll();
 
     // --- Virtual mode ---
