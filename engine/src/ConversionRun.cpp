@@ -5,6 +5,7 @@
 #include "platform/PathParts.h"
 
 #include "LockedFileObserver.h"
+#include "OutputClaims.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -12,6 +13,19 @@
 #include <optional>
 
 namespace engine {
+namespace {
+
+FileResult RefusedFile(const ConversionJob& job, std::string reason)
+{
+    FileResult result;
+    result.inputPath = job.path;
+    result.outputPath = OutputPathFor(job.path);
+    result.failure = FailureKind::Output;
+    result.error = std::move(reason);
+    return result;
+}
+
+} // namespace
 
 std::string FileCountCaption(int index, int count)
 {
@@ -61,19 +75,25 @@ RunSummary ConversionRun::execute(RunObserver& observer)
     std::vector<std::optional<FileResult>> results(m_jobs.size());
     LockedFileObserver fileObserver(observer, lock);
 
+    OutputClaims claims;
     auto work = [&] {
         for (;;) {
             int i = 0;
+            std::optional<std::string> refusal;
             {
                 std::lock_guard guard(lock);
                 if (halted || nextJob == count || stopRequested()) {
                     return;
                 }
                 i = nextJob++;
-                observer.fileStarted(i, count, m_jobs[static_cast<std::size_t>(i)]);
+                const auto& job = m_jobs[static_cast<std::size_t>(i)];
+                refusal = claims.claim(job.path, OutputPathFor(job.path));
+                observer.fileStarted(i, count, job);
             }
             const auto& job = m_jobs[static_cast<std::size_t>(i)];
-            FileResult result = ConvertTextFile(m_options, job.path, job.ownerPassword, job.userPassword, fileObserver);
+            FileResult result = refusal ? RefusedFile(job, *refusal)
+                                        : ConvertTextFile(m_options, job.path, job.ownerPassword, job.userPassword,
+                                                          fileObserver, m_abandon.get_token());
             std::lock_guard guard(lock);
             auto& kept = results[static_cast<std::size_t>(i)].emplace(std::move(result));
             std::string caption;
@@ -96,7 +116,8 @@ RunSummary ConversionRun::execute(RunObserver& observer)
 
     RunSummary summary;
     summary.jobCount = count;
-    summary.end = halted ? RunEnd::Halted : nextJob < count ? RunEnd::Stopped : RunEnd::Finished;
+    bool stopped = nextJob < count || abandonRequested();
+    summary.end = halted ? RunEnd::Halted : stopped ? RunEnd::Stopped : RunEnd::Finished;
     for (auto& result : results) {
         if (result) {
             (result->written() ? summary.converted : summary.failed)++;
@@ -105,6 +126,12 @@ RunSummary ConversionRun::execute(RunObserver& observer)
     }
     observer.runEnded(summary);
     return summary;
+}
+
+void ConversionRun::requestAbandon()
+{
+    m_stop.store(true);
+    m_abandon.request_stop();
 }
 
 void ConversionRun::start(RunObserver& observer)

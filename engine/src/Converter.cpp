@@ -20,7 +20,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <new>
 #include <optional>
+#include <stdexcept>
 
 namespace engine {
 namespace {
@@ -72,12 +74,15 @@ void ApplyPageMode(HPDF_Doc doc, int openMode)
     }
 }
 
-// Lays the working text out into lines and pages. The text uses single CRs as line separators.
-bool LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure, const PageGeometry& geometry,
-            ProgressThrottle& progress)
+enum class LayoutEnd { Complete, Refused, Abandoned };
+
+// Lays the working text out into lines and pages, giving up between two pages when asked. The text
+// uses single CRs as line separators.
+LayoutEnd LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure, const PageGeometry& geometry,
+                 ProgressThrottle& progress, const std::stop_token& abandon)
 {
     if (!writer.beginPage()) {
-        return false;
+        return LayoutEnd::Refused;
     }
     measure.setPage(writer.page());
     LineBreaker breaker(measure, geometry.textWidth);
@@ -90,14 +95,17 @@ bool LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure,
         progress.advance(position);
         if (writer.pageFull() && !rest.empty()) {
             writer.endPage();
+            if (abandon.stop_requested()) {
+                return LayoutEnd::Abandoned;
+            }
             if (!writer.beginPage()) {
-                return false;
+                return LayoutEnd::Refused;
             }
             measure.setPage(writer.page());
         }
     }
     writer.endPage();
-    return true;
+    return LayoutEnd::Complete;
 }
 
 } // namespace
@@ -108,15 +116,17 @@ std::string OutputPathFor(const std::string& inputPath)
     return parts.folder + parts.name + ".pdf";
 }
 
-FileResult ConvertTextFile(const ConversionOptions& options, const std::string& inputPath,
-                           const std::string& ownerPassword, const std::string& userPassword,
-                           ConversionObserver& observer)
+namespace {
+
+FileResult Convert(const ConversionOptions& options, const std::string& inputPath, const std::string& ownerPassword,
+                   const std::string& userPassword, ConversionObserver& observer, const std::stop_token& abandon)
 {
     FileResult result;
     result.inputPath = inputPath;
     result.outputPath = OutputPathFor(inputPath);
-    auto fail = [&result](std::string reason) {
+    auto fail = [&result](FailureKind kind, std::string reason) {
         result.status = FileStatus::Failed;
+        result.failure = kind;
         result.error = std::move(reason);
         return result;
     };
@@ -127,48 +137,65 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
 
     PageGeometry geometry;
     if (auto problem = CheckGeometry(options, geometry)) {
-        return fail(*problem);
+        return fail(FailureKind::Options, *problem);
     }
     if (options.TabWidth < 0 || options.TabWidth > MaxTabWidth) {
-        return fail("The tab width " + std::to_string(options.TabWidth) + " is outside 0 to "
+        return fail(FailureKind::Options, "The tab width " + std::to_string(options.TabWidth) + " is outside 0 to "
                     + std::to_string(MaxTabWidth) + " columns.");
     }
     if (auto problem = CheckSecurity(options, ownerPassword, userPassword)) {
-        return fail(*problem);
+        return fail(FailureKind::Options, *problem);
     }
 
-    auto read = platform::ReadWholeFile(inputPath);
-    if (!read.ok) {
-        return fail(read.error);
-    }
-
-    HaruDocument document;
+    // The document before the text: once a large text is in memory, a document that cannot be had
+    // is this file's want of memory, not a reason to halt the run.
+    HaruDocument document(abandon);
     if (!document.valid()) {
         result.status = FileStatus::NoDocument;
+        result.failure = FailureKind::Memory;
         result.error = "cannot create PdfDoc object";
         return result;
     }
+    auto giveUp = [&fail] { return fail(FailureKind::Abandoned, "given up before its PDF was complete"); };
+    // An abandon makes the library's allocations fail: that is no want of memory.
+    auto failInLibrary = [&](FailureKind kind, std::string reason) {
+        if (abandon.stop_requested()) {
+            return giveUp();
+        }
+        return document.outOfMemory() ? fail(FailureKind::Memory, NotEnoughMemoryError)
+                                      : fail(kind, std::move(reason));
+    };
     HPDF_SetCompressionMode(document.get(), HPDF_COMP_ALL);
     ApplyPageMode(document.get(), options.OpenMode);
+
+    auto read = platform::ReadWholeFile(inputPath);
+    if (!read.ok) {
+        return fail(FailureKind::Input, read.error);
+    }
+    if (abandon.stop_requested()) {
+        return giveUp();
+    }
 
     if (NeedsUtf8Fallback(options)) {
         warn(Utf8FallbackWarning);
     }
     HPDF_Font font = RequestPageFont(document, options);
     if (!font) {
+        if (document.outOfMemory()) {
+            return failInLibrary(FailureKind::Memory, {});
+        }
         warn(DefaultFontWarning);
         font = RequestDefaultFont(document);
         if (!font) {
-            return fail("the default font could not be loaded: " + document.errorText());
+            return failInLibrary(FailureKind::Options, "the default font could not be loaded: " + document.errorText());
         }
     }
     if (options.FontSize == 0) {
         warn(DefaultFontSizeWarning);
     }
     if (document.failed()) {
-        return fail(document.errorText());
+        return failInLibrary(FailureKind::Options, document.errorText());
     }
-
     // The text is read as the font's encoding has it; the working text ends lines with single CRs,
     // while the progress counts the text with CR LF endings.
     const char* fontEncoding = HPDF_Font_GetEncodingName(font);
@@ -190,8 +217,12 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
     PageWriter writer(document, font, options, geometry);
     HaruTextMeasure measure(document.get(), font, geometry.fontSize);
     ProgressThrottle progress(observer, progressEnd);
-    if (!LayOut(text, writer, measure, geometry, progress) || document.failed()) {
-        return fail("the PDF library refused the layout: " + document.errorText());
+    LayoutEnd laidOut = LayOut(text, writer, measure, geometry, progress, abandon);
+    if (laidOut == LayoutEnd::Abandoned) {
+        return giveUp();
+    }
+    if (laidOut == LayoutEnd::Refused || document.failed()) {
+        return failInLibrary(FailureKind::Options, "the PDF library refused the layout: " + document.errorText());
     }
 
     if (auto warning = ApplyDocumentInfo(document, options)) {
@@ -201,13 +232,36 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
         warn(*warning);
     }
     if (document.failed()) {
-        return fail("the PDF library refused the document settings: " + document.errorText());
+        return failInLibrary(FailureKind::Options,
+                             "the PDF library refused the document settings: " + document.errorText());
     }
     if (!document.saveAtomically(result.outputPath)) {
-        return fail(document.writeError());
+        // The library's refusals are recorded in the document; the rest are the file's.
+        return failInLibrary(document.failed() ? FailureKind::Options : FailureKind::Output, document.writeError());
     }
     observer.progressPosition(progressEnd);
     result.status = FileStatus::Written;
+    return result;
+}
+
+} // namespace
+
+FileResult ConvertTextFile(const ConversionOptions& options, const std::string& inputPath,
+                           const std::string& ownerPassword, const std::string& userPassword,
+                           ConversionObserver& observer, std::stop_token abandon)
+{
+    // A text too large for memory fails alone; whatever it took is freed on the way out, and the
+    // temporary PDF with it.
+    try {
+        return Convert(options, inputPath, ownerPassword, userPassword, observer, abandon);
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    FileResult result;
+    result.inputPath = inputPath;
+    result.outputPath = OutputPathFor(inputPath);
+    result.failure = FailureKind::Memory;
+    result.error = NotEnoughMemoryError;
     return result;
 }
 
