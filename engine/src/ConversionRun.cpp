@@ -1,6 +1,7 @@
 #include "engine/ConversionRun.h"
 
 #include "engine/Converter.h"
+#include "platform/HeapTuning.h"
 #include "platform/PathParts.h"
 
 #include "LockedFileObserver.h"
@@ -52,6 +53,7 @@ ConversionRun::ConversionRun(ConversionOptions options, std::vector<ConversionJo
     , m_jobs(std::move(jobs))
     , m_workers(std::max(1, workers))
 {
+    platform::KeepFreedHeapForReuse();
 }
 
 ConversionRun::~ConversionRun()
@@ -153,7 +155,7 @@ std::string ResultToOpen(const std::vector<ConversionJob>& jobs)
     if (jobs.size() == 1) {
         return OutputPathFor(jobs.front().path);
     }
-    return platform::SplitPath(platform::StripEnclosingQuotes(jobs.front().path)).folder;
+    return platform::SplitPath(jobs.front().path).folder;
 }
 
 } // namespace engine

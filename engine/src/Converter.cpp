@@ -1,28 +1,31 @@
 #include "engine/Converter.h"
 
 #include "engine/ChoiceLists.h"
+#include "engine/TabExpansion.h"
 #include "platform/PathParts.h"
 #include "platform/TextFile.h"
 
 #include "CharacterBounds.h"
+#include "DocumentInfo.h"
 #include "DocumentSecurity.h"
 #include "FontSelection.h"
+#include "GlyphCoverage.h"
 #include "HaruDocument.h"
 #include "HaruTextMeasure.h"
 #include "InputDecoder.h"
 #include "LineBreaker.h"
 #include "PageWriter.h"
 #include "ProgressThrottle.h"
+#include "TabExpander.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <new>
 #include <optional>
 #include <stdexcept>
 
 namespace engine {
 namespace {
-
-constexpr const char* Producer = "Marlowen 2.0";
 
 // The geometry the options give, or why the library could not lay a page out with them.
 std::optional<std::string> CheckGeometry(const ConversionOptions& options, PageGeometry& geometry)
@@ -38,10 +41,25 @@ std::optional<std::string> CheckGeometry(const ConversionOptions& options, PageG
         return "The font size " + std::to_string(options.FontSize) + " is outside 1 to "
             + std::to_string(HPDF_MAX_FONTSIZE) + " points.";
     }
-    int width = geometry.box.width - options.LeftMargin - options.RightMargin;
+    // A negative margin puts text off the page. The sums are taken in 64 bits: stored margins may be
+    // any int.
+    const std::pair<const char*, int> margins[] = { { "left", options.LeftMargin },
+                                                    { "right", options.RightMargin },
+                                                    { "top", options.TopMargin },
+                                                    { "bottom", options.BottomMargin } };
+    for (const auto& [side, margin] : margins) {
+        if (margin < 0) {
+            return std::string("The ") + side + " margin of " + std::to_string(margin) + " points is below 0.";
+        }
+    }
+    const std::int64_t width = std::int64_t { geometry.box.width } - options.LeftMargin - options.RightMargin;
     if (width <= 0) {
         return "The left and right margins leave no room for text on a page " + std::to_string(geometry.box.width)
             + " points wide.";
+    }
+    if (std::int64_t { options.TopMargin } + options.BottomMargin >= geometry.box.height) {
+        return "The top and bottom margins leave no room for text on a page " + std::to_string(geometry.box.height)
+            + " points high.";
     }
     geometry.textWidth = static_cast<float>(width);
     return std::nullopt;
@@ -54,21 +72,6 @@ void ApplyPageMode(HPDF_Doc doc, int openMode)
     if (openMode >= 0 && openMode < 4) {
         HPDF_SetPageMode(doc, Modes[openMode]);
     }
-}
-
-void ApplyInfo(HPDF_Doc doc, const ConversionOptions& options)
-{
-    const std::pair<HPDF_InfoType, const std::string*> entries[] = {
-        { HPDF_INFO_AUTHOR, &options.Author },   { HPDF_INFO_CREATOR, &options.Creator },
-        { HPDF_INFO_TITLE, &options.Title },     { HPDF_INFO_SUBJECT, &options.Subject },
-        { HPDF_INFO_KEYWORDS, &options.Keywords },
-    };
-    for (const auto& [type, text] : entries) {
-        if (!text->empty()) {
-            HPDF_SetInfoAttr(doc, type, text->c_str());
-        }
-    }
-    HPDF_SetInfoAttr(doc, HPDF_INFO_PRODUCER, Producer);
 }
 
 enum class LayoutEnd { Complete, Refused, Abandoned };
@@ -109,7 +112,7 @@ LayoutEnd LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& mea
 
 std::string OutputPathFor(const std::string& inputPath)
 {
-    auto parts = platform::SplitPath(platform::StripEnclosingQuotes(inputPath));
+    auto parts = platform::SplitPath(inputPath);
     return parts.folder + parts.name + ".pdf";
 }
 
@@ -136,6 +139,10 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
     if (auto problem = CheckGeometry(options, geometry)) {
         return fail(FailureKind::Options, *problem);
     }
+    if (options.TabWidth < 0 || options.TabWidth > MaxTabWidth) {
+        return fail("The tab width " + std::to_string(options.TabWidth) + " is outside 0 to "
+                    + std::to_string(MaxTabWidth) + " columns.");
+    }
     if (auto problem = CheckSecurity(options, ownerPassword, userPassword)) {
         return fail(FailureKind::Options, *problem);
     }
@@ -161,7 +168,7 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
     HPDF_SetCompressionMode(document.get(), HPDF_COMP_ALL);
     ApplyPageMode(document.get(), options.OpenMode);
 
-    auto read = platform::ReadWholeFile(platform::StripEnclosingQuotes(inputPath));
+    auto read = platform::ReadWholeFile(inputPath);
     if (!read.ok) {
         return fail(FailureKind::Input, read.error);
     }
@@ -193,10 +200,15 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
     // while the progress counts the text with CR LF endings.
     const char* fontEncoding = HPDF_Font_GetEncodingName(font);
     auto decoded = DecodeInputBytes(std::move(read.text), fontEncoding ? fontEncoding : "");
-    if (!decoded.warning.empty()) {
-        warn(decoded.warning);
+    for (const auto& warning : decoded.warnings) {
+        warn(warning);
     }
-    std::string text = std::move(decoded.text);
+    // Tabs become blanks before anything counts or measures the text.
+    std::string text = ExpandTabs(std::move(decoded.text), options.TabWidth,
+                                  CharacterBounds::ForFont(document.get(), font));
+    if (auto warning = MissingGlyphWarning(font, text)) {
+        warn(*warning);
+    }
     const auto lineFeeds = std::count(text.begin(), text.end(), '\n');
     const std::int64_t progressEnd = static_cast<std::int64_t>(text.size()) + lineFeeds;
     std::replace(text.begin(), text.end(), '\n', '\r');
@@ -213,7 +225,9 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
         return failInLibrary(FailureKind::Options, "the PDF library refused the layout: " + document.errorText());
     }
 
-    ApplyInfo(document.get(), options);
+    if (auto warning = ApplyDocumentInfo(document, options)) {
+        warn(*warning);
+    }
     if (auto warning = ApplySecurity(document, options, ownerPassword, userPassword)) {
         warn(*warning);
     }

@@ -19,16 +19,16 @@ inline constexpr const char* Utf8FallbackWarning =
 inline constexpr const char* NotEnoughMemoryError = "not enough memory to convert this file";
 
 // The PDF beside an input: same folder and name, the last extension replaced by ".pdf" (appended
-// when there is none). Double quotes around the input path are removed first.
+// when there is none). The path is taken as it is: quotes are part of a file name here.
 std::string OutputPathFor(const std::string& inputPath);
 
 // Converts one plain-text file into the PDF at OutputPathFor(inputPath), laid out with the options.
 //
 // The text is read as ReadInputText (TextDecoding.h) reads it, for the font actually used: text
-// in UTF-8 or UTF-16 is converted into the font's encoding, other text passes as it is. It is set
-// flush left in one font at one size, broken into lines at
-// spaces (or inside a word too wide for a line) and into pages at the bottom margin; no text is
-// dropped. An owner password encrypts the PDF, with the user password for opening it, and the
+// in UTF-8 or UTF-16 is converted into the font's encoding, other text passes as it is. Tabs become
+// blanks up to the next stop every TabWidth columns (TabExpansion.h). The text is set flush left in
+// one font at one size, broken into lines at spaces (or inside a word too wide for a line) and into
+// pages at the bottom margin; no text is dropped. An owner password encrypts the PDF, with the user password for opening it, and the
 // permissions answered "No" are withheld.
 //
 // The new PDF is written under a temporary name in the output folder and renamed over any older PDF
