@@ -128,15 +128,21 @@ std::unique_ptr<CGridCellBase> CGridCtrl::CreateCell(int row, int col) const
     return cell;
 }
 
-void CGridCtrl::ApplyFixedState(int row, int col, CGridCellBase& cell, bool resetColours) const
+quint32 CGridCtrl::WithFixedState(int row, int col, quint32 state) const
 {
-    quint32 state = cell.GetState() & ~quint32(GVIS_FIXED | GVIS_FIXEDROW | GVIS_FIXEDCOL);
+    state &= ~quint32(GVIS_FIXED | GVIS_FIXEDROW | GVIS_FIXEDCOL);
     if (row < GetFixedRowCount()) {
         state |= GVIS_FIXED | GVIS_FIXEDROW;
     }
     if (col < GetFixedColumnCount()) {
         state |= GVIS_FIXED | GVIS_FIXEDCOL;
     }
+    return state;
+}
+
+void CGridCtrl::ApplyFixedState(int row, int col, CGridCellBase& cell, bool resetColours) const
+{
+    const quint32 state = WithFixedState(row, col, cell.GetState());
     if (state == cell.GetState()) {
         return;
     }
@@ -594,7 +600,7 @@ bool CGridCtrl::SetItemState(int row, int col, quint32 state)
         return false;
     }
     if (CGridCellBase* cell = StoredCell(row, col)) {
-        cell->SetState(state);
+        cell->SetState(WithFixedState(row, col, state));
     }
     if (state & GVIS_SELECTED) {
         m_selectedCells.add(row, col);

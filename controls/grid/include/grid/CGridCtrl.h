@@ -102,7 +102,8 @@ public:
     quint32 GetItemData(int row, int col) const;
     bool SetItemImage(int row, int col, int image);
     int GetItemImage(int row, int col) const;
-    // Keeps the selected-cells set in step with the selected bit.
+    // Keeps the selected-cells set in step with the selected bit. The fixed bits follow the fixed rows and
+    // columns, whatever the state given.
     bool SetItemState(int row, int col, quint32 state);
     quint32 GetItemState(int row, int col) const;
     bool SetItemFormat(int row, int col, quint32 format);
@@ -262,6 +263,8 @@ private:
 
     // Model
     std::unique_ptr<CGridCellBase> CreateCell(int row, int col) const;
+    // state with the fixed bits of the place (row, col).
+    quint32 WithFixedState(int row, int col, quint32 state) const;
     void ApplyFixedState(int row, int col, CGridCellBase& cell, bool resetColours) const;
     void UpdateFixedStates();
     bool IsValid(int row, int col) const;
