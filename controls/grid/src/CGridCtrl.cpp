@@ -292,6 +292,7 @@ bool CGridCtrl::SetColumnCount(int cols)
     EndEditing();
     const int oldCols = GetColumnCount();
     m_geometry.resizeColumns(cols, m_cellDefault->GetWidth());
+    m_columnCopyable.resize(cols, true);
     if (!m_bVirtualMode) {
         for (int row = 0; row < GetRowCount(); ++row) {
             Row& cells = m_rows[size_t(row)];
@@ -366,6 +367,7 @@ bool CGridCtrl::DeleteAllItems()
     m_rows.clear();
     m_geometry.resizeRows(0, 0);
     m_geometry.resizeColumns(0, 0);
+    m_columnCopyable.clear();
     DropCellsOutside(0, 0);
     m_sortColumn = -1;
     AfterStructureChange();
@@ -410,6 +412,7 @@ int CGridCtrl::InsertColumn(const QString& heading, quint32 format, int before)
     const int col = before < 0 ? GetColumnCount() : before;
     const bool intoFixed = col < GetFixedColumnCount();
     m_geometry.insertColumn(col, m_cellDefault->GetWidth());
+    m_columnCopyable.insert(col, true);
     if (intoFixed) {
         m_geometry.setFixedColumnCount(GetFixedColumnCount() + 1);
     }
@@ -477,6 +480,7 @@ bool CGridCtrl::DeleteColumn(int col)
         }
     }
     m_geometry.removeColumn(col);
+    m_columnCopyable.removeAt(col);
     m_selectedCells.removeColumn(col);
     m_prevSelectedCells.removeColumn(col);
     ShiftCellIds([col](GridCellId id) {

@@ -124,6 +124,13 @@ bool CGridCtrl::HandleClipboardKey(const QKeyEvent& e)
     if (!(e.modifiers() & Qt::ControlModifier)) {
         return false;
     }
+    if (e.key() == Qt::Key_A) {
+        OnEditSelectAll();
+        return true;
+    }
+    if (!m_options.clipboardKeys) {
+        return false;
+    }
     switch (e.key()) {
     case Qt::Key_C:
     case Qt::Key_Insert:
@@ -134,9 +141,6 @@ bool CGridCtrl::HandleClipboardKey(const QKeyEvent& e)
         return true;
     case Qt::Key_V:
         OnEditPaste();
-        return true;
-    case Qt::Key_A:
-        OnEditSelectAll();
         return true;
     default:
         return false;

@@ -21,7 +21,7 @@ QString CGridCtrl::CopyTextFromGrid() const
     for (int row = range.minRow; row <= range.maxRow; ++row) {
         QStringList cells;
         for (int col = range.minCol; col <= range.maxCol; ++col) {
-            cells.append(IsCellSelected(row, col) ? GetItemText(row, col) : QString());
+            cells.append(IsCellSelected(row, col) && IsColumnCopyable(col) ? GetItemText(row, col) : QString());
         }
         rows.append(cells);
     }
@@ -39,7 +39,7 @@ bool CGridCtrl::PasteTextToGrid(GridCellId topLeft, const QString& text)
         for (int j = 0; j < rows[i].size(); ++j) {
             const int row = topLeft.row + i;
             const int col = topLeft.col + j;
-            if (IsCellEditable(row, col)) {
+            if (CanReceiveText(row, col)) {
                 SetItemText(row, col, rows[i][j]);
                 SetItemState(row, col, GetItemState(row, col) | GVIS_MODIFIED);
                 written = true;
@@ -49,10 +49,29 @@ bool CGridCtrl::PasteTextToGrid(GridCellId topLeft, const QString& text)
     return written;
 }
 
+bool CGridCtrl::SetColumnCopyable(int col, bool copyable)
+{
+    if (col < 0 || col >= GetColumnCount()) {
+        return false;
+    }
+    m_columnCopyable[col] = copyable;
+    return true;
+}
+
+bool CGridCtrl::IsColumnCopyable(int col) const
+{
+    return col >= 0 && col < GetColumnCount() && m_columnCopyable[col];
+}
+
+bool CGridCtrl::CanReceiveText(int row, int col) const
+{
+    return IsCellEditable(row, col) && IsColumnCopyable(col);
+}
+
 void CGridCtrl::ClearCellTexts(const QList<GridCellId>& cells)
 {
     for (const GridCellId& id : cells) {
-        if (IsCellEditable(id.row, id.col)) {
+        if (CanReceiveText(id.row, id.col)) {
             SetItemText(id.row, id.col, QString());
             SetItemState(id.row, id.col, GetItemState(id.row, id.col) | GVIS_MODIFIED);
         }
@@ -153,7 +172,7 @@ void CGridCtrl::dragEnterEvent(QDragEnterEvent* e)
 void CGridCtrl::dragMoveEvent(QDragMoveEvent* e)
 {
     const GridCellId id = m_geometry.cellAt(e->position().toPoint());
-    if (CanAcceptDrop(e->mimeData()) && IsCellEditable(id.row, id.col)) {
+    if (CanAcceptDrop(e->mimeData()) && CanReceiveText(id.row, id.col)) {
         SetDropHighlight(id);
         e->acceptProposedAction();
     } else {
@@ -171,7 +190,7 @@ void CGridCtrl::dropEvent(QDropEvent* e)
 {
     SetDropHighlight({});
     const GridCellId id = m_geometry.cellAt(e->position().toPoint());
-    if (!CanAcceptDrop(e->mimeData()) || !IsCellEditable(id.row, id.col)) {
+    if (!CanAcceptDrop(e->mimeData()) || !CanReceiveText(id.row, id.col)) {
         e->ignore();
         return;
     }

@@ -147,6 +147,11 @@ public:
     bool GetFrameFocusCell() const { return m_options.frameFocusCell; }
     void EnableDragAndDrop(bool on);
     bool GetDragAndDrop() const { return m_options.dragAndDrop; }
+    // Ctrl+C and Ctrl+Insert (copy), Ctrl+X (cut) and Ctrl+V (paste), with Shift or without; on by default.
+    // Off, the grid leaves these keys to its parent (the file list gives Ctrl+X a command of its own); the
+    // OnEdit operations stay.
+    void EnableClipboardKeys(bool on) { m_options.clipboardKeys = on; }
+    bool GetClipboardKeys() const { return m_options.clipboardKeys; }
     void SetGridLines(int mode);
     int GetGridLines() const { return m_options.gridLines; }
     void SetAutoSizeStyle(int style) { m_options.autoSizeStyle = style; }
@@ -204,9 +209,16 @@ public:
     void AutoSize();
 
     // --- Clipboard and drag and drop ---
-    // The selected cells' texts as tab-separated lines (cells of the bounding range that are not selected are empty).
+    // A column that is not copyable (for secrets such as passwords) is left out of copy, cut and drag, its
+    // cells as empty fields, and paste and drop do not write it. Columns are copyable until set otherwise;
+    // the setting moves with its column.
+    bool SetColumnCopyable(int col, bool copyable);
+    bool IsColumnCopyable(int col) const;
+    // The selected cells' texts as tab-separated lines (cells of the bounding range that are not selected, and
+    // those of columns that are not copyable, are empty).
     QString CopyTextFromGrid() const;
-    // Writes tab-separated text from a cell on, skipping read-only and fixed cells; false when nothing could be written.
+    // Writes tab-separated text from a cell on, skipping read-only and fixed cells and columns that are not
+    // copyable; false when nothing could be written.
     bool PasteTextToGrid(GridCellId topLeft, const QString& text);
     void OnEditCopy();
     void OnEditCut();
@@ -329,6 +341,8 @@ private:
     static int EditCharForKey(const QKeyEvent& e);
 
     // Clipboard and drag and drop
+    // Editable and copyable: a cell that paste, drop and cut may write.
+    bool CanReceiveText(int row, int col) const;
     void ClearCellTexts(const QList<GridCellId>& cells);
     QMimeData* SelectionMimeData() const;
     void StartDrag();
@@ -351,6 +365,7 @@ private:
 
     GridOptions m_options;
     QList<QPixmap> m_imageList;
+    QList<bool> m_columnCopyable;
     int m_sortColumn = -1;
     bool m_sortAscending = true;
     bool m_bVirtualMode = false;
