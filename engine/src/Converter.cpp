@@ -1,26 +1,31 @@
 #include "engine/Converter.h"
 
 #include "engine/ChoiceLists.h"
+#include "engine/TabExpansion.h"
 #include "platform/PathParts.h"
 #include "platform/TextFile.h"
 
 #include "CharacterBounds.h"
+#include "DocumentInfo.h"
 #include "DocumentSecurity.h"
 #include "FontSelection.h"
+#include "GlyphCoverage.h"
 #include "HaruDocument.h"
 #include "HaruTextMeasure.h"
 #include "InputDecoder.h"
 #include "LineBreaker.h"
 #include "PageWriter.h"
 #include "ProgressThrottle.h"
+#include "TabExpander.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <new>
 #include <optional>
+#include <stdexcept>
 
 namespace engine {
 namespace {
-
-constexpr const char* Producer = "Marlowen 2.0";
 
 // The geometry the options give, or why the library could not lay a page out with them.
 std::optional<std::string> CheckGeometry(const ConversionOptions& options, PageGeometry& geometry)
@@ -36,10 +41,25 @@ std::optional<std::string> CheckGeometry(const ConversionOptions& options, PageG
         return "The font size " + std::to_string(options.FontSize) + " is outside 1 to "
             + std::to_string(HPDF_MAX_FONTSIZE) + " points.";
     }
-    int width = geometry.box.width - options.LeftMargin - options.RightMargin;
+    // A negative margin puts text off the page. The sums are taken in 64 bits: stored margins may be
+    // any int.
+    const std::pair<const char*, int> margins[] = { { "left", options.LeftMargin },
+                                                    { "right", options.RightMargin },
+                                                    { "top", options.TopMargin },
+                                                    { "bottom", options.BottomMargin } };
+    for (const auto& [side, margin] : margins) {
+        if (margin < 0) {
+            return std::string("The ") + side + " margin of " + std::to_string(margin) + " points is below 0.";
+        }
+    }
+    const std::int64_t width = std::int64_t { geometry.box.width } - options.LeftMargin - options.RightMargin;
     if (width <= 0) {
         return "The left and right margins leave no room for text on a page " + std::to_string(geometry.box.width)
             + " points wide.";
+    }
+    if (std::int64_t { options.TopMargin } + options.BottomMargin >= geometry.box.height) {
+        return "The top and bottom margins leave no room for text on a page " + std::to_string(geometry.box.height)
+            + " points high.";
     }
     geometry.textWidth = static_cast<float>(width);
     return std::nullopt;
@@ -54,27 +74,15 @@ void ApplyPageMode(HPDF_Doc doc, int openMode)
     }
 }
 
-void ApplyInfo(HPDF_Doc doc, const ConversionOptions& options)
-{
-    const std::pair<HPDF_InfoType, const std::string*> entries[] = {
-        { HPDF_INFO_AUTHOR, &options.Author },   { HPDF_INFO_CREATOR, &options.Creator },
-        { HPDF_INFO_TITLE, &options.Title },     { HPDF_INFO_SUBJECT, &options.Subject },
-        { HPDF_INFO_KEYWORDS, &options.Keywords },
-    };
-    for (const auto& [type, text] : entries) {
-        if (!text->empty()) {
-            HPDF_SetInfoAttr(doc, type, text->c_str());
-        }
-    }
-    HPDF_SetInfoAttr(doc, HPDF_INFO_PRODUCER, Producer);
-}
+enum class LayoutEnd { Complete, Refused, Abandoned };
 
-// Lays the working text out into lines and pages. The text uses single CRs as line separators.
-bool LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure, const PageGeometry& geometry,
-            ProgressThrottle& progress)
+// Lays the working text out into lines and pages, giving up between two pages when asked. The text
+// uses single CRs as line separators.
+LayoutEnd LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure, const PageGeometry& geometry,
+                 ProgressThrottle& progress, const std::stop_token& abandon)
 {
     if (!writer.beginPage()) {
-        return false;
+        return LayoutEnd::Refused;
     }
     measure.setPage(writer.page());
     LineBreaker breaker(measure, geometry.textWidth);
@@ -87,33 +95,38 @@ bool LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure,
         progress.advance(position);
         if (writer.pageFull() && !rest.empty()) {
             writer.endPage();
+            if (abandon.stop_requested()) {
+                return LayoutEnd::Abandoned;
+            }
             if (!writer.beginPage()) {
-                return false;
+                return LayoutEnd::Refused;
             }
             measure.setPage(writer.page());
         }
     }
     writer.endPage();
-    return true;
+    return LayoutEnd::Complete;
 }
 
 } // namespace
 
 std::string OutputPathFor(const std::string& inputPath)
 {
-    auto parts = platform::SplitPath(platform::StripEnclosingQuotes(inputPath));
+    auto parts = platform::SplitPath(inputPath);
     return parts.folder + parts.name + ".pdf";
 }
 
-FileResult ConvertTextFile(const ConversionOptions& options, const std::string& inputPath,
-                           const std::string& ownerPassword, const std::string& userPassword,
-                           ConversionObserver& observer)
+namespace {
+
+FileResult Convert(const ConversionOptions& options, const std::string& inputPath, const std::string& ownerPassword,
+                   const std::string& userPassword, ConversionObserver& observer, const std::stop_token& abandon)
 {
     FileResult result;
     result.inputPath = inputPath;
     result.outputPath = OutputPathFor(inputPath);
-    auto fail = [&result](std::string reason) {
+    auto fail = [&result](FailureKind kind, std::string reason) {
         result.status = FileStatus::Failed;
+        result.failure = kind;
         result.error = std::move(reason);
         return result;
     };
@@ -124,52 +137,78 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
 
     PageGeometry geometry;
     if (auto problem = CheckGeometry(options, geometry)) {
-        return fail(*problem);
+        return fail(FailureKind::Options, *problem);
+    }
+    if (options.TabWidth < 0 || options.TabWidth > MaxTabWidth) {
+        return fail("The tab width " + std::to_string(options.TabWidth) + " is outside 0 to "
+                    + std::to_string(MaxTabWidth) + " columns.");
     }
     if (auto problem = CheckSecurity(options, ownerPassword, userPassword)) {
-        return fail(*problem);
+        return fail(FailureKind::Options, *problem);
     }
 
-    auto read = platform::ReadWholeFile(platform::StripEnclosingQuotes(inputPath));
-    if (!read.ok) {
-        return fail(read.error);
-    }
-
-    HaruDocument document;
+    // The document before the text: once a large text is in memory, a document that cannot be had
+    // is this file's want of memory, not a reason to halt the run.
+    HaruDocument document(abandon);
     if (!document.valid()) {
         result.status = FileStatus::NoDocument;
+        result.failure = FailureKind::Memory;
         result.error = "cannot create PdfDoc object";
         return result;
     }
+    auto giveUp = [&fail] { return fail(FailureKind::Abandoned, "given up before its PDF was complete"); };
+    // An abandon makes the library's allocations fail: that is no want of memory.
+    auto failInLibrary = [&](FailureKind kind, std::string reason) {
+        if (abandon.stop_requested()) {
+            return giveUp();
+        }
+        return document.outOfMemory() ? fail(FailureKind::Memory, NotEnoughMemoryError)
+                                      : fail(kind, std::move(reason));
+    };
     HPDF_SetCompressionMode(document.get(), HPDF_COMP_ALL);
     ApplyPageMode(document.get(), options.OpenMode);
+
+    auto read = platform::ReadWholeFile(inputPath);
+    if (!read.ok) {
+        return fail(FailureKind::Input, read.error);
+    }
+    if (abandon.stop_requested()) {
+        return giveUp();
+    }
 
     if (NeedsUtf8Fallback(options)) {
         warn(Utf8FallbackWarning);
     }
     HPDF_Font font = RequestPageFont(document, options);
     if (!font) {
+        if (document.outOfMemory()) {
+            return failInLibrary(FailureKind::Memory, {});
+        }
         warn(DefaultFontWarning);
         font = RequestDefaultFont(document);
         if (!font) {
-            return fail("the default font could not be loaded: " + document.errorText());
+            return failInLibrary(FailureKind::Options, "the default font could not be loaded: " + document.errorText());
         }
     }
     if (options.FontSize == 0) {
         warn(DefaultFontSizeWarning);
     }
     if (document.failed()) {
-        return fail(document.errorText());
+        return failInLibrary(FailureKind::Options, document.errorText());
     }
-
     // The text is read as the font's encoding has it; the working text ends lines with single CRs,
     // while the progress counts the text with CR LF endings.
     const char* fontEncoding = HPDF_Font_GetEncodingName(font);
     auto decoded = DecodeInputBytes(std::move(read.text), fontEncoding ? fontEncoding : "");
-    if (!decoded.warning.empty()) {
-        warn(decoded.warning);
+    for (const auto& warning : decoded.warnings) {
+        warn(warning);
     }
-    std::string text = std::move(decoded.text);
+    // Tabs become blanks before anything counts or measures the text.
+    std::string text = ExpandTabs(std::move(decoded.text), options.TabWidth,
+                                  CharacterBounds::ForFont(document.get(), font));
+    if (auto warning = MissingGlyphWarning(font, text)) {
+        warn(*warning);
+    }
     const auto lineFeeds = std::count(text.begin(), text.end(), '\n');
     const std::int64_t progressEnd = static_cast<std::int64_t>(text.size()) + lineFeeds;
     std::replace(text.begin(), text.end(), '\n', '\r');
@@ -178,22 +217,51 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
     PageWriter writer(document, font, options, geometry);
     HaruTextMeasure measure(document.get(), font, geometry.fontSize);
     ProgressThrottle progress(observer, progressEnd);
-    if (!LayOut(text, writer, measure, geometry, progress) || document.failed()) {
-        return fail("the PDF library refused the layout: " + document.errorText());
+    LayoutEnd laidOut = LayOut(text, writer, measure, geometry, progress, abandon);
+    if (laidOut == LayoutEnd::Abandoned) {
+        return giveUp();
+    }
+    if (laidOut == LayoutEnd::Refused || document.failed()) {
+        return failInLibrary(FailureKind::Options, "the PDF library refused the layout: " + document.errorText());
     }
 
-    ApplyInfo(document.get(), options);
+    if (auto warning = ApplyDocumentInfo(document, options)) {
+        warn(*warning);
+    }
     if (auto warning = ApplySecurity(document, options, ownerPassword, userPassword)) {
         warn(*warning);
     }
     if (document.failed()) {
-        return fail("the PDF library refused the document settings: " + document.errorText());
+        return failInLibrary(FailureKind::Options,
+                             "the PDF library refused the document settings: " + document.errorText());
     }
     if (!document.saveAtomically(result.outputPath)) {
-        return fail(document.writeError());
+        // The library's refusals are recorded in the document; the rest are the file's.
+        return failInLibrary(document.failed() ? FailureKind::Options : FailureKind::Output, document.writeError());
     }
     observer.progressPosition(progressEnd);
     result.status = FileStatus::Written;
+    return result;
+}
+
+} // namespace
+
+FileResult ConvertTextFile(const ConversionOptions& options, const std::string& inputPath,
+                           const std::string& ownerPassword, const std::string& userPassword,
+                           ConversionObserver& observer, std::stop_token abandon)
+{
+    // A text too large for memory fails alone; whatever it took is freed on the way out, and the
+    // temporary PDF with it.
+    try {
+        return Convert(options, inputPath, ownerPassword, userPassword, observer, abandon);
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    FileResult result;
+    result.inputPath = inputPath;
+    result.outputPath = OutputPathFor(inputPath);
+    result.failure = FailureKind::Memory;
+    result.error = NotEnoughMemoryError;
     return result;
 }
 

@@ -1,3 +1,4 @@
+#include "ChildProcess.h"
 #include "Cli.h"
 #include "PdfProbe.h"
 #include "TempDir.h"
@@ -5,10 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <fcntl.h>
 #include <filesystem>
+#include <functional>
+#include <iostream>
+#include <poll.h>
 #include <sstream>
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -17,12 +22,17 @@ namespace {
 class CliTest : public ::testing::Test
 {
 protected:
-    // Runs the converter with an empty settings file of the test's own, so no user settings leak in.
+    // Runs the converter with a settings file of the test's own (empty unless the test wrote it), so
+    // no user settings leak in.
     int run(std::vector<std::string> args)
     {
         m_out.str("");
         m_err.str("");
-        args.insert(args.begin(), { "--settings", (m_dir.path() / "Settings.ini").string() });
+        auto settings = m_dir.path() / "Settings.ini";
+        if (!std::filesystem::exists(settings)) {
+            m_dir.write("Settings.ini", "");
+        }
+        args.insert(args.begin(), { "--settings", settings.string() });
         return cli::Run(args, m_out, m_err, false);
     }
     std::string file(const std::string& name, const std::string& text = "some text")
@@ -39,9 +49,10 @@ protected:
 TEST_F(CliTest, HelpDocumentsEveryFlagAndTheExitCodes)
 {
     EXPECT_EQ(run({ "--help" }), cli::ExitConverted);
-    for (auto flag : { "--settings", "--type1", "--truetype", "--owner-password", "--user-password", "--page-size",
-                       "--page-width", "--margins", "--font-kind", "--font", "--encoding", "--cmap", "--font-size",
-                       "--open-mode", "--title", "--permit-print", "--encrypt-level", "--embed-font", "--quiet" }) {
+    for (auto flag : { "--settings", "--type1", "--truetype", "--owner-password", "--user-password",
+                       "--owner-password-file", "--user-password-file", "process list", "--page-size", "--page-width",
+                       "--margins", "--font-kind", "--font", "--encoding", "--cmap", "--font-size", "--open-mode",
+                       "--tab-width", "--title", "--permit-print", "--encrypt-level", "--embed-font", "--quiet" }) {
         EXPECT_NE(m_out.str().find(flag), std::string::npos) << flag;
     }
     EXPECT_NE(m_out.str().find("Exit codes"), std::string::npos);
@@ -53,9 +64,14 @@ TEST_F(CliTest, UsageErrorsExitWithTwoAndSayWhy)
         { { "--bogus", "a.txt" }, "unknown option --bogus" },
         { { "a.txt", "--font-size" }, "--font-size needs 1 value" },
         { { "--font-size", "big", "a.txt" }, "'big' is not a whole number" },
+        { { "--font-size", "99999999999", "a.txt" }, "--font-size: '99999999999' is out of range" },
+        { { "-j99999999999", "a.txt" }, "-j: '99999999999' is out of range" },
+        { { "--tab-width", "33", "a.txt" }, "--tab-width: '33' is out of range (0 to 32)" },
+        { { "-j", "a.txt" }, "-j: 'a.txt' is not a whole number" },
         { { "--page-size", "A9", "a.txt" }, "'A9' is not one of" },
         { { "--type1", "only.afm" }, "--type1 needs 2 values" },
         { {}, "no file given" },
+        { { "--settings", "/nonexistent/Settings.ini", "a.txt" }, "the settings file does not exist" },
     };
     for (const auto& [args, message] : cases) {
         EXPECT_EQ(run(args), cli::ExitUsage) << message;
@@ -75,6 +91,17 @@ TEST_F(CliTest, AFolderStandsForItsTextFiles)
     EXPECT_NE(m_err.str().find("File 2 of 2, 100%"), std::string::npos) << m_err.str();
     EXPECT_NE(m_err.str().find("Convert Finished\nConverted 2 of 2 files."), std::string::npos) << m_err.str();
     EXPECT_TRUE(m_out.str().empty());
+}
+
+TEST_F(CliTest, ANamedFolderWithoutTextFilesFailsWhileTheOthersAreConverted)
+{
+    file("empty/notes.md");
+    auto good = file("good.txt");
+    auto empty = (m_dir.path() / "empty").string();
+    EXPECT_EQ(run({ empty, good }), cli::ExitSomeFailed);
+    EXPECT_NE(m_err.str().find("marlowen-cli: " + empty + ": no .txt files in this folder\n"), std::string::npos)
+        << m_err.str();
+    EXPECT_TRUE(std::filesystem::exists(pdf("good.pdf")));
 }
 
 TEST_F(CliTest, AFailureIsPrintedWithItsFileAndGivesExitCodeOne)
@@ -126,9 +153,39 @@ TEST_F(CliTest, FlagsOverrideTheSettingsFile)
         << m_err.str();
     testsupport::PdfProbe probe(pdf("a.pdf"));
     EXPECT_EQ(probe.info("/Title"), "Mine");
+    ASSERT_EQ(run({ "--tab-width", "3", file("tab.txt", "a\tb") }), cli::ExitConverted) << m_err.str();
+    EXPECT_EQ(testsupport::PdfProbe(pdf("tab.pdf")).lines(), std::vector<std::string> { "a  b" });
     EXPECT_EQ(probe.fonts().begin()->first, "/Times-Roman");
     EXPECT_FALSE(probe.allowPrint());
     EXPECT_EQ(probe.keyLengthBits(), 128);
+}
+
+// Passwords on the command line are visible to every user in the process list; from a file or
+// standard input they are not.
+TEST_F(CliTest, PasswordsComeFromTheFirstLineOfAFileOrStandardInput)
+{
+    auto input = file("a.txt");
+    auto ownerFile = file("owner.pw", "secret owner\nsecond line\n");
+    std::istringstream standardInput("secret user\r\nmore\n");
+    auto* savedInput = std::cin.rdbuf(standardInput.rdbuf());
+    int code = run({ "--owner-password-file", ownerFile, "--user-password-file", "-", input });
+    std::cin.rdbuf(savedInput);
+    ASSERT_EQ(code, cli::ExitConverted) << m_err.str();
+    EXPECT_TRUE(testsupport::PdfProbe(pdf("a.pdf"), "secret user").encrypted());
+    EXPECT_TRUE(testsupport::PdfProbe(pdf("a.pdf"), "secret owner").encrypted());
+    EXPECT_THROW(testsupport::PdfProbe(pdf("a.pdf"), "second line"), std::exception);
+
+    auto empty = file("empty.pw", "\nsecret\n");
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        { { "--owner-password-file", pdf("none.pw"), input }, "--owner-password-file: cannot read " + pdf("none.pw") },
+        { { "--owner-password-file", empty, input }, "the first line of " + empty + " holds no password" },
+        { { "--owner-password-file", "-", "--user-password-file", "-", input }, "only one password file" },
+        { { "--user-password", "u", "--user-password-file", ownerFile, input }, "name two passwords" },
+    };
+    for (const auto& [args, message] : refused) {
+        EXPECT_EQ(run(args), cli::ExitUsage) << message;
+        EXPECT_NE(m_err.str().find(message), std::string::npos) << m_err.str();
+    }
 }
 
 TEST_F(CliTest, Utf8EncodingDrawsAnyTextThroughATrueTypeFont)
@@ -141,36 +198,162 @@ TEST_F(CliTest, Utf8EncodingDrawsAnyTextThroughATrueTypeFont)
     EXPECT_NE(testsupport::ExtractText(pdf("unicode.pdf")).find("Grüße, Привет, Γειά σου"), std::string::npos);
 }
 
-TEST_F(CliTest, AnUnreadableSettingsFileGivesTheDefaultsAndAWarning)
+TEST_F(CliTest, SettingsThatCannotBeUsedGiveTheDefaultsAndAWarning)
 {
-    std::filesystem::create_directory(m_dir.path() / "Settings.ini"); // a folder cannot be read as a file
+    file("Settings.ini", "[Paper Option]\nPageSize=A4\nFont Size=99999999999\n");
     auto input = file("a.txt");
     EXPECT_EQ(run({ input }), cli::ExitConverted) << m_err.str();
-    EXPECT_NE(m_err.str().find("Settings.ini: warning: the settings file cannot be read"), std::string::npos)
+    EXPECT_NE(m_err.str().find("Settings.ini: warning: [Paper Option] PageSize=A4 is not a whole number; 7 is used\n"
+                               "marlowen-cli: "),
+              std::string::npos)
+        << m_err.str();
+    EXPECT_NE(m_err.str().find("Font Size=99999999999 is out of range; 9 is used"), std::string::npos) << m_err.str();
+
+    std::filesystem::remove(m_dir.path() / "Settings.ini");
+    std::filesystem::create_directory(m_dir.path() / "Settings.ini"); // a folder cannot be read as a file
+    EXPECT_EQ(run({ input }), cli::ExitConverted) << m_err.str();
+    EXPECT_NE(m_err.str().find("warning: cannot read " + (m_dir.path() / "Settings.ini").string()
+                               + ": it is a folder, not a file; the defaults are used"),
+              std::string::npos)
         << m_err.str();
     EXPECT_EQ(testsupport::PdfProbe(pdf("a.pdf")).pages()[0].width, 595);
 }
 
-// The first file is a FIFO, so the run is surely inside it when Ctrl+C arrives; that file is
-// finished, and the run stops before the next.
+// Raises Ctrl+C at the first thing written: the progress bar of the first file, drawn once the run
+// has taken that file in hand.
+class InterruptAtFirstWrite : public std::stringbuf
+{
+protected:
+    std::streamsize xsputn(const char* text, std::streamsize count) override
+    {
+        interrupt();
+        return std::stringbuf::xsputn(text, count);
+    }
+    int_type overflow(int_type c) override
+    {
+        interrupt();
+        return std::stringbuf::overflow(c);
+    }
+
+private:
+    void interrupt()
+    {
+        if (!m_raised) {
+            m_raised = true;
+            std::raise(SIGINT);
+        }
+    }
+    bool m_raised = false;
+};
+
 TEST_F(CliTest, CtrlCStopsAfterTheFileUnderWay)
 {
-    auto fifo = (m_dir.path() / "first.txt").string();
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    auto first = file("first.txt", "first text");
     auto second = file("second.txt");
-    std::thread feeder([&fifo] {
-        int fd = ::open(fifo.c_str(), O_WRONLY); // returns once the converter opened it for reading
-        ::kill(::getpid(), SIGINT);
-        ASSERT_EQ(::write(fd, "first text", 10), 10);
-        ::close(fd);
-    });
+    InterruptAtFirstWrite interrupting;
+    std::ostream err(&interrupting);
     // One file at a time: with more, the second file would be under way before the interrupt.
-    int code = run({ "--jobs", "1", fifo, second });
-    feeder.join();
+    int code = cli::Run({ "--settings", file("Settings.ini", ""), "--jobs", "1", first, second }, m_out, err, true);
     EXPECT_EQ(code, cli::ExitSomeFailed);
     EXPECT_EQ(testsupport::PdfProbe(pdf("first.pdf")).lines(), std::vector<std::string> { "first text" });
     EXPECT_FALSE(std::filesystem::exists(pdf("second.pdf")));
-    EXPECT_NE(m_err.str().find("Convert stopped.\nConverted 1 of 2 files."), std::string::npos) << m_err.str();
+    EXPECT_NE(interrupting.str().find("Convert stopped.\nConverted 1 of 2 files."), std::string::npos)
+        << interrupting.str();
+}
+
+// Lines of digits that compress badly, so that their PDF takes a while to write.
+std::string ManyLines(int count)
+{
+    std::string text;
+    std::uint64_t value = 12345;
+    for (int i = 0; i < count; ++i) {
+        value = value * 6364136223846793005u + 1442695040888963407u;
+        text += std::to_string(value) + " " + std::to_string(value / 7) + "\n";
+    }
+    return text;
+}
+
+// The names of the entries created or opened in a folder, one event at a time.
+class FolderEvents
+{
+public:
+    explicit FolderEvents(const std::filesystem::path& folder)
+        : m_fd(::inotify_init1(IN_CLOEXEC))
+    {
+        ::inotify_add_watch(m_fd, folder.c_str(), IN_OPEN | IN_CREATE);
+    }
+    ~FolderEvents() { ::close(m_fd); }
+    FolderEvents(const FolderEvents&) = delete;
+    FolderEvents& operator=(const FolderEvents&) = delete;
+
+    // Waits (a minute at most) for an event whose entry name passes the test; false when none came.
+    bool waitFor(const std::function<bool(const std::string&)>& test)
+    {
+        pollfd ready { m_fd, POLLIN, 0 };
+        while (true) {
+            for (; !m_names.empty(); m_names.erase(m_names.begin())) {
+                if (test(m_names.front())) {
+                    m_names.erase(m_names.begin());
+                    return true;
+                }
+            }
+            if (::poll(&ready, 1, 60000) != 1) {
+                return false;
+            }
+            alignas(inotify_event) char buffer[4096];
+            ssize_t got = ::read(m_fd, buffer, sizeof buffer);
+            for (ssize_t at = 0; at < got;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+                if (event->len > 0) {
+                    m_names.emplace_back(event->name);
+                }
+            }
+        }
+    }
+
+private:
+    int m_fd;
+    std::vector<std::string> m_names;
+};
+
+// A converter in a child process is signalled while it writes a PDF, once the hidden temporary file
+// exists: SIGTERM, or a second Ctrl+C after a first one that only asked it to stop. It ends by that
+// signal, leaves no temporary file, and the older PDF stays. A signal that came only after the PDF
+// was complete proves nothing, so each case is tried until one lands during the save.
+TEST_F(CliTest, ASignalDuringASaveLeavesNoTemporaryFile)
+{
+    auto input = file("big.txt", ManyLines(150000));
+    auto settings = file("Settings.ini", "");
+    const std::pair<const char*, std::vector<int>> cases[] = { { "SIGTERM", { SIGTERM } },
+                                                               { "Ctrl+C twice", { SIGINT, SIGINT } } };
+    for (const auto& [what, signals] : cases) {
+        bool landedDuringTheSave = false;
+        for (int attempt = 0; attempt < 3 && !landedDuringTheSave; ++attempt) {
+            file("big.pdf", "%PDF older");
+            FolderEvents events(m_dir.path());
+            testsupport::ChildProcess child([&] {
+                std::ostringstream out;
+                std::ostringstream err;
+                return cli::Run({ "--settings", settings, "--jobs", "1", input }, out, err, false);
+            });
+            // The input opened: the handlers are in place. A hidden file created: the save is under way.
+            ASSERT_TRUE(events.waitFor([](const std::string& name) { return name == "big.txt"; }));
+            if (signals.size() == 2) {
+                ::kill(child.pid(), signals.front());
+            }
+            ASSERT_TRUE(events.waitFor([](const std::string& name) { return name.front() == '.'; }));
+            ::kill(child.pid(), signals.back());
+            int status = child.wait();
+
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signals.back()) << what << ": status " << status;
+            for (const auto& entry : std::filesystem::directory_iterator(m_dir.path())) {
+                EXPECT_NE(entry.path().filename().string().front(), '.') << what << ": left " << entry.path();
+            }
+            landedDuringTheSave = testsupport::readFile(pdf("big.pdf")) == "%PDF older";
+        }
+        EXPECT_TRUE(landedDuringTheSave) << what << ": every signal came after the PDF was complete";
+    }
 }
 
 } // namespace

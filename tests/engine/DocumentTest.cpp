@@ -1,5 +1,6 @@
 #include "ConversionFixture.h"
 
+#include <climits>
 #include <filesystem>
 
 namespace {
@@ -81,6 +82,7 @@ TEST_F(DocumentTest, PasswordsThatCannotWorkFailWithAReason)
     auto noOwner = convert("text");
     EXPECT_EQ(noOwner.status, engine::FileStatus::Failed);
     EXPECT_EQ(noOwner.error, "Permissions need an owner password.");
+    EXPECT_EQ(noOwner.failure, engine::FailureKind::Options);
 
     m_options.PermitPrint = 0;
     auto same = convert("text", "input.txt", "same", "same");
@@ -97,6 +99,32 @@ TEST_F(DocumentTest, UserPasswordWithoutOwnerGivesAnUnencryptedPdfAndAWarning)
     ASSERT_EQ(result.warnings.size(), 1u);
     EXPECT_NE(result.warnings[0].find("user password was not applied"), std::string::npos);
     EXPECT_EQ(m_observer.warnings, result.warnings);
+}
+
+// Readers show the information as typed, encrypted or not: text outside ASCII is stored as UTF-16,
+// text that is not UTF-8 is read as Windows-1252, and what UTF-16 in the library cannot hold is
+// replaced with a warning.
+TEST_F(DocumentTest, InformationOutsideAsciiReadsBackAsTyped)
+{
+    m_options.Title = "Ünïcødé 日本";
+    m_options.Author = "Caf\xE9 \x80"; // Windows-1252, as an older settings file holds it
+    m_options.Subject = "smile \U0001F600";
+    m_options.Keywords = "plain";
+    for (const std::string user : { "", "user" }) {
+        m_observer.warnings.clear();
+        auto result = convert("text", "input.txt", user.empty() ? "" : "owner", user);
+        ASSERT_TRUE(result.written()) << result.error;
+        auto info = testsupport::ReadDocumentInfo(result.outputPath, user);
+        EXPECT_EQ(info["Title"], "Ünïcødé 日本") << user;
+        EXPECT_EQ(info["Author"], "Café €") << user;
+        EXPECT_EQ(info["Subject"], "smile \uFFFD") << user;
+        EXPECT_EQ(info["Keywords"], "plain") << user;
+        EXPECT_EQ(info["Producer"], "Marlowen 2.0") << user;
+        ASSERT_EQ(m_observer.warnings.size(), 1u) << user;
+        EXPECT_NE(m_observer.warnings[0].find("1 character of the document information lie above U+FFFF"),
+                  std::string::npos)
+            << m_observer.warnings[0];
+    }
 }
 
 TEST_F(DocumentTest, AFailedConversionLeavesTheOlderPdfAndNoTemporaryFile)
@@ -138,12 +166,21 @@ TEST_F(DocumentTest, OptionsTheLibraryCannotHonourFailBeforeAnyWork)
         { "font too large", [](auto& o) { o.FontSize = 601; }, "font size 601" },
         { "negative font", [](auto& o) { o.FontSize = -4; }, "font size -4" },
         { "margins too wide", [](auto& o) { o.LeftMargin = 300, o.RightMargin = 295; }, "no room for text" },
+        { "margins too high", [](auto& o) { o.TopMargin = 900; }, "top and bottom margins leave no room" },
+        { "margins exactly the page height", [](auto& o) { o.TopMargin = 800, o.BottomMargin = 42; },
+          "842 points high" },
+        { "negative margin", [](auto& o) { o.RightMargin = -10; }, "right margin of -10 points is below 0" },
+        { "a stored margin that would overflow the width", [](auto& o) { o.LeftMargin = INT_MIN; },
+          "left margin of -2147483648" },
+        { "two margins that would overflow their sum", [](auto& o) { o.TopMargin = INT_MAX, o.BottomMargin = 1; },
+          "no room" },
     };
     for (const auto& c : cases) {
         m_options = {};
         c.apply(m_options);
         auto result = convert("text");
         EXPECT_EQ(result.status, engine::FileStatus::Failed) << c.what;
+        EXPECT_EQ(result.failure, engine::FailureKind::Options) << c.what;
         EXPECT_NE(result.error.find(c.message), std::string::npos) << c.what << ": " << result.error;
         EXPECT_TRUE(m_observer.ranges.empty()) << c.what;
     }
@@ -155,11 +192,13 @@ TEST_F(DocumentTest, InputsThatCannotBeReadFailWithTheirReason)
     auto missing = engine::ConvertTextFile(m_options, (m_dir.path() / "gone.txt").string(), "", "", observer);
     EXPECT_EQ(missing.status, engine::FileStatus::Failed);
     EXPECT_NE(missing.error.find("No such file"), std::string::npos) << missing.error;
+    EXPECT_EQ(missing.failure, engine::FailureKind::Input);
 
     std::filesystem::create_directory(m_dir.path() / "folder.txt");
     auto folder = engine::ConvertTextFile(m_options, (m_dir.path() / "folder.txt").string(), "", "", observer);
     EXPECT_EQ(folder.status, engine::FileStatus::Failed);
     EXPECT_NE(folder.error.find("folder"), std::string::npos) << folder.error;
+    EXPECT_EQ(folder.failure, engine::FailureKind::Input);
 }
 
 } // namespace

@@ -18,12 +18,14 @@ struct ConversionOptions
     int BottomMargin = 60;
     int PageFont = 0;
     int B14Font = 0;
-    std::string Type1MetricsFile; // never stored in the settings file
-    std::string Type1DataFile;    // never stored in the settings file
-    std::string TrueTypeFile;     // never stored in the settings file
+    std::string Type1MetricsFile;
+    std::string Type1DataFile;
+    std::string TrueTypeFile;
     int EmbeddingFont = 1;
     int CIDFont = 0;
-    int SingeEncode = 0;
+    // "WinAnsiEncoding": ordinary text keeps its accented letters and signs such as "©", which
+    // "StandardEncoding" (index 0, still what a stored 0 means) lacks.
+    int SingeEncode = 2;
     int MultiEncode = 0;
     int FontSize = 9;
     int OpenMode = 0;
@@ -38,6 +40,7 @@ struct ConversionOptions
     int PermitCopy = 0;
     int PermitModify = 0;
     int EncryptLevel = 48;
+    int TabWidth = 8; // columns between tab stops, 0 to 32; 0 keeps tabs as they are (TabExpansion.h)
 
     bool operator==(const ConversionOptions&) const = default;
 };
