@@ -9,7 +9,7 @@ using namespace grid;
 
 Q_DECLARE_METATYPE(grid::GridCellRange)
 
-class TestGridCtrl : public QObject
+class GridCtrlTest : public QObject
 {
     Q_OBJECT
 
@@ -383,5 +383,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGridCtrl)
-#include "TestGridCtrl.moc"
+QTEST_MAIN(GridCtrlTest)
+#include "GridCtrlTest.moc"

@@ -58,7 +58,7 @@ int freeInkHeight(const QFont& font, const QString& text)
 
 } // namespace
 
-class TestGridPainting : public QObject
+class GridPaintingTest : public QObject
 {
     Q_OBJECT
 
@@ -285,5 +285,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGridPainting)
-#include "TestGridPainting.moc"
+QTEST_MAIN(GridPaintingTest)
+#include "GridPaintingTest.moc"

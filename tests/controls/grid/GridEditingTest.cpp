@@ -90,7 +90,7 @@ void focusCell(GridFixture& f, int row, int col)
 
 } // namespace
 
-class TestGridEditing : public QObject
+class GridEditingTest : public QObject
 {
     Q_OBJECT
 
@@ -383,5 +383,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGridEditing)
-#include "TestGridEditing.moc"
+QTEST_MAIN(GridEditingTest)
+#include "GridEditingTest.moc"

@@ -12,7 +12,7 @@ using namespace grid;
 using Table = QList<QStringList>;
 Q_DECLARE_METATYPE(Table)
 
-class TestGridTransfer : public QObject
+class GridTransferTest : public QObject
 {
     Q_OBJECT
 
@@ -195,5 +195,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGridTransfer)
-#include "TestGridTransfer.moc"
+QTEST_MAIN(GridTransferTest)
+#include "GridTransferTest.moc"
