@@ -283,7 +283,7 @@ bool CGridCtrl::SetRowCount(int rows)
 
 bool CGridCtrl::SetColumnCount(int cols)
 {
-    if (cols < 0 || cols > GridSelection::kMaxColumns) {
+    if (cols < 0 || cols > GridSelection::MaxColumns) {
         return false;
     }
     if (cols == GetColumnCount()) {
@@ -405,7 +405,7 @@ int CGridCtrl::InsertRow(const QString& heading, int before)
 
 int CGridCtrl::InsertColumn(const QString& heading, quint32 format, int before)
 {
-    if (before < -1 || before > GetColumnCount() || GetColumnCount() >= GridSelection::kMaxColumns) {
+    if (before < -1 || before > GetColumnCount() || GetColumnCount() >= GridSelection::MaxColumns) {
         return -1;
     }
     EndEditing();

@@ -17,7 +17,7 @@ bool CGridCtrl::EditCell(int row, int col, int nChar)
         return false;
     }
     CGridCellBase* cell = GetCell(row, col);
-    return cell && cell->Edit(row, col, m_geometry.cellRect(row, col), QPoint(), IDC_INPLACE_CONTROL, nChar);
+    return cell && cell->Edit(row, col, m_geometry.cellRect(row, col), QPoint(), InPlaceControlId, nChar);
 }
 
 void CGridCtrl::EndEditing()

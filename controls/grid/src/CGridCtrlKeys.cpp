@@ -180,7 +180,7 @@ void CGridCtrl::keyPressEvent(QKeyEvent* e)
     }
     const int key = e->key();
     if (key == Qt::Key_F2 && m_idCurrentCell.IsValid()) {
-        EditCell(m_idCurrentCell.row, m_idCurrentCell.col, GRID_EDIT_BY_MOUSE);
+        EditCell(m_idCurrentCell.row, m_idCurrentCell.col, EditByMouse);
         e->accept();
         return;
     }

@@ -269,7 +269,7 @@ void CGridCtrl::mouseReleaseEvent(QMouseEvent* e)
     m_mouseMode = MouseMode::Nothing;
     switch (mode) {
     case MouseMode::PrepareEdit:
-        EditCell(m_idCurrentCell.row, m_idCurrentCell.col, GRID_EDIT_BY_MOUSE);
+        EditCell(m_idCurrentCell.row, m_idCurrentCell.col, EditByMouse);
         return;
     case MouseMode::SizingColumn:
     case MouseMode::SizingRow:
@@ -343,7 +343,7 @@ void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* e)
     }
     const QRect rect = m_geometry.cellRect(id.row, id.col);
     if (cell->GetTextRect(rect).contains(pos)) {
-        EditCell(id.row, id.col, GRID_EDIT_BY_MOUSE);
+        EditCell(id.row, id.col, EditByMouse);
     }
     if ((cell = GetCell(id.row, id.col))) {
         cell->OnDblClick(pos - rect.topLeft());

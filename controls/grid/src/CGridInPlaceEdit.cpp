@@ -38,7 +38,7 @@ CGridInPlaceEdit::CGridInPlaceEdit(CGridCtrl* grid, const QRect& rect, Qt::Align
     , m_row(row)
     , m_col(col)
     , m_initialText(text)
-    , m_exitOnArrows(firstChar != GRID_EDIT_BY_MOUSE)
+    , m_exitOnArrows(firstChar != EditByMouse)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(grid->font());
@@ -51,7 +51,7 @@ CGridInPlaceEdit::CGridInPlaceEdit(CGridCtrl* grid, const QRect& rect, Qt::Align
     show();
     setFocus(Qt::OtherFocusReason);
 
-    if (firstChar == GRID_EDIT_BY_MOUSE || firstChar == Qt::Key_Return || firstChar == Qt::Key_Enter) {
+    if (firstChar == EditByMouse || firstChar == Qt::Key_Return || firstChar == Qt::Key_Enter) {
         end(false);
     } else if (firstChar == Qt::Key_Backspace) {
         end(false);

@@ -260,7 +260,7 @@ private slots:
     void columnCountIsLimitedByTheSelectionKey()
     {
         CGridCtrl grid;
-        QVERIFY(!grid.SetColumnCount(GridSelection::kMaxColumns + 1));
+        QVERIFY(!grid.SetColumnCount(GridSelection::MaxColumns + 1));
         QCOMPARE(grid.GetColumnCount(), 0);
     }
 

@@ -61,7 +61,7 @@ private:
     quint32 m_lParam = 0;
     quint32 m_nState = 0;
     int m_nImage = -1;
-    quint32 m_nFormat = kFormatUnset;
+    quint32 m_nFormat = FormatUnset;
     QColor m_crFgClr;
     QColor m_crBkClr;
     std::optional<QFont> m_font;

@@ -59,7 +59,7 @@ public:
     int GetFixedRowCount() const { return m_geometry.fixedRowCount(); }
     int GetFixedColumnCount() const { return m_geometry.fixedColumnCount(); }
     bool SetRowCount(int rows);
-    // At most GridSelection::kMaxColumns columns.
+    // At most GridSelection::MaxColumns columns.
     bool SetColumnCount(int cols);
     bool SetFixedRowCount(int fixedRows);
     bool SetFixedColumnCount(int fixedCols);
