@@ -88,10 +88,10 @@ void CGridCell::Reset()
 
 bool CGridCell::Edit(int row, int col, QRect rect, QPoint, int id, int nChar)
 {
-    return EditWith(row, col, rect, id, nChar, false);
+    return editWith(row, col, rect, id, nChar, false);
 }
 
-bool CGridCell::EditWith(int row, int col, QRect rect, int id, int nChar, bool numbersOnly)
+bool CGridCell::editWith(int row, int col, QRect rect, int id, int nChar, bool numbersOnly)
 {
     if (!m_pGrid) {
         return false;

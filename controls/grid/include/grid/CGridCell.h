@@ -54,7 +54,7 @@ public:
 protected:
     // Opens the editor over rect (numbersOnly limits it to digits), or passes
     // nChar to the editor already open.
-    bool EditWith(int row, int col, QRect rect, int id, int nChar, bool numbersOnly);
+    bool editWith(int row, int col, QRect rect, int id, int nChar, bool numbersOnly);
 
 private:
     QString m_strText;

@@ -107,10 +107,10 @@ public:
     virtual void OnSetCursor();
 
 private:
-    void DrawFixedBorder(QPainter& painter, const QRect& rect, bool sunken) const;
+    void drawFixedBorder(QPainter& painter, const QRect& rect, bool sunken) const;
     // Draws the sort direction mark at the right of rect; returns the width it took.
-    int DrawSortMark(QPainter& painter, const QRect& rect, bool ascending) const;
-    const QPixmap* Image() const;
+    int drawSortMark(QPainter& painter, const QRect& rect, bool ascending) const;
+    const QPixmap* listImage() const;
 };
 
 } // namespace grid
