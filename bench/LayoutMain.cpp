@@ -9,17 +9,18 @@
 //
 // Both read IN as the converter does with the default options (tabs expanded to stops every 8
 // columns; A4, 60-point margins, Courier at 9 points) and write compressed streams.
-#include "HaruDocument.h"
-#include "HaruTextMeasure.h"
-#include "LibraryMeasure.h"
-#include "LineBreaker.h"
-#include "PageWriter.h"
-#include "ReferenceLineBreaker.h"
-#include "TabExpander.h"
-
-#include "FontSelection.h"
 #include "engine/PageSizes.h"
 #include "platform/TextFile.h"
+
+#include "layout/HaruTextMeasure.h"
+#include "layout/LineBreaker.h"
+#include "pdf/FontSelection.h"
+#include "pdf/HaruDocument.h"
+#include "pdf/PageWriter.h"
+#include "text/TabExpander.h"
+
+#include "LibraryMeasure.h"
+#include "ReferenceLineBreaker.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,8 @@
 #include "LayoutCheck.h"
 
-#include "LineBreaker.h"
 #include "platform/TextFile.h"
+
+#include "layout/LineBreaker.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextMeasure.h"
+#include "layout/TextMeasure.h"
 
 #include <string>
 #include <string_view>

@@ -2,12 +2,12 @@
 // would end it early (NUL, 0x1A), plain ASCII without NULs passes as the text-mode rules leave it and
 // so does the same text in UTF-16 without a byte order mark, and what the PDF shows reads back as
 // valid UTF-8.
-#include "FontCharset.h"
-#include "InputDecoder.h"
-#include "engine/Utf8.h"
-
 #include "engine/ChoiceLists.h"
+#include "engine/Utf8.h"
 #include "platform/TextFile.h"
+
+#include "text/FontCharset.h"
+#include "text/InputDecoder.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

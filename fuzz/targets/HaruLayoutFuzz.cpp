@@ -2,15 +2,16 @@
 // encoding or a CJK font in any multi-byte encoding, at random sizes, widths and tab widths. Checks
 // the layout's promises (see LayoutCheck.h) on the text with its tabs expanded, that the expansion
 // keeps every other character, and that no measure makes the library refuse the document.
-#include "FontSelection.h"
-#include "HaruDocument.h"
-#include "HaruTextMeasure.h"
-#include "LayoutCheck.h"
-#include "TabExpander.h"
-
 #include "engine/ChoiceLists.h"
 #include "engine/TabExpansion.h"
 #include "platform/TextFile.h"
+
+#include "layout/HaruTextMeasure.h"
+#include "pdf/FontSelection.h"
+#include "pdf/HaruDocument.h"
+#include "text/TabExpander.h"
+
+#include "LayoutCheck.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

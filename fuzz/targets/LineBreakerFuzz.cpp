@@ -11,16 +11,16 @@
 namespace {
 
 // A font from a seed: widths of 0 to 1000 thousandths, a few of them 0 as in real fonts.
-fuzzsupport::FakeTextMeasure::Widths WidthsFrom(std::uint32_t seed)
+testsupport::FakeTextMeasure::Units WidthsFrom(std::uint32_t seed)
 {
-    fuzzsupport::FakeTextMeasure::Widths widths {};
+    testsupport::FakeTextMeasure::Units widths {};
     std::uint32_t state = seed | 1;
     for (auto& width : widths) {
         state ^= state << 13;
         state ^= state >> 17;
         state ^= state << 5;
         std::uint32_t value = state % 1100;
-        width = static_cast<std::uint16_t>(value > 1000 ? 0 : value);
+        width = value > 1000 ? 0 : value;
     }
     return widths;
 }
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto leads = input.ConsumeBool() ? ShiftJisLeadBytes() : std::bitset<256>();
     const std::string text = fuzzsupport::WorkingText(input.ConsumeRemainingBytesAsString());
 
-    fuzzsupport::FakeTextMeasure measure(widths, fontSize, leads);
+    testsupport::FakeTextMeasure measure(widths, fontSize, leads);
     std::string broken = fuzzsupport::CheckLayout(text, measure, width);
     if (!broken.empty()) {
         std::fprintf(stderr, "layout fault: %s; font size %g, width %g\n", broken.c_str(), fontSize, width);

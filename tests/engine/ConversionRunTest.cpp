@@ -1,10 +1,10 @@
+#include "engine/ConversionRun.h"
+
+#include "pdf/HaruDocument.h"
+
 #include "PdfProbe.h"
 #include "RecordingObserver.h"
 #include "TempDir.h"
-
-#include "engine/ConversionRun.h"
-
-#include "HaruDocument.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextMeasure.h"
+#include "layout/TextMeasure.h"
 
 #include <cstdint>
 #include <string_view>

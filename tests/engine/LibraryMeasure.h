@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HaruTextMeasure.h"
+#include "layout/HaruTextMeasure.h"
 
 #include <string>
 

@@ -1,11 +1,11 @@
 // The work of the line breaking grows with the text, not with its square: the bytes handed to the
 // measures stay within a small multiple of the text for the shapes that made the literal algorithm
 // quadratic. Counted, never timed.
-#include "CountingMeasure.h"
-#include "FakeMeasure.h"
-#include "TextGenerator.h"
+#include "layout/LineBreaker.h"
 
-#include "LineBreaker.h"
+#include "CountingMeasure.h"
+#include "FakeTextMeasure.h"
+#include "TextGenerator.h"
 
 #include <gtest/gtest.h>
 
@@ -49,11 +49,11 @@ std::vector<Shape> Shapes()
 
 TEST(LineBreakerCost, MeasuredBytesGrowLinearly)
 {
-    engine::SingleByteWidths::Table units {};
+    testsupport::FakeTextMeasure::Units units {};
     units.fill(600);
     units['\x01'] = 0;
     units[' '] = 250;
-    FakeMeasure fake(units, 10, FitRule::LikeLibrary);
+    testsupport::FakeTextMeasure fake(units, 10);
     for (const Shape& shape : Shapes()) {
         CountingMeasure counting(fake);
         engine::LineBreaker breaker(counting, 451);

@@ -1,15 +1,16 @@
 // The line breaking must cut exactly where the literal algorithm cuts, for any text, font, size and
 // width: both are run side by side over generated texts and every line is compared.
-#include "FakeMeasure.h"
+#include "layout/LineBreaker.h"
+
+#include "FakeTextMeasure.h"
 #include "HaruFontPage.h"
 #include "LibraryMeasure.h"
 #include "ReferenceLineBreaker.h"
 #include "TextGenerator.h"
 
-#include "LineBreaker.h"
-
 #include <gtest/gtest.h>
 
+#include <bitset>
 #include <sstream>
 
 namespace enginetest {
@@ -114,6 +115,19 @@ TEST_P(LibraryFonts, AddedWidthsEqualTheLibrarysTextWidth)
 INSTANTIATE_TEST_SUITE_P(Fonts, LibraryFonts, testing::ValuesIn(FontCases),
                          [](const testing::TestParamInfo<FontCase>& param) { return std::string(param.param.label); });
 
+using testsupport::FakeTextMeasure;
+using FitRule = FakeTextMeasure::FitRule;
+
+// Bytes from 0xF0 up stand for the first byte of two, as a multi-byte encoding's lead bytes do.
+std::bitset<256> HighLeadBytes()
+{
+    std::bitset<256> leads;
+    for (unsigned byte = 0xF0; byte <= 0xFF; ++byte) {
+        leads.set(byte);
+    }
+    return leads;
+}
+
 // Made-up widths: sizes and widths of every kind, a second rule for where text fits, and texts with
 // runs and lines far longer than the library would take.
 TEST(LineBreakerEquivalence, LinesMatchTheLiteralAlgorithmWithMadeUpWidths)
@@ -122,7 +136,7 @@ TEST(LineBreakerEquivalence, LinesMatchTheLiteralAlgorithmWithMadeUpWidths)
         TextGenerator generator(seed, Alphabet::SingleByte);
         FitRule rule = seed % 2 ? FitRule::LikeLibrary : FitRule::SpacesOnly;
         float size = static_cast<float>(1 + generator.below(40)) + (seed % 3 == 0 ? 0.37f : 0.0f);
-        FakeMeasure measure(FakeMeasure::randomUnits(seed), size, rule);
+        FakeTextMeasure measure(FakeTextMeasure::RandomUnits(seed), size, HighLeadBytes(), rule);
         float width = static_cast<float>(generator.below(600));
         std::size_t length = seed % 50 == 0 ? 150000 : 200 + static_cast<std::size_t>(generator.below(5000));
         std::string text = TextGenerator::working(generator.fileBytes(length));
@@ -135,13 +149,13 @@ TEST(LineBreakerEquivalence, LinesMatchTheLiteralAlgorithmWithMadeUpWidths)
 // lines that are exactly one word, words wider than the line right after a line break.
 TEST(LineBreakerEquivalence, EdgesOfTheWidth)
 {
-    engine::SingleByteWidths::Table units {};
+    FakeTextMeasure::Units units {};
     units.fill(500);
     units[' '] = 250;
     units['\t'] = 0;
     units['i'] = 0;
     for (FitRule rule : { FitRule::LikeLibrary, FitRule::SpacesOnly }) {
-        FakeMeasure measure(units, 10, rule);
+        FakeTextMeasure measure(units, 10, HighLeadBytes(), rule);
         // Width 50 holds exactly ten letters, or eight letters and four blanks.
         const char* texts[] = {
             "aaaaaaaaaa bbbbbbbbbb\rcc",  "aaaaaaaaaaa bb",          "aaaa aaaa aaaa",

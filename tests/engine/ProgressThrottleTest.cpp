@@ -1,9 +1,9 @@
-#include "ProgressThrottle.h"
+#include "engine/Converter.h"
+
+#include "convert/ProgressThrottle.h"
 
 #include "RecordingObserver.h"
 #include "TempDir.h"
-
-#include "engine/Converter.h"
 
 #include <gtest/gtest.h>
 

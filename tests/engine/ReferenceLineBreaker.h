@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LineBreaker.h"
-#include "TextMeasure.h"
+#include "layout/LineBreaker.h"
+#include "layout/TextMeasure.h"
 
 #include <string_view>
 

@@ -1,9 +1,9 @@
-#include "TempDir.h"
-
 #include "engine/ChoiceLists.h"
 #include "engine/TextDecoding.h"
 
-#include "InputDecoder.h"
+#include "text/InputDecoder.h"
+
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,157 @@
+#include "pdf/FontSelection.h"
+
+#include "engine/ChoiceLists.h"
+
+#include <array>
+#include <cctype>
+#include <string>
+
+namespace engine {
+namespace {
+
+enum class CidEncodingRule { Selected, SimplifiedChinese, Korean };
+
+struct CidFontRow
+{
+    const char* fontName; // the library's name, which differs from the list label for two fonts
+    HPDF_STATUS (*useFonts)(HPDF_Doc);
+    HPDF_STATUS (*useEncodings)(HPDF_Doc);
+    CidEncodingRule rule;
+};
+
+const std::array<CidFontRow, 11> CidFontTable = { {
+    { "SimSun", HPDF_UseCNSFonts, HPDF_UseCNSEncodings, CidEncodingRule::SimplifiedChinese },
+    { "SimHei", HPDF_UseCNSFonts, HPDF_UseCNSEncodings, CidEncodingRule::SimplifiedChinese },
+    { "MingLiU", HPDF_UseCNTFonts, HPDF_UseCNTEncodings, CidEncodingRule::Selected },
+    { "MS-Mincho", HPDF_UseJPFonts, HPDF_UseJPEncodings, CidEncodingRule::Selected },
+    { "MS-Gothic", HPDF_UseJPFonts, HPDF_UseJPEncodings, CidEncodingRule::Selected },
+    { "MS-PMincho", HPDF_UseJPFonts, HPDF_UseJPEncodings, CidEncodingRule::Selected },
+    { "MS-PGothic", HPDF_UseJPFonts, HPDF_UseJPEncodings, CidEncodingRule::Selected },
+    { "Batang", HPDF_UseKRFonts, HPDF_UseKREncodings, CidEncodingRule::Korean },
+    { "Dotum", HPDF_UseKRFonts, HPDF_UseKREncodings, CidEncodingRule::Korean },
+    { "BatangChe", HPDF_UseKRFonts, HPDF_UseKREncodings, CidEncodingRule::Korean },
+    { "DotumChe", HPDF_UseKRFonts, HPDF_UseKREncodings, CidEncodingRule::Korean },
+} };
+
+// Index 0 and 1 are the simplified Chinese encodings, 11 and above the Korean ones.
+int CidEncodingIndex(CidEncodingRule rule, int selected)
+{
+    switch (rule) {
+    case CidEncodingRule::SimplifiedChinese:
+        return selected == 0 || selected == 1 ? selected : 0;
+    case CidEncodingRule::Korean:
+        return selected >= 11 ? selected : 11;
+    case CidEncodingRule::Selected:
+        break;
+    }
+    return selected;
+}
+
+std::string TrimTrailingWhiteSpace(std::string text)
+{
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r' || text.back() == '\n')) {
+        text.pop_back();
+    }
+    return text;
+}
+
+bool EndsWithTtc(const std::string& path)
+{
+    if (path.size() < 3) {
+        return false;
+    }
+    std::string tail = path.substr(path.size() - 3);
+    for (auto& c : tail) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return tail == "ttc";
+}
+
+HPDF_Font GetFont(HaruDocument& document, const char* fontName, std::string_view encoding)
+{
+    if (!fontName || !*fontName || encoding.empty()) {
+        return nullptr;
+    }
+    return HPDF_GetFont(document.get(), fontName, std::string(encoding).c_str());
+}
+
+const CidFontRow* CidFontFor(const ConversionOptions& options)
+{
+    if (options.CIDFont < 0 || options.CIDFont >= static_cast<int>(CidFontTable.size())) {
+        return nullptr;
+    }
+    return &CidFontTable[static_cast<std::size_t>(options.CIDFont)];
+}
+
+HPDF_Font RequestCidFont(HaruDocument& document, const ConversionOptions& options)
+{
+    const CidFontRow* row = CidFontFor(options);
+    if (!row) {
+        return nullptr;
+    }
+    row->useFonts(document.get());
+    row->useEncodings(document.get());
+    return GetFont(document, row->fontName, PageFontEncoding(options));
+}
+
+} // namespace
+
+bool NeedsUtf8Fallback(const ConversionOptions& options)
+{
+    return (options.PageFont == Base14Font || options.PageFont == Type1Font)
+        && ChoiceAt(SingleByteEncodingChoices, options.SingeEncode) == Utf8EncodingName;
+}
+
+std::string PageFontEncoding(const ConversionOptions& options)
+{
+    std::string_view encoding;
+    if (options.PageFont == CidFont) {
+        if (const CidFontRow* row = CidFontFor(options)) {
+            encoding = ChoiceAt(MultiByteEncodingChoices, CidEncodingIndex(row->rule, options.MultiEncode));
+        }
+    } else if (NeedsUtf8Fallback(options)) {
+        encoding = DefaultFontEncoding;
+    } else {
+        encoding = ChoiceAt(SingleByteEncodingChoices, options.SingeEncode);
+    }
+    return std::string(encoding);
+}
+
+HPDF_Font RequestPageFont(HaruDocument& document, const ConversionOptions& options)
+{
+    std::string encoding = PageFontEncoding(options);
+    switch (options.PageFont) {
+    case Base14Font:
+        return GetFont(document, std::string(ChoiceAt(Base14FontChoices, options.B14Font)).c_str(), encoding);
+    case Type1Font: {
+        const char* name = HPDF_LoadType1FontFromFile(document.get(), options.Type1MetricsFile.c_str(),
+                                                      options.Type1DataFile.c_str());
+        return GetFont(document, name, encoding);
+    }
+    case TrueTypeFont: {
+        std::string path = TrimTrailingWhiteSpace(options.TrueTypeFile);
+        // "Embedding Font" answered "Yes" (0) embeds the font file. With UTF-8 the PDF shows glyph
+        // numbers of this very font file, which only the embedded file draws right: always embed it.
+        bool utf8 = encoding == Utf8EncodingName;
+        HPDF_BOOL embed = options.EmbeddingFont == Yes || utf8 ? HPDF_TRUE : HPDF_FALSE;
+        const char* name = EndsWithTtc(path) ? HPDF_LoadTTFontFromFile2(document.get(), path.c_str(), 0, embed)
+                                             : HPDF_LoadTTFontFromFile(document.get(), path.c_str(), embed);
+        if (utf8) {
+            HPDF_UseUTFEncodings(document.get());
+        }
+        return GetFont(document, name, encoding);
+    }
+    case CidFont:
+        return RequestCidFont(document, options);
+    default:
+        return nullptr;
+    }
+}
+
+HPDF_Font RequestDefaultFont(HaruDocument& document)
+{
+    document.resetError();
+    return HPDF_GetFont(document.get(), "Helvetica", nullptr);
+}
+
+} // namespace engine

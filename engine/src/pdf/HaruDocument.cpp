@@ -1,0 +1,183 @@
+#include "pdf/HaruDocument.h"
+
+#include "platform/AtomicFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+#include <zlib.h>
+
+namespace engine {
+
+namespace {
+
+// The library keeps all pages in one array of at most 32767 entries unless told to group them; in
+// groups of this many a document can have far more pages than any text needs.
+constexpr HPDF_UINT PagesPerGroup = 1024;
+
+// The library's allocation function takes no context, so the abandon request of the document being
+// built reaches it through the thread that builds it.
+thread_local const std::stop_token* AbandonOfThisThread = nullptr;
+
+void* Allocate(HPDF_UINT size)
+{
+    if (AbandonOfThisThread && AbandonOfThisThread->stop_requested()) {
+        return nullptr;
+    }
+    return std::malloc(size);
+}
+
+void Release(void* memory)
+{
+    std::free(memory);
+}
+
+} // namespace
+
+HaruDocument::HaruDocument(std::stop_token abandon)
+    : m_abandon(std::move(abandon))
+    , m_outerAbandon(AbandonOfThisThread)
+{
+    AbandonOfThisThread = &m_abandon;
+    m_doc = HPDF_NewEx(&HaruDocument::onError, &Allocate, &Release, 0, this);
+    if (m_doc) {
+        HPDF_SetPagesConfiguration(m_doc, PagesPerGroup);
+    }
+}
+
+HaruDocument::~HaruDocument()
+{
+    if (m_doc) {
+        HPDF_Free(m_doc);
+    }
+    AbandonOfThisThread = m_outerAbandon;
+}
+
+void HaruDocument::onError(HPDF_STATUS errorCode, HPDF_STATUS detail, void* self)
+{
+    auto* document = static_cast<HaruDocument*>(self);
+    if (document->m_errorCode == 0) {
+        document->m_errorCode = errorCode;
+        document->m_errorDetail = detail;
+    }
+}
+
+bool HaruDocument::outOfMemory() const
+{
+    return m_errorCode == HPDF_FAILD_TO_ALLOC_MEM
+        || (m_errorCode == HPDF_ZLIB_ERROR && m_errorDetail == static_cast<HPDF_STATUS>(Z_MEM_ERROR));
+}
+
+std::string HaruDocument::errorText() const
+{
+    return DescribeHaruError(m_errorCode, m_errorDetail);
+}
+
+void HaruDocument::resetError()
+{
+    m_errorCode = 0;
+    m_errorDetail = 0;
+    HPDF_ResetError(m_doc);
+}
+
+bool HaruDocument::saveAtomically(const std::string& path)
+{
+    // Saving to the library's memory stream first lets every write be checked here.
+    if (HPDF_SaveToStream(m_doc) != HPDF_OK) {
+        m_writeError = "the PDF library could not complete the document: " + errorText();
+        return false;
+    }
+    platform::AtomicFile file(path);
+    if (!file.open()) {
+        m_writeError = file.error();
+        return false;
+    }
+    HPDF_ResetStream(m_doc);
+    std::string chunk(1 << 16, '\0');
+    for (;;) {
+        if (m_abandon.stop_requested()) {
+            m_writeError = "the PDF was given up before it was complete";
+            return false;
+        }
+        HPDF_UINT32 size = static_cast<HPDF_UINT32>(chunk.size());
+        HPDF_STATUS status = HPDF_ReadFromStream(m_doc, reinterpret_cast<HPDF_BYTE*>(chunk.data()), &size);
+        if (size > 0 && !file.write(std::string_view(chunk.data(), size))) {
+            m_writeError = file.error();
+            return false;
+        }
+        if (status == HPDF_STREAM_EOF) {
+            break;
+        }
+        if (status != HPDF_OK) {
+            m_writeError = "the PDF library could not hand over the document: " + errorText();
+            return false;
+        }
+    }
+    if (!file.commit()) {
+        m_writeError = file.error();
+        return false;
+    }
+    return true;
+}
+
+std::string DescribeHaruError(HPDF_STATUS code, HPDF_STATUS detail)
+{
+    const char* text = nullptr;
+    switch (code) {
+    case HPDF_FAILD_TO_ALLOC_MEM:
+        text = "out of memory";
+        break;
+    case HPDF_FILE_IO_ERROR:
+    case HPDF_FILE_OPEN_ERROR:
+        text = "a file could not be read or written";
+        break;
+    case HPDF_INVALID_AFM_HEADER:
+    case HPDF_INVALID_CHAR_MATRICS_DATA:
+    case HPDF_INVALID_N_DATA:
+    case HPDF_INVALID_FONTDEF_DATA:
+    case HPDF_INVALID_FONTDEF_TYPE:
+        text = "the font file is not a valid font";
+        break;
+    case HPDF_TTF_INVALID_CMAP:
+    case HPDF_TTF_INVALID_FOMAT:
+    case HPDF_TTF_MISSING_TABLE:
+    case HPDF_TTF_CANNOT_EMBEDDING_FONT:
+    case HPDF_INVALID_TTC_INDEX:
+    case HPDF_INVALID_TTC_FILE:
+        text = "the TrueType font cannot be used";
+        break;
+    case HPDF_INVALID_FONT_NAME:
+    case HPDF_FONT_INVALID_WIDTHS_TABLE:
+        text = "the font is unknown";
+        break;
+    case HPDF_INVALID_ENCODING_NAME:
+    case HPDF_INVALID_ENCODER:
+        text = "the encoding cannot be used with this font";
+        break;
+    case HPDF_PAGE_INVALID_SIZE:
+        text = "the page size is out of range";
+        break;
+    case HPDF_PAGE_OUT_OF_RANGE:
+    case HPDF_PAGE_INVALID_FONT_SIZE:
+        text = "a value is out of range";
+        break;
+    case HPDF_ENCRYPT_INVALID_PASSWORD:
+        text = "the owner and user passwords must differ";
+        break;
+    case HPDF_INVALID_ENCRYPT_KEY_LEN:
+        text = "the encryption key length is not supported";
+        break;
+    case HPDF_DOC_ENCRYPTDICT_NOT_FOUND:
+        text = "permissions need an owner password";
+        break;
+    default:
+        break;
+    }
+    char code_text[64];
+    std::snprintf(code_text, sizeof code_text, "PDF library error 0x%04X, detail %u", static_cast<unsigned>(code),
+                  static_cast<unsigned>(detail));
+    return text ? std::string(text) + " (" + code_text + ")" : std::string(code_text);
+}
+
+} // namespace engine
