@@ -1,16 +1,16 @@
-#include "Cli.h"
-
-#include "CliArguments.h"
-#include "OptionOverrides.h"
-#include "PasswordFiles.h"
-#include "ProgressPrinter.h"
-#include "TerminalText.h"
+#include "cli/Cli.h"
 
 #include "engine/ConversionRun.h"
 #include "engine/SettingsFile.h"
 #include "platform/FolderWalk.h"
 #include "platform/SettingsLocation.h"
 #include "platform/TemporaryFiles.h"
+
+#include "CliArguments.h"
+#include "OptionOverrides.h"
+#include "PasswordFiles.h"
+#include "ProgressPrinter.h"
+#include "TerminalText.h"
 
 #include <atomic>
 #include <csignal>

@@ -1,7 +1,6 @@
 #include "CliArguments.h"
 
 #include "OptionOverrides.h"
-
 #include "WholeNumber.h"
 
 namespace cli {

@@ -1,10 +1,10 @@
 #include "OptionOverrides.h"
 
-#include "WholeNumber.h"
-
 #include "engine/ChoiceLists.h"
 #include "engine/PageSizes.h"
 #include "engine/TabExpansion.h"
+
+#include "WholeNumber.h"
 
 #include <algorithm>
 #include <cctype>

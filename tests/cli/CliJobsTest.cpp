@@ -1,6 +1,7 @@
 // marlowen-cli --jobs: the same files converted, the same lines printed (in the order files finish),
 // the same summary and exit code as one file at a time.
-#include "Cli.h"
+#include "cli/Cli.h"
+
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
+#include "cli/Cli.h"
+
 #include "ChildProcess.h"
-#include "Cli.h"
 #include "PdfProbe.h"
 #include "TempDir.h"
 

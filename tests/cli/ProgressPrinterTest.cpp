@@ -1,8 +1,8 @@
 // What marlowen-cli prints while it runs: names that cannot disturb the terminal, and a progress line
 // that tells the truth about the files under way and fits the terminal.
-#include "ProgressPrinter.h"
+#include "cli/Cli.h"
 
-#include "Cli.h"
+#include "ProgressPrinter.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
