@@ -52,9 +52,10 @@ struct Conversion
 std::string ReadText(const char* input, bool& ok)
 {
     auto read = platform::ReadTextModeFile(input);
-    ok = read.ok;
-    return engine::ExpandTabs(std::move(read.text), engine::ConversionOptions {}.TabWidth,
-                              engine::CharacterBounds::SingleByte());
+    ok = read.ok();
+    return ok ? engine::ExpandTabs(std::move(read->text), engine::ConversionOptions {}.TabWidth,
+                                   engine::CharacterBounds::SingleByte())
+              : std::string();
 }
 
 // The progress call the first layout made after every line.

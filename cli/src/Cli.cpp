@@ -115,16 +115,17 @@ int UsageError(std::ostream& err, const std::string& problem)
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool stderrIsTerminal,
         std::function<int()> terminalColumns)
 {
-    CliArguments arguments;
-    if (auto problem = ParseArguments(args, arguments)) {
-        return UsageError(err, *problem);
+    auto parsed = ParseArguments(args);
+    if (!parsed) {
+        return UsageError(err, parsed.error());
     }
+    CliArguments& arguments = *parsed;
     if (arguments.help) {
         out << UsageText();
         return ExitConverted;
     }
-    if (auto problem = ReadPasswordFiles(arguments, std::cin)) {
-        return UsageError(err, *problem);
+    if (auto read = ReadPasswordFiles(arguments, std::cin); !read) {
+        return UsageError(err, read.error());
     }
 
     engine::ConversionOptions options;
@@ -136,15 +137,16 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     auto load = engine::LoadOptions(settings, options);
     if (!load) {
-        PrintProblem(err, settings, "warning: " + load.error + "; the defaults are used");
-    }
-    for (const auto& problem : load.problems) {
-        PrintProblem(err, settings, "warning: [" + problem.section + "] " + problem.key + "=" + problem.value + " is "
-                                        + problem.reason + "; " + problem.usedInstead + " is used");
+        PrintProblem(err, settings, "warning: " + load.error() + "; the defaults are used");
+    } else {
+        for (const auto& problem : *load) {
+            PrintProblem(err, settings, "warning: [" + problem.section + "] " + problem.key + "=" + problem.value
+                                            + " is " + problem.reason + "; " + problem.usedInstead + " is used");
+        }
     }
     for (const auto& [flag, values] : arguments.overrides) {
-        if (auto problem = ApplyOverride(options, flag, values)) {
-            return UsageError(err, *problem);
+        if (auto applied = ApplyOverride(options, flag, values); !applied) {
+            return UsageError(err, applied.error());
         }
     }
 

@@ -1,7 +1,7 @@
 #include "CliArguments.h"
 
+#include "NumberArgument.h"
 #include "OptionOverrides.h"
-#include "WholeNumber.h"
 
 namespace cli {
 namespace {
@@ -14,8 +14,10 @@ bool TakesAttachedValue(const std::string& flag)
 
 } // namespace
 
-std::optional<std::string> ParseArguments(const std::vector<std::string>& args, CliArguments& parsed)
+base::Result<CliArguments> ParseArguments(const std::vector<std::string>& args)
 {
+    auto usage = [](std::string reason) { return base::Failure { base::FailureKind::Options, std::move(reason) }; };
+    CliArguments parsed;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string flag = args[i];
@@ -35,17 +37,17 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
             values.push_back(flag.substr(2)); // -j2
             flag.resize(2);
         }
-        auto take = [&](std::size_t count) -> std::optional<std::string> {
+        auto take = [&](std::size_t count) -> base::Result<> {
             while (values.size() < count) {
                 if (i + 1 >= args.size()) {
-                    return flag + " needs " + std::to_string(count) + (count == 1 ? " value" : " values");
+                    return usage(flag + " needs " + std::to_string(count) + (count == 1 ? " value" : " values"));
                 }
                 values.push_back(args[++i]);
             }
             if (values.size() > count) {
-                return flag + " takes " + std::to_string(count) + " values";
+                return usage(flag + " takes " + std::to_string(count) + " values");
             }
-            return std::nullopt;
+            return {};
         };
 
         if (flag == "--help" || flag == "-h") {
@@ -53,43 +55,43 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
         } else if (flag == "--quiet" || flag == "-q") {
             parsed.quiet = true;
         } else if (flag == "--jobs" || flag == "-j") {
-            if (auto problem = take(1)) {
-                return problem;
+            if (auto taken = take(1); !taken) {
+                return taken.failure();
             }
-            auto jobs = ParseWholeNumber(values[0]);
-            if (!jobs.value) {
-                return flag + ": " + jobs.problem;
+            auto jobs = ParseNumberArgument(values[0]);
+            if (!jobs) {
+                return usage(flag + ": " + jobs.error());
             }
-            if (*jobs.value < 1) {
-                return flag + " needs a whole number of at least 1, not '" + values[0] + "'";
+            if (*jobs < 1) {
+                return usage(flag + " needs a whole number of at least 1, not '" + values[0] + "'");
             }
-            parsed.jobs = *jobs.value;
+            parsed.jobs = *jobs;
         } else if (flag == "--settings" || flag == "--owner-password-file" || flag == "--user-password-file") {
-            if (auto problem = take(1)) {
-                return problem;
+            if (auto taken = take(1); !taken) {
+                return taken.failure();
             }
             (flag == "--settings"              ? parsed.settingsPath
              : flag == "--owner-password-file" ? parsed.ownerPasswordFile
                                                : parsed.userPasswordFile)
                 = values[0];
         } else if (flag == "--owner-password" || flag == "--user-password") {
-            if (auto problem = take(1)) {
-                return problem;
+            if (auto taken = take(1); !taken) {
+                return taken.failure();
             }
             (flag == "--owner-password" ? parsed.ownerPassword : parsed.userPassword) = values[0];
         } else if (auto arity = OverrideArity(flag)) {
-            if (auto problem = take(static_cast<std::size_t>(*arity))) {
-                return problem;
+            if (auto taken = take(static_cast<std::size_t>(*arity)); !taken) {
+                return taken.failure();
             }
             parsed.overrides.emplace_back(flag, values);
         } else {
-            return "unknown option " + flag;
+            return usage("unknown option " + flag);
         }
     }
     if (!parsed.help && parsed.inputs.empty()) {
-        return "no file given";
+        return usage("no file given");
     }
-    return std::nullopt;
+    return parsed;
 }
 
 std::string UsageText()

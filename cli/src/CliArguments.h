@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Result.h"
+
 #include <optional>
 #include <string>
 #include <utility>
@@ -24,8 +26,8 @@ struct CliArguments
     bool help = false;
 };
 
-// Splits the arguments; returns the reason on a usage error.
-std::optional<std::string> ParseArguments(const std::vector<std::string>& args, CliArguments& parsed);
+// Splits the arguments; fails (kind Options) with the reason on a usage error.
+base::Result<CliArguments> ParseArguments(const std::vector<std::string>& args);
 
 // The text of --help.
 std::string UsageText();

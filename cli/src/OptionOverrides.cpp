@@ -4,7 +4,7 @@
 #include "engine/PageSizes.h"
 #include "engine/TabExpansion.h"
 
-#include "WholeNumber.h"
+#include "NumberArgument.h"
 
 #include <algorithm>
 #include <cctype>
@@ -16,7 +16,7 @@ namespace {
 
 using engine::ConversionOptions;
 using Values = std::vector<std::string>;
-using Apply = std::function<std::optional<std::string>(ConversionOptions&, const Values&)>;
+using Apply = std::function<base::Result<>(ConversionOptions&, const Values&)>;
 
 struct OverrideFlag
 {
@@ -52,41 +52,46 @@ std::optional<int> FindChoice(std::span<const std::string_view> choices, const s
             return static_cast<int>(i);
         }
     }
-    if (auto index = ParseWholeNumber(text).value; index && *index >= 0 && *index < static_cast<int>(choices.size())) {
-        return index;
+    if (auto index = ParseNumberArgument(text); index && *index >= 0 && *index < static_cast<int>(choices.size())) {
+        return *index;
     }
     return std::nullopt;
 }
 
-std::string NotOneOf(const std::string& value, std::span<const std::string_view> choices)
+base::Failure NotUnderstood(std::string reason)
+{
+    return { base::FailureKind::Options, std::move(reason) };
+}
+
+base::Failure NotOneOf(const std::string& value, std::span<const std::string_view> choices)
 {
     std::string text = "'" + value + "' is not one of:";
     for (auto choice : choices) {
         text += " \"" + std::string(choice) + "\"";
     }
-    return text;
+    return NotUnderstood(text);
 }
 
 Apply SetInt(int ConversionOptions::*field)
 {
-    return [field](ConversionOptions& options, const Values& values) -> std::optional<std::string> {
-        auto number = ParseWholeNumber(values[0]);
-        if (!number.value) {
-            return number.problem;
+    return [field](ConversionOptions& options, const Values& values) -> base::Result<> {
+        auto number = ParseNumberArgument(values[0]);
+        if (!number) {
+            return number.failure();
         }
-        options.*field = *number.value;
-        return std::nullopt;
+        options.*field = *number;
+        return {};
     };
 }
 
 // A number that must lie within lowest..highest.
 Apply SetIntWithin(int ConversionOptions::*field, int lowest, int highest)
 {
-    return [field, lowest, highest](ConversionOptions& options, const Values& values) -> std::optional<std::string> {
-        auto number = ParseWholeNumber(values[0]);
-        if (number.value && (*number.value < lowest || *number.value > highest)) {
-            return "'" + values[0] + "' is out of range (" + std::to_string(lowest) + " to " + std::to_string(highest)
-                + ")";
+    return [field, lowest, highest](ConversionOptions& options, const Values& values) -> base::Result<> {
+        auto number = ParseNumberArgument(values[0]);
+        if (number && (*number < lowest || *number > highest)) {
+            return NotUnderstood("'" + values[0] + "' is out of range (" + std::to_string(lowest) + " to "
+                                 + std::to_string(highest) + ")");
         }
         return SetInt(field)(options, values);
     };
@@ -94,21 +99,21 @@ Apply SetIntWithin(int ConversionOptions::*field, int lowest, int highest)
 
 Apply SetText(std::string ConversionOptions::*field)
 {
-    return [field](ConversionOptions& options, const Values& values) -> std::optional<std::string> {
+    return [field](ConversionOptions& options, const Values& values) -> base::Result<> {
         options.*field = values[0];
-        return std::nullopt;
+        return {};
     };
 }
 
 Apply SetChoice(int ConversionOptions::*field, std::span<const std::string_view> choices)
 {
-    return [field, choices](ConversionOptions& options, const Values& values) -> std::optional<std::string> {
+    return [field, choices](ConversionOptions& options, const Values& values) -> base::Result<> {
         auto index = FindChoice(choices, values[0]);
         if (!index) {
             return NotOneOf(values[0], choices);
         }
         options.*field = *index;
-        return std::nullopt;
+        return {};
     };
 }
 
@@ -125,26 +130,26 @@ std::vector<std::string_view> PageSizeLabels()
 // Page width or height: sets the field and chooses "Custom Page Size" so that it takes effect.
 Apply SetCustomSize(int ConversionOptions::*field)
 {
-    return [field](ConversionOptions& options, const Values& values) -> std::optional<std::string> {
-        auto problem = SetInt(field)(options, values);
-        if (!problem) {
+    return [field](ConversionOptions& options, const Values& values) -> base::Result<> {
+        auto set = SetInt(field)(options, values);
+        if (set) {
             options.PageSize = engine::CustomPageSizeIndex;
         }
-        return problem;
+        return set;
     };
 }
 
-std::optional<std::string> SetFont(ConversionOptions& options, const Values& values)
+base::Result<> SetFont(ConversionOptions& options, const Values& values)
 {
     if (auto base14 = FindChoice(engine::Base14FontChoices, values[0])) {
         options.PageFont = engine::Base14Font;
         options.B14Font = *base14;
-        return std::nullopt;
+        return {};
     }
-    if (auto cid = FindChoice(engine::CidFontChoices, values[0]); cid && !ParseWholeNumber(values[0]).value) {
+    if (auto cid = FindChoice(engine::CidFontChoices, values[0]); cid && !ParseNumberArgument(values[0])) {
         options.PageFont = engine::CidFont;
         options.CIDFont = *cid;
-        return std::nullopt;
+        return {};
     }
     std::vector<std::string_view> all(engine::Base14FontChoices.begin(), engine::Base14FontChoices.end());
     all.insert(all.end(), engine::CidFontChoices.begin(), engine::CidFontChoices.end());
@@ -163,14 +168,14 @@ const std::vector<OverrideFlag>& OverrideFlags()
         { "--top-margin", 1, SetInt(&ConversionOptions::TopMargin) },
         { "--bottom-margin", 1, SetInt(&ConversionOptions::BottomMargin) },
         { "--margins", 1,
-          [](ConversionOptions& options, const Values& values) -> std::optional<std::string> {
+          [](ConversionOptions& options, const Values& values) -> base::Result<> {
               for (auto field : { &ConversionOptions::LeftMargin, &ConversionOptions::RightMargin,
                                   &ConversionOptions::TopMargin, &ConversionOptions::BottomMargin }) {
-                  if (auto problem = SetInt(field)(options, values)) {
-                      return problem;
+                  if (auto set = SetInt(field)(options, values); !set) {
+                      return set;
                   }
               }
-              return std::nullopt;
+              return {};
           } },
         { "--font-kind", 1, SetChoice(&ConversionOptions::PageFont, engine::PageFontChoices) },
         { "--font", 1, SetFont },
@@ -191,17 +196,17 @@ const std::vector<OverrideFlag>& OverrideFlags()
         { "--permit-modify", 1, SetChoice(&ConversionOptions::PermitModify, engine::YesNoChoices) },
         { "--encrypt-level", 1, SetInt(&ConversionOptions::EncryptLevel) },
         { "--type1", 2,
-          [](ConversionOptions& options, const Values& values) -> std::optional<std::string> {
+          [](ConversionOptions& options, const Values& values) -> base::Result<> {
               options.PageFont = engine::Type1Font;
               options.Type1MetricsFile = values[0];
               options.Type1DataFile = values[1];
-              return std::nullopt;
+              return {};
           } },
         { "--truetype", 1,
-          [](ConversionOptions& options, const Values& values) -> std::optional<std::string> {
+          [](ConversionOptions& options, const Values& values) -> base::Result<> {
               options.PageFont = engine::TrueTypeFont;
               options.TrueTypeFile = values[0];
-              return std::nullopt;
+              return {};
           } },
     };
     return flags;
@@ -224,16 +229,16 @@ std::optional<int> OverrideArity(const std::string& flag)
     return std::nullopt;
 }
 
-std::optional<std::string> ApplyOverride(ConversionOptions& options, const std::string& flag, const Values& values)
+base::Result<> ApplyOverride(ConversionOptions& options, const std::string& flag, const Values& values)
 {
     const auto* found = FindFlag(flag);
     if (!found) {
-        return "unknown option " + flag;
+        return NotUnderstood("unknown option " + flag);
     }
-    if (auto problem = found->apply(options, values)) {
-        return flag + ": " + *problem;
+    if (auto applied = found->apply(options, values); !applied) {
+        return NotUnderstood(flag + ": " + applied.error());
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace cli

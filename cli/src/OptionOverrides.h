@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Result.h"
 #include "engine/ConversionOptions.h"
 
 #include <optional>
@@ -11,8 +12,8 @@ namespace cli {
 // Whether flag names an option override, and how many values it takes.
 std::optional<int> OverrideArity(const std::string& flag);
 
-// Applies one override flag to the options; returns the reason when a value is not understood.
-std::optional<std::string> ApplyOverride(engine::ConversionOptions& options, const std::string& flag,
-                                         const std::vector<std::string>& values);
+// Applies one override flag to the options; fails (kind Options) when a value is not understood.
+base::Result<> ApplyOverride(engine::ConversionOptions& options, const std::string& flag,
+                             const std::vector<std::string>& values);
 
 } // namespace cli

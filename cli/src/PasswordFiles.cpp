@@ -6,14 +6,19 @@
 namespace cli {
 namespace {
 
-std::optional<std::string> ReadFirstLine(const std::string& flag, const std::string& path,
-                                         std::istream& standardInput, std::string& password)
+base::Failure Unusable(std::string reason)
+{
+    return { base::FailureKind::Input, std::move(reason) };
+}
+
+base::Result<> ReadFirstLine(const std::string& flag, const std::string& path, std::istream& standardInput,
+                             std::string& password)
 {
     std::ifstream file;
     if (path != "-") {
         file.open(path);
         if (!file) {
-            return flag + ": cannot read " + path;
+            return Unusable(flag + ": cannot read " + path);
         }
     }
     std::istream& in = path == "-" ? standardInput : file;
@@ -22,17 +27,19 @@ std::optional<std::string> ReadFirstLine(const std::string& flag, const std::str
         password.pop_back();
     }
     if (password.empty()) {
-        return flag + ": the first line of " + (path == "-" ? "standard input" : path) + " holds no password";
+        return Unusable(flag + ": the first line of " + (path == "-" ? "standard input" : path)
+                        + " holds no password");
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace
 
-std::optional<std::string> ReadPasswordFiles(CliArguments& arguments, std::istream& standardInput)
+base::Result<> ReadPasswordFiles(CliArguments& arguments, std::istream& standardInput)
 {
+    auto usage = [](std::string reason) { return base::Failure { base::FailureKind::Options, std::move(reason) }; };
     if (arguments.ownerPasswordFile == "-" && arguments.userPasswordFile == "-") {
-        return "only one password file can be standard input";
+        return usage("only one password file can be standard input");
     }
     struct PasswordSource
     {
@@ -49,13 +56,13 @@ std::optional<std::string> ReadPasswordFiles(CliArguments& arguments, std::istre
             continue;
         }
         if (!source.password.empty()) {
-            return std::string(source.flag) + " and the password flag beside it name two passwords";
+            return usage(std::string(source.flag) + " and the password flag beside it name two passwords");
         }
-        if (auto problem = ReadFirstLine(source.flag, *source.file, standardInput, source.password)) {
-            return problem;
+        if (auto read = ReadFirstLine(source.flag, *source.file, standardInput, source.password); !read) {
+            return read;
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace cli

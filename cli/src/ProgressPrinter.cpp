@@ -64,7 +64,7 @@ void ProgressPrinter::fileFinished(int index, int, const engine::FileResult& res
         PrintProblem(m_err, result.inputPath, "warning: " + message);
     }
     if (!result.written()) {
-        PrintProblem(m_err, result.inputPath, result.error);
+        PrintProblem(m_err, result.inputPath, result.outcome.error());
     }
     if (m_style == ProgressStyle::Lines) {
         m_err << caption << ": " << Printable(result.inputPath)

@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 #include <strings.h>
+#include <utility>
 
 namespace {
 
@@ -67,16 +68,27 @@ std::string ReadBackOf(std::string value)
     return value;
 }
 
+// The profile of the scratch file, which is always a readable regular file.
+platform::IniProfile Profile(const std::string& path)
+{
+    auto profile = platform::IniProfile::read(path);
+    if (!profile) {
+        std::fprintf(stderr, "INI fault: the scratch file cannot be read: %s\n", profile.error().c_str());
+        std::abort();
+    }
+    return std::move(profile).value();
+}
+
 std::string TextAt(const std::string& path, const std::string& section, const std::string& key)
 {
-    return platform::IniProfile(path).text(section, key, MaxLength).value_or("\x01");
+    return Profile(path).text(section, key, MaxLength).value_or("\x01");
 }
 
 bool Write(const std::string& path, const std::string& section, const std::string& key, const std::string& value)
 {
-    platform::IniProfile profile(path);
+    auto profile = Profile(path);
     profile.setText(section, key, value);
-    return profile.save();
+    return profile.save().ok();
 }
 
 [[noreturn]] void Fail(const char* what, const std::string& section, const std::string& key)
@@ -111,8 +123,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (TextAt(path, section, key) != ReadBackOf(value)) {
             Fail("a written value reads back otherwise", section, key);
         }
-        if (auto number = platform::IniProfile(path).value(section, key)) {
-            platform::ParseProfileNumber(*number); // any value, read as a number without harm
+        if (auto number = Profile(path).value(section, key)) {
+            static_cast<void>(platform::ParseProfileNumber(*number)); // any value, read without harm
         }
         for (std::size_t s = 0; s < Sections.size(); ++s) {
             for (std::size_t k = 0; k < Keys.size(); ++k) {

@@ -36,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const std::string path = fuzzsupport::ScratchPath("input.txt");
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
     auto read = platform::ReadTextModeFile(path);
-    if (!read.ok || read.text != expected) {
-        std::fprintf(stderr, "text fault: reading the file differs: %s\n", read.error.c_str());
+    if (!read || read->text != expected) {
+        std::fprintf(stderr, "text fault: reading the file differs: %s\n", read ? "" : read.error().c_str());
         std::abort();
     }
     return 0;

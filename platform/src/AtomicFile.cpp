@@ -60,6 +60,11 @@ bool FollowLinks(std::string path, std::string& target, int& error)
     return false;
 }
 
+base::Failure WriteFailure(std::string reason)
+{
+    return { base::FailureKind::Output, std::move(reason) };
+}
+
 // Six random letters or digits, for a temporary name no other writer guesses.
 std::string RandomSuffix()
 {
@@ -89,16 +94,14 @@ AtomicFile::~AtomicFile()
     discard();
 }
 
-bool AtomicFile::open()
+base::Result<> AtomicFile::open()
 {
     int error = 0;
     if (!FollowLinks(m_finalPath, m_targetPath, error)) {
-        m_error = "cannot replace " + m_finalPath + ": " + ErrnoText(error);
-        return false;
+        return WriteFailure("cannot replace " + m_finalPath + ": " + ErrnoText(error));
     }
     if (IsReadOnlyFile(m_targetPath)) {
-        m_error = "cannot replace " + m_finalPath + ": the file is read-only";
-        return false;
+        return WriteFailure("cannot replace " + m_finalPath + ": the file is read-only");
     }
     // A new file is created with the permissions the umask leaves of rw for everyone; a file that
     // replaces another starts private and takes the old file's permissions at commit. The process's
@@ -113,7 +116,7 @@ bool AtomicFile::open()
         m_fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, m_replacing ? 0600 : 0666);
         if (m_fd >= 0) {
             m_tempPath = candidate;
-            return true;
+            return {};
         }
         int reason = errno;
         ForgetTemporaryFile(m_slot);
@@ -123,12 +126,11 @@ bool AtomicFile::open()
             break;
         }
     }
-    m_error = "cannot create a file in " + (parts.folder.empty() ? std::string("./") : parts.folder) + ": "
-        + ErrnoText(errno);
-    return false;
+    return WriteFailure("cannot create a file in " + (parts.folder.empty() ? std::string("./") : parts.folder)
+                        + ": " + ErrnoText(errno));
 }
 
-bool AtomicFile::write(std::string_view bytes)
+base::Result<> AtomicFile::write(std::string_view bytes)
 {
     const char* data = bytes.data();
     std::size_t left = bytes.size();
@@ -138,43 +140,38 @@ bool AtomicFile::write(std::string_view bytes)
             if (errno == EINTR) {
                 continue;
             }
-            m_error = "cannot write " + m_finalPath + ": " + ErrnoText(errno);
-            return false;
+            return WriteFailure("cannot write " + m_finalPath + ": " + ErrnoText(errno));
         }
         data += written;
         left -= static_cast<std::size_t>(written);
     }
-    return true;
+    return {};
 }
 
-bool AtomicFile::commit()
+base::Result<> AtomicFile::commit()
 {
     if (m_fd < 0) {
-        return false;
+        return WriteFailure("cannot write " + m_finalPath + ": the file is not open");
     }
     struct stat old {};
     if (m_replacing && ::stat(m_targetPath.c_str(), &old) == 0 && ::fchmod(m_fd, old.st_mode & 07777) != 0) {
-        m_error = "cannot give " + m_finalPath + " the permissions it had: " + ErrnoText(errno);
-        return false;
+        return WriteFailure("cannot give " + m_finalPath + " the permissions it had: " + ErrnoText(errno));
     }
     if (::fsync(m_fd) != 0) {
-        m_error = "cannot write " + m_finalPath + ": " + ErrnoText(errno);
-        return false;
+        return WriteFailure("cannot write " + m_finalPath + ": " + ErrnoText(errno));
     }
     int closed = ::close(m_fd);
     m_fd = -1;
     if (closed != 0) {
-        m_error = "cannot write " + m_finalPath + ": " + ErrnoText(errno);
-        return false;
+        return WriteFailure("cannot write " + m_finalPath + ": " + ErrnoText(errno));
     }
     if (::rename(m_tempPath.c_str(), m_targetPath.c_str()) != 0) {
-        m_error = "cannot replace " + m_finalPath + ": " + ErrnoText(errno);
-        return false;
+        return WriteFailure("cannot replace " + m_finalPath + ": " + ErrnoText(errno));
     }
     m_tempPath.clear();
     ForgetTemporaryFile(m_slot);
     m_slot = -1;
-    return true;
+    return {};
 }
 
 void AtomicFile::discard()

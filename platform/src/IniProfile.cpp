@@ -1,14 +1,13 @@
 #include "platform/IniProfile.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/TextFile.h"
+#include "platform/WholeNumber.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <charconv>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -41,44 +40,6 @@ bool SameName(std::string_view a, std::string_view b)
 bool HasEnclosingQuotes(std::string_view text)
 {
     return text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front();
-}
-
-// The whole content of a file, or why it cannot be read. A missing file has none. Only a regular
-// file is opened: a pipe would wait for a writer.
-bool ReadContent(const std::string& path, std::string& content, std::string& error)
-{
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        if (errno == ENOENT) {
-            return true;
-        }
-        error = ErrnoText(errno);
-        return false;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        error = S_ISDIR(info.st_mode) ? "it is a folder, not a file" : "it is not a regular file";
-        return false;
-    }
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        error = ErrnoText(errno);
-        return false;
-    }
-    char buffer[1 << 16];
-    ssize_t got;
-    while ((got = ::read(fd, buffer, sizeof buffer)) != 0) {
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            error = ErrnoText(errno);
-            ::close(fd);
-            return false;
-        }
-        content.append(buffer, static_cast<std::size_t>(got));
-    }
-    ::close(fd);
-    return true;
 }
 
 std::optional<std::string_view> SectionName(std::string_view line)
@@ -181,12 +142,25 @@ std::string QuotedWhereNeeded(const std::string& text)
 IniProfile::IniProfile(std::string path)
     : m_path(std::move(path))
 {
-    std::string content;
-    m_readable = ReadContent(m_path, content, m_error);
-    if (!m_readable) {
-        m_error = "cannot read " + m_path + ": " + m_error;
-        return;
+}
+
+base::Result<IniProfile> IniProfile::read(std::string path)
+{
+    IniProfile profile(std::move(path));
+    struct stat info {};
+    if (::stat(profile.m_path.c_str(), &info) != 0 && errno == ENOENT) {
+        return profile; // a missing file is an empty profile
     }
+    auto content = ReadWholeFile(profile.m_path);
+    if (!content) {
+        return base::Failure { base::FailureKind::Input, "cannot read " + profile.m_path + ": " + content.error() };
+    }
+    profile.parse(content->text);
+    return profile;
+}
+
+void IniProfile::parse(std::string_view content)
+{
     std::string_view rest = content;
     if (rest.substr(0, ByteOrderMark.size()) == ByteOrderMark) {
         m_byteOrderMark = true;
@@ -243,13 +217,10 @@ void IniProfile::setText(std::string_view section, std::string_view key, const s
     m_changed = true;
 }
 
-bool IniProfile::save()
+base::Result<> IniProfile::save()
 {
-    if (!m_readable) {
-        return false; // error() already says why; an unreadable file is never replaced
-    }
     if (!m_changed) {
-        return true;
+        return {};
     }
     std::string content = m_byteOrderMark ? std::string(ByteOrderMark) : std::string();
     for (const auto& line : m_lines) {
@@ -257,32 +228,20 @@ bool IniProfile::save()
         content += '\n';
     }
     AtomicFile file(m_path);
-    if (!file.open() || !file.write(content) || !file.commit()) {
-        m_error = file.error();
-        return false;
+    auto saved = file.open();
+    if (saved) {
+        saved = file.write(content);
     }
-    m_changed = false;
-    return true;
+    if (saved) {
+        saved = file.commit();
+    }
+    m_changed = m_changed && !saved;
+    return saved;
 }
 
-ProfileNumber ParseProfileNumber(std::string_view text)
+base::Result<int> ParseProfileNumber(std::string_view text)
 {
-    text = Trim(text);
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-    }
-    ProfileNumber number;
-    int value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 10);
-    if (text.empty() || end != text.data() + text.size()) {
-        return number;
-    }
-    if (error == std::errc::result_out_of_range) {
-        number.outOfRange = true;
-    } else if (error == std::errc()) {
-        number.value = value;
-    }
-    return number;
+    return ParseWholeNumber(Trim(text));
 }
 
 } // namespace platform

@@ -31,23 +31,28 @@ std::string TextModeFromBytes(std::string bytes)
 
 namespace {
 
-// Why a file of this type is not read as a text: only regular files are. A pipe, a socket or a
-// device may keep a reader waiting for ever.
-std::optional<std::string> NotARegularFile(mode_t mode)
+base::Failure CannotRead(std::string reason)
+{
+    return { base::FailureKind::Input, std::move(reason) };
+}
+
+// Only regular files are read as texts: a pipe, a socket or a device may keep a reader waiting for
+// ever.
+base::Result<> CheckRegularFile(mode_t mode)
 {
     if (S_ISREG(mode)) {
-        return std::nullopt;
+        return {};
     }
     if (S_ISDIR(mode)) {
-        return "it is a folder, not a file";
+        return CannotRead("it is a folder, not a file");
     }
     if (S_ISFIFO(mode)) {
-        return "it is a pipe (FIFO), not a file";
+        return CannotRead("it is a pipe (FIFO), not a file");
     }
     if (S_ISSOCK(mode)) {
-        return "it is a socket, not a file";
+        return CannotRead("it is a socket, not a file");
     }
-    return "it is a device, not a file";
+    return CannotRead("it is a device, not a file");
 }
 
 // read(), tried again when a signal interrupts it.
@@ -61,32 +66,28 @@ ssize_t ReadSome(int fd, char* into, std::size_t size)
 }
 
 // Reads a regular file, all of it or at most limit bytes from its front.
-TextReadResult Read(const std::string& path, std::optional<std::size_t> limit)
+base::Result<FileText> Read(const std::string& path, std::optional<std::size_t> limit)
 {
-    TextReadResult result;
     struct stat info {};
     // Some devices act on being opened; look at what the path names first.
     if (::stat(path.c_str(), &info) == 0) {
-        if (auto reason = NotARegularFile(info.st_mode)) {
-            result.error = *reason;
-            return result;
+        if (auto regular = CheckRegularFile(info.st_mode); !regular) {
+            return regular.failure();
         }
     }
     // Without O_NONBLOCK, opening a pipe put there since would wait for a writer, for ever.
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        result.error = "cannot open the file: " + ErrnoText(errno);
-        return result;
+        return CannotRead("cannot open the file: " + ErrnoText(errno));
     }
     if (::fstat(fd, &info) != 0) {
-        result.error = "cannot read the file's size: " + ErrnoText(errno);
+        auto failure = CannotRead("cannot read the file's size: " + ErrnoText(errno));
         ::close(fd);
-        return result;
+        return failure;
     }
-    if (auto reason = NotARegularFile(info.st_mode)) {
-        result.error = *reason;
+    if (auto regular = CheckRegularFile(info.st_mode); !regular) {
         ::close(fd);
-        return result;
+        return regular.failure();
     }
     // One read of the size the file has, into a text of that size: growing the text as bytes arrive
     // would copy it over and over and leave it up to twice as large as the file.
@@ -105,36 +106,36 @@ TextReadResult Read(const std::string& path, std::optional<std::size_t> limit)
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
     if (got < 0) {
-        result.error = "cannot read the file: " + ErrnoText(errno);
+        auto failure = CannotRead("cannot read the file: " + ErrnoText(errno));
         ::close(fd);
-        return result;
+        return failure;
     }
     ::close(fd);
-    result.fileSize = limit && !shrank ? std::max<std::uint64_t>(size, bytes.size()) : bytes.size();
-    result.text = std::move(bytes);
-    result.ok = true;
-    return result;
+    FileText read;
+    read.fileSize = limit && !shrank ? std::max<std::uint64_t>(size, bytes.size()) : bytes.size();
+    read.text = std::move(bytes);
+    return read;
 }
 
 } // namespace
 
-TextReadResult ReadWholeFile(const std::string& path)
+base::Result<FileText> ReadWholeFile(const std::string& path)
 {
     return Read(path, std::nullopt);
 }
 
-TextReadResult ReadFilePrefix(const std::string& path, std::size_t maxBytes)
+base::Result<FileText> ReadFilePrefix(const std::string& path, std::size_t maxBytes)
 {
     return Read(path, maxBytes);
 }
 
-TextReadResult ReadTextModeFile(const std::string& path)
+base::Result<FileText> ReadTextModeFile(const std::string& path)
 {
-    TextReadResult result = ReadWholeFile(path);
-    if (result.ok) {
-        result.text = TextModeFromBytes(std::move(result.text));
+    auto read = ReadWholeFile(path);
+    if (read) {
+        read->text = TextModeFromBytes(std::move(read->text));
     }
-    return result;
+    return read;
 }
 
 } // namespace platform

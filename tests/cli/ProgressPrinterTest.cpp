@@ -16,7 +16,6 @@ namespace {
 engine::FileResult Written(const std::string& path)
 {
     engine::FileResult result;
-    result.status = engine::FileStatus::Written;
     result.inputPath = path;
     result.outputPath = path + ".pdf";
     return result;

@@ -68,7 +68,7 @@ TEST_F(ConversionRunTest, AFailedFileIsCountedAndTheRunGoesOn)
     EXPECT_EQ(summary.end, engine::RunEnd::Finished);
     EXPECT_EQ(summary.converted, 2);
     EXPECT_EQ(summary.failed, 1);
-    EXPECT_EQ(summary.results[1].status, engine::FileStatus::Failed);
+    EXPECT_FALSE(summary.results[1].written());
     EXPECT_TRUE(std::filesystem::exists(m_dir.path() / "file3.pdf"));
 }
 
@@ -166,9 +166,10 @@ TEST_F(ConversionRunTest, AnAbandonGivesUpTheFileUnderWayWritesNothingAndEndsThe
         ASSERT_GE(summary.results.size(), 2u);
         // With two workers the first file may still be under way when the second asks: both are given up.
         EXPECT_TRUE(summary.results[0].written()
-            || (workers == 2 && summary.results[0].failure == engine::FailureKind::Abandoned))
-            << workers << ": " << summary.results[0].error;
-        EXPECT_EQ(summary.results[1].failure, engine::FailureKind::Abandoned) << summary.results[1].error;
+            || (workers == 2 && summary.results[0].outcome.failure().kind == base::FailureKind::Abandoned))
+            << workers << ": " << summary.results[0].outcome.error();
+        EXPECT_EQ(summary.results[1].outcome.failure().kind, base::FailureKind::Abandoned)
+            << summary.results[1].outcome.error();
         EXPECT_EQ(testsupport::readFile(older), "%PDF older");
         if (workers == 1) {
             EXPECT_LT(observer.positions.back() * 10, observer.ranges.back().second) << "given up at the next page";

@@ -37,7 +37,7 @@ TEST_F(DocumentTest, OwnerPasswordEncryptsWithTheKeyLengthAsked)
     for (auto [level, revision, bits] : levels) {
         m_options.EncryptLevel = level;
         auto result = convert("secret", "input.txt", "owner", "user");
-        ASSERT_TRUE(result.written()) << result.error;
+        ASSERT_TRUE(result.written()) << result.outcome.error();
         auto pdf = probe(result, "user");
         EXPECT_TRUE(pdf.encrypted());
         EXPECT_EQ(pdf.encryptionRevision(), revision) << level;
@@ -67,7 +67,7 @@ TEST_F(DocumentTest, PermissionsAnsweredNoAreWithheldAndTheOthersKept)
         m_options.PermitCopy = c.copy;
         m_options.PermitModify = c.modify;
         auto result = convert("text", "input.txt", "owner");
-        ASSERT_TRUE(result.written()) << result.error;
+        ASSERT_TRUE(result.written()) << result.outcome.error();
         auto pdf = probe(result);
         EXPECT_TRUE(pdf.encrypted());
         EXPECT_EQ(pdf.allowPrint(), c.allowPrint) << c.read << c.print << c.copy << c.modify;
@@ -80,21 +80,21 @@ TEST_F(DocumentTest, PasswordsThatCannotWorkFailWithAReason)
 {
     m_options.PermitPrint = 1;
     auto noOwner = convert("text");
-    EXPECT_EQ(noOwner.status, engine::FileStatus::Failed);
-    EXPECT_EQ(noOwner.error, "Permissions need an owner password.");
-    EXPECT_EQ(noOwner.failure, engine::FailureKind::Options);
+    EXPECT_FALSE(noOwner.written());
+    EXPECT_EQ(noOwner.outcome.error(), "Permissions need an owner password.");
+    EXPECT_EQ(noOwner.outcome.failure().kind, base::FailureKind::Options);
 
     m_options.PermitPrint = 0;
     auto same = convert("text", "input.txt", "same", "same");
-    EXPECT_EQ(same.status, engine::FileStatus::Failed);
-    EXPECT_EQ(same.error, "The owner and user passwords must differ.");
+    EXPECT_FALSE(same.written());
+    EXPECT_EQ(same.outcome.error(), "The owner and user passwords must differ.");
     EXPECT_FALSE(std::filesystem::exists(same.outputPath));
 }
 
 TEST_F(DocumentTest, UserPasswordWithoutOwnerGivesAnUnencryptedPdfAndAWarning)
 {
     auto result = convert("text", "input.txt", "", "user");
-    ASSERT_TRUE(result.written()) << result.error;
+    ASSERT_TRUE(result.written()) << result.outcome.error();
     EXPECT_FALSE(probe(result).encrypted());
     ASSERT_EQ(result.warnings.size(), 1u);
     EXPECT_NE(result.warnings[0].find("user password was not applied"), std::string::npos);
@@ -113,7 +113,7 @@ TEST_F(DocumentTest, InformationOutsideAsciiReadsBackAsTyped)
     for (const std::string user : { "", "user" }) {
         m_observer.warnings.clear();
         auto result = convert("text", "input.txt", user.empty() ? "" : "owner", user);
-        ASSERT_TRUE(result.written()) << result.error;
+        ASSERT_TRUE(result.written()) << result.outcome.error();
         auto info = testsupport::ReadDocumentInfo(result.outputPath, user);
         EXPECT_EQ(info["Title"], "Ünïcødé 日本") << user;
         EXPECT_EQ(info["Author"], "Café €") << user;
@@ -132,13 +132,13 @@ TEST_F(DocumentTest, AFailedConversionLeavesTheOlderPdfAndNoTemporaryFile)
     auto older = m_dir.write("input.pdf", "older PDF");
     m_options.PermitCopy = 1; // fails: no owner password
     auto result = convert("text");
-    EXPECT_EQ(result.status, engine::FileStatus::Failed);
+    EXPECT_FALSE(result.written());
     EXPECT_EQ(testsupport::readFile(older), "older PDF");
 
     m_options.PermitCopy = 0;
     m_options.PageWidth = 2;
     m_options.PageSize = 37;
-    EXPECT_EQ(convert("text").status, engine::FileStatus::Failed);
+    EXPECT_FALSE(convert("text").written());
     EXPECT_EQ(testsupport::readFile(older), "older PDF");
 
     m_options = {};
@@ -179,9 +179,10 @@ TEST_F(DocumentTest, OptionsTheLibraryCannotHonourFailBeforeAnyWork)
         m_options = {};
         c.apply(m_options);
         auto result = convert("text");
-        EXPECT_EQ(result.status, engine::FileStatus::Failed) << c.what;
-        EXPECT_EQ(result.failure, engine::FailureKind::Options) << c.what;
-        EXPECT_NE(result.error.find(c.message), std::string::npos) << c.what << ": " << result.error;
+        EXPECT_FALSE(result.written()) << c.what;
+        EXPECT_EQ(result.outcome.failure().kind, base::FailureKind::Options) << c.what;
+        EXPECT_NE(result.outcome.error().find(c.message), std::string::npos)
+            << c.what << ": " << result.outcome.error();
         EXPECT_TRUE(m_observer.ranges.empty()) << c.what;
     }
 }
@@ -190,15 +191,15 @@ TEST_F(DocumentTest, InputsThatCannotBeReadFailWithTheirReason)
 {
     testsupport::RecordingObserver observer;
     auto missing = engine::ConvertTextFile(m_options, (m_dir.path() / "gone.txt").string(), "", "", observer);
-    EXPECT_EQ(missing.status, engine::FileStatus::Failed);
-    EXPECT_NE(missing.error.find("No such file"), std::string::npos) << missing.error;
-    EXPECT_EQ(missing.failure, engine::FailureKind::Input);
+    EXPECT_FALSE(missing.written());
+    EXPECT_NE(missing.outcome.error().find("No such file"), std::string::npos) << missing.outcome.error();
+    EXPECT_EQ(missing.outcome.failure().kind, base::FailureKind::Input);
 
     std::filesystem::create_directory(m_dir.path() / "folder.txt");
     auto folder = engine::ConvertTextFile(m_options, (m_dir.path() / "folder.txt").string(), "", "", observer);
-    EXPECT_EQ(folder.status, engine::FileStatus::Failed);
-    EXPECT_NE(folder.error.find("folder"), std::string::npos) << folder.error;
-    EXPECT_EQ(folder.failure, engine::FailureKind::Input);
+    EXPECT_FALSE(folder.written());
+    EXPECT_NE(folder.outcome.error().find("folder"), std::string::npos) << folder.outcome.error();
+    EXPECT_EQ(folder.outcome.failure().kind, base::FailureKind::Input);
 }
 
 } // namespace

@@ -97,10 +97,10 @@ TEST_F(FaultInjectionTest, AFileThatCannotBeConvertedFailsWithItsReasonAndChange
         const char* what;
         std::function<void(const fs::path& input, const fs::path& output)> inject;
         const char* reason;
-        engine::FailureKind kind;
+        base::FailureKind kind;
         bool fillTheDisk = false;
     };
-    using enum engine::FailureKind;
+    using enum base::FailureKind;
     const Fault faults[] = {
         { "input removed after it was listed", [](auto& input, auto&) { fs::remove(input); }, "No such file", Input },
         { "input replaced by a folder",
@@ -131,9 +131,10 @@ TEST_F(FaultInjectionTest, AFileThatCannotBeConvertedFailsWithItsReasonAndChange
         } else {
             result = engine::ConvertTextFile(m_options, input.string(), "", "", m_observer);
         }
-        EXPECT_EQ(result.status, engine::FileStatus::Failed) << fault.what;
-        EXPECT_EQ(result.failure, fault.kind) << fault.what;
-        EXPECT_NE(result.error.find(fault.reason), std::string::npos) << fault.what << ": " << result.error;
+        EXPECT_FALSE(result.written()) << fault.what;
+        EXPECT_EQ(result.outcome.failure().kind, fault.kind) << fault.what;
+        EXPECT_NE(result.outcome.error().find(fault.reason), std::string::npos)
+            << fault.what << ": " << result.outcome.error();
         EXPECT_EQ(Differences(before, Snapshot(dir.path())), "") << fault.what;
     }
 }
@@ -155,12 +156,12 @@ TEST_F(FaultInjectionTest, FilesAndFoldersWithoutPermissionFailForAnUnprivileged
     auto verdict = RunUnprivileged([&]() -> std::string {
         testsupport::RecordingObserver observer;
         auto read = engine::ConvertTextFile({}, unreadable.string(), "", "", observer);
-        if (read.written() || read.error.find("Permission denied") == std::string::npos) {
-            return "unreadable input: " + read.error;
+        if (read.written() || read.outcome.error().find("Permission denied") == std::string::npos) {
+            return "unreadable input: " + read.outcome.error();
         }
         auto write = engine::ConvertTextFile({}, lockedIn.string(), "", "", observer);
-        if (write.written() || write.error.find("Permission denied") == std::string::npos) {
-            return "read-only output folder: " + write.error;
+        if (write.written() || write.outcome.error().find("Permission denied") == std::string::npos) {
+            return "read-only output folder: " + write.outcome.error();
         }
         return {};
     });
@@ -193,8 +194,10 @@ TEST_F(FaultInjectionTest, ARunGoesOnPastFilesThatVanishOrChangeWhileItRuns)
     EXPECT_EQ(summary.failed, 2);
     ASSERT_EQ(summary.results.size(), 4u);
     EXPECT_TRUE(summary.results[0].written());
-    EXPECT_NE(summary.results[1].error.find("No such file"), std::string::npos) << summary.results[1].error;
-    EXPECT_NE(summary.results[2].error.find("folder"), std::string::npos) << summary.results[2].error;
+    EXPECT_NE(summary.results[1].outcome.error().find("No such file"), std::string::npos)
+        << summary.results[1].outcome.error();
+    EXPECT_NE(summary.results[2].outcome.error().find("folder"), std::string::npos)
+        << summary.results[2].outcome.error();
     EXPECT_EQ(testsupport::PdfProbe(summary.results[3].outputPath).lines(),
               std::vector<std::string> { "text of d.txt" });
     EXPECT_EQ(m_observer.captions.back(), "File 4 of 4, 100%");
@@ -221,7 +224,7 @@ TEST_F(FaultInjectionTest, AStopFromAnotherThreadEndsTheRunBetweenFiles)
     EXPECT_EQ(m_observer.results.size(), m_observer.startedPaths.size());
     EXPECT_LT(m_observer.startedPaths.size(), jobs.size());
     for (const auto& result : m_observer.results) {
-        EXPECT_TRUE(result.written()) << result.error;
+        EXPECT_TRUE(result.written()) << result.outcome.error();
     }
 }
 
@@ -244,7 +247,7 @@ TEST_F(FaultInjectionTest, LinesLongerThanTheLibraryTakesAtOnceAreKept)
     };
     for (const auto& c : cases) {
         auto result = convert(c.text);
-        ASSERT_TRUE(result.written()) << c.what << ": " << result.error;
+        ASSERT_TRUE(result.written()) << c.what << ": " << result.outcome.error();
         std::string drawn;
         for (const auto& line : probe(result).lines()) {
             drawn += line;
@@ -268,7 +271,7 @@ TEST_F(FaultInjectionTest, ATextOfMorePagesThanOnePageArrayHoldsIsWrittenWhole)
         text += std::to_string(i) + "\n";
     }
     auto result = convert(text);
-    ASSERT_TRUE(result.written()) << result.error;
+    ASSERT_TRUE(result.written()) << result.outcome.error();
     // Only the page count and the last page: reading every page back would take long.
     QPDF pdf;
     pdf.processFile(result.outputPath.c_str());
@@ -322,7 +325,7 @@ TEST_F(FaultInjectionTest, BrokenFontFilesFallBackToHelveticaWithAWarning)
         }
         m_observer.warnings.clear();
         auto result = convert("fallback text");
-        ASSERT_TRUE(result.written()) << c.what << ": " << result.error;
+        ASSERT_TRUE(result.written()) << c.what << ": " << result.outcome.error();
         EXPECT_EQ(result.warnings, std::vector<std::string> { engine::DefaultFontWarning }) << c.what;
         auto pdf = probe(result);
         EXPECT_EQ(pdf.fonts().begin()->first, "/Helvetica") << c.what;

@@ -16,7 +16,7 @@ protected:
     // The single font the PDF uses, with its name.
     std::pair<std::string, testsupport::FontProbe> onlyFont(const engine::FileResult& result)
     {
-        EXPECT_TRUE(result.written()) << result.error;
+        EXPECT_TRUE(result.written()) << result.outcome.error();
         auto fonts = probe(result).fonts();
         EXPECT_EQ(fonts.size(), 1u);
         if (fonts.empty()) {
@@ -81,7 +81,7 @@ TEST_F(FontTest, CharactersTheTrueTypeFontLacksAreToldOnce)
     for (const auto& c : cases) {
         m_options.SingeEncode = c.singleByteEncoding;
         auto result = convert(c.text);
-        EXPECT_TRUE(result.written()) << result.error;
+        EXPECT_TRUE(result.written()) << result.outcome.error();
         EXPECT_EQ(result.warnings, c.warnings) << c.text;
     }
 }
@@ -161,7 +161,7 @@ TEST_F(FontTest, FontSizeZeroMeansNinePointsAndWarnsForEveryFile)
     m_options.FontSize = 0;
     for (int file = 0; file < 2; ++file) {
         auto result = convert("small");
-        ASSERT_TRUE(result.written()) << result.error;
+        ASSERT_TRUE(result.written()) << result.outcome.error();
         EXPECT_EQ(result.warnings, std::vector<std::string> { engine::DefaultFontSizeWarning });
         EXPECT_EQ(probe(result).pages()[0].texts[0].fontSize, 9);
     }

@@ -20,7 +20,7 @@ TEST_F(InputTest, QuotesArePartOfTheFileName)
 {
     m_dir.write("q.txt", "plain name");
     auto result = convert("quoted name", "\"q.txt\"");
-    ASSERT_TRUE(result.written()) << result.error;
+    ASSERT_TRUE(result.written()) << result.outcome.error();
     EXPECT_EQ(result.outputPath, (m_dir.path() / "\"q.pdf").string());
     EXPECT_EQ(probe(result).lines(), std::vector<std::string> { "quoted name" });
     EXPECT_FALSE(std::filesystem::exists(m_dir.path() / "q.pdf"));
@@ -58,26 +58,26 @@ TEST_F(InputTest, APrefixEndsAtACharacterStartAndIsDecodedAsTheWholeFile)
     for (const auto& c : cases) {
         auto path = m_dir.write("preview.txt", c.bytes).string();
         auto prefix = engine::ReadInputTextPrefix(path, m_options, c.maxBytes);
-        ASSERT_TRUE(prefix.ok) << c.what << ": " << prefix.error;
-        EXPECT_EQ(prefix.unicodeText, c.shown) << c.what;
-        EXPECT_EQ(prefix.cut, c.cut) << c.what;
+        ASSERT_TRUE(prefix) << c.what << ": " << prefix.error();
+        EXPECT_EQ(prefix->unicodeText, c.shown) << c.what;
+        EXPECT_EQ(prefix->cut, c.cut) << c.what;
     }
     auto nul = engine::ReadInputTextPrefix(m_dir.write("nul.txt", "ab\0cdef"s).string(), m_options, 5);
-    EXPECT_EQ(nul.warnings, std::vector<std::string> { "The text ends at the NUL byte at byte offset 2: the 5 bytes "
+    EXPECT_EQ(nul->warnings, std::vector<std::string> { "The text ends at the NUL byte at byte offset 2: the 5 bytes "
                                                         "from there to the end of the file are left out." });
 
     m_options = {};
     std::string large(engine::PreviewBytes - 1, 'x');
     large += "\xE9 more"; // Latin-1: read as the font's own bytes, as the whole file would be
     auto front = engine::ReadInputTextPrefix(m_dir.write("large.txt", large).string(), m_options);
-    ASSERT_TRUE(front.ok) << front.error;
-    EXPECT_EQ(front.text.size(), engine::PreviewBytes);
-    EXPECT_TRUE(front.text.ends_with("x\xE9"));
-    EXPECT_TRUE(front.cut);
+    ASSERT_TRUE(front) << front.error();
+    EXPECT_EQ(front->text.size(), engine::PreviewBytes);
+    EXPECT_TRUE(front->text.ends_with("x\xE9"));
+    EXPECT_TRUE(front->cut);
 
     auto gone = engine::ReadInputTextPrefix((m_dir.path() / "gone.txt").string(), m_options);
-    EXPECT_FALSE(gone.ok);
-    EXPECT_EQ(gone.error, "cannot open the file: No such file or directory");
+    EXPECT_FALSE(gone);
+    EXPECT_EQ(gone.error(), "cannot open the file: No such file or directory");
 }
 
 } // namespace

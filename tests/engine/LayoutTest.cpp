@@ -24,7 +24,7 @@ TEST_F(LayoutTest, BaselinesStartBelowTheTopMarginAndFollowTheFontSize)
     m_options.TopMargin = 100;
     m_options.FontSize = 12;
     auto result = convert("first\nsecond\nthird");
-    ASSERT_TRUE(result.written()) << result.error;
+    ASSERT_TRUE(result.written()) << result.outcome.error();
     auto pdf = probe(result);
     ASSERT_EQ(pdf.pages().size(), 1u);
     const auto& texts = pdf.pages()[0].texts;
@@ -41,7 +41,7 @@ TEST_F(LayoutTest, BaselinesStartBelowTheTopMarginAndFollowTheFontSize)
 TEST_F(LayoutTest, PageBreaksAfterTheLineThatReachesTheBottomMargin)
 {
     auto full = convert(NumberedLines(53), "full.txt");
-    ASSERT_TRUE(full.written()) << full.error;
+    ASSERT_TRUE(full.written()) << full.outcome.error();
     auto onePage = probe(full);
     ASSERT_EQ(onePage.pages().size(), 1u) << "no empty page after a last line on the bottom margin";
     EXPECT_DOUBLE_EQ(onePage.pages()[0].texts.back().y, 49);
@@ -74,7 +74,7 @@ TEST_F(LayoutTest, LineEndsAndTextEndsOfTextMode)
 TEST_F(LayoutTest, EmptyFileGivesOneEmptyPage)
 {
     auto result = convert("");
-    ASSERT_TRUE(result.written()) << result.error;
+    ASSERT_TRUE(result.written()) << result.outcome.error();
     auto pdf = probe(result);
     ASSERT_EQ(pdf.pages().size(), 1u);
     EXPECT_TRUE(pdf.pages()[0].texts.empty());
@@ -113,7 +113,7 @@ TEST_P(WrapTest, DrawsTheExpectedLines)
     useTenCharacterLines();
     m_options.TabWidth = 0; // tabs kept, as the line breaking meets them then
     auto result = convert(GetParam().text);
-    ASSERT_TRUE(result.written()) << result.error;
+    ASSERT_TRUE(result.written()) << result.outcome.error();
     EXPECT_EQ(probe(result).lines(), GetParam().expected);
 }
 
@@ -143,7 +143,7 @@ TEST_F(LayoutTest, LongTextLosesNothing)
         text += (i % 7 == 0) ? "\n" : " ";
     }
     auto result = convert(text);
-    ASSERT_TRUE(result.written()) << result.error;
+    ASSERT_TRUE(result.written()) << result.outcome.error();
     auto lines = probe(result).lines();
     std::string drawn = std::accumulate(lines.begin(), lines.end(), std::string());
     std::string expected;

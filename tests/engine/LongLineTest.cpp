@@ -35,7 +35,7 @@ TEST_P(LongLines, ConvertWithoutLosingText)
     auto input = dir.write("long.txt", GetParam().text);
     testsupport::RecordingObserver observer;
     auto result = engine::ConvertTextFile(engine::ConversionOptions {}, input.string(), "", "", observer);
-    ASSERT_TRUE(result.written()) << result.error;
+    ASSERT_TRUE(result.written()) << result.outcome.error();
     auto lines = testsupport::PdfProbe(result.outputPath).lines();
     EXPECT_EQ(Joined(lines), GetParam().text);
     EXPECT_GT(lines.size(), 1u);

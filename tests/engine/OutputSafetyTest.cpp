@@ -68,8 +68,9 @@ TEST(OutputSafety, NoInputIsWrittenOverAndEachPdfHasOneInput)
             { 4, "would be written over the file itself" },
         };
         for (const auto& [refused, reason] : refusals) {
-            EXPECT_NE(results[refused].error.find(reason), std::string::npos) << results[refused].error;
-            EXPECT_EQ(results[refused].failure, engine::FailureKind::Output) << refused;
+            EXPECT_NE(results[refused].outcome.error().find(reason), std::string::npos)
+                << results[refused].outcome.error();
+            EXPECT_EQ(results[refused].outcome.failure().kind, base::FailureKind::Output) << refused;
         }
         EXPECT_EQ(testsupport::readFile(manualPath), manual);
         EXPECT_EQ(testsupport::readFile(linked), "linked text");
@@ -83,7 +84,7 @@ TEST(OutputSafety, NoInputIsWrittenOverAndEachPdfHasOneInput)
         auto notesResult = std::find_if(again.results.begin(), again.results.end(),
                                         [&](const auto& result) { return result.inputPath == notes.string(); });
         ASSERT_NE(notesResult, again.results.end());
-        EXPECT_TRUE(notesResult->written()) << notesResult->error;
+        EXPECT_TRUE(notesResult->written()) << notesResult->outcome.error();
         EXPECT_EQ(testsupport::PdfProbe((dir.path() / "notes.pdf").string()).lines(),
                   std::vector<std::string> { "notes" });
     }
@@ -199,9 +200,9 @@ TEST(OutputSafety, AFileTooLargeForMemoryFailsAloneAndTheRunGoesOn)
             auto summary = engine::ConversionRun({}, Jobs({ first, huge, pages, last }), workers).execute(observer);
             std::string problems;
             for (std::size_t i : { 1u, 2u }) {
-                if (summary.results[i].error != engine::NotEnoughMemoryError
-                    || summary.results[i].failure != engine::FailureKind::Memory) {
-                    problems += summary.results[i].inputPath + ": " + summary.results[i].error + "\n";
+                if (summary.results[i].outcome.error() != engine::NotEnoughMemoryError
+                    || summary.results[i].outcome.failure().kind != base::FailureKind::Memory) {
+                    problems += summary.results[i].inputPath + ": " + summary.results[i].outcome.error() + "\n";
                 }
             }
             if (summary.end != engine::RunEnd::Finished || summary.converted != 2) {

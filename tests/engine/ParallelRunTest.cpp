@@ -35,7 +35,7 @@ std::vector<std::vector<std::string>> LinesOfEach(const std::vector<engine::File
     std::vector<std::vector<std::string>> lines;
     for (const auto& result : results) {
         lines.push_back(result.written() ? testsupport::PdfProbe(result.outputPath).lines()
-                                         : std::vector<std::string> { result.error });
+                                         : std::vector<std::string> { result.outcome.error() });
     }
     return lines;
 }

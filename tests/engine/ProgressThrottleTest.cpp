@@ -61,7 +61,7 @@ TEST(ProgressThrottle, AConversionOfManyLinesMakesABoundedNumberOfCalls)
     testsupport::RecordingObserver observer;
     engine::ConversionOptions options;
     auto result = engine::ConvertTextFile(options, input.string(), "", "", observer);
-    ASSERT_TRUE(result.written()) << result.error;
+    ASSERT_TRUE(result.written()) << result.outcome.error();
     ASSERT_EQ(observer.ranges.size(), 1u);
     EXPECT_EQ(observer.ranges[0], std::make_pair(std::int64_t { 1 }, high));
     ASSERT_FALSE(observer.positions.empty());

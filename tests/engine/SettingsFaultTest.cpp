@@ -126,11 +126,11 @@ TEST(SettingsFault, GarbageGivesDefaultsForWhatCannotBeReadAndSurvivesASave)
     EXPECT_EQ(options.LeftMargin, 30);
     EXPECT_EQ(options.TopMargin, 60) << "out of range";
     EXPECT_EQ(options.Author, "Quoted Name");
-    ASSERT_EQ(load.problems.size(), 2u);
-    const auto& word = load.problems[1]; // in the order of the keys, not of the file
+    ASSERT_EQ(load->size(), 2u);
+    const auto& word = (*load)[1]; // in the order of the keys, not of the file
     EXPECT_EQ(std::tie(word.section, word.key, word.value, word.reason, word.usedInstead),
               std::tie("Paper Option", "Font Size", "twelve", "not a whole number", "9"));
-    const auto& huge = load.problems[0];
+    const auto& huge = (*load)[0];
     EXPECT_EQ(std::tie(huge.key, huge.value, huge.reason, huge.usedInstead),
               std::tie("TopMargin", "99999999999", "out of range", "60"));
 
@@ -145,7 +145,7 @@ TEST(SettingsFault, GarbageGivesDefaultsForWhatCannotBeReadAndSurvivesASave)
     }
     EXPECT_NE(saved.find("[paper option]\nPageSize=5\n"), std::string::npos);
     ConversionOptions reloaded;
-    engine::LoadOptions(path.string(), reloaded);
+    ASSERT_TRUE(engine::LoadOptions(path.string(), reloaded));
     EXPECT_TRUE(reloaded == options);
 }
 
@@ -170,7 +170,7 @@ TEST(SettingsFault, ASaveThatCannotBeCompletedLeavesTheOldFileWhole)
     std::signal(SIGXFSZ, savedHandler);
 
     EXPECT_FALSE(save);
-    EXPECT_NE(save.error.find("File too large"), std::string::npos) << save.error;
+    EXPECT_NE(save.error().find("File too large"), std::string::npos) << save.error();
     EXPECT_EQ(testsupport::readFile(path), stored);
 }
 
@@ -191,7 +191,7 @@ TEST(SettingsFault, ALinkedFileStaysALinkAndAByteOrderMarkIsSkipped)
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(fs::read_symlink(link), "dotfiles/marlowen.ini");
     ConversionOptions reloaded;
-    engine::LoadOptions(target.string(), reloaded);
+    ASSERT_TRUE(engine::LoadOptions(target.string(), reloaded));
     EXPECT_EQ(reloaded, options);
     EXPECT_EQ(testsupport::readFile(target).rfind("\xEF\xBB\xBF[Paper Option]\nPageSize=3\n", 0), 0u);
     EXPECT_EQ(std::distance(fs::directory_iterator(target.parent_path()), fs::directory_iterator()), 1);

@@ -19,7 +19,7 @@ TEST(SettingsFile, MissingFileGivesTheDefaults)
     ConversionOptions options;
     options.PageSize = 3;
     options.Title = "left over";
-    engine::LoadOptions((dir.path() / "Settings.ini").string(), options);
+    ASSERT_TRUE(engine::LoadOptions((dir.path() / "Settings.ini").string(), options));
     EXPECT_EQ(options, ConversionOptions {});
     EXPECT_EQ(options.PageSize, 7);
     EXPECT_EQ(options.EmbeddingFont, 1);
@@ -33,7 +33,7 @@ TEST(SettingsFile, MissingFileGivesTheDefaults)
     engine::ResetOptions(options);
     EXPECT_EQ(engine::ChoiceAt(engine::SingleByteEncodingChoices, options.SingeEncode), "WinAnsiEncoding");
     EXPECT_EQ(options.TabWidth, 8);
-    engine::LoadOptions(dir.write("Settings.ini", "[Paper Option]\nSingeEncode=0\n").string(), options);
+    ASSERT_TRUE(engine::LoadOptions(dir.write("Settings.ini", "[Paper Option]\nSingeEncode=0\n").string(), options));
     EXPECT_EQ(engine::ChoiceAt(engine::SingleByteEncodingChoices, options.SingeEncode), "StandardEncoding")
         << "a stored 0 keeps its meaning";
 }
@@ -63,7 +63,7 @@ TEST(SettingsFile, SaveThenLoadGivesBackEveryStoredField)
     ASSERT_TRUE(engine::SaveOptions(path, saved));
 
     ConversionOptions loaded;
-    engine::LoadOptions(path, loaded);
+    ASSERT_TRUE(engine::LoadOptions(path, loaded));
     EXPECT_EQ(loaded, saved);
 
     auto text = testsupport::readFile(path);
@@ -85,14 +85,14 @@ TEST(SettingsFile, ATabWidthOutsideZeroToThirtyTwoIsAProblemAndGivesEight)
                                             .string(),
                                         options);
         EXPECT_EQ(options.TabWidth, 8) << stored;
-        ASSERT_EQ(load.problems.size(), 1u) << stored;
-        EXPECT_EQ(load.problems[0].key, "TabWidth");
-        EXPECT_EQ(load.problems[0].value, stored);
-        EXPECT_EQ(load.problems[0].reason, "out of range");
-        EXPECT_EQ(load.problems[0].usedInstead, "8");
+        ASSERT_EQ(load->size(), 1u) << stored;
+        EXPECT_EQ((*load)[0].key, "TabWidth");
+        EXPECT_EQ((*load)[0].value, stored);
+        EXPECT_EQ((*load)[0].reason, "out of range");
+        EXPECT_EQ((*load)[0].usedInstead, "8");
     }
     auto load = engine::LoadOptions(dir.write("Settings.ini", "[Paper Option]\nTabWidth=0\n").string(), options);
-    EXPECT_TRUE(load.problems.empty());
+    EXPECT_TRUE(load->empty());
     EXPECT_EQ(options.TabWidth, 0);
 }
 
@@ -102,7 +102,7 @@ TEST(SettingsFile, FontFilesOfAnOlderFileAreEmptyAndAResetEmptiesThem)
     auto path = dir.write("Settings.ini", "[Paper Option]\nPageFont=2\nFont Size=11\n");
     ConversionOptions options;
     options.TrueTypeFile = "/fonts/before.ttf";
-    engine::LoadOptions(path.string(), options);
+    ASSERT_TRUE(engine::LoadOptions(path.string(), options));
     ConversionOptions expected;
     expected.PageFont = 2;
     expected.FontSize = 11;
@@ -121,7 +121,7 @@ TEST(SettingsFile, LongTextsAreCutTo1023Characters)
     testsupport::TempDir dir;
     auto path = dir.write("Settings.ini", "[PDF Property Option]\nTitle=" + std::string(2000, 'x') + "\n");
     ConversionOptions options;
-    engine::LoadOptions(path.string(), options);
+    ASSERT_TRUE(engine::LoadOptions(path.string(), options));
     EXPECT_EQ(options.Title, std::string(1023, 'x'));
 }
 

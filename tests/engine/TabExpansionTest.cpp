@@ -18,7 +18,7 @@ protected:
     // the 9-point monospaced font's width.
     std::vector<std::string> layoutLines(const engine::FileResult& result, double pitch = 5.4)
     {
-        EXPECT_TRUE(result.written()) << result.error;
+        EXPECT_TRUE(result.written()) << result.outcome.error();
         std::vector<std::string> lines;
         std::istringstream text(testsupport::ExtractLayoutText(result.outputPath, pitch));
         for (std::string line; std::getline(text, line);) {
@@ -84,9 +84,9 @@ TEST_F(TabExpansionTest, AWidthOfZeroKeepsTabsAndOneOutOfRangeFailsTheFile)
 
     m_options.TabWidth = 33;
     auto refused = convert("a\tb\n");
-    EXPECT_EQ(refused.status, engine::FileStatus::Failed);
-    EXPECT_EQ(refused.error, "The tab width 33 is outside 0 to 32 columns.");
-    EXPECT_EQ(refused.failure, engine::FailureKind::Options);
+    EXPECT_FALSE(refused.written());
+    EXPECT_EQ(refused.outcome.error(), "The tab width 33 is outside 0 to 32 columns.");
+    EXPECT_EQ(refused.outcome.failure().kind, base::FailureKind::Options);
 }
 
 } // namespace

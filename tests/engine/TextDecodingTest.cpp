@@ -132,30 +132,30 @@ TEST(TextDecoding, ReadInputTextUsesTheEncodingTheOptionsGiveThePageFont)
     options.SingeEncode = static_cast<int>(engine::SingleByteEncodingChoices.size()) - 1; // UTF-8
 
     auto text = engine::ReadInputText(path, options); // Courier cannot take UTF-8
-    ASSERT_TRUE(text.ok) << text.error;
-    EXPECT_EQ(text.encoding, "StandardEncoding");
-    EXPECT_EQ(text.text, "Stra\xFB" "e ?");
-    ASSERT_EQ(text.warnings.size(), 1u);
-    EXPECT_NE(text.warnings[0].find("U+4E2D"), std::string::npos) << text.warnings[0];
+    ASSERT_TRUE(text) << text.error();
+    EXPECT_EQ(text->encoding, "StandardEncoding");
+    EXPECT_EQ(text->text, "Stra\xFB" "e ?");
+    ASSERT_EQ(text->warnings.size(), 1u);
+    EXPECT_NE(text->warnings[0].find("U+4E2D"), std::string::npos) << text->warnings[0];
 
     options.SingeEncode = 99; // outside the list: the converter uses the default font
-    EXPECT_EQ(engine::ReadInputText(path, options).encoding, "StandardEncoding");
+    EXPECT_EQ(engine::ReadInputText(path, options)->encoding, "StandardEncoding");
 
     options.SingeEncode = static_cast<int>(engine::SingleByteEncodingChoices.size()) - 1;
     options.PageFont = engine::TrueTypeFont;
     text = engine::ReadInputText(path, options);
-    EXPECT_EQ(text.encoding, "UTF-8");
-    EXPECT_EQ(text.text, "Straße 中");
+    EXPECT_EQ(text->encoding, "UTF-8");
+    EXPECT_EQ(text->text, "Straße 中");
 
     options.PageFont = engine::CidFont;
     options.CIDFont = 7;     // Batang: a Korean font keeps to a Korean CMap
     options.MultiEncode = 0; // GB-EUC-H
     text = engine::ReadInputText(path, options);
-    EXPECT_EQ(text.encoding, "KSC-EUC-H");
+    EXPECT_EQ(text->encoding, "KSC-EUC-H");
 
     auto missing = engine::ReadInputText((dir.path() / "missing.txt").string(), options);
-    EXPECT_FALSE(missing.ok);
-    EXPECT_NE(missing.error.find("cannot open"), std::string::npos) << missing.error;
+    EXPECT_FALSE(missing);
+    EXPECT_NE(missing.error().find("cannot open"), std::string::npos) << missing.error();
 }
 
 struct DisplayCase
@@ -183,7 +183,7 @@ TEST(TextDecoding, TheUnicodeTextIsWhatThePdfShows)
         options.PageFont = c.pageFont;
         (c.pageFont == engine::CidFont ? options.MultiEncode : options.SingeEncode) = c.encoding;
         auto text = engine::ReadInputText(dir.write("input.txt", c.bytes).string(), options);
-        EXPECT_EQ(text.unicodeText, c.expected) << c.name;
+        EXPECT_EQ(text->unicodeText, c.expected) << c.name;
     }
 }
 

@@ -127,7 +127,7 @@ TEST_F(UnicodeConversionTest, EveryScriptReadsBackAsWritten)
         m_options = engine::ConversionOptions();
         c.setUp(m_options);
         auto result = convert(c.text);
-        ASSERT_TRUE(result.written()) << result.error;
+        ASSERT_TRUE(result.written()) << result.outcome.error();
         EXPECT_TRUE(result.warnings.empty()) << result.warnings.front();
         std::string expected = c.text;
         std::erase(expected, '\n');
@@ -147,7 +147,7 @@ TEST_F(UnicodeConversionTest, Utf16WithAByteOrderMarkIsDecoded)
             bytes += bigEndian ? std::string { high, low } : std::string { low, high };
         }
         auto result = convert(bytes);
-        ASSERT_TRUE(result.written()) << result.error;
+        ASSERT_TRUE(result.written()) << result.outcome.error();
         const std::vector<std::string> expected = { "UTF-16 Привет", "中文 and ★ ok" };
         EXPECT_EQ(ReadBackLines(result.outputPath), expected) << (bigEndian ? "big endian" : "little endian");
     }
@@ -157,7 +157,7 @@ TEST_F(UnicodeConversionTest, AnUnmappableCharacterIsDrawnAsAQuestionMarkWithOne
 {
     UseHelvetica(m_options, "CP1251");
     auto result = convert("Жук 中 и 語\n");
-    ASSERT_TRUE(result.written()) << result.error;
+    ASSERT_TRUE(result.written()) << result.outcome.error();
     EXPECT_EQ(probe(result).lines(), (std::vector<std::string> { "\xC6\xF3\xEA ? \xE8 ?" }));
     ASSERT_EQ(result.warnings.size(), 1u);
     EXPECT_EQ(result.warnings[0],
@@ -169,13 +169,13 @@ TEST_F(UnicodeConversionTest, TextThatIsNotUtf8PassesByteForByte)
 {
     UseHelvetica(m_options, "WinAnsiEncoding");
     auto latin1 = convert("na\xEFve caf\xE9 \xFC\x80\n");
-    ASSERT_TRUE(latin1.written()) << latin1.error;
+    ASSERT_TRUE(latin1.written()) << latin1.outcome.error();
     EXPECT_EQ(probe(latin1).lines(), (std::vector<std::string> { "na\xEFve caf\xE9 \xFC\x80" }));
     EXPECT_TRUE(latin1.warnings.empty());
 
     UseCidFont(m_options, 0, 0);
     auto gb2312 = convert("\xD6\xD0\xCE\xC4\n");
-    ASSERT_TRUE(gb2312.written()) << gb2312.error;
+    ASSERT_TRUE(gb2312.written()) << gb2312.outcome.error();
     EXPECT_EQ(probe(gb2312).lines(), (std::vector<std::string> { "\xD6\xD0\xCE\xC4" }));
     EXPECT_EQ(ReadBackLines(gb2312.outputPath), (std::vector<std::string> { "中文" }));
 }
@@ -184,7 +184,7 @@ TEST_F(UnicodeConversionTest, TextThatIsNotUtf8PassesByteForByte)
 TEST_F(UnicodeConversionTest, TheDefaultOptionsKeepAccentedLetters)
 {
     auto result = convert("Café © 2024 – naïve\n");
-    ASSERT_TRUE(result.written()) << result.error;
+    ASSERT_TRUE(result.written()) << result.outcome.error();
     EXPECT_TRUE(result.warnings.empty()) << result.warnings.front();
     EXPECT_EQ(ReadBackLines(result.outputPath), (std::vector<std::string> { "Café © 2024 – naïve" }));
 }
@@ -193,7 +193,7 @@ TEST_F(UnicodeConversionTest, Utf8NeedsATrueTypeFontAndFallsBackToStandardEncodi
 {
     UseHelvetica(m_options, "UTF-8");
     auto result = convert("Straße\n");
-    ASSERT_TRUE(result.written()) << result.error;
+    ASSERT_TRUE(result.written()) << result.outcome.error();
     EXPECT_EQ(result.warnings, (std::vector<std::string> { engine::Utf8FallbackWarning }));
     EXPECT_EQ(probe(result).fonts().begin()->second.encoding, "/StandardEncoding");
     EXPECT_EQ(ReadBackLines(result.outputPath), (std::vector<std::string> { "Straße" }));
@@ -205,7 +205,7 @@ TEST_F(UnicodeConversionTest, Utf8AlwaysEmbedsTheTrueTypeFont)
     UseTrueType(m_options, DejaVuSans, "UTF-8");
     m_options.EmbeddingFont = engine::No;
     auto result = convert("Ж\n");
-    ASSERT_TRUE(result.written()) << result.error;
+    ASSERT_TRUE(result.written()) << result.outcome.error();
     auto fonts = probe(result).fonts();
     ASSERT_EQ(fonts.size(), 1u);
     EXPECT_TRUE(fonts.begin()->second.embedded);
@@ -222,7 +222,7 @@ TEST_F(UnicodeConversionTest, TheTextFollowsTheDefaultFontWhenThePageFontCannotB
             m_options.SingeEncode = static_cast<int>(engine::SingleByteEncodingChoices.size());
         }
         auto result = convert("Straße\n");
-        ASSERT_TRUE(result.written()) << result.error;
+        ASSERT_TRUE(result.written()) << result.outcome.error();
         EXPECT_EQ(result.warnings, (std::vector<std::string> { engine::DefaultFontWarning })) << missingFile;
         EXPECT_EQ(ReadBackLines(result.outputPath), (std::vector<std::string> { "Straße" })) << missingFile;
     }
@@ -232,7 +232,7 @@ TEST_F(UnicodeConversionTest, ProgressCountsTheConvertedText)
 {
     m_options.SingeEncode = SingleByteIndex("CP1251");
     auto result = convert("Жук\nмир");
-    ASSERT_TRUE(result.written()) << result.error;
+    ASSERT_TRUE(result.written()) << result.outcome.error();
     // Three bytes, CR LF, three bytes: not the eleven bytes of the UTF-8 file.
     ASSERT_EQ(m_observer.ranges.size(), 1u);
     EXPECT_EQ(m_observer.ranges[0].second, 8);
@@ -252,7 +252,7 @@ TEST_F(UnicodeConversionTest, LongCjkLinesWrapAtTheMarginWithoutSplittingACharac
 
     UseCidFont(m_options, 0, 0);
     auto cid = convert(ideographs + "\n");
-    ASSERT_TRUE(cid.written()) << cid.error;
+    ASSERT_TRUE(cid.written()) << cid.outcome.error();
     auto shown = probe(cid).lines();
     ASSERT_EQ(shown.size(), 5u);
     for (std::size_t i = 0; i + 1 < shown.size(); ++i) {
@@ -262,7 +262,7 @@ TEST_F(UnicodeConversionTest, LongCjkLinesWrapAtTheMarginWithoutSplittingACharac
 
     UseTrueType(m_options, ZenHeiCollection, "UTF-8");
     auto utf8 = convert(ideographs + "\n");
-    ASSERT_TRUE(utf8.written()) << utf8.error;
+    ASSERT_TRUE(utf8.written()) << utf8.outcome.error();
     auto lines = ReadBackLines(utf8.outputPath);
     ASSERT_EQ(lines.size(), 5u);
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
@@ -276,12 +276,12 @@ TEST_F(UnicodeConversionTest, AWidthNarrowerThanOneCharacterTakesOneWholeCharact
     useTextWidth(4);
     UseCidFont(m_options, 4, 6); // MS-Gothic, 90ms-RKSJ-H
     auto cid = convert("日本a\n");
-    ASSERT_TRUE(cid.written()) << cid.error;
+    ASSERT_TRUE(cid.written()) << cid.outcome.error();
     EXPECT_EQ(probe(cid).lines(), (std::vector<std::string> { "\x93\xFA", "\x96\x7B", "a" }));
 
     UseTrueType(m_options, ZenHeiCollection, "UTF-8");
     auto utf8 = convert("Ж日€\n");
-    ASSERT_TRUE(utf8.written()) << utf8.error;
+    ASSERT_TRUE(utf8.written()) << utf8.outcome.error();
     EXPECT_EQ(ReadBackLines(utf8.outputPath), (std::vector<std::string> { "Ж", "日", "€" }));
 }
 

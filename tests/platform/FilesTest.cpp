@@ -33,11 +33,11 @@ TEST(TextMode, ReadingAFileTellsWhyItFailed)
     testsupport::TempDir dir;
     auto file = dir.write("a.txt", "x\r\ny");
     auto read = platform::ReadTextModeFile(file.string());
-    ASSERT_TRUE(read.ok);
-    EXPECT_EQ(read.text, "x\ny");
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->text, "x\ny");
     auto missing = platform::ReadTextModeFile((dir.path() / "b.txt").string());
-    EXPECT_FALSE(missing.ok);
-    EXPECT_NE(missing.error.find("No such file"), std::string::npos);
+    EXPECT_FALSE(missing);
+    EXPECT_NE(missing.error().find("No such file"), std::string::npos);
 }
 
 TEST(PathParts, SplitsFolderNameAndLastExtension)
@@ -104,8 +104,9 @@ TEST(AtomicFile, ReplacesOnlyOnCommit)
     EXPECT_EQ(entries, 1);
 
     platform::AtomicFile nowhere((dir.path() / "no" / "out.pdf").string());
-    EXPECT_FALSE(nowhere.open());
-    EXPECT_NE(nowhere.error().find("cannot create"), std::string::npos);
+    auto opened = nowhere.open();
+    EXPECT_FALSE(opened);
+    EXPECT_NE(opened.error().find("cannot create"), std::string::npos);
 }
 
 } // namespace

@@ -13,19 +13,24 @@ using platform::IniProfile;
 std::optional<int> NumberAt(const IniProfile& profile, std::string_view section, std::string_view key)
 {
     auto value = profile.value(section, key);
-    return value ? platform::ParseProfileNumber(*value).value : std::nullopt;
+    if (!value) {
+        return std::nullopt;
+    }
+    auto number = platform::ParseProfileNumber(*value);
+    return number ? std::optional(*number) : std::nullopt;
 }
 
 TEST(IniProfile, NamesMatchRegardlessOfLetterCase)
 {
     testsupport::TempDir dir;
-    IniProfile profile(dir.write("a.ini", "[Paper Option]\r\npagesize = 12\r\n[other]\nPageSize=3\n").string());
+    auto path = dir.write("a.ini", "[Paper Option]\r\npagesize = 12\r\n[other]\nPageSize=3\n").string();
+    auto profile = IniProfile::read(path).value();
     EXPECT_EQ(NumberAt(profile, "PAPER OPTION", "PageSize"), 12);
     EXPECT_EQ(NumberAt(profile, "Other", "PAGESIZE"), 3);
     EXPECT_EQ(profile.value("Missing", "PageSize"), std::nullopt);
-    IniProfile missing((dir.path() / "none.ini").string());
-    EXPECT_TRUE(missing.readable());
-    EXPECT_EQ(missing.value("Paper Option", "PageSize"), std::nullopt);
+    auto missing = IniProfile::read((dir.path() / "none.ini").string());
+    ASSERT_TRUE(missing);
+    EXPECT_EQ(missing->value("Paper Option", "PageSize"), std::nullopt);
 }
 
 TEST(IniProfile, NumbersThatCannotBeReadSayWhy)
@@ -37,15 +42,16 @@ TEST(IniProfile, NumbersThatCannotBeReadSayWhy)
     };
     for (auto [text, value, outOfRange] : cases) {
         auto number = platform::ParseProfileNumber(text);
-        EXPECT_EQ(number.value, value) << text;
-        EXPECT_EQ(number.outOfRange, outOfRange) << text;
+        EXPECT_EQ(number ? std::optional(*number) : std::nullopt, value) << text;
+        EXPECT_EQ(number.error() == "out of range", outOfRange) << text;
     }
 }
 
 TEST(IniProfile, TextsDropSurroundingBlanksAndOnePairOfQuotes)
 {
     testsupport::TempDir dir;
-    IniProfile profile(dir.write("a.ini", "[s]\na=  spaced out  \nb=\"quoted \"\nc='x'\nd=a=b\n").string());
+    auto path = dir.write("a.ini", "[s]\na=  spaced out  \nb=\"quoted \"\nc='x'\nd=a=b\n").string();
+    auto profile = IniProfile::read(path).value();
     EXPECT_EQ(profile.text("s", "a", 1023), "spaced out");
     EXPECT_EQ(profile.text("s", "b", 1023), "quoted ");
     EXPECT_EQ(profile.text("s", "c", 1023), "x");
@@ -60,21 +66,23 @@ TEST(IniProfile, TextsReadBackAsTheyWereSetAndAreCutAtACharacterStart)
     auto path = (dir.path() / "a.ini").string();
     const std::string texts[] = { "  padded\t", "\"quoted\"", "'single'", "\"half", "tab\tinside", "" };
     {
-        IniProfile profile(path);
+        auto profile = IniProfile::read(path).value();
         for (std::size_t i = 0; i < std::size(texts); ++i) {
             profile.setText("s", "k" + std::to_string(i), texts[i]);
         }
         profile.setText("s", "lines", "first\r\nPageSize=1");
-        ASSERT_TRUE(profile.save()) << profile.error();
+        auto saved = profile.save();
+        ASSERT_TRUE(saved) << saved.error();
     }
-    IniProfile profile(path);
+    auto profile = IniProfile::read(path).value();
     for (std::size_t i = 0; i < std::size(texts); ++i) {
         EXPECT_EQ(profile.text("s", "k" + std::to_string(i), 1023), texts[i]) << texts[i];
     }
     EXPECT_EQ(profile.text("s", "lines", 1023), "first  PageSize=1") << "a line break cannot start a key";
     EXPECT_EQ(profile.value("s", "PageSize"), std::nullopt);
 
-    IniProfile cut(dir.write("b.ini", "[s]\neuro=ab\xE2\x82\xAC\nascii=abcd\nlatin=ab\xE9" "cd\n").string());
+    auto cutPath = dir.write("b.ini", "[s]\neuro=ab\xE2\x82\xAC\nascii=abcd\nlatin=ab\xE9" "cd\n").string();
+    auto cut = IniProfile::read(cutPath).value();
     EXPECT_EQ(cut.text("s", "euro", 4), "ab") << "a character is not split";
     EXPECT_EQ(cut.text("s", "euro", 5), "ab\xE2\x82\xAC");
     EXPECT_EQ(cut.text("s", "ascii", 3), "abc");
@@ -85,7 +93,7 @@ TEST(IniProfile, SettingAKeyChangesOnlyItsLine)
 {
     testsupport::TempDir dir;
     auto path = dir.write("a.ini", "; keep me\n[One]\nA=1\nQ=\"as written\"\n\n# and me\n[Two]\nB=2\n").string();
-    IniProfile profile(path);
+    auto profile = IniProfile::read(path).value();
     profile.setText("one", "a", "10");
     profile.setText("One", "New", "x");
     profile.setText("One", "Q", "as written");
@@ -99,7 +107,7 @@ TEST(IniProfile, AByteOrderMarkIsSkippedAndKept)
 {
     testsupport::TempDir dir;
     auto path = dir.write("a.ini", "\xEF\xBB\xBF[Paper Option]\nPageSize=3\n").string();
-    IniProfile profile(path);
+    auto profile = IniProfile::read(path).value();
     EXPECT_EQ(NumberAt(profile, "Paper Option", "PageSize"), 3);
     profile.setText("Paper Option", "PageSize", "4");
     ASSERT_TRUE(profile.save());
@@ -109,15 +117,15 @@ TEST(IniProfile, AByteOrderMarkIsSkippedAndKept)
 TEST(IniProfile, AFileThatCannotBeReadOrWrittenIsLeftAsItWas)
 {
     testsupport::TempDir dir;
-    IniProfile nowhere((dir.path() / "missing-folder" / "a.ini").string());
+    auto nowhere = IniProfile::read((dir.path() / "missing-folder" / "a.ini").string()).value();
     nowhere.setText("s", "k", "v");
-    EXPECT_FALSE(nowhere.save());
-    EXPECT_NE(nowhere.error().find("No such file"), std::string::npos) << nowhere.error();
+    auto saved = nowhere.save();
+    EXPECT_FALSE(saved);
+    EXPECT_NE(saved.error().find("No such file"), std::string::npos) << saved.error();
 
-    IniProfile folder(dir.path().string());
-    EXPECT_FALSE(folder.readable());
-    folder.setText("s", "k", "v");
-    EXPECT_FALSE(folder.save());
+    // A profile that cannot be read cannot be had, so it is never saved over the file.
+    auto folder = IniProfile::read(dir.path().string());
+    EXPECT_FALSE(folder);
     EXPECT_NE(folder.error().find("folder"), std::string::npos) << folder.error();
     EXPECT_TRUE(std::filesystem::is_directory(dir.path()));
 }

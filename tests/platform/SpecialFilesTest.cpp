@@ -51,8 +51,8 @@ TEST(ReadWholeFileSpecialFiles, PipesSocketsAndDevicesAreRefusedWithoutWaiting)
     };
     for (const auto& [path, reason] : cases) {
         auto read = platform::ReadWholeFile(path.string());
-        EXPECT_FALSE(read.ok) << path;
-        EXPECT_EQ(read.error, reason) << path;
+        EXPECT_FALSE(read) << path;
+        EXPECT_EQ(read.error(), reason) << path;
     }
     ::alarm(0);
     ::close(listener);

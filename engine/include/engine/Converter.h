@@ -28,21 +28,25 @@ std::string OutputPathFor(const std::string& inputPath);
 // in UTF-8 or UTF-16 is converted into the font's encoding, other text passes as it is. Tabs become
 // blanks up to the next stop every TabWidth columns (TabExpansion.h). The text is set flush left in
 // one font at one size, broken into lines at spaces (or inside a word too wide for a line) and into
-// pages at the bottom margin; no text is dropped. An owner password encrypts the PDF, with the user password for opening it, and the
-// permissions answered "No" are withheld.
+// pages at the bottom margin; no text is dropped. An owner password encrypts the PDF, with the user
+// password for opening it, and the permissions answered "No" are withheld.
 //
 // The new PDF is written under a temporary name in the output folder and renamed over any older PDF
 // only once complete: when the conversion fails, an older PDF stays as it was and no temporary file
 // is left. Failures (an unreadable input, options the library cannot honour, a write that fails)
-// come back as a Failed result with the reason; a text too large for the memory left fails with
-// NotEnoughMemoryError. Warnings go to the observer as they arise and are also listed in the result.
+// come back in the result's outcome with their kind and reason; a text too large for the memory left
+// fails with NotEnoughMemoryError. Warnings go to the observer as they arise and are also listed in the result.
 // No exception leaves this function.
 //
 // A stop requested through abandon gives the conversion up at the next page (or before the save):
-// nothing is written, and the result fails with FailureKind::Abandoned. Once the PDF library has
+// nothing is written, and the result fails with the kind Abandoned. Once the PDF library has
 // begun to assemble the finished document, that step runs to its end before the request is seen.
 FileResult ConvertTextFile(const ConversionOptions& options, const std::string& inputPath,
                            const std::string& ownerPassword, const std::string& userPassword,
                            ConversionObserver& observer, std::stop_token abandon = {});
+
+// The result of an input that yields no PDF, for the failure given: a file refused before it is
+// converted.
+FileResult FailedFile(const std::string& inputPath, base::Failure failure);
 
 } // namespace engine

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Result.h"
+
 #include <string>
 #include <vector>
 
@@ -26,29 +28,21 @@ struct SettingsProblem
     std::string usedInstead; // the value the record got
 };
 
-struct SettingsLoad
-{
-    bool readable = true;   // false: the file is there but cannot be read; the record holds defaults
-    std::string error;      // why it cannot be read
-    std::vector<SettingsProblem> problems;
+// The values of a file that was read, listed in the order of the keys; or why the file is there but
+// cannot be read (kind Input), the record then holding the defaults.
+using SettingsProblems = std::vector<SettingsProblem>;
+using SettingsLoad = base::Result<SettingsProblems>;
 
-    explicit operator bool() const { return readable; }
-};
-
-struct SettingsSave
-{
-    bool saved = true;
-    std::string error; // why the file was not written, for the user: the changes are otherwise lost
-
-    explicit operator bool() const { return saved; }
-};
+// Ok once the file holds the options; else why it was not written (kind Output, or Input for a file
+// that cannot be read and so is not replaced), for the user: the changes are otherwise lost.
+using SettingsSave = base::Result<>;
 
 // Reads the file once and every option key into the record; a missing file, section or key gives
 // that field's default (so a file written before the font-file paths were stored gives them empty),
 // and so does a number that cannot be read or lies outside the field's range ("TabWidth" takes 0 to
-// 32, the other numbers any int), which is listed among the problems. A file that is there
-// but cannot be read gives all the defaults; the caller warns the user (saving would not replace such
-// a file either).
+// 32, the other numbers any int), which is listed among the problems. A file that is there but
+// cannot be read gives all the defaults and fails; the caller warns the user (saving would not
+// replace such a file either).
 SettingsLoad LoadOptions(const std::string& path, ConversionOptions& options);
 
 // Writes every option key into the file in one atomic replace: the file holds either all its old

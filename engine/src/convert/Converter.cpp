@@ -21,25 +21,30 @@
 #include <algorithm>
 #include <cstdint>
 #include <new>
-#include <optional>
 #include <stdexcept>
 
 namespace engine {
 namespace {
 
-// The geometry the options give, or why the library could not lay a page out with them.
-std::optional<std::string> CheckGeometry(const ConversionOptions& options, PageGeometry& geometry)
+base::Failure Refused(std::string reason)
 {
+    return { base::FailureKind::Options, std::move(reason) };
+}
+
+// The geometry the options give, or why the library could not lay a page out with them.
+base::Result<PageGeometry> CheckGeometry(const ConversionOptions& options)
+{
+    PageGeometry geometry;
     geometry.box = GetPageBox(options);
     if (geometry.box.width < HPDF_MIN_PAGE_SIZE || geometry.box.width > HPDF_MAX_PAGE_SIZE
         || geometry.box.height < HPDF_MIN_PAGE_SIZE || geometry.box.height > HPDF_MAX_PAGE_SIZE) {
-        return "The page size " + std::to_string(geometry.box.width) + " x " + std::to_string(geometry.box.height)
-            + " points is outside 3 to 14400 points.";
+        return Refused("The page size " + std::to_string(geometry.box.width) + " x "
+                       + std::to_string(geometry.box.height) + " points is outside 3 to 14400 points.");
     }
     geometry.fontSize = options.FontSize == 0 ? 9.0f : static_cast<float>(options.FontSize);
     if (geometry.fontSize < 0 || geometry.fontSize > HPDF_MAX_FONTSIZE) {
-        return "The font size " + std::to_string(options.FontSize) + " is outside 1 to "
-            + std::to_string(HPDF_MAX_FONTSIZE) + " points.";
+        return Refused("The font size " + std::to_string(options.FontSize) + " is outside 1 to "
+                       + std::to_string(HPDF_MAX_FONTSIZE) + " points.");
     }
     // A negative margin puts text off the page. The sums are taken in 64 bits: stored margins may be
     // any int.
@@ -49,20 +54,20 @@ std::optional<std::string> CheckGeometry(const ConversionOptions& options, PageG
                                                     { "bottom", options.BottomMargin } };
     for (const auto& [side, margin] : margins) {
         if (margin < 0) {
-            return std::string("The ") + side + " margin of " + std::to_string(margin) + " points is below 0.";
+            return Refused(std::string("The ") + side + " margin of " + std::to_string(margin) + " points is below 0.");
         }
     }
     const std::int64_t width = std::int64_t { geometry.box.width } - options.LeftMargin - options.RightMargin;
     if (width <= 0) {
-        return "The left and right margins leave no room for text on a page " + std::to_string(geometry.box.width)
-            + " points wide.";
+        return Refused("The left and right margins leave no room for text on a page "
+                       + std::to_string(geometry.box.width) + " points wide.");
     }
     if (std::int64_t { options.TopMargin } + options.BottomMargin >= geometry.box.height) {
-        return "The top and bottom margins leave no room for text on a page " + std::to_string(geometry.box.height)
-            + " points high.";
+        return Refused("The top and bottom margins leave no room for text on a page "
+                       + std::to_string(geometry.box.height) + " points high.");
     }
     geometry.textWidth = static_cast<float>(width);
-    return std::nullopt;
+    return geometry;
 }
 
 void ApplyPageMode(HPDF_Doc doc, int openMode)
@@ -124,10 +129,8 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
     FileResult result;
     result.inputPath = inputPath;
     result.outputPath = OutputPathFor(inputPath);
-    auto fail = [&result](FailureKind kind, std::string reason) {
-        result.status = FileStatus::Failed;
-        result.failure = kind;
-        result.error = std::move(reason);
+    auto fail = [&result](base::Failure failure) {
+        result.outcome = std::move(failure);
         return result;
     };
     auto warn = [&result, &observer](const std::string& message) {
@@ -135,42 +138,40 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
         observer.warning(message);
     };
 
-    PageGeometry geometry;
-    if (auto problem = CheckGeometry(options, geometry)) {
-        return fail(FailureKind::Options, *problem);
+    auto geometry = CheckGeometry(options);
+    if (!geometry) {
+        return fail(geometry.failure());
     }
     if (options.TabWidth < 0 || options.TabWidth > MaxTabWidth) {
-        return fail(FailureKind::Options, "The tab width " + std::to_string(options.TabWidth) + " is outside 0 to "
-                                              + std::to_string(MaxTabWidth) + " columns.");
+        return fail(Refused("The tab width " + std::to_string(options.TabWidth) + " is outside 0 to "
+                            + std::to_string(MaxTabWidth) + " columns."));
     }
-    if (auto problem = CheckSecurity(options, ownerPassword, userPassword)) {
-        return fail(FailureKind::Options, *problem);
+    if (auto security = CheckSecurity(options, ownerPassword, userPassword); !security) {
+        return fail(security.failure());
     }
 
     // The document before the text: once a large text is in memory, a document that cannot be had
     // is this file's want of memory, not a reason to halt the run.
     HaruDocument document(abandon);
     if (!document.valid()) {
-        result.status = FileStatus::NoDocument;
-        result.failure = FailureKind::Memory;
-        result.error = "cannot create PdfDoc object";
-        return result;
+        result.noDocument = true;
+        return fail({ base::FailureKind::Memory, "cannot create PdfDoc object" });
     }
-    auto giveUp = [&fail] { return fail(FailureKind::Abandoned, "given up before its PDF was complete"); };
+    auto giveUp = [&fail] { return fail({ base::FailureKind::Abandoned, "given up before its PDF was complete" }); };
     // An abandon makes the library's allocations fail: that is no want of memory.
-    auto failInLibrary = [&](FailureKind kind, std::string reason) {
+    auto failInLibrary = [&](base::Failure failure) {
         if (abandon.stop_requested()) {
             return giveUp();
         }
-        return document.outOfMemory() ? fail(FailureKind::Memory, NotEnoughMemoryError)
-                                      : fail(kind, std::move(reason));
+        return fail(document.outOfMemory() ? base::Failure { base::FailureKind::Memory, NotEnoughMemoryError }
+                                           : std::move(failure));
     };
     HPDF_SetCompressionMode(document.get(), HPDF_COMP_ALL);
     ApplyPageMode(document.get(), options.OpenMode);
 
     auto read = platform::ReadWholeFile(inputPath);
-    if (!read.ok) {
-        return fail(FailureKind::Input, read.error);
+    if (!read) {
+        return fail(read.failure());
     }
     if (abandon.stop_requested()) {
         return giveUp();
@@ -180,26 +181,23 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
         warn(Utf8FallbackWarning);
     }
     HPDF_Font font = RequestPageFont(document, options);
-    if (!font) {
-        if (document.outOfMemory()) {
-            return failInLibrary(FailureKind::Memory, {});
-        }
+    if (!font && !document.outOfMemory()) {
         warn(DefaultFontWarning);
         font = RequestDefaultFont(document);
-        if (!font) {
-            return failInLibrary(FailureKind::Options, "the default font could not be loaded: " + document.errorText());
-        }
+    }
+    if (!font) {
+        return failInLibrary(Refused("the default font could not be loaded: " + document.errorText()));
     }
     if (options.FontSize == 0) {
         warn(DefaultFontSizeWarning);
     }
     if (document.failed()) {
-        return failInLibrary(FailureKind::Options, document.errorText());
+        return failInLibrary(Refused(document.errorText()));
     }
     // The text is read as the font's encoding has it; the working text ends lines with single CRs,
     // while the progress counts the text with CR LF endings.
     const char* fontEncoding = HPDF_Font_GetEncodingName(font);
-    auto decoded = DecodeInputBytes(std::move(read.text), fontEncoding ? fontEncoding : "");
+    auto decoded = DecodeInputBytes(std::move(read->text), fontEncoding ? fontEncoding : "");
     for (const auto& warning : decoded.warnings) {
         warn(warning);
     }
@@ -214,15 +212,15 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
     std::replace(text.begin(), text.end(), '\n', '\r');
 
     observer.progressRange(1, progressEnd);
-    PageWriter writer(document, font, options, geometry);
-    HaruTextMeasure measure(document.get(), font, geometry.fontSize);
+    PageWriter writer(document, font, options, *geometry);
+    HaruTextMeasure measure(document.get(), font, geometry->fontSize);
     ProgressThrottle progress(observer, progressEnd);
-    LayoutEnd laidOut = LayOut(text, writer, measure, geometry, progress, abandon);
+    LayoutEnd laidOut = LayOut(text, writer, measure, *geometry, progress, abandon);
     if (laidOut == LayoutEnd::Abandoned) {
         return giveUp();
     }
     if (laidOut == LayoutEnd::Refused || document.failed()) {
-        return failInLibrary(FailureKind::Options, "the PDF library refused the layout: " + document.errorText());
+        return failInLibrary(Refused("the PDF library refused the layout: " + document.errorText()));
     }
 
     if (auto warning = ApplyDocumentInfo(document, options)) {
@@ -232,19 +230,25 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
         warn(*warning);
     }
     if (document.failed()) {
-        return failInLibrary(FailureKind::Options,
-                             "the PDF library refused the document settings: " + document.errorText());
+        return failInLibrary(Refused("the PDF library refused the document settings: " + document.errorText()));
     }
-    if (!document.saveAtomically(result.outputPath)) {
-        // The library's refusals are recorded in the document; the rest are the file's.
-        return failInLibrary(document.failed() ? FailureKind::Options : FailureKind::Output, document.writeError());
+    if (auto saved = document.saveAtomically(result.outputPath); !saved) {
+        return failInLibrary(saved.failure());
     }
     observer.progressPosition(progressEnd);
-    result.status = FileStatus::Written;
     return result;
 }
 
 } // namespace
+
+FileResult FailedFile(const std::string& inputPath, base::Failure failure)
+{
+    FileResult result;
+    result.inputPath = inputPath;
+    result.outputPath = OutputPathFor(inputPath);
+    result.outcome = std::move(failure);
+    return result;
+}
 
 FileResult ConvertTextFile(const ConversionOptions& options, const std::string& inputPath,
                            const std::string& ownerPassword, const std::string& userPassword,
@@ -257,12 +261,7 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }
-    FileResult result;
-    result.inputPath = inputPath;
-    result.outputPath = OutputPathFor(inputPath);
-    result.failure = FailureKind::Memory;
-    result.error = NotEnoughMemoryError;
-    return result;
+    return FailedFile(inputPath, { base::FailureKind::Memory, NotEnoughMemoryError });
 }
 
 } // namespace engine

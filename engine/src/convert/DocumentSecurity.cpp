@@ -38,16 +38,16 @@ HPDF_UINT GrantedPermissions(const ConversionOptions& options)
 
 } // namespace
 
-std::optional<std::string> CheckSecurity(const ConversionOptions& options, const std::string& ownerPassword,
-                                         const std::string& userPassword)
+base::Result<> CheckSecurity(const ConversionOptions& options, const std::string& ownerPassword,
+                             const std::string& userPassword)
 {
     if (ownerPassword.empty() && AnyPermissionWithheld(options)) {
-        return "Permissions need an owner password.";
+        return base::Failure { base::FailureKind::Options, "Permissions need an owner password." };
     }
     if (!ownerPassword.empty() && ownerPassword == userPassword) {
-        return "The owner and user passwords must differ.";
+        return base::Failure { base::FailureKind::Options, "The owner and user passwords must differ." };
     }
-    return std::nullopt;
+    return {};
 }
 
 int EncryptionKeyBytes(int encryptLevelBits)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Result.h"
 #include "engine/ConversionOptions.h"
 
 #include "pdf/HaruDocument.h"
@@ -9,9 +10,9 @@
 
 namespace engine {
 
-// Why the passwords and permissions cannot be applied as given, or nothing when they can.
-std::optional<std::string> CheckSecurity(const ConversionOptions& options, const std::string& ownerPassword,
-                                         const std::string& userPassword);
+// Fails (kind Options) when the passwords and permissions cannot be applied as given.
+base::Result<> CheckSecurity(const ConversionOptions& options, const std::string& ownerPassword,
+                      const std::string& userPassword);
 
 // Sets passwords, permissions and the encryption key length on the document, after CheckSecurity
 // passed. A user password without an owner password is not applied; the return value then holds the

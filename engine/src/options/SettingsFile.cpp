@@ -59,9 +59,11 @@ const SettingsKey SettingsKeys[] = {
     { Security, "EncryptLevel", &ConversionOptions::EncryptLevel },
 };
 
-std::string NumberReason(const platform::ProfileNumber& number)
+// Why a stored number was not used: the parser's reason, or "out of range" for a whole number
+// outside the field's range.
+std::string NumberReason(const base::Result<int>& number)
 {
-    return number.value || number.outOfRange ? "out of range" : "not a whole number";
+    return number ? "out of range" : number.error();
 }
 
 } // namespace
@@ -70,50 +72,47 @@ SettingsLoad LoadOptions(const std::string& path, ConversionOptions& options)
 {
     const ConversionOptions defaults;
     options = defaults;
-    platform::IniProfile profile(path);
-    SettingsLoad load;
-    if (!profile.readable()) {
-        load.readable = false;
-        load.error = profile.error();
-        return load;
+    auto profile = platform::IniProfile::read(path);
+    if (!profile) {
+        return profile.failure();
     }
+    std::vector<SettingsProblem> problems;
     for (const auto& entry : SettingsKeys) {
         if (auto number = std::get_if<int ConversionOptions::*>(&entry.field)) {
-            auto value = profile.value(entry.section, entry.key);
+            auto value = profile->value(entry.section, entry.key);
             if (!value) {
                 continue;
             }
             auto parsed = platform::ParseProfileNumber(*value);
-            if (parsed.value && *parsed.value >= entry.lowest && *parsed.value <= entry.highest) {
-                options.*(*number) = *parsed.value;
+            if (parsed && *parsed >= entry.lowest && *parsed <= entry.highest) {
+                options.*(*number) = *parsed;
             } else {
-                load.problems.push_back({ entry.section, entry.key, *value, NumberReason(parsed),
+                problems.push_back({ entry.section, entry.key, *value, NumberReason(parsed),
                                           std::to_string(defaults.*(*number)) });
             }
         } else {
             auto text = std::get<std::string ConversionOptions::*>(entry.field);
-            options.*text = profile.text(entry.section, entry.key, MaxSettingsTextLength).value_or("");
+            options.*text = profile->text(entry.section, entry.key, MaxSettingsTextLength).value_or("");
         }
     }
-    return load;
+    return problems;
 }
 
 SettingsSave SaveOptions(const std::string& path, const ConversionOptions& options)
 {
-    platform::IniProfile profile(path);
+    auto profile = platform::IniProfile::read(path);
+    if (!profile) {
+        return profile.failure();
+    }
     for (const auto& entry : SettingsKeys) {
         if (auto number = std::get_if<int ConversionOptions::*>(&entry.field)) {
-            profile.setText(entry.section, entry.key, std::to_string(options.*(*number)));
+            profile->setText(entry.section, entry.key, std::to_string(options.*(*number)));
         } else {
-            profile.setText(entry.section, entry.key, options.*std::get<std::string ConversionOptions::*>(entry.field));
+            const auto& text = options.*std::get<std::string ConversionOptions::*>(entry.field);
+            profile->setText(entry.section, entry.key, text);
         }
     }
-    SettingsSave save;
-    if (!profile.save()) {
-        save.saved = false;
-        save.error = profile.error();
-    }
-    return save;
+    return profile->save();
 }
 
 } // namespace engine

@@ -81,44 +81,40 @@ void HaruDocument::resetError()
     HPDF_ResetError(m_doc);
 }
 
-bool HaruDocument::saveAtomically(const std::string& path)
+base::Result<> HaruDocument::saveAtomically(const std::string& path)
 {
+    auto refused = [this](const char* step) {
+        return base::Failure { base::FailureKind::Options, std::string(step) + ": " + errorText() };
+    };
     // Saving to the library's memory stream first lets every write be checked here.
     if (HPDF_SaveToStream(m_doc) != HPDF_OK) {
-        m_writeError = "the PDF library could not complete the document: " + errorText();
-        return false;
+        return refused("the PDF library could not complete the document");
     }
     platform::AtomicFile file(path);
-    if (!file.open()) {
-        m_writeError = file.error();
-        return false;
+    if (auto opened = file.open(); !opened) {
+        return opened;
     }
     HPDF_ResetStream(m_doc);
     std::string chunk(1 << 16, '\0');
     for (;;) {
         if (m_abandon.stop_requested()) {
-            m_writeError = "the PDF was given up before it was complete";
-            return false;
+            return base::Failure { base::FailureKind::Abandoned, "the PDF was given up before it was complete" };
         }
         HPDF_UINT32 size = static_cast<HPDF_UINT32>(chunk.size());
         HPDF_STATUS status = HPDF_ReadFromStream(m_doc, reinterpret_cast<HPDF_BYTE*>(chunk.data()), &size);
-        if (size > 0 && !file.write(std::string_view(chunk.data(), size))) {
-            m_writeError = file.error();
-            return false;
+        if (size > 0) {
+            if (auto written = file.write(std::string_view(chunk.data(), size)); !written) {
+                return written;
+            }
         }
         if (status == HPDF_STREAM_EOF) {
             break;
         }
         if (status != HPDF_OK) {
-            m_writeError = "the PDF library could not hand over the document: " + errorText();
-            return false;
+            return refused("the PDF library could not hand over the document");
         }
     }
-    if (!file.commit()) {
-        m_writeError = file.error();
-        return false;
-    }
-    return true;
+    return file.commit();
 }
 
 std::string DescribeHaruError(HPDF_STATUS code, HPDF_STATUS detail)

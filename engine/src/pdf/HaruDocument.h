@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Result.h"
+
 #include <hpdf.h>
 
 #include <stop_token>
@@ -34,11 +36,10 @@ public:
     // Forgets the recorded error, in the library too, so that the document can be used again.
     void resetError();
 
-    // Writes the whole document to a file through a temporary file in the same folder; false with
-    // writeError() set when any step fails or an abandon is requested before the file is complete.
-    // The file at path is replaced only on success.
-    bool saveAtomically(const std::string& path);
-    const std::string& writeError() const { return m_writeError; }
+    // Writes the whole document to a file through a temporary file in the same folder; fails when
+    // the library refuses (kind Options), the file cannot be written (Output) or an abandon is
+    // requested before the file is complete (Abandoned). The file at path is replaced only on success.
+    base::Result<> saveAtomically(const std::string& path);
 
 private:
     static void onError(HPDF_STATUS errorCode, HPDF_STATUS detail, void* self);
@@ -46,7 +47,6 @@ private:
     HPDF_Doc m_doc = nullptr;
     HPDF_STATUS m_errorCode = 0;
     HPDF_STATUS m_errorDetail = 0;
-    std::string m_writeError;
     std::stop_token m_abandon;
     const std::stop_token* m_outerAbandon; // of a document this thread created before, restored after
 };

@@ -13,19 +13,6 @@
 #include <optional>
 
 namespace engine {
-namespace {
-
-FileResult RefusedFile(const ConversionJob& job, std::string reason)
-{
-    FileResult result;
-    result.inputPath = job.path;
-    result.outputPath = OutputPathFor(job.path);
-    result.failure = FailureKind::Output;
-    result.error = std::move(reason);
-    return result;
-}
-
-} // namespace
 
 std::string FileCountCaption(int index, int count)
 {
@@ -79,7 +66,7 @@ RunSummary ConversionRun::execute(RunObserver& observer)
     auto work = [&] {
         for (;;) {
             int i = 0;
-            std::optional<std::string> refusal;
+            base::Result<> claimed;
             {
                 std::lock_guard guard(lock);
                 if (halted || nextJob == count || stopRequested()) {
@@ -87,17 +74,17 @@ RunSummary ConversionRun::execute(RunObserver& observer)
                 }
                 i = nextJob++;
                 const auto& job = m_jobs[static_cast<std::size_t>(i)];
-                refusal = claims.claim(job.path, OutputPathFor(job.path));
+                claimed = claims.claim(job.path, OutputPathFor(job.path));
                 observer.fileStarted(i, count, job);
             }
             const auto& job = m_jobs[static_cast<std::size_t>(i)];
-            FileResult result = refusal ? RefusedFile(job, *refusal)
-                                        : ConvertTextFile(m_options, job.path, job.ownerPassword, job.userPassword,
-                                                          fileObserver, m_abandon.get_token());
+            FileResult result = !claimed ? FailedFile(job.path, claimed.failure())
+                                         : ConvertTextFile(m_options, job.path, job.ownerPassword, job.userPassword,
+                                                           fileObserver, m_abandon.get_token());
             std::lock_guard guard(lock);
             auto& kept = results[static_cast<std::size_t>(i)].emplace(std::move(result));
             std::string caption;
-            if (kept.status == FileStatus::NoDocument) {
+            if (kept.noDocument) {
                 halted = true;
             } else {
                 caption = FileCountCaption(finished++, count);

@@ -24,17 +24,18 @@ bool SameFile(const std::string& a, const std::string& b)
 
 } // namespace
 
-std::optional<std::string> OutputClaims::claim(const std::string& input, const std::string& output)
+base::Result<> OutputClaims::claim(const std::string& input, const std::string& output)
 {
+    auto refused = [](std::string reason) { return base::Failure { base::FailureKind::Output, std::move(reason) }; };
     auto outputIdentity = Identity(output);
     if (outputIdentity == Identity(input) || SameFile(input, output)) {
-        return "not converted: its PDF " + output + " would be written over the file itself";
+        return refused("not converted: its PDF " + output + " would be written over the file itself");
     }
     auto [owner, added] = m_owners.try_emplace(outputIdentity, input);
     if (!added) {
-        return "not converted: its PDF " + output + " is the PDF of " + owner->second + ", which comes first";
+        return refused("not converted: its PDF " + output + " is the PDF of " + owner->second + ", which comes first");
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace engine

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <optional>
+#include "base/Result.h"
+
 #include <string>
 #include <unordered_map>
 
@@ -13,8 +14,8 @@ namespace engine {
 class OutputClaims
 {
 public:
-    // Nothing when input may write output (it owns it from now on), else why not.
-    std::optional<std::string> claim(const std::string& input, const std::string& output);
+    // Ok when input may write output (it owns it from now on); else why not, of the kind Output.
+    base::Result<> claim(const std::string& input, const std::string& output);
 
 private:
     std::unordered_map<std::string, std::string> m_owners; // output identity -> input that owns it

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Result.h"
+
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -21,15 +23,13 @@ public:
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    // Creates the temporary file; false with error() set when the folder cannot take it or the file
-    // at the final path is read-only (it is not replaced then).
-    bool open();
-    // Writes all bytes; false with error() set when the write fails.
-    bool write(std::string_view bytes);
-    // Flushes, closes and renames the temporary file over the final path. False with error() set
-    // when any step fails.
-    bool commit();
-    const std::string& error() const { return m_error; }
+    // Creates the temporary file; fails when the folder cannot take it or the file at the final path
+    // is read-only (it is not replaced then). Every failure here is of the kind Output.
+    base::Result<> open();
+    // Writes all bytes.
+    base::Result<> write(std::string_view bytes);
+    // Flushes, closes and renames the temporary file over the final path.
+    base::Result<> commit();
 
 private:
     void discard();
@@ -40,7 +40,6 @@ private:
     int m_fd = -1;
     int m_slot = -1; // in the list of temporary files a signal removes
     bool m_replacing = false;
-    std::string m_error;
 };
 
 // The text of errno, for messages.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Result.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,12 +23,8 @@ class IniProfile
 {
 public:
     // Reads the file. A missing file is an empty profile; a file that is there but cannot be read (a
-    // folder, a pipe, no permission) is an empty profile that is not readable() and is never replaced.
-    explicit IniProfile(std::string path);
-
-    bool readable() const { return m_readable; }
-    // Why the file could not be read or written.
-    const std::string& error() const { return m_error; }
+    // folder, a pipe, no permission) fails with the kind Input, so it is never replaced.
+    static base::Result<IniProfile> read(std::string path);
 
     // A key's value as the file holds it, without surrounding blanks; nothing for a missing key.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
@@ -39,26 +37,22 @@ public:
     void setText(std::string_view section, std::string_view key, const std::string& text);
 
     // Writes the profile to its file when anything changed, through a temporary file renamed over the
-    // old one (a symbolic link stays and its target is replaced). False with error() set when the
-    // file was not readable or cannot be written; the file is then as it was.
-    bool save();
+    // old one (a symbolic link stays and its target is replaced). When the file cannot be written
+    // (kind Output), it is as it was.
+    base::Result<> save();
 
 private:
+    explicit IniProfile(std::string path);
+    void parse(std::string_view content);
+
     std::string m_path;
-    bool m_readable = true;
     bool m_byteOrderMark = false;
     bool m_changed = false;
     std::vector<std::string> m_lines;
-    std::string m_error;
 };
 
-// A whole number as profile reads take it: an optional sign and decimal digits, surrounding blanks
-// allowed. Nothing when the text is no such number or the number does not fit an int.
-struct ProfileNumber
-{
-    std::optional<int> value;
-    bool outOfRange = false; // digits, but too many for an int
-};
-ProfileNumber ParseProfileNumber(std::string_view text);
+// A whole number as profile reads take it: ParseWholeNumber (WholeNumber.h) with surrounding blanks
+// allowed.
+base::Result<int> ParseProfileNumber(std::string_view text);
 
 } // namespace platform
