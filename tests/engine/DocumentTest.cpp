@@ -81,13 +81,13 @@ TEST_F(DocumentTest, PasswordsThatCannotWorkFailWithAReason)
     m_options.PermitPrint = 1;
     auto noOwner = convert("text");
     EXPECT_FALSE(noOwner.written());
-    EXPECT_EQ(noOwner.outcome.error(), "Permissions need an owner password.");
+    EXPECT_EQ(noOwner.outcome.error(), "permissions need an owner password");
     EXPECT_EQ(noOwner.outcome.failure().kind, base::FailureKind::Options);
 
     m_options.PermitPrint = 0;
     auto same = convert("text", "input.txt", "same", "same");
     EXPECT_FALSE(same.written());
-    EXPECT_EQ(same.outcome.error(), "The owner and user passwords must differ.");
+    EXPECT_EQ(same.outcome.error(), "the owner and user passwords must differ");
     EXPECT_FALSE(std::filesystem::exists(same.outputPath));
 }
 

@@ -63,8 +63,8 @@ TEST_F(InputTest, APrefixEndsAtACharacterStartAndIsDecodedAsTheWholeFile)
         EXPECT_EQ(prefix->cut, c.cut) << c.what;
     }
     auto nul = engine::ReadInputTextPrefix(m_dir.write("nul.txt", "ab\0cdef"s).string(), m_options, 5);
-    EXPECT_EQ(nul->warnings, std::vector<std::string> { "The text ends at the NUL byte at byte offset 2: the 5 bytes "
-                                                        "from there to the end of the file are left out." });
+    EXPECT_EQ(nul->warnings, std::vector<std::string> { "the text ends at the NUL byte at byte offset 2: the 5 bytes "
+                                                        "from there to the end of the file are left out" });
 
     m_options = {};
     std::string large(engine::PreviewBytes - 1, 'x');

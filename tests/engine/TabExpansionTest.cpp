@@ -85,7 +85,7 @@ TEST_F(TabExpansionTest, AWidthOfZeroKeepsTabsAndOneOutOfRangeFailsTheFile)
     m_options.TabWidth = 33;
     auto refused = convert("a\tb\n");
     EXPECT_FALSE(refused.written());
-    EXPECT_EQ(refused.outcome.error(), "The tab width 33 is outside 0 to 32 columns.");
+    EXPECT_EQ(refused.outcome.error(), "the tab width 33 is outside 0 to 32 columns");
     EXPECT_EQ(refused.outcome.failure().kind, base::FailureKind::Options);
 }
 

@@ -88,34 +88,34 @@ TEST(TextDecoding, WhatTheTextLosesIsToldInOneWarning)
 {
     const UnmappableCase cases[] = {
         { "one character", "Ж中Ж", "CP1251", "\xC6?\xC6",
-          "1 character is not in the encoding CP1251 and is drawn as \"?\": U+4E2D \"中\"." },
+          "1 character is not in the encoding CP1251 and is drawn as \"?\": U+4E2D \"中\"" },
         { "several, the first named", "aЖé中", "WinAnsiEncoding", "a?\xE9?",
-          "2 characters are not in the encoding WinAnsiEncoding and are drawn as \"?\"; the first is U+0416 \"Ж\"." },
+          "2 characters are not in the encoding WinAnsiEncoding and are drawn as \"?\"; the first is U+0416 \"Ж\"" },
         { "a traditional character in GB2312", "中語", "GB-EUC-H", "\xD6\xD0?",
-          "1 character is not in the encoding GB-EUC-H and is drawn as \"?\": U+8A9E \"語\"." },
+          "1 character is not in the encoding GB-EUC-H and is drawn as \"?\": U+8A9E \"語\"" },
         { "a broken UTF-16 surrogate", Utf16(u"a\xD800z", false), "CP1251", "a?z",
-          "1 character is not in the encoding CP1251 and is drawn as \"?\": U+FFFD \"\xEF\xBF\xBD\"." },
+          "1 character is not in the encoding CP1251 and is drawn as \"?\": U+FFFD \"\xEF\xBF\xBD\"" },
         { "a UTF-16 surrogate pair beyond what the library's UTF-8 draws", Utf16(u"a\U0001D11Eb", true), "UTF-8",
-          "a?b", "1 character is not in the encoding UTF-8 and is drawn as \"?\": U+1D11E \"\U0001D11E\"." },
+          "a?b", "1 character is not in the encoding UTF-8 and is drawn as \"?\": U+1D11E \"\U0001D11E\"" },
         { "bytes that are not UTF-8 with the UTF-8 encoding", "caf\xE9 \xFC", "UTF-8", "caf? ?",
           "2 characters are not in the encoding UTF-8 and are drawn as \"?\"; the first is the byte 0xE9 (not "
-          "UTF-8)." },
+          "UTF-8)" },
         { "a NUL", "é\r\nx\0tail"s, "WinAnsiEncoding", "\xE9\nx",
-          "The text ends at the NUL byte at byte offset 5: the 5 bytes from there to the end of the file are left "
-          "out." },
+          "the text ends at the NUL byte at byte offset 5: the 5 bytes from there to the end of the file are left "
+          "out" },
         { "a Ctrl+Z before more text", "ab\x1A\n"s, "CP1251", "ab",
-          "The text ends at the Ctrl+Z (0x1A) byte at byte offset 2: the 2 bytes from there to the end of the file "
-          "are left out." },
+          "the text ends at the Ctrl+Z (0x1A) byte at byte offset 2: the 2 bytes from there to the end of the file "
+          "are left out" },
         { "NULs in low and high bytes alike are no UTF-16", "a\0\0b"s, "CP1251", "a",
-          "The text ends at the NUL byte at byte offset 1: the 3 bytes from there to the end of the file are left "
-          "out." },
+          "the text ends at the NUL byte at byte offset 1: the 3 bytes from there to the end of the file are left "
+          "out" },
         { "a Ctrl+Z in UTF-16", Utf16(u"ab\u001Acd", false), "CP1251", "ab",
-          "The text ends at the Ctrl+Z (0x1A) character at byte offset 6: the 6 bytes from there to the end of the "
-          "file are left out." },
+          "the text ends at the Ctrl+Z (0x1A) character at byte offset 6: the 6 bytes from there to the end of the "
+          "file are left out" },
         { "a NUL character in UTF-16 without a byte order mark", Utf16(u"abcdefghij\0d"s, true).substr(2), "CP1251",
           "abcdefghij",
-          "The text ends at the NUL character at byte offset 20: the 4 bytes from there to the end of the file are "
-          "left out." },
+          "the text ends at the NUL character at byte offset 20: the 4 bytes from there to the end of the file are "
+          "left out" },
     };
     for (const auto& c : cases) {
         auto decoded = engine::DecodeInputBytes(c.input, c.encoding);

@@ -161,7 +161,7 @@ TEST_F(UnicodeConversionTest, AnUnmappableCharacterIsDrawnAsAQuestionMarkWithOne
     EXPECT_EQ(probe(result).lines(), (std::vector<std::string> { "\xC6\xF3\xEA ? \xE8 ?" }));
     ASSERT_EQ(result.warnings.size(), 1u);
     EXPECT_EQ(result.warnings[0],
-              "2 characters are not in the encoding CP1251 and are drawn as \"?\"; the first is U+4E2D \"中\".");
+              "2 characters are not in the encoding CP1251 and are drawn as \"?\"; the first is U+4E2D \"中\"");
     EXPECT_EQ(m_observer.warnings, result.warnings);
 }
 

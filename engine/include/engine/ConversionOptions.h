@@ -4,6 +4,9 @@
 
 namespace engine {
 
+// The font size of a new record, and the one a conversion uses when FontSize is 0.
+inline constexpr int DefaultFontSize = 9;
+
 // Every setting that shapes a conversion. Index fields hold the 0-based position of the chosen
 // entry of their choice list (ChoiceLists.h); "Yes"/"No" choices hold 0 for "Yes" and 1 for "No".
 // Sizes and margins are whole PDF points. The record enforces no ranges.
@@ -27,7 +30,7 @@ struct ConversionOptions
     // "StandardEncoding" (index 0, still what a stored 0 means) lacks.
     int SingeEncode = 2;
     int MultiEncode = 0;
-    int FontSize = 9;
+    int FontSize = DefaultFontSize;
     int OpenMode = 0;
     int OpenResult = 0;
     std::string Author;

@@ -10,10 +10,12 @@
 namespace engine {
 
 // The warnings a conversion can raise, besides the count of characters the font's encoding lacks.
+// The first two are the texts the desktop program has always shown (9 is DefaultFontSize); every
+// other message is a lower-case phrase without a full stop (base/Result.h).
 inline constexpr const char* DefaultFontWarning = "Can not find right font, use default font.";
 inline constexpr const char* DefaultFontSizeWarning = "Font size can not be 0. Set default 9.";
 inline constexpr const char* Utf8FallbackWarning =
-    "The UTF-8 encoding needs a TrueType font; StandardEncoding is used.";
+    "the UTF-8 encoding needs a TrueType font; StandardEncoding is used";
 
 // The reason of a file whose conversion ran out of memory, in the PDF library or outside it.
 inline constexpr const char* NotEnoughMemoryError = "not enough memory to convert this file";

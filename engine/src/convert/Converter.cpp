@@ -31,21 +31,34 @@ base::Failure Refused(std::string reason)
     return { base::FailureKind::Options, std::move(reason) };
 }
 
+// The sizes in points the PDF library takes for a page's sides and for a font.
+constexpr int MinPageSize = HPDF_MIN_PAGE_SIZE;
+constexpr int MaxPageSize = HPDF_MAX_PAGE_SIZE;
+constexpr int MinFontSize = 1;
+constexpr int MaxFontSize = HPDF_MAX_FONTSIZE;
+
+std::string Range(int lowest, int highest)
+{
+    return std::to_string(lowest) + " to " + std::to_string(highest);
+}
+
 // The geometry the options give, or why the library could not lay a page out with them.
 base::Result<PageGeometry> CheckGeometry(const ConversionOptions& options)
 {
     PageGeometry geometry;
     geometry.box = GetPageBox(options);
-    if (geometry.box.width < HPDF_MIN_PAGE_SIZE || geometry.box.width > HPDF_MAX_PAGE_SIZE
-        || geometry.box.height < HPDF_MIN_PAGE_SIZE || geometry.box.height > HPDF_MAX_PAGE_SIZE) {
-        return Refused("The page size " + std::to_string(geometry.box.width) + " x "
-                       + std::to_string(geometry.box.height) + " points is outside 3 to 14400 points.");
+    if (geometry.box.width < MinPageSize || geometry.box.width > MaxPageSize || geometry.box.height < MinPageSize
+        || geometry.box.height > MaxPageSize) {
+        return Refused("the page size " + std::to_string(geometry.box.width) + " x "
+                       + std::to_string(geometry.box.height) + " points is outside "
+                       + Range(MinPageSize, MaxPageSize) + " points");
     }
-    geometry.fontSize = options.FontSize == 0 ? 9.0f : static_cast<float>(options.FontSize);
-    if (geometry.fontSize < 0 || geometry.fontSize > HPDF_MAX_FONTSIZE) {
-        return Refused("The font size " + std::to_string(options.FontSize) + " is outside 1 to "
-                       + std::to_string(HPDF_MAX_FONTSIZE) + " points.");
+    const int fontSize = options.FontSize == 0 ? DefaultFontSize : options.FontSize;
+    if (fontSize < MinFontSize || fontSize > MaxFontSize) {
+        return Refused("the font size " + std::to_string(options.FontSize) + " is outside "
+                       + Range(MinFontSize, MaxFontSize) + " points");
     }
+    geometry.fontSize = static_cast<float>(fontSize);
     // A negative margin puts text off the page. The sums are taken in 64 bits: stored margins may be
     // any int.
     const std::pair<const char*, int> margins[] = { { "left", options.LeftMargin },
@@ -54,17 +67,17 @@ base::Result<PageGeometry> CheckGeometry(const ConversionOptions& options)
                                                     { "bottom", options.BottomMargin } };
     for (const auto& [side, margin] : margins) {
         if (margin < 0) {
-            return Refused(std::string("The ") + side + " margin of " + std::to_string(margin) + " points is below 0.");
+            return Refused(std::string("the ") + side + " margin of " + std::to_string(margin) + " points is below 0");
         }
     }
     const std::int64_t width = std::int64_t { geometry.box.width } - options.LeftMargin - options.RightMargin;
     if (width <= 0) {
-        return Refused("The left and right margins leave no room for text on a page "
-                       + std::to_string(geometry.box.width) + " points wide.");
+        return Refused("the left and right margins leave no room for text on a page "
+                       + std::to_string(geometry.box.width) + " points wide");
     }
     if (std::int64_t { options.TopMargin } + options.BottomMargin >= geometry.box.height) {
-        return Refused("The top and bottom margins leave no room for text on a page "
-                       + std::to_string(geometry.box.height) + " points high.");
+        return Refused("the top and bottom margins leave no room for text on a page "
+                       + std::to_string(geometry.box.height) + " points high");
     }
     geometry.textWidth = static_cast<float>(width);
     return geometry;
@@ -143,8 +156,8 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
         return fail(geometry.failure());
     }
     if (options.TabWidth < 0 || options.TabWidth > MaxTabWidth) {
-        return fail(Refused("The tab width " + std::to_string(options.TabWidth) + " is outside 0 to "
-                            + std::to_string(MaxTabWidth) + " columns."));
+        return fail(Refused("the tab width " + std::to_string(options.TabWidth) + " is outside "
+                            + Range(0, MaxTabWidth) + " columns"));
     }
     if (auto security = CheckSecurity(options, ownerPassword, userPassword); !security) {
         return fail(security.failure());

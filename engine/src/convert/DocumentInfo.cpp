@@ -65,7 +65,7 @@ std::optional<std::string> ApplyDocumentInfo(HaruDocument& document, const Conve
     }
     return std::to_string(beyond) + (beyond == 1 ? " character" : " characters")
         + " of the document information lie above U+FFFF, which the PDF library cannot store there, and "
-          "are shown as U+FFFD.";
+          "are shown as U+FFFD";
 }
 
 } // namespace engine

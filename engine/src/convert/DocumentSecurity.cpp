@@ -42,10 +42,10 @@ base::Result<> CheckSecurity(const ConversionOptions& options, const std::string
                              const std::string& userPassword)
 {
     if (ownerPassword.empty() && AnyPermissionWithheld(options)) {
-        return base::Failure { base::FailureKind::Options, "Permissions need an owner password." };
+        return base::Failure { base::FailureKind::Options, "permissions need an owner password" };
     }
     if (!ownerPassword.empty() && ownerPassword == userPassword) {
-        return base::Failure { base::FailureKind::Options, "The owner and user passwords must differ." };
+        return base::Failure { base::FailureKind::Options, "the owner and user passwords must differ" };
     }
     return {};
 }
@@ -63,7 +63,7 @@ std::optional<std::string> ApplySecurity(HaruDocument& document, const Conversio
 {
     if (ownerPassword.empty()) {
         if (!userPassword.empty()) {
-            return "The user password was not applied: without an owner password the PDF is not encrypted.";
+            return "the user password was not applied: without an owner password the PDF is not encrypted";
         }
         return std::nullopt;
     }

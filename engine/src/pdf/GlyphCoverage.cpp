@@ -75,11 +75,10 @@ std::optional<std::string> MissingGlyphWarning(HPDF_Font font, std::string_view 
     }
     const std::string fontName = attr->fontdef->base_font;
     if (missing == 1) {
-        return "1 character has no glyph in the font " + fontName + " and is drawn blank: " + DescribeCharacter(first)
-            + ".";
+        return "1 character has no glyph in the font " + fontName + " and is drawn blank: " + DescribeCharacter(first);
     }
     return std::to_string(missing) + " characters have no glyph in the font " + fontName
-        + " and are drawn blank; the first is " + DescribeCharacter(first) + ".";
+        + " and are drawn blank; the first is " + DescribeCharacter(first);
 }
 
 } // namespace engine

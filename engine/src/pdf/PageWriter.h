@@ -18,9 +18,12 @@ struct PageGeometry
     float textWidth = 0; // W: page width less the left and right margins
 };
 
-// Adds pages to the document and draws lines on them: the first baseline lies 5 points below the
-// top margin, baselines are S + 5 apart, and a page is full once a baseline is at or below the
-// bottom margin (that line still belongs to it).
+// Points between lines: the first baseline lies LineGap below the top margin, and baselines are
+// S + LineGap apart.
+inline constexpr float LineGap = 5;
+
+// Adds pages to the document and draws lines on them; a page is full once a baseline is at or below
+// the bottom margin (that line still belongs to it).
 class PageWriter
 {
 public:

@@ -88,10 +88,10 @@ std::optional<std::size_t> TextEnd(std::string_view bytes, const InputForm& form
 std::string CutWarning(char32_t character, bool utf16, std::size_t offset, std::uint64_t fileSize)
 {
     const std::uint64_t leftOut = fileSize - offset;
-    return std::string("The text ends at the ") + (character == 0 ? "NUL" : "Ctrl+Z (0x1A)")
+    return std::string("the text ends at the ") + (character == 0 ? "NUL" : "Ctrl+Z (0x1A)")
         + (utf16 ? " character" : " byte") + " at byte offset " + std::to_string(offset) + ": the "
         + std::to_string(leftOut) + (leftOut == 1 ? " byte" : " bytes")
-        + " from there to the end of the file are left out.";
+        + " from there to the end of the file are left out";
 }
 
 // The text as Unicode in UTF-8, or nothing when its bytes pass unchanged (they are then left in
@@ -118,10 +118,10 @@ std::string UnmappableWarning(std::size_t count, const Utf8Char& first, std::str
 {
     std::string encoding(fontEncoding);
     if (count == 1) {
-        return "1 character is not in the encoding " + encoding + " and is drawn as \"?\": " + DescribeCharacter(first) + ".";
+        return "1 character is not in the encoding " + encoding + " and is drawn as \"?\": " + DescribeCharacter(first);
     }
     return std::to_string(count) + " characters are not in the encoding " + encoding
-        + " and are drawn as \"?\"; the first is " + DescribeCharacter(first) + ".";
+        + " and are drawn as \"?\"; the first is " + DescribeCharacter(first);
 }
 
 } // namespace
