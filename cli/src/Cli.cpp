@@ -7,7 +7,7 @@
 #include "platform/TemporaryFiles.h"
 
 #include "CliArguments.h"
-#include "OptionOverrides.h"
+#include "CliFlags.h"
 #include "PasswordFiles.h"
 #include "ProgressPrinter.h"
 #include "TerminalText.h"

@@ -26,10 +26,8 @@ struct CliArguments
     bool help = false;
 };
 
-// Splits the arguments; fails (kind Options) with the reason on a usage error.
+// Splits the arguments by the flags of CliFlags.h; fails (kind Options) with the reason on a usage
+// error.
 base::Result<CliArguments> ParseArguments(const std::vector<std::string>& args);
-
-// The text of --help.
-std::string UsageText();
 
 } // namespace cli

@@ -1,6 +1,7 @@
 #include "cli/Cli.h"
 
 #include "ChildProcess.h"
+#include "CliFlags.h"
 #include "PdfProbe.h"
 #include "TempDir.h"
 
@@ -50,13 +51,18 @@ protected:
 TEST_F(CliTest, HelpDocumentsEveryFlagAndTheExitCodes)
 {
     EXPECT_EQ(run({ "--help" }), cli::ExitConverted);
-    for (auto flag : { "--settings", "--type1", "--truetype", "--owner-password", "--user-password",
-                       "--owner-password-file", "--user-password-file", "process list", "--page-size", "--page-width",
-                       "--margins", "--font-kind", "--font", "--encoding", "--cmap", "--font-size", "--open-mode",
-                       "--tab-width", "--title", "--permit-print", "--encrypt-level", "--embed-font", "--quiet" }) {
-        EXPECT_NE(m_out.str().find(flag), std::string::npos) << flag;
+    const std::string help = m_out.str();
+    for (const auto& flag : cli::CliFlags()) {
+        const std::string name(flag.name);
+        EXPECT_NE(help.find(name + (flag.values.empty() ? "" : " " + std::string(flag.values))), std::string::npos)
+            << name;
+        EXPECT_NE(help.find(flag.help.substr(0, flag.help.find('\n'))), std::string::npos) << name;
+        if (!flag.shortName.empty()) {
+            EXPECT_NE(help.find(std::string(flag.shortName) + ", " + name), std::string::npos) << name;
+        }
     }
-    EXPECT_NE(m_out.str().find("Exit codes"), std::string::npos);
+    EXPECT_NE(help.find("process list"), std::string::npos);
+    EXPECT_NE(help.find("Exit codes"), std::string::npos);
 }
 
 TEST_F(CliTest, UsageErrorsExitWithTwoAndSayWhy)
