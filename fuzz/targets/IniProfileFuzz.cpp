@@ -71,7 +71,7 @@ std::string ReadBackOf(std::string value)
 // The profile of the scratch file, which is always a readable regular file.
 platform::IniProfile Profile(const std::string& path)
 {
-    auto profile = platform::IniProfile::read(path);
+    auto profile = platform::IniProfile::Read(path);
     if (!profile) {
         std::fprintf(stderr, "INI fault: the scratch file cannot be read: %s\n", profile.error().c_str());
         std::abort();

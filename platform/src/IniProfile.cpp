@@ -144,7 +144,7 @@ IniProfile::IniProfile(std::string path)
 {
 }
 
-base::Result<IniProfile> IniProfile::read(std::string path)
+base::Result<IniProfile> IniProfile::Read(std::string path)
 {
     IniProfile profile(std::move(path));
     struct stat info {};

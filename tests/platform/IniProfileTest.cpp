@@ -24,11 +24,11 @@ TEST(IniProfile, NamesMatchRegardlessOfLetterCase)
 {
     testsupport::TempDir dir;
     auto path = dir.write("a.ini", "[Paper Option]\r\npagesize = 12\r\n[other]\nPageSize=3\n").string();
-    auto profile = IniProfile::read(path).value();
+    auto profile = IniProfile::Read(path).value();
     EXPECT_EQ(NumberAt(profile, "PAPER OPTION", "PageSize"), 12);
     EXPECT_EQ(NumberAt(profile, "Other", "PAGESIZE"), 3);
     EXPECT_EQ(profile.value("Missing", "PageSize"), std::nullopt);
-    auto missing = IniProfile::read((dir.path() / "none.ini").string());
+    auto missing = IniProfile::Read((dir.path() / "none.ini").string());
     ASSERT_TRUE(missing);
     EXPECT_EQ(missing->value("Paper Option", "PageSize"), std::nullopt);
 }
@@ -51,7 +51,7 @@ TEST(IniProfile, TextsDropSurroundingBlanksAndOnePairOfQuotes)
 {
     testsupport::TempDir dir;
     auto path = dir.write("a.ini", "[s]\na=  spaced out  \nb=\"quoted \"\nc='x'\nd=a=b\n").string();
-    auto profile = IniProfile::read(path).value();
+    auto profile = IniProfile::Read(path).value();
     EXPECT_EQ(profile.text("s", "a", 1023), "spaced out");
     EXPECT_EQ(profile.text("s", "b", 1023), "quoted ");
     EXPECT_EQ(profile.text("s", "c", 1023), "x");
@@ -66,7 +66,7 @@ TEST(IniProfile, TextsReadBackAsTheyWereSetAndAreCutAtACharacterStart)
     auto path = (dir.path() / "a.ini").string();
     const std::string texts[] = { "  padded\t", "\"quoted\"", "'single'", "\"half", "tab\tinside", "" };
     {
-        auto profile = IniProfile::read(path).value();
+        auto profile = IniProfile::Read(path).value();
         for (std::size_t i = 0; i < std::size(texts); ++i) {
             profile.setText("s", "k" + std::to_string(i), texts[i]);
         }
@@ -74,7 +74,7 @@ TEST(IniProfile, TextsReadBackAsTheyWereSetAndAreCutAtACharacterStart)
         auto saved = profile.save();
         ASSERT_TRUE(saved) << saved.error();
     }
-    auto profile = IniProfile::read(path).value();
+    auto profile = IniProfile::Read(path).value();
     for (std::size_t i = 0; i < std::size(texts); ++i) {
         EXPECT_EQ(profile.text("s", "k" + std::to_string(i), 1023), texts[i]) << texts[i];
     }
@@ -82,7 +82,7 @@ TEST(IniProfile, TextsReadBackAsTheyWereSetAndAreCutAtACharacterStart)
     EXPECT_EQ(profile.value("s", "PageSize"), std::nullopt);
 
     auto cutPath = dir.write("b.ini", "[s]\neuro=ab\xE2\x82\xAC\nascii=abcd\nlatin=ab\xE9" "cd\n").string();
-    auto cut = IniProfile::read(cutPath).value();
+    auto cut = IniProfile::Read(cutPath).value();
     EXPECT_EQ(cut.text("s", "euro", 4), "ab") << "a character is not split";
     EXPECT_EQ(cut.text("s", "euro", 5), "ab\xE2\x82\xAC");
     EXPECT_EQ(cut.text("s", "ascii", 3), "abc");
@@ -93,7 +93,7 @@ TEST(IniProfile, SettingAKeyChangesOnlyItsLine)
 {
     testsupport::TempDir dir;
     auto path = dir.write("a.ini", "; keep me\n[One]\nA=1\nQ=\"as written\"\n\n# and me\n[Two]\nB=2\n").string();
-    auto profile = IniProfile::read(path).value();
+    auto profile = IniProfile::Read(path).value();
     profile.setText("one", "a", "10");
     profile.setText("One", "New", "x");
     profile.setText("One", "Q", "as written");
@@ -107,7 +107,7 @@ TEST(IniProfile, AByteOrderMarkIsSkippedAndKept)
 {
     testsupport::TempDir dir;
     auto path = dir.write("a.ini", "\xEF\xBB\xBF[Paper Option]\nPageSize=3\n").string();
-    auto profile = IniProfile::read(path).value();
+    auto profile = IniProfile::Read(path).value();
     EXPECT_EQ(NumberAt(profile, "Paper Option", "PageSize"), 3);
     profile.setText("Paper Option", "PageSize", "4");
     ASSERT_TRUE(profile.save());
@@ -117,14 +117,14 @@ TEST(IniProfile, AByteOrderMarkIsSkippedAndKept)
 TEST(IniProfile, AFileThatCannotBeReadOrWrittenIsLeftAsItWas)
 {
     testsupport::TempDir dir;
-    auto nowhere = IniProfile::read((dir.path() / "missing-folder" / "a.ini").string()).value();
+    auto nowhere = IniProfile::Read((dir.path() / "missing-folder" / "a.ini").string()).value();
     nowhere.setText("s", "k", "v");
     auto saved = nowhere.save();
     EXPECT_FALSE(saved);
     EXPECT_NE(saved.error().find("No such file"), std::string::npos) << saved.error();
 
     // A profile that cannot be read cannot be had, so it is never saved over the file.
-    auto folder = IniProfile::read(dir.path().string());
+    auto folder = IniProfile::Read(dir.path().string());
     EXPECT_FALSE(folder);
     EXPECT_NE(folder.error().find("folder"), std::string::npos) << folder.error();
     EXPECT_TRUE(std::filesystem::is_directory(dir.path()));

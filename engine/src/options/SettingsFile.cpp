@@ -72,7 +72,7 @@ SettingsLoad LoadOptions(const std::string& path, ConversionOptions& options)
 {
     const ConversionOptions defaults;
     options = defaults;
-    auto profile = platform::IniProfile::read(path);
+    auto profile = platform::IniProfile::Read(path);
     if (!profile) {
         return profile.failure();
     }
@@ -100,7 +100,7 @@ SettingsLoad LoadOptions(const std::string& path, ConversionOptions& options)
 
 SettingsSave SaveOptions(const std::string& path, const ConversionOptions& options)
 {
-    auto profile = platform::IniProfile::read(path);
+    auto profile = platform::IniProfile::Read(path);
     if (!profile) {
         return profile.failure();
     }

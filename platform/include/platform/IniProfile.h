@@ -24,7 +24,7 @@ class IniProfile
 public:
     // Reads the file. A missing file is an empty profile; a file that is there but cannot be read (a
     // folder, a pipe, no permission) fails with the kind Input, so it is never replaced.
-    static base::Result<IniProfile> read(std::string path);
+    static base::Result<IniProfile> Read(std::string path);
 
     // A key's value as the file holds it, without surrounding blanks; nothing for a missing key.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
