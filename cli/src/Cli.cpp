@@ -99,8 +99,11 @@ private:
         platform::EndBySignal(signal);
     }
 
+    // The handler touches only lock-free atomics: these two, and the run's stop flag.
     static inline std::atomic<engine::ConversionRun*> s_run { nullptr };
     static inline std::atomic<int> s_interrupts { 0 };
+    static_assert(std::atomic<engine::ConversionRun*>::is_always_lock_free && std::atomic<int>::is_always_lock_free
+                  && std::atomic<bool>::is_always_lock_free);
     struct sigaction m_previous[std::size(Signals)] {};
 };
 
