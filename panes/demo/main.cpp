@@ -1,0 +1,58 @@
+// The options pane over the options of a settings file: loaded at start, saved at exit.
+//
+//   marlowen_options_pane_demo SETTINGS.ini [--screenshot FILE]
+//
+// With --screenshot the window is saved as a picture and the program quits without saving the settings.
+
+#include "engine/SettingsFile.h"
+#include "panes/CRightView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QStringList args = QApplication::arguments();
+    QString screenshot;
+    const qsizetype shot = args.indexOf(QStringLiteral("--screenshot"));
+    if (shot > 0 && shot + 1 < args.size()) {
+        screenshot = args.at(shot + 1);
+        args.remove(shot, 2);
+    }
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: %s SETTINGS.ini [--screenshot FILE]\n", argv[0]);
+        return 2;
+    }
+    const std::string settings = args.at(1).toStdString();
+    engine::ConversionOptions options;
+    if (!engine::LoadOptions(settings, options)) {
+        std::fprintf(stderr, "%s cannot be read; the defaults are shown.\n", settings.c_str());
+    }
+
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Options pane"));
+    auto* pane = new panes::CRightView(&options);
+    window.setCentralWidget(pane);
+    QAction* reset = window.menuBar()->addMenu(QStringLiteral("&Options"))
+                         ->addAction(QStringLiteral("&Reset All Options"), pane, &panes::CRightView::OnResetOptions);
+    reset->setEnabled(pane->isResetAvailable());
+    QObject::connect(pane, &panes::CRightView::resetAvailableChanged, reset, &QAction::setEnabled);
+    window.resize(420, 900);
+    window.show();
+
+    if (!screenshot.isEmpty()) {
+        QApplication::processEvents();
+        return window.grab().save(screenshot) ? 0 : 1;
+    }
+    const int status = QApplication::exec();
+    if (!engine::SaveOptions(settings, pane->ReadBackOptions())) {
+        std::fprintf(stderr, "%s could not be written; the changes are lost.\n", settings.c_str());
+        return 1;
+    }
+    return status;
+}
