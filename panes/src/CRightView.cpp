@@ -107,7 +107,7 @@ bool CRightView::BuildOptionTree()
     for (const OptionItemSpec& spec : OptionItems()) {
         insertItem(spec);
     }
-    showPageSize(pageSizeSelection(), true);
+    showPageSize(pageSizeSelection());
     const auto* fontKind = dynamic_cast<COptionTreeComboItem*>(m_tree->FindItem(OptionItemId::PageFont));
     applyFontKind(hasControl(fontKind) ? fontKind->currentIndex() : -1, true);
     m_tree->UpdatedItems();
@@ -180,7 +180,7 @@ void CRightView::OnItemChanged(COptionTreeItem* item)
     storeValue(id, item);
     if (id == OptionItemId::PageSize) {
         // The record follows what the pane shows, so a save without a run keeps a custom size as shown.
-        showPageSize(m_options->PageSize, false);
+        showPageSize(m_options->PageSize);
         storePageSize();
     } else if (id == OptionItemId::PageFont) {
         applyFontKind(m_options->PageFont, false);
@@ -199,7 +199,7 @@ engine::ConversionOptions CRightView::ReadBackOptions()
         storeValue(id, item);
         if (id == OptionItemId::PageSize) {
             // A named size refills the two edits before they are read; a custom size keeps what was typed.
-            showPageSize(m_options->PageSize, false);
+            showPageSize(m_options->PageSize);
         }
     }
     return *m_options;
@@ -260,21 +260,19 @@ void CRightView::storeValue(quint32 id, COptionTreeItem* item)
     }
 }
 
-void CRightView::showPageSize(int selection, bool fromRecord)
+void CRightView::showPageSize(int selection)
 {
-    int size[2] = { m_options->PageWidth, m_options->PageHeight };
-    engine::LookupPageSize(selection, size[0], size[1]);
     const bool named = selection >= 0 && selection < engine::CustomPageSizeIndex;
     const quint32 ids[2] = { OptionItemId::PageWidth, OptionItemId::PageHeight };
+    int size[2] = {};
+    engine::LookupPageSize(selection, size[0], size[1]);
     for (int i = 0; i < 2; ++i) {
-        COptionTreeEditItem* edit = sizeEdit(ids[i]);
-        if (!edit) {
-            continue;
+        if (COptionTreeEditItem* edit = sizeEdit(ids[i])) {
+            if (named) {
+                edit->SetEditInt(size[i]);
+            }
+            edit->ReadOnly(selection != engine::CustomPageSizeIndex);
         }
-        if (named || fromRecord) {
-            edit->SetEditInt(size[i]);
-        }
-        edit->ReadOnly(selection != engine::CustomPageSizeIndex);
     }
 }
 

@@ -67,9 +67,9 @@ private:
     void insertItem(const OptionItemSpec& spec);
     // Stores the value of the item with the identifier into its field; items without a field store nothing.
     void storeValue(quint32 id, optiontree::COptionTreeItem* item);
-    // Shows the size of the page chosen in "Page Size". With fromRecord the record's own width and height are
-    // shown where no named size applies; otherwise the two edits keep their text there.
-    void showPageSize(int selection, bool fromRecord);
+    // Shows the points of a named size, read-only. The edits keep their text otherwise: the record's own size
+    // after a build, or the size shown before; editable for "Custom Page Size" only.
+    void showPageSize(int selection);
     // Stores the width and height shown, unless no page size is chosen (the record then keeps its own).
     void storePageSize();
     // Makes the font items read-only or editable for the kind of page font. A kind outside the list changes
