@@ -30,8 +30,13 @@ int main(int argc, char** argv)
     }
     const std::string settings = args.at(1).toStdString();
     engine::ConversionOptions options;
-    if (!engine::LoadOptions(settings, options)) {
-        std::fprintf(stderr, "%s cannot be read; the defaults are shown.\n", settings.c_str());
+    const engine::SettingsLoad load = engine::LoadOptions(settings, options);
+    if (!load) {
+        std::fprintf(stderr, "%s: %s; the defaults are shown.\n", settings.c_str(), load.error.c_str());
+    }
+    for (const engine::SettingsProblem& problem : load.problems) {
+        std::fprintf(stderr, "%s: [%s] %s=%s: %s; %s is used.\n", settings.c_str(), problem.section.c_str(),
+                     problem.key.c_str(), problem.value.c_str(), problem.reason.c_str(), problem.usedInstead.c_str());
     }
 
     QMainWindow window;
@@ -50,8 +55,9 @@ int main(int argc, char** argv)
         return window.grab().save(screenshot) ? 0 : 1;
     }
     const int status = QApplication::exec();
-    if (!engine::SaveOptions(settings, pane->ReadBackOptions())) {
-        std::fprintf(stderr, "%s could not be written; the changes are lost.\n", settings.c_str());
+    const engine::SettingsSave save = engine::SaveOptions(settings, pane->ReadBackOptions());
+    if (!save) {
+        std::fprintf(stderr, "%s: %s; the changes are lost.\n", settings.c_str(), save.error.c_str());
         return 1;
     }
     return status;

@@ -247,6 +247,11 @@ private slots:
         click(15, true);
         QCOMPARE(QString::fromStdString(m_options.TrueTypeFile), font);
 
+        testsupport::TempDir folder;
+        const std::string settings = (folder.path() / "Settings.ini").string();
+        QVERIFY(engine::SaveOptions(settings, m_pane->ReadBackOptions()));
+        m_options = ConversionOptions();
+        QVERIFY(engine::LoadOptions(settings, m_options));
         openPane();
         QCOMPARE(shown(15), font);
         QCOMPARE(QString::fromStdString(m_pane->ReadBackOptions().TrueTypeFile), font);
