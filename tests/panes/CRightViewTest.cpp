@@ -36,7 +36,7 @@ public:
     }
     int DoModal() override
     {
-        Accept({ m_path });
+        accept({ m_path });
         return Accepted;
     }
 
