@@ -43,8 +43,9 @@ int main(int argc, char** argv)
     window.setWindowTitle(QStringLiteral("Options pane"));
     auto* pane = new panes::CRightView(&options);
     window.setCentralWidget(pane);
-    QAction* reset = window.menuBar()->addMenu(QStringLiteral("&Options"))
-                         ->addAction(QStringLiteral("&Reset All Options"), pane, &panes::CRightView::OnResetOptions);
+    QMenu* menu = window.menuBar()->addMenu(QStringLiteral("&Options"));
+    QAction* reset = menu->addAction(QStringLiteral("&Reset All Options"), pane, &panes::CRightView::OnResetOptions);
+    menu->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, &window, &QWidget::close);
     reset->setEnabled(pane->isResetAvailable());
     QObject::connect(pane, &panes::CRightView::resetAvailableChanged, reset, &QAction::setEnabled);
     window.resize(420, 900);
