@@ -78,6 +78,9 @@ const OptionItemSpec Items[] = {
     { "Modify Permission", 31, Kind::Combo, &ConversionOptions::PermitModify,
       "User can edit the contents of the document .", engine::YesNoChoices },
     { "Encrypt Level", 31, Kind::Number, &ConversionOptions::EncryptLevel, "Encrypt level(40 bits to 128 bits)" },
+    // Added after the others so that every older item keeps its identifier.
+    { "Tab Width", 1, Kind::Number, &ConversionOptions::TabWidth,
+      "Columns between tab stops; 0 draws tabs as they are." },
 };
 
 const FontItemRule Rules[] = {

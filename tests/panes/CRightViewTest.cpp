@@ -144,7 +144,7 @@ private:
             "Page Encoding", "Single-byte Encoding", "Multi-byte Encoding", "Font Size", "Document Display Options",
             "Open Mode", "Open Results", "PDF Property Options", "Author", "Creator", "Title", "Subject", "Keywords",
             "PDF Security Options", "Read Permission", "Print Permission", "Copy Permission", "Modify Permission",
-            "Encrypt Level" };
+            "Encrypt Level", "Tab Width" };
         for (int i = 0; i < labels.size(); ++i) {
             QCOMPARE(item(quint32(i + 1))->GetLabelText(), labels.at(i));
         }
@@ -154,6 +154,7 @@ private:
         }
         QCOMPARE(item(11)->GetParent(), item(10));
         QCOMPARE(item(16)->GetParent(), item(15));
+        QCOMPARE(item(37)->GetParent(), item(1));
         QVERIFY(item(12)->IsExpanded());
     }
 
@@ -345,11 +346,13 @@ private slots:
         type(28, QStringLiteral("Ünïcødé 日本"));
         type(6, "72");
         choose(23, 2);
+        type(37, "4");
         type(26, "Ann", false); // still being typed when the run starts
         const ConversionOptions snapshot = m_pane->ReadBackOptions();
         QCOMPARE(QString::fromStdString(snapshot.Title), QStringLiteral("Ünïcødé 日本"));
         QCOMPARE(snapshot.LeftMargin, 72);
         QCOMPARE(snapshot.OpenMode, 2);
+        QCOMPARE(snapshot.TabWidth, 4);
         QCOMPARE(snapshot.Author, "Ann");
         QVERIFY(snapshot == m_options);
 
