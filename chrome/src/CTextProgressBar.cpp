@@ -1,0 +1,45 @@
+#include "chrome/CTextProgressBar.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace chrome {
+
+CTextProgressBar::CTextProgressBar(QWidget* parent)
+    : QProgressBar(parent)
+{
+    setTextVisible(false);
+    setRange(0, 100);
+    setValue(0);
+}
+
+void CTextProgressBar::setCaption(const QString& caption)
+{
+    if (caption == m_caption) {
+        return;
+    }
+    m_caption = caption;
+    update();
+}
+
+void CTextProgressBar::setPosition(int position)
+{
+    if (position != value()) {
+        setValue(position);
+    }
+}
+
+void CTextProgressBar::paintEvent(QPaintEvent* event)
+{
+    QProgressBar::paintEvent(event);
+    QPainter painter(this);
+    QFont captionFont = font();
+    // The caption fits the bar's height, however low the bar is.
+    captionFont.setPixelSize(std::max(6, std::min(QFontInfo(font()).pixelSize(), height() - 1)));
+    painter.setFont(captionFont);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, m_caption);
+}
+
+} // namespace chrome
