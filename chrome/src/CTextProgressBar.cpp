@@ -21,6 +21,7 @@ void CTextProgressBar::setCaption(const QString& caption)
     }
     m_caption = caption;
     update();
+    emit captionChanged(m_caption);
 }
 
 void CTextProgressBar::setPosition(int position)

@@ -18,6 +18,9 @@ public:
     // Moves to position within the current range; repaints only on a change.
     void setPosition(int position);
 
+signals:
+    void captionChanged(const QString& caption);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
