@@ -26,6 +26,9 @@ void CTextProgressBar::setCaption(const QString& caption)
 
 void CTextProgressBar::setPosition(int position)
 {
+    if (position < minimum()) {
+        setMinimum(position);
+    }
     if (position != value()) {
         setValue(position);
     }

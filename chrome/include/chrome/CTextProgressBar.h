@@ -15,7 +15,7 @@ public:
 
     void setCaption(const QString& caption);
     const QString& caption() const { return m_caption; }
-    // Moves to position within the current range; repaints only on a change.
+    // Moves to position, lowering the range's minimum when it is below; repaints only on a change.
     void setPosition(int position);
 
 signals:
