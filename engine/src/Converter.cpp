@@ -166,8 +166,8 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
     // while the progress counts the text with CR LF endings.
     const char* fontEncoding = HPDF_Font_GetEncodingName(font);
     auto decoded = DecodeInputBytes(std::move(read.text), fontEncoding ? fontEncoding : "");
-    if (!decoded.warning.empty()) {
-        warn(decoded.warning);
+    for (const auto& warning : decoded.warnings) {
+        warn(warning);
     }
     std::string text = std::move(decoded.text);
     const auto lineFeeds = std::count(text.begin(), text.end(), '\n');

@@ -1,4 +1,4 @@
-#include "Utf8.h"
+#include "engine/Utf8.h"
 
 #include <algorithm>
 
