@@ -9,6 +9,7 @@
 #include <grid/CGridCellCheck.h>
 
 #include <QAction>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -182,8 +183,12 @@ private slots:
         PaneFixture::key(Qt::Key_Return);
         QCOMPARE(f.grid().GetItemText(2, 4), QStringLiteral("kept"));
 
-        // Ctrl+X in the list clears the marks and cuts nothing; Del removes the row and its path together.
+        // Ctrl+X in the list clears the marks and cuts nothing, Ctrl+C copies no password; Del removes the row and
+        // its path together.
         f.click(2, 1);
+        QApplication::clipboard()->setText(QStringLiteral("before"));
+        PaneFixture::key(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
         PaneFixture::key(Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(f.grid().GetItemText(2, 4), QStringLiteral("kept"));
         QCOMPARE(checks(f), QList<bool>({ false, false, false }));

@@ -5,11 +5,13 @@
 
 #include "engine/Converter.h"
 #include "panes/FileListCommands.h"
+#include "panes/MessageBoxAsker.h"
 
 #include <chrome/CIconButton.h>
 #include <chrome/CTextProgressBar.h>
 #include <grid/CGridCellCheck.h>
 
+#include <QMessageBox>
 #include <QToolTip>
 
 #include <filesystem>
@@ -210,6 +212,22 @@ private slots:
             QVERIFY(summary.contains(text));
             QVERIFY(fs::exists(pdfOf(text)));
         }
+    }
+
+    // Closing the window while a warning holds the run closes the box and ends the worker.
+    void closingWhileAWarningWaits()
+    {
+        PaneFixture f;
+        f.pane->setMessageAsker(MessageBoxAsker::instance());
+        f.options.options.PageFont = engine::Type1Font;
+        f.options.options.Type1MetricsFile = (f.dir.path() / "missing.afm").string();
+        f.pane->addFiles({ f.write("held.txt"), f.write("next.txt") });
+        QVERIFY(f.pane->runCommand(StartConvertCommand));
+        QTRY_VERIFY(f.pane->findChild<QMessageBox*>() && f.pane->findChild<QMessageBox*>()->isVisible());
+        QVERIFY(f.pane->closeDown(std::chrono::seconds(60)));
+        QVERIFY(!f.pane->isWorkerAlive());
+        QTRY_VERIFY(f.pane->findChildren<QMessageBox*>().isEmpty());
+        QVERIFY(!fs::exists(pdfOf(QString::fromStdString((f.dir.path() / "next.txt").string()))));
     }
 
     // The result is opened only when a PDF was written and "Open Results" says so; a failed opening is told once.
