@@ -8,7 +8,10 @@
 
 #include <grid/CGridCtrl.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -51,6 +54,28 @@ struct PaneFixture
     static void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+
+    // Right-clicks a point of the grid's viewport; the context menu when one opened.
+    QMenu* openContextMenu(QPoint inViewport) const
+    {
+        QWidget* viewport = grid().viewport();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, inViewport, viewport->mapToGlobal(inViewport));
+        QApplication::sendEvent(viewport, &event);
+        QMenu* menu = pane->findChild<QMenu*>();
+        return menu && menu->isVisible() ? menu : nullptr;
+    }
+
+    // The commands the open context menu offers enabled.
+    static QList<int> enabledCommands(const QMenu& menu)
+    {
+        QList<int> commands;
+        for (QAction* action : menu.actions()) {
+            if (!action->isSeparator() && action->isEnabled()) {
+                commands.append(action->data().toInt());
+            }
+        }
+        return commands;
     }
 
     QStringList names() const

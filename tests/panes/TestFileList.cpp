@@ -10,7 +10,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -36,15 +35,6 @@ QList<bool> checks(const PaneFixture& f)
         marks.append(checked(f, row));
     }
     return marks;
-}
-
-QMenu* openContextMenu(PaneFixture& f, QPoint inViewport)
-{
-    QWidget* viewport = f.grid().viewport();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, inViewport, viewport->mapToGlobal(inViewport));
-    QApplication::sendEvent(viewport, &event);
-    QMenu* menu = f.pane->findChild<QMenu*>();
-    return menu && menu->isVisible() ? menu : nullptr;
 }
 
 } // namespace
@@ -210,11 +200,11 @@ private slots:
     void contextMenuRules()
     {
         PaneFixture f;
-        QVERIFY(!openContextMenu(f, QPoint(20, 10)));
+        QVERIFY(!f.openContextMenu(QPoint(20, 10)));
         f.pane->addFiles({ f.write("menu.txt") });
         const QPoint inGrid = f.cellCentre(1, 5);
-        QVERIFY(!openContextMenu(f, QPoint(inGrid.x(), f.grid().viewport()->height() + 40)));
-        QMenu* menu = openContextMenu(f, inGrid);
+        QVERIFY(!f.openContextMenu(QPoint(inGrid.x(), f.grid().viewport()->height() + 40)));
+        QMenu* menu = f.openContextMenu(inGrid);
         QVERIFY(menu);
         QStringList texts;
         for (QAction* action : menu->actions()) {

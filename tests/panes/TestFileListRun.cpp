@@ -134,6 +134,15 @@ private slots:
         QTRY_COMPARE(f.asker.heldCount(), 1);
         QVERIFY(f.pane->isRunning());
         QVERIFY(!f.pane->button(OpenFileCommand)->isEnabled());
+        QMenu* menu = f.openContextMenu(f.cellCentre(1, 5));
+        QVERIFY(menu);
+        QCOMPARE(PaneFixture::enabledCommands(*menu),
+                 QList<int>({ OpenFileDirectoryCommand, OpenWithAssociatedAppCommand, StopConvertCommand }));
+        menu->close();
+        // A drop joins the list, not the run.
+        const QString dropped = f.write("dropped.txt");
+        f.pane->addDroppedPaths({ dropped });
+        QCOMPARE(f.pane->entryCount(), std::size_t(6));
 
         QTest::mouseClick(f.pane->button(StopConvertCommand), Qt::LeftButton);
         QVERIFY(!f.pane->isRunning());
@@ -149,12 +158,16 @@ private slots:
         QVERIFY(!f.pane->runCommand(StartConvertCommand));
         QVERIFY(!f.pane->isCommandEnabled(StartConvertCommand));
         QCOMPARE(f.asker.heldCount(), 1);
+        menu = f.openContextMenu(f.cellCentre(1, 5));
+        QVERIFY(menu && !PaneFixture::enabledCommands(*menu).contains(StartConvertCommand));
+        QVERIFY(PaneFixture::enabledCommands(*menu).contains(RemoveAllCommand));
+        menu->close();
 
         f.asker.closeShown();
         finishRun(f);
         QCOMPARE(captions->last(), QStringLiteral("File 2 of 5, 40%"));
         QVERIFY(fs::exists(pdfOf(texts[0])) && fs::exists(pdfOf(texts[1])));
-        QVERIFY(!fs::exists(pdfOf(texts[2])));
+        QVERIFY(!fs::exists(pdfOf(texts[2])) && !fs::exists(pdfOf(dropped)));
         QVERIFY(f.opener.opened.isEmpty());
         QVERIFY(f.pane->isCommandEnabled(StartConvertCommand));
         QVERIFY(f.pane->button(StartConvertCommand)->isEnabled());
