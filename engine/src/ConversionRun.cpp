@@ -5,6 +5,7 @@
 #include "platform/PathParts.h"
 
 #include "LockedFileObserver.h"
+#include "OutputClaims.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -12,6 +13,18 @@
 #include <optional>
 
 namespace engine {
+namespace {
+
+FileResult RefusedFile(const ConversionJob& job, std::string reason)
+{
+    FileResult result;
+    result.inputPath = job.path;
+    result.outputPath = OutputPathFor(job.path);
+    result.error = std::move(reason);
+    return result;
+}
+
+} // namespace
 
 std::string FileCountCaption(int index, int count)
 {
@@ -61,19 +74,25 @@ RunSummary ConversionRun::execute(RunObserver& observer)
     std::vector<std::optional<FileResult>> results(m_jobs.size());
     LockedFileObserver fileObserver(observer, lock);
 
+    OutputClaims claims;
     auto work = [&] {
         for (;;) {
             int i = 0;
+            std::optional<std::string> refusal;
             {
                 std::lock_guard guard(lock);
                 if (halted || nextJob == count || stopRequested()) {
                     return;
                 }
                 i = nextJob++;
-                observer.fileStarted(i, count, m_jobs[static_cast<std::size_t>(i)]);
+                const auto& job = m_jobs[static_cast<std::size_t>(i)];
+                refusal = claims.claim(job.path, OutputPathFor(job.path));
+                observer.fileStarted(i, count, job);
             }
             const auto& job = m_jobs[static_cast<std::size_t>(i)];
-            FileResult result = ConvertTextFile(m_options, job.path, job.ownerPassword, job.userPassword, fileObserver);
+            FileResult result = refusal ? RefusedFile(job, *refusal)
+                                        : ConvertTextFile(m_options, job.path, job.ownerPassword, job.userPassword,
+                                                          fileObserver);
             std::lock_guard guard(lock);
             auto& kept = results[static_cast<std::size_t>(i)].emplace(std::move(result));
             std::string caption;

@@ -7,7 +7,6 @@
 #include "engine/Utf8.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace engine {
 namespace {
@@ -141,31 +140,14 @@ std::optional<std::string> UnicodeText(std::string& bytes, const InputForm& form
     return std::nullopt;
 }
 
-std::string Describe(const Utf8Char& c)
-{
-    char code[16];
-    if (!c.valid) {
-        std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned>(c.value));
-        return "the byte " + std::string(code) + " (not UTF-8)";
-    }
-    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c.value));
-    std::string text = code;
-    if (c.value >= 0xA0) {
-        text += " \"";
-        AppendUtf8(text, c.value);
-        text += '"';
-    }
-    return text;
-}
-
 std::string UnmappableWarning(std::size_t count, const Utf8Char& first, std::string_view fontEncoding)
 {
     std::string encoding(fontEncoding);
     if (count == 1) {
-        return "1 character is not in the encoding " + encoding + " and is drawn as \"?\": " + Describe(first) + ".";
+        return "1 character is not in the encoding " + encoding + " and is drawn as \"?\": " + DescribeCharacter(first) + ".";
     }
     return std::to_string(count) + " characters are not in the encoding " + encoding
-        + " and are drawn as \"?\"; the first is " + Describe(first) + ".";
+        + " and are drawn as \"?\"; the first is " + DescribeCharacter(first) + ".";
 }
 
 } // namespace

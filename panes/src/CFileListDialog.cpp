@@ -522,13 +522,15 @@ void CFileListDialog::removeSelected()
     if (!range.IsValid()) {
         return;
     }
+    QList<int> rows;
     std::vector<std::size_t> removed;
-    for (int row = range.maxRow; row >= std::max(1, range.minRow); --row) {
+    for (int row = std::max(1, range.minRow); row <= range.maxRow; ++row) {
         if (m_grid->IsCellSelected(row, CheckColumn)) {
-            m_grid->DeleteRow(row);
+            rows.append(row);
             removed.push_back(std::size_t(row - 1));
         }
     }
+    m_grid->DeleteRows(rows);
     m_entries.remove(std::move(removed));
     clearPreview();
     m_grid->Refresh();

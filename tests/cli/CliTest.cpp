@@ -232,7 +232,7 @@ TEST_F(CliTest, CtrlCStopsAfterTheFileUnderWay)
     InterruptAtFirstWrite interrupting;
     std::ostream err(&interrupting);
     // One file at a time: with more, the second file would be under way before the interrupt.
-    int code = cli::Run({ "--settings", pdf("Settings.ini"), "--jobs", "1", first, second }, m_out, err, true);
+    int code = cli::Run({ "--settings", file("Settings.ini", ""), "--jobs", "1", first, second }, m_out, err, true);
     EXPECT_EQ(code, cli::ExitSomeFailed);
     EXPECT_EQ(testsupport::PdfProbe(pdf("first.pdf")).lines(), std::vector<std::string> { "first text" });
     EXPECT_FALSE(std::filesystem::exists(pdf("second.pdf")));

@@ -37,7 +37,7 @@ TEST(ProgressPrinter, ControlCharactersInNamesAndMessagesAreEscaped)
     auto missing = (dir.path() / "gone\r\x07.txt").string();
     std::ostringstream out;
     std::ostringstream err;
-    cli::Run({ "--settings", (dir.path() / "Settings.ini").string(), "-j1", "--font-size", "0", name, missing }, out,
+    cli::Run({ "--settings", dir.write("Settings.ini", "").string(), "-j1", "--font-size", "0", name, missing }, out,
              err, false);
     const std::string printed = err.str();
     for (char raw : { '\x1b', '\r', '\x07' }) {

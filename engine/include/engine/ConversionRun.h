@@ -61,6 +61,10 @@ public:
 // Converts a job list in order with one options snapshot, testing for a stop request between files:
 // a file once begun is finished. A failed file is reported and the run goes on.
 //
+// No file is written twice and no input is written over: an input whose PDF would be the input
+// itself fails unconverted, and so does an input whose PDF an earlier input of the list writes
+// (paths compared once made absolute and normal, with symbolic links followed).
+//
 // With more than one worker, that many files are converted at once, each in a PDF document of its
 // own on a thread of its own (the PDF library keeps no state shared between documents); the jobs are
 // still taken in list order, the stop request is tested before each, and the summary lists the
