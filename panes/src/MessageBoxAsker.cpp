@@ -18,7 +18,7 @@ bool MessageBoxAsker::askYesNo(QWidget* parent, const QString& text)
 QWidget* MessageBoxAsker::show(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                                std::function<void()> closed)
 {
-    auto* box = new QMessageBox(icon, QString::fromLatin1(applicationTitle), text, QMessageBox::Ok, parent);
+    auto* box = new QMessageBox(icon, QString::fromLatin1(ApplicationTitle), text, QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     if (closed) {
         QObject::connect(box, &QMessageBox::finished, box, [closed = std::move(closed)] { closed(); });

@@ -42,7 +42,7 @@ int brightness(const QPixmap& pixmap)
 
 } // namespace
 
-class TestChrome : public QObject
+class ChromeWidgetsTest : public QObject
 {
     Q_OBJECT
 
@@ -118,5 +118,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestChrome)
-#include "TestChrome.moc"
+QTEST_MAIN(ChromeWidgetsTest)
+#include "ChromeWidgetsTest.moc"

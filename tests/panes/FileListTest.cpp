@@ -39,7 +39,7 @@ QList<bool> checks(const PaneFixture& f)
 
 } // namespace
 
-class TestFileList : public QObject
+class FileListTest : public QObject
 {
     Q_OBJECT
 
@@ -283,5 +283,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFileList)
-#include "TestFileList.moc"
+QTEST_MAIN(FileListTest)
+#include "FileListTest.moc"

@@ -61,7 +61,7 @@ void clickCheckBox(PaneFixture& f, int row)
 
 } // namespace
 
-class TestFileListRun : public QObject
+class FileListRunTest : public QObject
 {
     Q_OBJECT
 
@@ -280,5 +280,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFileListRun)
-#include "TestFileListRun.moc"
+QTEST_MAIN(FileListRunTest)
+#include "FileListRunTest.moc"
