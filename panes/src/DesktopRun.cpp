@@ -45,10 +45,7 @@ public:
         m_wake.wait(lock, [this] { return !m_held || m_released; });
     }
 
-    void fileStarted(int index, int count, const engine::ConversionJob&) override
-    {
-        m_box.post([run = m_run, index, count] { emit run->fileStarted(index, count); });
-    }
+    void fileStarted(int, int, const engine::ConversionJob&) override {}
 
     void fileFinished(int index, int count, const engine::FileResult& result, const std::string& caption) override
     {

@@ -45,7 +45,6 @@ public:
     bool shutDown(std::chrono::milliseconds timeout);
 
 signals:
-    void fileStarted(int index, int count);
     // The current file's progress range and position, when they changed.
     void progressChanged(qint64 low, qint64 high, qint64 position);
     // After each file: its result and the caption "File %d of %d, %d%%" (empty when the run halted on it).
