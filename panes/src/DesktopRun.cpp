@@ -136,7 +136,7 @@ bool DesktopRun::shutDown(std::chrono::milliseconds timeout)
         return true;
     }
     m_progressTimer.stop();
-    m_run->requestStop();
+    m_run->requestAbandon();
     m_reporter->release();
     QThread* thread = m_thread;
     disconnect(thread, nullptr, this, nullptr);

@@ -1,5 +1,6 @@
 #include "panes/PreviewLoader.h"
 
+#include "engine/TabExpansion.h"
 #include "engine/TextDecoding.h"
 #include "panes/PostBox.h"
 
@@ -68,7 +69,8 @@ void PreviewLoader::load(const std::string& path, const engine::ConversionOption
             });
             return;
         }
-        QStringList pieces = PreviewPieces(QString::fromStdString(input.unicodeText));
+        QStringList pieces = PreviewPieces(
+            QString::fromStdString(engine::ExpandTabs(std::move(input.unicodeText), options.TabWidth)));
         box->post([this, generation, pieces = std::move(pieces)] {
             if (generation == m_generation) {
                 emit loaded(pieces);

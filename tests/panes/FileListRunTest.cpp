@@ -243,6 +243,29 @@ private slots:
         QVERIFY(!fs::exists(pdfOf(QString::fromStdString((f.dir.path() / "next.txt").string()))));
     }
 
+    // Closing during a long file gives the file up: the older PDF stays, no temporary file is left.
+    void closingAbandonsALongFile()
+    {
+        PaneFixture f;
+        std::string text;
+        while (text.size() < 24u * 1024 * 1024) {
+            text += "A long file that takes a while to convert, line after line after line.\n";
+        }
+        const QString large = f.write("large.txt", text);
+        f.dir.write("large.pdf", "older");
+        f.pane->addFiles({ large, f.write("after.txt") });
+        QVERIFY(f.pane->runCommand(StartConvertCommand));
+        QTRY_VERIFY_WITH_TIMEOUT(f.pane->currentBar().value() > 1000, 30000); // the long file is under way
+        QVERIFY(f.pane->closeDown(std::chrono::seconds(60)));
+        QCOMPARE(testsupport::readFile(f.dir.path() / "large.pdf"), std::string("older"));
+        QStringList left;
+        for (const auto& entry : fs::directory_iterator(f.dir.path())) {
+            left.append(QString::fromStdString(entry.path().filename().string()));
+        }
+        left.sort();
+        QCOMPARE(left, QStringList({ "after.txt", "large.pdf", "large.txt" }));
+    }
+
     // The result is opened only when a PDF was written and "Open Results" says so; a failed opening is told once.
     void resultOpenedOnlyWhenWanted()
     {

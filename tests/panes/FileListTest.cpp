@@ -267,9 +267,12 @@ private slots:
             big += "0123456789 abcdefghijklmnopqrstuvwxyz 0123456789 abcdefghijklmnopqrstuvwxyz\n";
         }
         const QString large = f.write("large.txt", big);
-        f.pane->addFiles({ utf16, gone, large });
+        const QString tabs = f.write("tabs.txt", "a\tb\n\tc\n");
+        f.pane->addFiles({ utf16, gone, large, tabs });
         f.click(1, 1);
         QTRY_COMPARE(f.pane->preview().toPlainText(), QStringLiteral("hi\n"));
+        f.click(4, 1);
+        QTRY_COMPARE(f.pane->preview().toPlainText(), QStringLiteral("a       b\n        c\n"));
         std::filesystem::remove(gone.toStdString());
         f.click(2, 1);
         QTRY_VERIFY(f.pane->preview().toPlainText().startsWith(QStringLiteral("The file cannot be shown: ")));

@@ -91,8 +91,9 @@ public:
     bool isRunning() const { return m_running; }
     // A worker is converting (possibly finishing its file after Stop Convert).
     bool isWorkerAlive() const;
-    // For a close request: stops the run, closes a warning box that holds it, abandons the file under way as far
-    // as the engine can, and returns once the worker has ended or timeout has passed (true when it ended).
+    // For a close request: stops the run, closes a warning box that holds it, abandons the file under way at its
+    // next page, and returns once the worker has ended or timeout has passed (true when it ended). Afterwards
+    // the pane reports nothing more of that run.
     bool closeDown(std::chrono::milliseconds timeout = std::chrono::seconds(1));
 
     // The parts of the pane, for the window around it and for tests.

@@ -39,9 +39,9 @@ public:
     bool workerAlive() const { return m_thread != nullptr; }
     // Lets a worker held by warningRaised go on.
     void continueAfterWarning();
-    // For closing the program: stops the run, lets a held worker go, abandons the file under way as far as the
-    // engine can, and waits up to timeout for the worker to end. True when it ended; otherwise the worker is left
-    // to end on its own and nothing reaches this object any more.
+    // For closing the program: stops the run, lets a held worker go, abandons the file under way at its next page
+    // (nothing is written for it, an older PDF stays) and waits up to timeout for the worker to end. True when it
+    // ended; otherwise the worker is left to end on its own and nothing reaches this object any more.
     bool shutDown(std::chrono::milliseconds timeout);
 
 signals:

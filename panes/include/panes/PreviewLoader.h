@@ -12,7 +12,8 @@ namespace panes {
 
 class PostBox;
 
-// Reads a file for the preview on a thread of its own, decoded as the converter decodes it, and hands the text
+// Reads a file for the preview on a thread of its own, decoded and with its tabs expanded as the converter does,
+// and hands the text
 // over in pieces that can each be inserted without holding the interface up. Only the first PreviewLimit
 // characters are shown, followed by a line that says so. A later load abandons the one under way.
 class PreviewLoader : public QObject
