@@ -75,13 +75,6 @@ std::string ToNative(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
-bool IsGridClipboardKey(QKeyCombination key)
-{
-    const auto modifiers = key.keyboardModifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
-    return (modifiers == Qt::ControlModifier && (key.key() == Qt::Key_C || key.key() == Qt::Key_V))
-        || (modifiers != Qt::NoModifier && (key.key() == Qt::Key_Insert || key.key() == Qt::Key_Delete));
-}
-
 bool IsTextEditor(QWidget* widget)
 {
     auto* edit = qobject_cast<QLineEdit*>(widget);
@@ -307,13 +300,10 @@ bool CFileListDialog::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::ShortcutOverride:
     case QEvent::KeyPress: {
-        auto& key = *static_cast<QKeyEvent*>(event);
-        if (handleKey(key)) {
+        if (handleKey(*static_cast<QKeyEvent*>(event))) {
             return true;
         }
-        // The grid's clipboard would copy, cut or paste passwords.
-        const bool inGrid = watched == m_grid || watched == m_grid->viewport();
-        return inGrid && event->type() == QEvent::KeyPress && IsGridClipboardKey(key.keyCombination());
+        break;
     }
     case QEvent::ToolTip:
         if (watched == m_grid->viewport()) {

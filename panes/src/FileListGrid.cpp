@@ -34,6 +34,10 @@ void SetUpFileListGrid(CGridCtrl& grid)
     grid.SetSingleRowSelection(true);
     grid.SetListMode(true);
     grid.SetHeaderSort(false);
+    // Ctrl+X is the list's Clear All Selected, and no password leaves the list through copy or drag.
+    grid.EnableClipboardKeys(false);
+    grid.SetColumnCopyable(OwnerPasswordColumn, false);
+    grid.SetColumnCopyable(UserPasswordColumn, false);
 
     QFont bold;
     bold.setPixelSize(14);

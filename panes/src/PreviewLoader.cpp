@@ -8,16 +8,8 @@
 
 namespace panes {
 
-QStringList PreviewPieces(QString text)
+QStringList PreviewPieces(const QString& text, bool cut)
 {
-    const bool cut = text.size() > PreviewLoader::PreviewLimit;
-    if (cut) {
-        qsizetype end = PreviewLoader::PreviewLimit;
-        if (text[end].isLowSurrogate()) {
-            --end;
-        }
-        text.truncate(end);
-    }
     QStringList pieces;
     QString piece;
     qsizetype lineLength = 0;
@@ -36,7 +28,7 @@ QStringList PreviewPieces(QString text)
         }
     }
     if (cut) {
-        piece += QStringLiteral("\n[The preview shows the first 4 MB of the text.]");
+        piece += QStringLiteral("\n[The preview shows the first 4 MB of the file.]");
     }
     if (!piece.isEmpty()) {
         pieces.append(piece);
@@ -59,7 +51,7 @@ void PreviewLoader::load(const std::string& path, const engine::ConversionOption
 {
     const unsigned generation = ++m_generation;
     std::thread([box = m_box, path, options, generation, this] {
-        engine::InputText input = engine::ReadInputText(path, options);
+        engine::InputText input = engine::ReadInputTextPrefix(path, options);
         if (!input.ok) {
             const QString note = QStringLiteral("The file cannot be shown: %1").arg(QString::fromStdString(input.error));
             box->post([this, generation, note] {
@@ -70,7 +62,7 @@ void PreviewLoader::load(const std::string& path, const engine::ConversionOption
             return;
         }
         QStringList pieces = PreviewPieces(
-            QString::fromStdString(engine::ExpandTabs(std::move(input.unicodeText), options.TabWidth)));
+            QString::fromStdString(engine::ExpandTabs(std::move(input.unicodeText), options.TabWidth)), input.cut);
         box->post([this, generation, pieces = std::move(pieces)] {
             if (generation == m_generation) {
                 emit loaded(pieces);

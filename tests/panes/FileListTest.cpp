@@ -278,7 +278,7 @@ private slots:
         QTRY_VERIFY(f.pane->preview().toPlainText().startsWith(QStringLiteral("The file cannot be shown: ")));
         QVERIFY(!f.pane->preview().toPlainText().contains(QLatin1Char('\n')));
         f.click(3, 1);
-        QTRY_VERIFY_WITH_TIMEOUT(f.pane->preview().toPlainText().endsWith(QStringLiteral("first 4 MB of the text.]")),
+        QTRY_VERIFY_WITH_TIMEOUT(f.pane->preview().toPlainText().endsWith(QStringLiteral("first 4 MB of the file.]")),
                                  20000);
         const QString shown = f.pane->preview().toPlainText();
         QVERIFY(shown.size() < 4 * 1024 * 1024 + 100);

@@ -23,6 +23,7 @@ inline constexpr int FileListRowHeight = 18;
 
 // Empties the grid and sets it up as the file list: editable, no drag and drop, column sizing only, white, six
 // columns under a bold header row, grid lines, single-row list-mode selection, no sorting, the column widths.
+// The grid's clipboard keys are off and the password columns are never copied.
 void SetUpFileListGrid(grid::CGridCtrl& grid);
 
 // The texts of the read-only columns of one entry.

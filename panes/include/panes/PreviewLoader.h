@@ -12,16 +12,15 @@ namespace panes {
 
 class PostBox;
 
-// Reads a file for the preview on a thread of its own, decoded and with its tabs expanded as the converter does,
-// and hands the text
-// over in pieces that can each be inserted without holding the interface up. Only the first PreviewLimit
-// characters are shown, followed by a line that says so. A later load abandons the one under way.
+// Reads the front of a file for the preview on a thread of its own (the first 4 MB, decoded as the whole file
+// would be), with its tabs expanded as the converter does, and hands the text over in pieces that can each be
+// inserted without holding the interface up. A file that goes on past the part read ends with a line that says
+// so. A later load abandons the one under way.
 class PreviewLoader : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr qsizetype PreviewLimit = 4 * 1024 * 1024;
     // Lines are shown in blocks of at most this many characters, so that no single block is costly to lay out.
     static constexpr qsizetype BlockLimit = 16 * 1024;
     static constexpr qsizetype PieceSize = 64 * 1024;
@@ -43,8 +42,8 @@ private:
     unsigned m_generation = 0;
 };
 
-// Turns decoded text into preview pieces: at most PreviewLimit characters (then a closing note), lines longer
-// than BlockLimit broken into blocks, pieces of about PieceSize characters.
-QStringList PreviewPieces(QString text);
+// Turns decoded text into preview pieces: lines longer than BlockLimit broken into blocks, pieces of about
+// PieceSize characters, and a closing note when the file was cut.
+QStringList PreviewPieces(const QString& text, bool cut);
 
 } // namespace panes
