@@ -1,6 +1,7 @@
 #include "chrome/CTextProgressBar.h"
 
 #include <QPainter>
+#include <QTimerEvent>
 
 #include <algorithm>
 
@@ -20,8 +21,27 @@ void CTextProgressBar::setCaption(const QString& caption)
         return;
     }
     m_caption = caption;
-    update();
+    if (m_repaintPause.isActive()) {
+        m_repaintDue = true;
+    } else {
+        update();
+        m_repaintPause.start(RepaintPauseMs, this);
+    }
     emit captionChanged(m_caption);
+}
+
+void CTextProgressBar::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != m_repaintPause.timerId()) {
+        QProgressBar::timerEvent(event);
+        return;
+    }
+    m_repaintPause.stop();
+    if (m_repaintDue) {
+        m_repaintDue = false;
+        update();
+        m_repaintPause.start(RepaintPauseMs, this);
+    }
 }
 
 void CTextProgressBar::setPosition(int position)

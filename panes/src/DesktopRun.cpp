@@ -7,13 +7,16 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <set>
 
 namespace panes {
 
 // The worker's side of a run: keeps the latest progress in atomics for the timer to read, and hands every other
-// event to the interface thread through the post box.
-class RunReporter : public engine::RunObserver
+// event to the interface thread through the post box. Events queue up while the interface has not taken the
+// earlier ones, and one post carries them all, so that a run of many small files does not wake the interface
+// once per file.
+class RunReporter : public engine::RunObserver, public std::enable_shared_from_this<RunReporter>
 {
 public:
     explicit RunReporter(DesktopRun* run)
@@ -38,7 +41,7 @@ public:
         }
         m_held = true;
         const QString text = QString::fromStdString(message);
-        if (!m_box.post([run = m_run, text] { emit run->warningRaised(text); })) {
+        if (!hand([run = m_run, text] { emit run->warningRaised(text); })) {
             m_held = false;
             return;
         }
@@ -49,14 +52,14 @@ public:
 
     void fileFinished(int index, int count, const engine::FileResult& result, const std::string& caption) override
     {
-        m_box.post([run = m_run, index, count, result, text = QString::fromStdString(caption)] {
+        hand([run = m_run, index, count, result, text = QString::fromStdString(caption)] {
             emit run->fileFinished(index, count, result, text);
         });
     }
 
     void runEnded(const engine::RunSummary& summary) override
     {
-        m_box.post([run = m_run, summary] { emit run->runEnded(summary); });
+        hand([run = m_run, summary] { emit run->runEnded(summary); });
     }
 
     void continueAfterWarning()
@@ -80,7 +83,36 @@ public:
     std::atomic<std::int64_t> m_position { 0 };
 
 private:
+    // Queues an event; false when the interface takes no more.
+    bool hand(std::function<void()> event)
+    {
+        std::lock_guard lock(m_queueMutex);
+        m_queue.push_back(std::move(event));
+        if (!m_posted) {
+            m_posted = m_box.post([self = shared_from_this()] { self->deliver(); });
+            return m_posted;
+        }
+        return true;
+    }
+
+    // On the interface thread: the events queued so far, in order.
+    void deliver()
+    {
+        std::vector<std::function<void()>> events;
+        {
+            std::lock_guard lock(m_queueMutex);
+            events.swap(m_queue);
+            m_posted = false;
+        }
+        for (const auto& event : events) {
+            event();
+        }
+    }
+
     PostBox m_box;
+    std::mutex m_queueMutex;
+    std::vector<std::function<void()>> m_queue;
+    bool m_posted = false;
     DesktopRun* const m_run;
     std::mutex m_mutex;
     std::condition_variable m_wake;
