@@ -144,6 +144,7 @@ void CFileListDialog::createControls()
     m_grid->setObjectName(QStringLiteral("fileList"));
     m_grid->SetNotifyTarget(this, GridId);
     SetUpFileListGrid(*m_grid);
+    setFocusProxy(m_grid);
 
     for (const auto& spec : Buttons) {
         auto* button = new chrome::CIconButton(this);

@@ -300,6 +300,13 @@ private slots:
         PaneFixture::key(Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(f.opener.opened.last(), QString::fromStdString(f.dir.path().string() + "/"));
         QCOMPARE(f.asker.told().size(), 3);
+
+        // No checked entry: the run ends at once and the captions stay.
+        PaneFixture::key(Qt::Key_X, Qt::ControlModifier);
+        const QString caption = f.pane->totalBar().caption();
+        QVERIFY(f.pane->runCommand(StartConvertCommand));
+        QVERIFY(!f.pane->isRunning() && !f.pane->isWorkerAlive());
+        QCOMPARE(f.pane->totalBar().caption(), caption);
     }
 };
 

@@ -8,7 +8,7 @@ class CFileListDialog;
 class OptionsSource;
 
 // The left view of the main window's splitter: it holds the file list pane and keeps it filling the whole view.
-// The pane's API (commands, keys, the run, closing) is reached through dialog().
+// The pane's API (commands, keys, the run, closing) is reached through dialog(); focusing the view focuses the list.
 class CLeftView : public QWidget
 {
     Q_OBJECT
