@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build ccache g++ pkg-config
   libhpdf-dev zlib1g-dev
-  qt6-base-dev
+  qt6-base-dev qt6-svg-dev
   libgtest-dev
   libqpdf-dev qpdf poppler-utils poppler-data
   fonts-dejavu-core fonts-urw-base35 fonts-wqy-zenhei t1utils
