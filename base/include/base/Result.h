@@ -55,11 +55,13 @@ public:
 
     T& value() & { return std::get<0>(m_outcome); }
     const T& value() const& { return std::get<0>(m_outcome); }
-    T&& value() && { return std::get<0>(std::move(m_outcome)); }
+    // By value, so that the value outlives a Result that is about to end.
+    T value() && { return std::get<0>(std::move(m_outcome)); }
     T* operator->() { return &value(); }
     const T* operator->() const { return &value(); }
     T& operator*() & { return value(); }
     const T& operator*() const& { return value(); }
+    T operator*() && { return std::move(*this).value(); }
 
     const Failure& failure() const { return std::get<1>(m_outcome); }
     // The failure's reason; empty when the Result holds a value.
