@@ -138,7 +138,8 @@ def main():
     layout = os.path.join(args.build, "bench", "marlowen-bench-layout")
     work = os.path.join(args.build, "bench-corpora")
     os.makedirs(os.path.join(work, "batch"), exist_ok=True)
-    settings = os.path.join(work, "no-settings.ini")  # absent: the default options
+    settings = os.path.join(work, "empty-settings.ini")  # no keys: the default options
+    open(settings, "w").close()
 
     size = int(args.mb * 1e6)
     rng = random.Random(6)

@@ -94,8 +94,18 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     engine::ConversionOptions options;
     std::string settings = arguments.settingsPath ? *arguments.settingsPath
                                                   : platform::SettingsFilePath(platform::ExecutableFolder());
-    if (!engine::LoadOptions(settings, options)) {
-        err << "marlowen-cli: " << settings << ": warning: the settings file cannot be read; the defaults are used\n";
+    std::error_code ignored;
+    if (arguments.settingsPath && !std::filesystem::exists(settings, ignored)) {
+        err << "marlowen-cli: " << settings << ": the settings file does not exist\nTry 'marlowen-cli --help'.\n";
+        return ExitUsage;
+    }
+    auto load = engine::LoadOptions(settings, options);
+    if (!load) {
+        err << "marlowen-cli: warning: " << load.error << "; the defaults are used\n";
+    }
+    for (const auto& problem : load.problems) {
+        err << "marlowen-cli: " << settings << ": warning: [" << problem.section << "] " << problem.key << "="
+            << problem.value << " is " << problem.reason << "; " << problem.usedInstead << " is used\n";
     }
     for (const auto& [flag, values] : arguments.overrides) {
         if (auto problem = ApplyOverride(options, flag, values)) {

@@ -160,7 +160,7 @@ std::string ResultToOpen(const std::vector<ConversionJob>& jobs)
     if (jobs.size() == 1) {
         return OutputPathFor(jobs.front().path);
     }
-    return platform::SplitPath(platform::StripEnclosingQuotes(jobs.front().path)).folder;
+    return platform::SplitPath(jobs.front().path).folder;
 }
 
 } // namespace engine

@@ -5,6 +5,7 @@
 #include "platform/TextFile.h"
 
 #include "CharacterBounds.h"
+#include "DocumentInfo.h"
 #include "DocumentSecurity.h"
 #include "FontSelection.h"
 #include "HaruDocument.h"
@@ -15,12 +16,11 @@
 #include "ProgressThrottle.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 
 namespace engine {
 namespace {
-
-constexpr const char* Producer = "Marlowen 2.0";
 
 // The geometry the options give, or why the library could not lay a page out with them.
 std::optional<std::string> CheckGeometry(const ConversionOptions& options, PageGeometry& geometry)
@@ -36,10 +36,25 @@ std::optional<std::string> CheckGeometry(const ConversionOptions& options, PageG
         return "The font size " + std::to_string(options.FontSize) + " is outside 1 to "
             + std::to_string(HPDF_MAX_FONTSIZE) + " points.";
     }
-    int width = geometry.box.width - options.LeftMargin - options.RightMargin;
+    // A negative margin puts text off the page. The sums are taken in 64 bits: stored margins may be
+    // any int.
+    const std::pair<const char*, int> margins[] = { { "left", options.LeftMargin },
+                                                    { "right", options.RightMargin },
+                                                    { "top", options.TopMargin },
+                                                    { "bottom", options.BottomMargin } };
+    for (const auto& [side, margin] : margins) {
+        if (margin < 0) {
+            return std::string("The ") + side + " margin of " + std::to_string(margin) + " points is below 0.";
+        }
+    }
+    const std::int64_t width = std::int64_t { geometry.box.width } - options.LeftMargin - options.RightMargin;
     if (width <= 0) {
         return "The left and right margins leave no room for text on a page " + std::to_string(geometry.box.width)
             + " points wide.";
+    }
+    if (std::int64_t { options.TopMargin } + options.BottomMargin >= geometry.box.height) {
+        return "The top and bottom margins leave no room for text on a page " + std::to_string(geometry.box.height)
+            + " points high.";
     }
     geometry.textWidth = static_cast<float>(width);
     return std::nullopt;
@@ -52,21 +67,6 @@ void ApplyPageMode(HPDF_Doc doc, int openMode)
     if (openMode >= 0 && openMode < 4) {
         HPDF_SetPageMode(doc, Modes[openMode]);
     }
-}
-
-void ApplyInfo(HPDF_Doc doc, const ConversionOptions& options)
-{
-    const std::pair<HPDF_InfoType, const std::string*> entries[] = {
-        { HPDF_INFO_AUTHOR, &options.Author },   { HPDF_INFO_CREATOR, &options.Creator },
-        { HPDF_INFO_TITLE, &options.Title },     { HPDF_INFO_SUBJECT, &options.Subject },
-        { HPDF_INFO_KEYWORDS, &options.Keywords },
-    };
-    for (const auto& [type, text] : entries) {
-        if (!text->empty()) {
-            HPDF_SetInfoAttr(doc, type, text->c_str());
-        }
-    }
-    HPDF_SetInfoAttr(doc, HPDF_INFO_PRODUCER, Producer);
 }
 
 // Lays the working text out into lines and pages. The text uses single CRs as line separators.
@@ -101,7 +101,7 @@ bool LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure,
 
 std::string OutputPathFor(const std::string& inputPath)
 {
-    auto parts = platform::SplitPath(platform::StripEnclosingQuotes(inputPath));
+    auto parts = platform::SplitPath(inputPath);
     return parts.folder + parts.name + ".pdf";
 }
 
@@ -130,7 +130,7 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
         return fail(*problem);
     }
 
-    auto read = platform::ReadWholeFile(platform::StripEnclosingQuotes(inputPath));
+    auto read = platform::ReadWholeFile(inputPath);
     if (!read.ok) {
         return fail(read.error);
     }
@@ -182,7 +182,9 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
         return fail("the PDF library refused the layout: " + document.errorText());
     }
 
-    ApplyInfo(document.get(), options);
+    if (auto warning = ApplyDocumentInfo(document, options)) {
+        warn(*warning);
+    }
     if (auto warning = ApplySecurity(document, options, ownerPassword, userPassword)) {
         warn(*warning);
     }

@@ -36,6 +36,9 @@ const SettingsKey SettingsKeys[] = {
     { Paper, "SingeEncode", &ConversionOptions::SingeEncode },
     { Paper, "MultiEncode", &ConversionOptions::MultiEncode },
     { Paper, "Font Size", &ConversionOptions::FontSize },
+    { Paper, "Type1MetricsFile", &ConversionOptions::Type1MetricsFile },
+    { Paper, "Type1DataFile", &ConversionOptions::Type1DataFile },
+    { Paper, "TrueTypeFile", &ConversionOptions::TrueTypeFile },
     { Display, "OpenMode", &ConversionOptions::OpenMode },
     { Display, "OpenResult", &ConversionOptions::OpenResult },
     { Property, "Author", &ConversionOptions::Author },
@@ -50,35 +53,61 @@ const SettingsKey SettingsKeys[] = {
     { Security, "EncryptLevel", &ConversionOptions::EncryptLevel },
 };
 
-} // namespace
-
-bool LoadOptions(const std::string& path, ConversionOptions& options)
+std::string NumberReason(const platform::ProfileNumber& number)
 {
-    const ConversionOptions defaults;
-    for (const auto& entry : SettingsKeys) {
-        if (auto number = std::get_if<int ConversionOptions::*>(&entry.field)) {
-            options.*(*number) = platform::GetProfileInt(path, entry.section, entry.key, defaults.*(*number));
-        } else {
-            auto text = std::get<std::string ConversionOptions::*>(entry.field);
-            options.*text = platform::GetProfileString(path, entry.section, entry.key, "", MaxSettingsTextLength);
-        }
-    }
-    return platform::ProfileFileReadable(path);
+    return number.outOfRange ? "out of range" : "not a whole number";
 }
 
-bool SaveOptions(const std::string& path, const ConversionOptions& options)
+} // namespace
+
+SettingsLoad LoadOptions(const std::string& path, ConversionOptions& options)
 {
-    bool saved = true;
-    for (const auto& entry : SettingsKeys) {
-        std::string value;
-        if (auto number = std::get_if<int ConversionOptions::*>(&entry.field)) {
-            value = std::to_string(options.*(*number));
-        } else {
-            value = options.*std::get<std::string ConversionOptions::*>(entry.field);
-        }
-        saved = platform::WriteProfileString(path, entry.section, entry.key, value) && saved;
+    const ConversionOptions defaults;
+    options = defaults;
+    platform::IniProfile profile(path);
+    SettingsLoad load;
+    if (!profile.readable()) {
+        load.readable = false;
+        load.error = profile.error();
+        return load;
     }
-    return saved;
+    for (const auto& entry : SettingsKeys) {
+        if (auto number = std::get_if<int ConversionOptions::*>(&entry.field)) {
+            auto value = profile.value(entry.section, entry.key);
+            if (!value) {
+                continue;
+            }
+            auto parsed = platform::ParseProfileNumber(*value);
+            if (parsed.value) {
+                options.*(*number) = *parsed.value;
+            } else {
+                load.problems.push_back({ entry.section, entry.key, *value, NumberReason(parsed),
+                                          std::to_string(defaults.*(*number)) });
+            }
+        } else {
+            auto text = std::get<std::string ConversionOptions::*>(entry.field);
+            options.*text = profile.text(entry.section, entry.key, MaxSettingsTextLength).value_or("");
+        }
+    }
+    return load;
+}
+
+SettingsSave SaveOptions(const std::string& path, const ConversionOptions& options)
+{
+    platform::IniProfile profile(path);
+    for (const auto& entry : SettingsKeys) {
+        if (auto number = std::get_if<int ConversionOptions::*>(&entry.field)) {
+            profile.setText(entry.section, entry.key, std::to_string(options.*(*number)));
+        } else {
+            profile.setText(entry.section, entry.key, options.*std::get<std::string ConversionOptions::*>(entry.field));
+        }
+    }
+    SettingsSave save;
+    if (!profile.save()) {
+        save.saved = false;
+        save.error = profile.error();
+    }
+    return save;
 }
 
 } // namespace engine

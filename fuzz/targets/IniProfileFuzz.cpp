@@ -1,6 +1,6 @@
 // Arbitrary bytes as a settings file, then writes of keys read back: each write must read back as
-// written, leave every other key's value as it was, and be the only change a second identical write
-// cannot repeat.
+// written (quotes and blanks included), leave every other key's value as it was, and be the only
+// change a second identical write cannot repeat.
 #include "ScratchFile.h"
 #include "platform/IniProfile.h"
 
@@ -55,8 +55,8 @@ std::string NameFrom(FuzzedDataProvider& input, const char* const* names, std::s
     return name;
 }
 
-// What reading gives back for a written value: line breaks become blanks, surrounding blanks go, one
-// pair of enclosing quotes goes, and the text is cut to the longest length read.
+// What reading gives back for a written value: the value itself, but for line breaks, which a line
+// cannot hold and which become blanks.
 std::string ReadBackOf(std::string value)
 {
     for (auto& c : value) {
@@ -64,20 +64,19 @@ std::string ReadBackOf(std::string value)
             c = ' ';
         }
     }
-    auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!value.empty() && blank(value.front())) {
-        value.erase(value.begin());
-    }
-    while (!value.empty() && blank(value.back())) {
-        value.pop_back();
-    }
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
-        value = value.substr(1, value.size() - 2);
-    }
-    if (value.size() > MaxLength) {
-        value.resize(MaxLength);
-    }
     return value;
+}
+
+std::string TextAt(const std::string& path, const std::string& section, const std::string& key)
+{
+    return platform::IniProfile(path).text(section, key, MaxLength).value_or("\x01");
+}
+
+bool Write(const std::string& path, const std::string& section, const std::string& key, const std::string& value)
+{
+    platform::IniProfile profile(path);
+    profile.setText(section, key, value);
+    return profile.save();
 }
 
 [[noreturn]] void Fail(const char* what, const std::string& section, const std::string& key)
@@ -103,27 +102,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::array<std::array<std::string, Keys.size()>, Sections.size()> before;
         for (std::size_t s = 0; s < Sections.size(); ++s) {
             for (std::size_t k = 0; k < Keys.size(); ++k) {
-                before[s][k] = platform::GetProfileString(path, Sections[s], Keys[k], "\x01", MaxLength);
+                before[s][k] = TextAt(path, Sections[s], Keys[k]);
             }
         }
-        if (!platform::WriteProfileString(path, section, key, value)) {
+        if (!Write(path, section, key, value)) {
             Fail("a write to a writable file failed", section, key);
         }
-        if (platform::GetProfileString(path, section, key, "\x01", MaxLength) != ReadBackOf(value)) {
+        if (TextAt(path, section, key) != ReadBackOf(value)) {
             Fail("a written value reads back otherwise", section, key);
         }
-        platform::GetProfileInt(path, section, key, -1); // any value, read as a number without harm
+        if (auto number = platform::IniProfile(path).value(section, key)) {
+            platform::ParseProfileNumber(*number); // any value, read as a number without harm
+        }
         for (std::size_t s = 0; s < Sections.size(); ++s) {
             for (std::size_t k = 0; k < Keys.size(); ++k) {
                 bool written = strcasecmp(Sections[s], section.c_str()) == 0 && strcasecmp(Keys[k], key.c_str()) == 0;
-                auto now = platform::GetProfileString(path, Sections[s], Keys[k], "\x01", MaxLength);
-                if (!written && now != before[s][k]) {
+                if (!written && TextAt(path, Sections[s], Keys[k]) != before[s][k]) {
                     Fail("a write changed another key", Sections[s], Keys[k]);
                 }
             }
         }
         std::string content = ReadFile(path);
-        platform::WriteProfileString(path, section, key, value);
+        Write(path, section, key, value);
         if (ReadFile(path) != content) {
             Fail("writing the same value again changed the file", section, key);
         }

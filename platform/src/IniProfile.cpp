@@ -4,23 +4,28 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
-#include <filesystem>
-#include <fstream>
-#include <optional>
-#include <sstream>
-#include <vector>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 namespace {
 
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
 std::string_view Trim(std::string_view text)
 {
-    auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && isBlank(text.front())) {
+    while (!text.empty() && IsBlank(text.front())) {
         text.remove_prefix(1);
     }
-    while (!text.empty() && isBlank(text.back())) {
+    while (!text.empty() && IsBlank(text.back())) {
         text.remove_suffix(1);
     }
     return text;
@@ -33,31 +38,47 @@ bool SameName(std::string_view a, std::string_view b)
            });
 }
 
-// The file as lines without their '\n': none for a missing file; nothing when the file is there but
-// cannot be read (a write must then not replace it).
-std::optional<std::vector<std::string>> ReadLines(const std::string& path)
+bool HasEnclosingQuotes(std::string_view text)
 {
-    std::error_code ignored;
-    auto status = std::filesystem::status(path, ignored);
-    std::vector<std::string> lines;
-    if (!std::filesystem::exists(status)) {
-        return lines;
+    return text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front();
+}
+
+// The whole content of a file, or why it cannot be read. A missing file has none. Only a regular
+// file is opened: a pipe would wait for a writer.
+bool ReadContent(const std::string& path, std::string& content, std::string& error)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        if (errno == ENOENT) {
+            return true;
+        }
+        error = ErrnoText(errno);
+        return false;
     }
-    if (!std::filesystem::is_regular_file(status)) {
-        return std::nullopt; // a folder, or a pipe whose opening would wait for a writer
+    if (!S_ISREG(info.st_mode)) {
+        error = S_ISDIR(info.st_mode) ? "it is a folder, not a file" : "it is not a regular file";
+        return false;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) {
-        return std::nullopt;
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        error = ErrnoText(errno);
+        return false;
     }
-    std::string line;
-    while (std::getline(in, line)) {
-        lines.push_back(line);
+    char buffer[1 << 16];
+    ssize_t got;
+    while ((got = ::read(fd, buffer, sizeof buffer)) != 0) {
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            error = ErrnoText(errno);
+            ::close(fd);
+            return false;
+        }
+        content.append(buffer, static_cast<std::size_t>(got));
     }
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return lines;
+    ::close(fd);
+    return true;
 }
 
 std::optional<std::string_view> SectionName(std::string_view line)
@@ -130,88 +151,138 @@ KeyPlace FindKey(const std::vector<std::string>& lines, std::string_view section
     return place;
 }
 
-std::optional<std::string> ReadValue(const std::string& path, const std::string& section, const std::string& key)
+// The length of a text cut to at most maxLength bytes without splitting a UTF-8 character: a cut
+// that falls after a lead byte and inside its continuation bytes moves back to the lead byte.
+std::size_t CutLength(std::string_view text, std::size_t maxLength)
 {
-    auto lines = ReadLines(path);
-    if (!lines) {
-        return std::nullopt;
+    if (text.size() <= maxLength) {
+        return text.size();
     }
-    auto place = FindKey(*lines, section, key);
-    if (!place.key) {
-        return std::nullopt;
+    auto isContinuation = [&text](std::size_t i) { return (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80; };
+    std::size_t lead = maxLength;
+    while (lead > 0 && maxLength - lead < 4 && isContinuation(lead)) {
+        --lead;
     }
-    return std::string(ParseKeyLine((*lines)[*place.key])->value);
+    unsigned char byte = static_cast<unsigned char>(text[lead]);
+    std::size_t sequence = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+    return lead < maxLength && lead + sequence > maxLength ? lead : maxLength;
+}
+
+// The value that reads back as text (a text without line breaks): quoted when reading would drop
+// its surrounding blanks or a pair of enclosing quotes.
+std::string QuotedWhereNeeded(const std::string& text)
+{
+    bool needsQuotes = !text.empty() && (IsBlank(text.front()) || IsBlank(text.back()) || HasEnclosingQuotes(text));
+    return needsQuotes ? "\"" + text + "\"" : text;
 }
 
 } // namespace
 
-int GetProfileInt(const std::string& path, const std::string& section, const std::string& key, int defaultValue)
+IniProfile::IniProfile(std::string path)
+    : m_path(std::move(path))
 {
-    auto value = ReadValue(path, section, key);
-    if (!value) {
-        return defaultValue;
+    std::string content;
+    m_readable = ReadContent(m_path, content, m_error);
+    if (!m_readable) {
+        m_error = "cannot read " + m_path + ": " + m_error;
+        return;
     }
-    std::string_view text = *value;
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
+    std::string_view rest = content;
+    if (rest.substr(0, ByteOrderMark.size()) == ByteOrderMark) {
+        m_byteOrderMark = true;
+        rest.remove_prefix(ByteOrderMark.size());
     }
-    int number = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number, 10);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty()) {
-        return defaultValue;
+    while (!rest.empty()) {
+        auto end = rest.find('\n');
+        m_lines.emplace_back(rest.substr(0, end));
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     }
-    return number;
 }
 
-std::string GetProfileString(const std::string& path, const std::string& section, const std::string& key,
-                             const std::string& defaultValue, std::size_t maxLength)
+std::optional<std::string> IniProfile::value(std::string_view section, std::string_view key) const
 {
-    auto value = ReadValue(path, section, key);
-    std::string text = value ? *value : defaultValue;
-    if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front()) {
+    auto place = FindKey(m_lines, section, key);
+    if (!place.key) {
+        return std::nullopt;
+    }
+    return std::string(ParseKeyLine(m_lines[*place.key])->value);
+}
+
+std::optional<std::string> IniProfile::text(std::string_view section, std::string_view key,
+                                            std::size_t maxLength) const
+{
+    auto found = value(section, key);
+    if (!found) {
+        return std::nullopt;
+    }
+    std::string_view text = *found;
+    if (HasEnclosingQuotes(text)) {
         text = text.substr(1, text.size() - 2);
     }
-    if (text.size() > maxLength) {
-        text.resize(maxLength);
-    }
-    return text;
+    return std::string(text.substr(0, CutLength(text, maxLength)));
 }
 
-bool ProfileFileReadable(const std::string& path)
+void IniProfile::setText(std::string_view section, std::string_view key, const std::string& text)
 {
-    return ReadLines(path).has_value();
-}
-
-bool WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
-                        const std::string& value)
-{
-    auto lines = ReadLines(path);
-    if (!lines) {
-        return false;
+    std::string flat = text;
+    std::replace_if(flat.begin(), flat.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    if (this->text(section, key, std::string::npos) == flat) {
+        return; // the line stays as the user wrote it
     }
-    // A line break inside the value would start a line of its own in the file.
-    std::string safeValue = value;
-    std::replace_if(safeValue.begin(), safeValue.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    std::string keyLine = key + "=" + safeValue;
-
-    auto place = FindKey(*lines, section, key);
+    std::string value = QuotedWhereNeeded(flat);
+    auto place = FindKey(m_lines, section, key);
     if (place.key) {
-        // The key keeps the spelling it has in the file.
-        auto& line = (*lines)[*place.key];
-        line = std::string(ParseKeyLine(line)->key) + "=" + safeValue;
+        auto& line = m_lines[*place.key];
+        line = std::string(ParseKeyLine(line)->key) + "=" + value;
     } else if (place.section) {
-        lines->insert(lines->begin() + static_cast<std::ptrdiff_t>(place.sectionEnd), keyLine);
+        m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(place.sectionEnd), std::string(key) + "=" + value);
     } else {
-        lines->push_back("[" + section + "]");
-        lines->push_back(keyLine);
+        m_lines.push_back("[" + std::string(section) + "]");
+        m_lines.push_back(std::string(key) + "=" + value);
     }
-    std::string content;
-    for (const auto& line : *lines) {
+    m_changed = true;
+}
+
+bool IniProfile::save()
+{
+    if (!m_readable) {
+        return false; // error() already says why; an unreadable file is never replaced
+    }
+    if (!m_changed) {
+        return true;
+    }
+    std::string content = m_byteOrderMark ? std::string(ByteOrderMark) : std::string();
+    for (const auto& line : m_lines) {
         content += line;
         content += '\n';
     }
-    AtomicFile file(path);
-    return file.open() && file.write(content) && file.commit();
+    AtomicFile file(m_path);
+    if (!file.open() || !file.write(content) || !file.commit()) {
+        m_error = file.error();
+        return false;
+    }
+    m_changed = false;
+    return true;
+}
+
+ProfileNumber ParseProfileNumber(std::string_view text)
+{
+    text = Trim(text);
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    ProfileNumber number;
+    int value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 10);
+    if (text.empty() || end != text.data() + text.size()) {
+        return number;
+    }
+    if (error == std::errc::result_out_of_range) {
+        number.outOfRange = true;
+    } else if (error == std::errc()) {
+        number.value = value;
+    }
+    return number;
 }
 
 } // namespace platform

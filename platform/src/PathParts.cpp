@@ -21,16 +21,4 @@ PathParts SplitPath(const std::string& path)
     return parts;
 }
 
-std::string StripEnclosingQuotes(const std::string& path)
-{
-    std::string result = path;
-    if (!result.empty() && result.front() == '"') {
-        result.erase(0, 1);
-    }
-    if (!result.empty() && result.back() == '"') {
-        result.pop_back();
-    }
-    return result;
-}
-
 } // namespace platform

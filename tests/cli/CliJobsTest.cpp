@@ -42,7 +42,7 @@ Output RunCli(std::vector<std::string> args)
 TEST(CliJobs, SeveralJobsPrintWhatOneJobPrints)
 {
     testsupport::TempDir dir;
-    std::vector<std::string> args = { "--settings", (dir.path() / "Settings.ini").string(), "--font-size", "0" };
+    std::vector<std::string> args = { "--settings", dir.write("Settings.ini", "").string(), "--font-size", "0" };
     for (int file = 0; file < 6; ++file) {
         std::string text;
         for (int line = 0; line < 300 * (file + 1); ++line) {

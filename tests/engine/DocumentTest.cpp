@@ -1,5 +1,6 @@
 #include "ConversionFixture.h"
 
+#include <climits>
 #include <filesystem>
 
 namespace {
@@ -99,6 +100,32 @@ TEST_F(DocumentTest, UserPasswordWithoutOwnerGivesAnUnencryptedPdfAndAWarning)
     EXPECT_EQ(m_observer.warnings, result.warnings);
 }
 
+// Readers show the information as typed, encrypted or not: text outside ASCII is stored as UTF-16,
+// text that is not UTF-8 is read as Windows-1252, and what UTF-16 in the library cannot hold is
+// replaced with a warning.
+TEST_F(DocumentTest, InformationOutsideAsciiReadsBackAsTyped)
+{
+    m_options.Title = "Ünïcødé 日本";
+    m_options.Author = "Caf\xE9 \x80"; // Windows-1252, as an older settings file holds it
+    m_options.Subject = "smile \U0001F600";
+    m_options.Keywords = "plain";
+    for (const std::string user : { "", "user" }) {
+        m_observer.warnings.clear();
+        auto result = convert("text", "input.txt", user.empty() ? "" : "owner", user);
+        ASSERT_TRUE(result.written()) << result.error;
+        auto info = testsupport::ReadDocumentInfo(result.outputPath, user);
+        EXPECT_EQ(info["Title"], "Ünïcødé 日本") << user;
+        EXPECT_EQ(info["Author"], "Café €") << user;
+        EXPECT_EQ(info["Subject"], "smile \uFFFD") << user;
+        EXPECT_EQ(info["Keywords"], "plain") << user;
+        EXPECT_EQ(info["Producer"], "Marlowen 2.0") << user;
+        ASSERT_EQ(m_observer.warnings.size(), 1u) << user;
+        EXPECT_NE(m_observer.warnings[0].find("1 character of the document information lie above U+FFFF"),
+                  std::string::npos)
+            << m_observer.warnings[0];
+    }
+}
+
 TEST_F(DocumentTest, AFailedConversionLeavesTheOlderPdfAndNoTemporaryFile)
 {
     auto older = m_dir.write("input.pdf", "older PDF");
@@ -138,6 +165,14 @@ TEST_F(DocumentTest, OptionsTheLibraryCannotHonourFailBeforeAnyWork)
         { "font too large", [](auto& o) { o.FontSize = 601; }, "font size 601" },
         { "negative font", [](auto& o) { o.FontSize = -4; }, "font size -4" },
         { "margins too wide", [](auto& o) { o.LeftMargin = 300, o.RightMargin = 295; }, "no room for text" },
+        { "margins too high", [](auto& o) { o.TopMargin = 900; }, "top and bottom margins leave no room" },
+        { "margins exactly the page height", [](auto& o) { o.TopMargin = 800, o.BottomMargin = 42; },
+          "842 points high" },
+        { "negative margin", [](auto& o) { o.RightMargin = -10; }, "right margin of -10 points is below 0" },
+        { "a stored margin that would overflow the width", [](auto& o) { o.LeftMargin = INT_MIN; },
+          "left margin of -2147483648" },
+        { "two margins that would overflow their sum", [](auto& o) { o.TopMargin = INT_MAX, o.BottomMargin = 1; },
+          "no room" },
     };
     for (const auto& c : cases) {
         m_options = {};

@@ -164,7 +164,6 @@ TEST_F(LayoutTest, OutputPathReplacesOnlyTheLastExtension)
     EXPECT_EQ(engine::OutputPathFor("/docs/a.b.txt"), "/docs/a.b.pdf");
     EXPECT_EQ(engine::OutputPathFor("/docs/README"), "/docs/README.pdf");
     EXPECT_EQ(engine::OutputPathFor("/my.docs/README"), "/my.docs/README.pdf");
-    EXPECT_EQ(engine::OutputPathFor("\"/docs/quoted.txt\""), "/docs/quoted.pdf");
 }
 
 } // namespace

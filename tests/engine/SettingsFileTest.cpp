@@ -29,7 +29,7 @@ TEST(SettingsFile, MissingFileGivesTheDefaults)
     EXPECT_EQ(engine::ChoiceAt(engine::MultiByteEncodingChoices, options.MultiEncode), "GB-EUC-H");
 }
 
-TEST(SettingsFile, SaveThenLoadGivesBackEveryStoredFieldButNoFontPath)
+TEST(SettingsFile, SaveThenLoadGivesBackEveryStoredField)
 {
     testsupport::TempDir dir;
     auto path = (dir.path() / "Settings.ini").string();
@@ -54,18 +54,36 @@ TEST(SettingsFile, SaveThenLoadGivesBackEveryStoredFieldButNoFontPath)
 
     ConversionOptions loaded;
     engine::LoadOptions(path, loaded);
-    ConversionOptions expected = saved;
-    expected.Subject = "padded subject"; // blanks around a value are not kept, as profile reads do
-    expected.TrueTypeFile.clear();
-    expected.Type1MetricsFile.clear();
-    expected.Type1DataFile.clear();
-    EXPECT_EQ(loaded, expected);
+    EXPECT_EQ(loaded, saved);
 
     auto text = testsupport::readFile(path);
     EXPECT_NE(text.find("[Paper Option]\nPageSize=-3\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\nFont Size=10\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\nSingeEncode=8\n"), std::string::npos) << text;
-    EXPECT_EQ(text.find(".ttf"), std::string::npos);
+    EXPECT_NE(text.find("\nFont Size=10\nType1MetricsFile=/fonts/a.afm\nType1DataFile=/fonts/a.pfb\n"
+                        "TrueTypeFile=/fonts/a.ttf\n[Document Display Option]\n"),
+              std::string::npos)
+        << text;
+}
+
+TEST(SettingsFile, FontFilesOfAnOlderFileAreEmptyAndAResetEmptiesThem)
+{
+    testsupport::TempDir dir;
+    auto path = dir.write("Settings.ini", "[Paper Option]\nPageFont=2\nFont Size=11\n");
+    ConversionOptions options;
+    options.TrueTypeFile = "/fonts/before.ttf";
+    engine::LoadOptions(path.string(), options);
+    ConversionOptions expected;
+    expected.PageFont = 2;
+    expected.FontSize = 11;
+    EXPECT_EQ(options, expected);
+
+    options.Type1MetricsFile = "/fonts/a.afm";
+    options.Type1DataFile = "/fonts/a.pfb";
+    options.TrueTypeFile = "/fonts/a.ttf";
+    engine::ResetOptions(options);
+    EXPECT_EQ(options, ConversionOptions {});
+    EXPECT_TRUE(options.Type1MetricsFile.empty() && options.Type1DataFile.empty() && options.TrueTypeFile.empty());
 }
 
 TEST(SettingsFile, LongTextsAreCutTo1023Characters)

@@ -53,7 +53,6 @@ TEST(PathParts, SplitsFolderNameAndLastExtension)
     auto bare = platform::SplitPath("notes.txt");
     EXPECT_EQ(bare.folder, "");
     EXPECT_EQ(bare.name, "notes");
-    EXPECT_EQ(platform::StripEnclosingQuotes("\"/a b/c.txt\""), "/a b/c.txt");
 }
 
 TEST(FileInfo, SizeAndATimeForFilesOnly)

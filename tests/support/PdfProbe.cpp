@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdio>
+#include <sstream>
 #include <stdexcept>
 
 namespace testsupport {
@@ -180,26 +181,54 @@ std::map<std::string, FontProbe> PdfProbe::fonts() const
     return found;
 }
 
-std::string ExtractText(const std::string& pdfPath, const std::string& password)
+namespace {
+
+// The standard output of a poppler tool run on a PDF, opened with the user password when one is given.
+std::string RunReader(const std::string& tool, const std::string& pdfPath, const std::string& password)
 {
-    std::string command = "pdftotext -q -raw -enc UTF-8 ";
+    std::string command = tool + " ";
     if (!password.empty()) {
         command += "-upw '" + password + "' ";
     }
-    command += "'" + pdfPath + "' -";
+    command += "'" + pdfPath + "'" + (tool.starts_with("pdftotext") ? " -" : "");
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) {
-        throw std::runtime_error("cannot run pdftotext");
+        throw std::runtime_error("cannot run " + tool);
     }
-    std::string text;
+    std::string output;
     std::array<char, 4096> buffer {};
     while (std::size_t got = std::fread(buffer.data(), 1, buffer.size(), pipe)) {
-        text.append(buffer.data(), got);
+        output.append(buffer.data(), got);
     }
     if (::pclose(pipe) != 0) {
-        throw std::runtime_error("pdftotext could not read " + pdfPath);
+        throw std::runtime_error(tool + " could not read " + pdfPath);
     }
-    return text;
+    return output;
+}
+
+} // namespace
+
+std::string ExtractText(const std::string& pdfPath, const std::string& password)
+{
+    return RunReader("pdftotext -q -raw -enc UTF-8", pdfPath, password);
+}
+
+std::string ExtractLayoutText(const std::string& pdfPath)
+{
+    return RunReader("pdftotext -q -layout -enc UTF-8", pdfPath, "");
+}
+
+std::map<std::string, std::string> ReadDocumentInfo(const std::string& pdfPath, const std::string& password)
+{
+    std::map<std::string, std::string> entries;
+    std::istringstream lines(RunReader("pdfinfo -enc UTF-8", pdfPath, password));
+    for (std::string line; std::getline(lines, line);) {
+        if (auto colon = line.find(':'); colon != std::string::npos) {
+            auto value = line.find_first_not_of(' ', colon + 1);
+            entries[line.substr(0, colon)] = value == std::string::npos ? "" : line.substr(value);
+        }
+    }
+    return entries;
 }
 
 } // namespace testsupport

@@ -18,9 +18,9 @@ struct ConversionOptions
     int BottomMargin = 60;
     int PageFont = 0;
     int B14Font = 0;
-    std::string Type1MetricsFile; // never stored in the settings file
-    std::string Type1DataFile;    // never stored in the settings file
-    std::string TrueTypeFile;     // never stored in the settings file
+    std::string Type1MetricsFile;
+    std::string Type1DataFile;
+    std::string TrueTypeFile;
     int EmbeddingFont = 1;
     int CIDFont = 0;
     int SingeEncode = 0;

@@ -15,7 +15,7 @@ inline constexpr const char* Utf8FallbackWarning =
     "The UTF-8 encoding needs a TrueType font; StandardEncoding is used.";
 
 // The PDF beside an input: same folder and name, the last extension replaced by ".pdf" (appended
-// when there is none). Double quotes around the input path are removed first.
+// when there is none). The path is taken as it is: quotes are part of a file name here.
 std::string OutputPathFor(const std::string& inputPath);
 
 // Converts one plain-text file into the PDF at OutputPathFor(inputPath), laid out with the options.

@@ -1,23 +1,57 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace engine {
 
 struct ConversionOptions;
 
-// Longest text read back from the settings file; longer texts are cut.
+// Settings.ini holds the options in four sections, one key a field ("Paper Option", "Document Display
+// Option", "PDF Property Option", "PDF Security Option"); other sections and lines of the file belong
+// to others and are kept. Numbers are signed decimal text. Texts are read back as they were saved:
+// a text with surrounding blanks or enclosing quotes is saved in double quotes, and reading drops one
+// pair of enclosing quotes. A text cannot hold a line break (a line of the file ends there): each CR
+// and LF is saved as a blank. A text longer than MaxSettingsTextLength bytes is cut when read, at the
+// start of a UTF-8 character.
 inline constexpr std::size_t MaxSettingsTextLength = 1023;
 
-// Reads every option key of Settings.ini into the record; a missing file, section or key (or a
-// value that is not a number where a number belongs) gives that field's default. The three font-file
-// paths are left untouched. Returns false when the file is there but cannot be read: the record then
-// holds the defaults and the caller warns the user (saving would not replace such a file either).
-bool LoadOptions(const std::string& path, ConversionOptions& options);
+// A value of the settings file that could not be used as it stands.
+struct SettingsProblem
+{
+    std::string section;
+    std::string key;
+    std::string value;       // as the file holds it
+    std::string reason;      // "not a whole number", "out of range"
+    std::string usedInstead; // the value the record got
+};
 
-// Writes every option key to Settings.ini, numbers as signed decimal text, texts unchanged; other
-// sections and keys of the file stay. Returns false when any key could not be written (read-only
-// file or folder); the caller tells the user, since the changes are otherwise lost.
-bool SaveOptions(const std::string& path, const ConversionOptions& options);
+struct SettingsLoad
+{
+    bool readable = true;   // false: the file is there but cannot be read; the record holds defaults
+    std::string error;      // why it cannot be read
+    std::vector<SettingsProblem> problems;
+
+    explicit operator bool() const { return readable; }
+};
+
+struct SettingsSave
+{
+    bool saved = true;
+    std::string error; // why the file was not written, for the user: the changes are otherwise lost
+
+    explicit operator bool() const { return saved; }
+};
+
+// Reads the file once and every option key into the record; a missing file, section or key gives
+// that field's default (so a file written before the font-file paths were stored gives them empty),
+// and so does a number that cannot be read, which is listed among the problems. A file that is there
+// but cannot be read gives all the defaults; the caller warns the user (saving would not replace such
+// a file either).
+SettingsLoad LoadOptions(const std::string& path, ConversionOptions& options);
+
+// Writes every option key into the file in one atomic replace: the file holds either all its old
+// values or all the new ones. A file whose values already match is not written.
+SettingsSave SaveOptions(const std::string& path, const ConversionOptions& options);
 
 } // namespace engine

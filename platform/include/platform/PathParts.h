@@ -16,7 +16,4 @@ struct PathParts
 
 PathParts SplitPath(const std::string& path);
 
-// The path with double quotes at its start and end removed.
-std::string StripEnclosingQuotes(const std::string& path);
-
 } // namespace platform
