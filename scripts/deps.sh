@@ -5,11 +5,14 @@ set -euo pipefail
 packages=(
   cmake ninja-build ccache g++ pkg-config
   libhpdf-dev zlib1g-dev
-  qt6-base-dev
+  qt6-base-dev qt6-svg-dev
   libgtest-dev
   libqpdf-dev qpdf poppler-utils poppler-data
   fonts-dejavu-core fonts-urw-base35 fonts-wqy-zenhei t1utils
   libclang-rt-14-dev time
+  # The desktop program's end-to-end test drives it in an X server of its own; dpkg-dev lets
+  # cpack find the libraries the Debian package depends on.
+  xvfb xdotool dpkg-dev
 )
 # clang builds the fuzz targets (fuzz/run.sh); the tests only replay their corpora with g++.
 if [ "${MARLOWEN_WITH_FUZZ:-0}" = 1 ]; then packages+=(clang); fi

@@ -29,6 +29,19 @@ QString TroubleText()
     return QStringLiteral("Trouble reading the tips file");
 }
 
+int ReadTipsNumber(const std::string& settingsPath, const char* key, int defaultValue)
+{
+    auto value = platform::IniProfile(settingsPath).value(TipsSection, key);
+    return value ? platform::ParseProfileNumber(*value).value.value_or(defaultValue) : defaultValue;
+}
+
+void WriteTipsValue(const std::string& settingsPath, const char* key, const std::string& value)
+{
+    platform::IniProfile profile(settingsPath);
+    profile.setText(TipsSection, key, value);
+    profile.save();
+}
+
 } // namespace
 
 CTipOfTheDayDialog::CTipOfTheDayDialog(std::string settingsPath, const std::string& tipsPath,
@@ -37,7 +50,7 @@ CTipOfTheDayDialog::CTipOfTheDayDialog(std::string settingsPath, const std::stri
     , m_settingsPath(std::move(settingsPath))
     , m_asker(asker)
 {
-    m_showAtStartup = platform::GetProfileInt(m_settingsPath, TipsSection, "TipOfDay", 1) != 0;
+    m_showAtStartup = ReadTipsNumber(m_settingsPath, "TipOfDay", 1) != 0;
     buildControls();
     openTips(tipsPath);
 }
@@ -45,7 +58,7 @@ CTipOfTheDayDialog::CTipOfTheDayDialog(std::string settingsPath, const std::stri
 CTipOfTheDayDialog::~CTipOfTheDayDialog()
 {
     if (m_tips && m_tips->isOpen()) {
-        platform::WriteProfileString(m_settingsPath, TipsSection, "FilePos", std::to_string(m_tips->position()));
+        WriteTipsValue(m_settingsPath, "FilePos", std::to_string(m_tips->position()));
     }
 }
 
@@ -105,14 +118,14 @@ void CTipOfTheDayDialog::openTips(const std::string& tipsPath)
         m_nextButton->setEnabled(false);
         return;
     }
-    long position = platform::GetProfileInt(m_settingsPath, TipsSection, "FilePos", 0);
+    long position = ReadTipsNumber(m_settingsPath, "FilePos", 0);
     std::string stamp;
     if (auto info = platform::GetFileInfo(tipsPath)) {
         stamp = TipsTimeStamp(info->creationTime);
     }
-    auto stored = platform::GetProfileString(m_settingsPath, TipsSection, "TimeStamp", "", TimeStampLength);
+    auto stored = platform::IniProfile(m_settingsPath).text(TipsSection, "TimeStamp", TimeStampLength).value_or("");
     if (stored != stamp) {
-        platform::WriteProfileString(m_settingsPath, TipsSection, "TimeStamp", stamp);
+        WriteTipsValue(m_settingsPath, "TimeStamp", stamp);
         position = 0;
     }
     if (!m_tips->seek(position)) {
@@ -145,7 +158,7 @@ void CTipOfTheDayDialog::showNextTip()
 void CTipOfTheDayDialog::closeAndStore()
 {
     m_showAtStartup = m_startupCheck->isChecked();
-    platform::WriteProfileString(m_settingsPath, TipsSection, "TipOfDay", m_showAtStartup ? "1" : "0");
+    WriteTipsValue(m_settingsPath, "TipOfDay", m_showAtStartup ? "1" : "0");
     accept();
 }
 

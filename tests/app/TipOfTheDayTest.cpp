@@ -37,7 +37,14 @@ QPushButton* button(const QWidget& dialog, const QString& text)
 
 std::string tipsValue(const testsupport::TempDir& dir, const char* key)
 {
-    return platform::GetProfileString((dir.path() / "Settings.ini").string(), "Tips", key, "(none)", 127);
+    return platform::IniProfile((dir.path() / "Settings.ini").string()).text("Tips", key, 127).value_or("(none)");
+}
+
+void setTipsValue(const testsupport::TempDir& dir, const char* key, const std::string& value)
+{
+    platform::IniProfile profile((dir.path() / "Settings.ini").string());
+    profile.setText("Tips", key, value);
+    QVERIFY(profile.save());
 }
 
 } // namespace
@@ -86,8 +93,7 @@ private slots:
         RecordingAsker asker;
         open(dir, asker);
         QCOMPARE(open(dir, asker)->tipText(), QStringLiteral("Second tip.\r\n"));
-        platform::WriteProfileString((dir.path() / "Settings.ini").string(), "Tips", "TimeStamp",
-                                     "Thu Mar 01 10:20:30 2012");
+        setTipsValue(dir, "TimeStamp", "Thu Mar 01 10:20:30 2012");
         QCOMPARE(open(dir, asker)->tipText(), QStringLiteral("First tip.\n"));
         QVERIFY(tipsValue(dir, "TimeStamp") != "Thu Mar 01 10:20:30 2012");
     }
@@ -144,7 +150,7 @@ private slots:
         QCOMPARE(dialog->tipText(), QString(501, QLatin1Char('x')) + QLatin1Char('\n'));
         dialog.reset();
 
-        platform::WriteProfileString((dir.path() / "Settings.ini").string(), "Tips", "FilePos", "-5");
+        setTipsValue(dir, "FilePos", "-5");
         dialog = open(dir, asker);
         QCOMPARE(dialog->tipText(), QString());
         QCOMPARE(asker.told().size(), 1);
