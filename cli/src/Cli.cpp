@@ -2,7 +2,9 @@
 
 #include "CliArguments.h"
 #include "OptionOverrides.h"
+#include "PasswordFiles.h"
 #include "ProgressPrinter.h"
+#include "TerminalText.h"
 
 #include "engine/ConversionRun.h"
 #include "engine/SettingsFile.h"
@@ -11,19 +13,27 @@
 
 #include <csignal>
 #include <filesystem>
+#include <iostream>
 #include <ostream>
 #include <thread>
 
 namespace cli {
 namespace {
 
-// The files the inputs stand for: a folder gives its .txt files; anything else is taken as it is,
-// so that a missing file fails with its reason like any other.
-std::vector<engine::ConversionJob> CollectJobs(const CliArguments& arguments, std::ostream& err)
+struct CollectedJobs
 {
     std::vector<engine::ConversionJob> jobs;
+    bool folderFailed = false; // a folder named on the command line held no text file
+};
+
+// The files the inputs stand for: a folder gives its .txt files; anything else is taken as it is,
+// so that a missing file fails with its reason like any other. A folder without a text file fails
+// too: the user named it to have something converted.
+CollectedJobs CollectJobs(const CliArguments& arguments, std::ostream& err)
+{
+    CollectedJobs collected;
     auto add = [&](const std::string& path) {
-        jobs.push_back({ path, arguments.ownerPassword, arguments.userPassword });
+        collected.jobs.push_back({ path, arguments.ownerPassword, arguments.userPassword });
     };
     for (const auto& input : arguments.inputs) {
         std::error_code ignored;
@@ -34,16 +44,17 @@ std::vector<engine::ConversionJob> CollectJobs(const CliArguments& arguments, st
         std::vector<std::string> unreadable;
         auto files = platform::ListTextFiles(input, &unreadable);
         for (const auto& folder : unreadable) {
-            err << "marlowen-cli: " << folder << ": warning: the folder cannot be read\n";
+            PrintProblem(err, folder, "warning: the folder cannot be read");
         }
         if (files.empty()) {
-            err << "marlowen-cli: " << input << ": warning: no .txt files in this folder\n";
+            PrintProblem(err, input, "no .txt files in this folder");
+            collected.folderFailed = true;
         }
         for (const auto& file : files) {
             add(file);
         }
     }
-    return jobs;
+    return collected;
 }
 
 // While alive, the first Ctrl+C asks the run to stop after the file under way (so no PDF is left
@@ -77,18 +88,27 @@ private:
     void (*m_previous)(int) = SIG_DFL;
 };
 
+int UsageError(std::ostream& err, const std::string& problem)
+{
+    err << "marlowen-cli: " << Printable(problem) << "\nTry 'marlowen-cli --help'.\n";
+    return ExitUsage;
+}
+
 } // namespace
 
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool stderrIsTerminal)
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool stderrIsTerminal,
+        std::function<int()> terminalColumns)
 {
     CliArguments arguments;
     if (auto problem = ParseArguments(args, arguments)) {
-        err << "marlowen-cli: " << *problem << "\nTry 'marlowen-cli --help'.\n";
-        return ExitUsage;
+        return UsageError(err, *problem);
     }
     if (arguments.help) {
         out << UsageText();
         return ExitConverted;
+    }
+    if (auto problem = ReadPasswordFiles(arguments, std::cin)) {
+        return UsageError(err, *problem);
     }
 
     engine::ConversionOptions options;
@@ -96,31 +116,32 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                                                   : platform::SettingsFilePath(platform::ExecutableFolder());
     std::error_code ignored;
     if (arguments.settingsPath && !std::filesystem::exists(settings, ignored)) {
-        err << "marlowen-cli: " << settings << ": the settings file does not exist\nTry 'marlowen-cli --help'.\n";
-        return ExitUsage;
+        return UsageError(err, settings + ": the settings file does not exist");
     }
     auto load = engine::LoadOptions(settings, options);
     if (!load) {
-        err << "marlowen-cli: warning: " << load.error << "; the defaults are used\n";
+        PrintProblem(err, settings, "warning: " + load.error + "; the defaults are used");
     }
     for (const auto& problem : load.problems) {
-        err << "marlowen-cli: " << settings << ": warning: [" << problem.section << "] " << problem.key << "="
-            << problem.value << " is " << problem.reason << "; " << problem.usedInstead << " is used\n";
+        PrintProblem(err, settings, "warning: [" + problem.section + "] " + problem.key + "=" + problem.value + " is "
+                                        + problem.reason + "; " + problem.usedInstead + " is used");
     }
     for (const auto& [flag, values] : arguments.overrides) {
         if (auto problem = ApplyOverride(options, flag, values)) {
-            err << "marlowen-cli: " << *problem << "\nTry 'marlowen-cli --help'.\n";
-            return ExitUsage;
+            return UsageError(err, *problem);
         }
     }
 
     auto style = arguments.quiet ? ProgressStyle::Quiet : stderrIsTerminal ? ProgressStyle::Bar : ProgressStyle::Lines;
-    ProgressPrinter printer(err, style);
+    ProgressPrinter printer(err, style, std::move(terminalColumns));
     int workers = arguments.jobs > 0 ? arguments.jobs : static_cast<int>(std::thread::hardware_concurrency());
-    engine::ConversionRun run(options, CollectJobs(arguments, err), workers);
+    auto collected = CollectJobs(arguments, err);
+    engine::ConversionRun run(options, std::move(collected.jobs), workers);
     StopOnInterrupt stopOnInterrupt(run);
     auto summary = run.execute(printer);
-    return summary.failed == 0 && summary.end == engine::RunEnd::Finished ? ExitConverted : ExitSomeFailed;
+    return summary.failed == 0 && summary.end == engine::RunEnd::Finished && !collected.folderFailed
+        ? ExitConverted
+        : ExitSomeFailed;
 }
 
 } // namespace cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -15,7 +16,8 @@ enum ExitCode {
 
 // Runs the command-line converter with the arguments after the program name. Progress, warnings and
 // failures go to err; out receives only --help. stderrIsTerminal chooses a redrawn bar over plain
-// progress lines.
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool stderrIsTerminal);
+// progress lines; terminalColumns gives the terminal's width when the bar is drawn (80 without it).
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool stderrIsTerminal,
+        std::function<int()> terminalColumns = {});
 
 } // namespace cli

@@ -2,9 +2,18 @@
 
 #include "OptionOverrides.h"
 
-#include <charconv>
+#include "WholeNumber.h"
 
 namespace cli {
+namespace {
+
+// The short options that take a value, which may be attached ("-j2") or follow ("-j 2").
+bool TakesAttachedValue(const std::string& flag)
+{
+    return flag == "-j";
+}
+
+} // namespace
 
 std::optional<std::string> ParseArguments(const std::vector<std::string>& args, CliArguments& parsed)
 {
@@ -23,6 +32,9 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
         if (auto eq = flag.find('='); flag.rfind("--", 0) == 0 && eq != std::string::npos) {
             values.push_back(flag.substr(eq + 1));
             flag.resize(eq);
+        } else if (flag.size() > 2 && flag[1] != '-' && TakesAttachedValue(flag.substr(0, 2))) {
+            values.push_back(flag.substr(2)); // -j2
+            flag.resize(2);
         }
         auto take = [&](std::size_t count) -> std::optional<std::string> {
             while (values.size() < count) {
@@ -45,19 +57,27 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
             if (auto problem = take(1)) {
                 return problem;
             }
-            int jobs = 0;
-            auto [end, error] = std::from_chars(values[0].data(), values[0].data() + values[0].size(), jobs);
-            if (error != std::errc() || end != values[0].data() + values[0].size() || jobs < 1) {
+            auto jobs = ParseWholeNumber(values[0]);
+            if (!jobs.value) {
+                return flag + ": " + jobs.problem;
+            }
+            if (*jobs.value < 1) {
                 return flag + " needs a whole number of at least 1, not '" + values[0] + "'";
             }
-            parsed.jobs = jobs;
-        } else if (flag == "--settings" || flag == "--owner-password" || flag == "--user-password") {
+            parsed.jobs = *jobs.value;
+        } else if (flag == "--settings" || flag == "--owner-password-file" || flag == "--user-password-file") {
             if (auto problem = take(1)) {
                 return problem;
             }
-            (flag == "--settings" ? parsed.settingsPath.emplace()
-                                  : flag == "--owner-password" ? parsed.ownerPassword : parsed.userPassword)
+            (flag == "--settings"              ? parsed.settingsPath
+             : flag == "--owner-password-file" ? parsed.ownerPasswordFile
+                                               : parsed.userPasswordFile)
                 = values[0];
+        } else if (flag == "--owner-password" || flag == "--user-password") {
+            if (auto problem = take(1)) {
+                return problem;
+            }
+            (flag == "--owner-password" ? parsed.ownerPassword : parsed.userPassword) = values[0];
         } else if (auto arity = OverrideArity(flag)) {
             if (auto problem = take(static_cast<std::size_t>(*arity))) {
                 return problem;
@@ -107,8 +127,13 @@ only. Choices take the list text (any letter case), its short name, or its index
   --open-mode MODE          None, Bookmarks, Thumbnails or "Full screen"
   --author T, --creator T, --title T, --subject T, --keywords T
                             document information
-  --owner-password P        encrypt every PDF with this owner password
-  --user-password P         password needed to open the PDFs (needs an owner password)
+  --owner-password P        encrypt every PDF with this owner password; other users of this
+                            machine can read it in the process list: prefer the file below
+  --owner-password-file FILE
+                            the owner password is the first line of FILE ("-": standard input)
+  --user-password P         password needed to open the PDFs (needs an owner password); visible
+                            to other users like --owner-password
+  --user-password-file FILE the user password is the first line of FILE ("-": standard input)
   --permit-read yes|no, --permit-print yes|no, --permit-copy yes|no, --permit-modify yes|no
                             permissions; withholding one needs an owner password
   --encrypt-level BITS      key length: 40 or less gives 40 bits, up to 128 bits

@@ -14,6 +14,9 @@ struct CliArguments
     std::optional<std::string> settingsPath;
     std::string ownerPassword;
     std::string userPassword;
+    // Files whose first line is the password ("-" for standard input), read before the run.
+    std::optional<std::string> ownerPasswordFile;
+    std::optional<std::string> userPasswordFile;
     std::vector<std::pair<std::string, std::vector<std::string>>> overrides;
     std::vector<std::string> inputs;
     int jobs = 0; // files converted at once; 0 for one per processor core

@@ -1,11 +1,12 @@
 #include "OptionOverrides.h"
 
+#include "WholeNumber.h"
+
 #include "engine/ChoiceLists.h"
 #include "engine/PageSizes.h"
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <functional>
 #include <span>
 
@@ -32,20 +33,6 @@ std::string Lower(std::string_view text)
     return lower;
 }
 
-std::optional<int> ParseInt(const std::string& text)
-{
-    int value = 0;
-    const char* begin = text.data();
-    if (!text.empty() && text.front() == '+') {
-        ++begin;
-    }
-    auto [end, error] = std::from_chars(begin, text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || begin == end) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 // The entry's short name: the text before " [" or "(" (so "A4" for "A4 [210 x 297 mm]", "SimSun"
 // for "SimSun(Simplified Chinese Fonts)").
 std::string_view ShortName(std::string_view entry)
@@ -64,7 +51,7 @@ std::optional<int> FindChoice(std::span<const std::string_view> choices, const s
             return static_cast<int>(i);
         }
     }
-    if (auto index = ParseInt(text); index && *index >= 0 && *index < static_cast<int>(choices.size())) {
+    if (auto index = ParseWholeNumber(text).value; index && *index >= 0 && *index < static_cast<int>(choices.size())) {
         return index;
     }
     return std::nullopt;
@@ -82,11 +69,11 @@ std::string NotOneOf(const std::string& value, std::span<const std::string_view>
 Apply SetInt(int ConversionOptions::*field)
 {
     return [field](ConversionOptions& options, const Values& values) -> std::optional<std::string> {
-        auto number = ParseInt(values[0]);
-        if (!number) {
-            return "'" + values[0] + "' is not a whole number";
+        auto number = ParseWholeNumber(values[0]);
+        if (!number.value) {
+            return number.problem;
         }
-        options.*field = *number;
+        options.*field = *number.value;
         return std::nullopt;
     };
 }
@@ -140,7 +127,7 @@ std::optional<std::string> SetFont(ConversionOptions& options, const Values& val
         options.B14Font = *base14;
         return std::nullopt;
     }
-    if (auto cid = FindChoice(engine::CidFontChoices, values[0]); cid && !ParseInt(values[0])) {
+    if (auto cid = FindChoice(engine::CidFontChoices, values[0]); cid && !ParseWholeNumber(values[0]).value) {
         options.PageFont = engine::CidFont;
         options.CIDFont = *cid;
         return std::nullopt;

@@ -2,17 +2,26 @@
 
 #include <exception>
 #include <iostream>
-#include <malloc.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
+
+namespace {
+
+// The width of the terminal standard error shows on, asked again at every draw so that the progress
+// line follows a resized window; 0 when unknown.
+int TerminalColumns()
+{
+    winsize size {};
+    return ::ioctl(2, TIOCGWINSZ, &size) == 0 ? size.ws_col : 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    // The PDF library sets up and frees a compression state for every page it writes; with glibc's
-    // default the freed heap goes back to the system and is taken again page after page, which cost
-    // a third of a conversion's time. Freed memory is kept for reuse instead.
-    mallopt(M_TRIM_THRESHOLD, 64 << 20);
     try {
-        return cli::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, ::isatty(2) != 0);
+        return cli::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, ::isatty(2) != 0,
+                        TerminalColumns);
     } catch (const std::exception& e) {
         std::cerr << "marlowen-cli: " << e.what() << "\n";
         return cli::ExitSomeFailed;

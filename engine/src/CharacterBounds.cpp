@@ -2,7 +2,7 @@
 
 #include "engine/ChoiceLists.h"
 
-#include "Utf8.h"
+#include "engine/Utf8.h"
 
 #include <algorithm>
 #include <string>

@@ -1,9 +1,11 @@
 #include "engine/ConversionRun.h"
 
 #include "engine/Converter.h"
+#include "platform/HeapTuning.h"
 #include "platform/PathParts.h"
 
 #include "LockedFileObserver.h"
+#include "OutputClaims.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -11,6 +13,18 @@
 #include <optional>
 
 namespace engine {
+namespace {
+
+FileResult RefusedFile(const ConversionJob& job, std::string reason)
+{
+    FileResult result;
+    result.inputPath = job.path;
+    result.outputPath = OutputPathFor(job.path);
+    result.error = std::move(reason);
+    return result;
+}
+
+} // namespace
 
 std::string FileCountCaption(int index, int count)
 {
@@ -38,6 +52,7 @@ ConversionRun::ConversionRun(ConversionOptions options, std::vector<ConversionJo
     , m_jobs(std::move(jobs))
     , m_workers(std::max(1, workers))
 {
+    platform::KeepFreedHeapForReuse();
 }
 
 ConversionRun::~ConversionRun()
@@ -46,44 +61,10 @@ ConversionRun::~ConversionRun()
     wait();
 }
 
-RunSummary ConversionRun::execute(RunObserver& observer)
-{
-    return m_workers > 1 && m_jobs.size() > 1 ? executeOnWorkers(observer) : executeInOrder(observer);
-}
-
-RunSummary ConversionRun::executeInOrder(RunObserver& observer)
-{
-    RunSummary summary;
-    summary.jobCount = static_cast<int>(m_jobs.size());
-    for (int i = 0; i < summary.jobCount; ++i) {
-        if (stopRequested()) {
-            summary.end = RunEnd::Stopped;
-            observer.runEnded(summary);
-            return summary;
-        }
-        const auto& job = m_jobs[static_cast<std::size_t>(i)];
-        observer.fileStarted(i, summary.jobCount, job);
-        FileResult result = ConvertTextFile(m_options, job.path, job.ownerPassword, job.userPassword, observer);
-        if (result.status == FileStatus::NoDocument) {
-            summary.failed++;
-            summary.results.push_back(std::move(result));
-            observer.fileFinished(i, summary.jobCount, summary.results.back(), {});
-            summary.end = RunEnd::Halted;
-            observer.runEnded(summary);
-            return summary;
-        }
-        (result.written() ? summary.converted : summary.failed)++;
-        summary.results.push_back(std::move(result));
-        observer.fileFinished(i, summary.jobCount, summary.results.back(), FileCountCaption(i, summary.jobCount));
-    }
-    summary.end = RunEnd::Finished;
-    observer.runEnded(summary);
-    return summary;
-}
-
 // Each worker takes the next job in list order until none is left, a stop is requested or a
-// document could not be created; the observer is only ever called under the lock.
-RunSummary ConversionRun::executeOnWorkers(RunObserver& observer)
+// document could not be created; the observer is only ever called under the lock. With one worker
+// the calling thread is that worker.
+RunSummary ConversionRun::execute(RunObserver& observer)
 {
     const int count = static_cast<int>(m_jobs.size());
     std::mutex lock;
@@ -93,19 +74,25 @@ RunSummary ConversionRun::executeOnWorkers(RunObserver& observer)
     std::vector<std::optional<FileResult>> results(m_jobs.size());
     LockedFileObserver fileObserver(observer, lock);
 
+    OutputClaims claims;
     auto work = [&] {
         for (;;) {
             int i = 0;
+            std::optional<std::string> refusal;
             {
                 std::lock_guard guard(lock);
                 if (halted || nextJob == count || stopRequested()) {
                     return;
                 }
                 i = nextJob++;
-                observer.fileStarted(i, count, m_jobs[static_cast<std::size_t>(i)]);
+                const auto& job = m_jobs[static_cast<std::size_t>(i)];
+                refusal = claims.claim(job.path, OutputPathFor(job.path));
+                observer.fileStarted(i, count, job);
             }
             const auto& job = m_jobs[static_cast<std::size_t>(i)];
-            FileResult result = ConvertTextFile(m_options, job.path, job.ownerPassword, job.userPassword, fileObserver);
+            FileResult result = refusal ? RefusedFile(job, *refusal)
+                                        : ConvertTextFile(m_options, job.path, job.ownerPassword, job.userPassword,
+                                                          fileObserver);
             std::lock_guard guard(lock);
             auto& kept = results[static_cast<std::size_t>(i)].emplace(std::move(result));
             std::string caption;

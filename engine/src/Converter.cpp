@@ -8,6 +8,7 @@
 #include "DocumentInfo.h"
 #include "DocumentSecurity.h"
 #include "FontSelection.h"
+#include "GlyphCoverage.h"
 #include "HaruDocument.h"
 #include "HaruTextMeasure.h"
 #include "InputDecoder.h"
@@ -17,7 +18,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <new>
 #include <optional>
+#include <stdexcept>
 
 namespace engine {
 namespace {
@@ -105,9 +108,10 @@ std::string OutputPathFor(const std::string& inputPath)
     return parts.folder + parts.name + ".pdf";
 }
 
-FileResult ConvertTextFile(const ConversionOptions& options, const std::string& inputPath,
-                           const std::string& ownerPassword, const std::string& userPassword,
-                           ConversionObserver& observer)
+namespace {
+
+FileResult Convert(const ConversionOptions& options, const std::string& inputPath, const std::string& ownerPassword,
+                   const std::string& userPassword, ConversionObserver& observer)
 {
     FileResult result;
     result.inputPath = inputPath;
@@ -130,44 +134,54 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
         return fail(*problem);
     }
 
-    auto read = platform::ReadWholeFile(inputPath);
-    if (!read.ok) {
-        return fail(read.error);
-    }
-
+    // The document before the text: once a large text is in memory, a document that cannot be had
+    // is this file's want of memory, not a reason to halt the run.
     HaruDocument document;
     if (!document.valid()) {
         result.status = FileStatus::NoDocument;
         result.error = "cannot create PdfDoc object";
         return result;
     }
+    auto failInLibrary = [&](std::string reason) {
+        return fail(document.outOfMemory() ? NotEnoughMemoryError : std::move(reason));
+    };
     HPDF_SetCompressionMode(document.get(), HPDF_COMP_ALL);
     ApplyPageMode(document.get(), options.OpenMode);
+
+    auto read = platform::ReadWholeFile(inputPath);
+    if (!read.ok) {
+        return fail(read.error);
+    }
 
     if (NeedsUtf8Fallback(options)) {
         warn(Utf8FallbackWarning);
     }
     HPDF_Font font = RequestPageFont(document, options);
     if (!font) {
+        if (document.outOfMemory()) {
+            return failInLibrary({});
+        }
         warn(DefaultFontWarning);
         font = RequestDefaultFont(document);
         if (!font) {
-            return fail("the default font could not be loaded: " + document.errorText());
+            return failInLibrary("the default font could not be loaded: " + document.errorText());
         }
     }
     if (options.FontSize == 0) {
         warn(DefaultFontSizeWarning);
     }
     if (document.failed()) {
-        return fail(document.errorText());
+        return failInLibrary(document.errorText());
     }
-
     // The text is read as the font's encoding has it; the working text ends lines with single CRs,
     // while the progress counts the text with CR LF endings.
     const char* fontEncoding = HPDF_Font_GetEncodingName(font);
     auto decoded = DecodeInputBytes(std::move(read.text), fontEncoding ? fontEncoding : "");
-    if (!decoded.warning.empty()) {
-        warn(decoded.warning);
+    for (const auto& warning : decoded.warnings) {
+        warn(warning);
+    }
+    if (auto warning = MissingGlyphWarning(font, decoded.text)) {
+        warn(*warning);
     }
     std::string text = std::move(decoded.text);
     const auto lineFeeds = std::count(text.begin(), text.end(), '\n');
@@ -179,7 +193,7 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
     HaruTextMeasure measure(document.get(), font, geometry.fontSize);
     ProgressThrottle progress(observer, progressEnd);
     if (!LayOut(text, writer, measure, geometry, progress) || document.failed()) {
-        return fail("the PDF library refused the layout: " + document.errorText());
+        return failInLibrary("the PDF library refused the layout: " + document.errorText());
     }
 
     if (auto warning = ApplyDocumentInfo(document, options)) {
@@ -189,13 +203,33 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
         warn(*warning);
     }
     if (document.failed()) {
-        return fail("the PDF library refused the document settings: " + document.errorText());
+        return failInLibrary("the PDF library refused the document settings: " + document.errorText());
     }
     if (!document.saveAtomically(result.outputPath)) {
-        return fail(document.writeError());
+        return failInLibrary(document.writeError());
     }
     observer.progressPosition(progressEnd);
     result.status = FileStatus::Written;
+    return result;
+}
+
+} // namespace
+
+FileResult ConvertTextFile(const ConversionOptions& options, const std::string& inputPath,
+                           const std::string& ownerPassword, const std::string& userPassword,
+                           ConversionObserver& observer)
+{
+    // A text too large for memory fails alone; whatever it took is freed on the way out, and the
+    // temporary PDF with it.
+    try {
+        return Convert(options, inputPath, ownerPassword, userPassword, observer);
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    FileResult result;
+    result.inputPath = inputPath;
+    result.outputPath = OutputPathFor(inputPath);
+    result.error = NotEnoughMemoryError;
     return result;
 }
 

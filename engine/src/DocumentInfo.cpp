@@ -1,7 +1,7 @@
 #include "DocumentInfo.h"
 
 #include "FontCharset.h"
-#include "Utf8.h"
+#include "engine/Utf8.h"
 
 #include <cstdio>
 #include <utility>

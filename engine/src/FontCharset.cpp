@@ -4,7 +4,7 @@
 
 #include "IconvCharset.h"
 #include "SingleByteCharset.h"
-#include "Utf8.h"
+#include "engine/Utf8.h"
 
 #include <array>
 #include <utility>

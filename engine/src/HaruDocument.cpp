@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <vector>
+#include <zlib.h>
 
 namespace engine {
 
@@ -38,6 +39,12 @@ void HaruDocument::onError(HPDF_STATUS errorCode, HPDF_STATUS detail, void* self
         document->m_errorCode = errorCode;
         document->m_errorDetail = detail;
     }
+}
+
+bool HaruDocument::outOfMemory() const
+{
+    return m_errorCode == HPDF_FAILD_TO_ALLOC_MEM
+        || (m_errorCode == HPDF_ZLIB_ERROR && m_errorDetail == static_cast<HPDF_STATUS>(Z_MEM_ERROR));
 }
 
 std::string HaruDocument::errorText() const

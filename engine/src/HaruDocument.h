@@ -21,6 +21,8 @@ public:
     HPDF_Doc get() const { return m_doc; }
 
     bool failed() const { return m_errorCode != 0; }
+    // True when the recorded error is an allocation that failed, in the library or in its zlib.
+    bool outOfMemory() const;
     // The first error since the last reset, as a sentence for the user.
     std::string errorText() const;
     // Forgets the recorded error, in the library too, so that the document can be used again.

@@ -1,6 +1,6 @@
 #include "IconvCharset.h"
 
-#include "Utf8.h"
+#include "engine/Utf8.h"
 
 #include <cerrno>
 

@@ -4,10 +4,9 @@
 #include "platform/TextFile.h"
 
 #include "FontCharset.h"
-#include "Utf8.h"
+#include "engine/Utf8.h"
 
-#include <cstdio>
-#include <optional>
+#include <algorithm>
 
 namespace engine {
 namespace {
@@ -16,13 +15,118 @@ constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view Utf16LeBom = "\xFF\xFE";
 constexpr std::string_view Utf16BeBom = "\xFE\xFF";
 
+// How the bytes of a file hold its characters.
+struct InputForm
+{
+    enum Kind { Bytes, Utf16Le, Utf16Be } kind = Bytes;
+    std::size_t start = 0; // where the text starts: after a UTF-16 byte order mark
+};
+
+// UTF-16 without a byte order mark: in the first 4 KB, most high bytes NUL and few low bytes.
+std::optional<InputForm::Kind> GuessUtf16(std::string_view bytes)
+{
+    constexpr std::size_t Sample = 4096;
+    const std::size_t units = std::min(bytes.size(), Sample) / 2;
+    std::size_t evenNuls = 0;
+    std::size_t oddNuls = 0;
+    for (std::size_t unit = 0; unit < units; ++unit) {
+        evenNuls += bytes[2 * unit] == '\0';
+        oddNuls += bytes[2 * unit + 1] == '\0';
+    }
+    auto most = [units](std::size_t nuls) { return nuls * 2 > units; };
+    auto few = [units](std::size_t nuls) { return nuls * 10 < units; };
+    if (most(oddNuls) && few(evenNuls)) {
+        return InputForm::Utf16Le;
+    }
+    if (most(evenNuls) && few(oddNuls)) {
+        return InputForm::Utf16Be;
+    }
+    return std::nullopt;
+}
+
+InputForm DetectForm(std::string_view bytes)
+{
+    if (bytes.starts_with(Utf16LeBom)) {
+        return { InputForm::Utf16Le, 2 };
+    }
+    if (bytes.starts_with(Utf16BeBom)) {
+        return { InputForm::Utf16Be, 2 };
+    }
+    if (auto guessed = GuessUtf16(bytes)) {
+        return { *guessed, 0 };
+    }
+    return {};
+}
+
+char32_t Utf16UnitAt(std::string_view bytes, std::size_t at, InputForm::Kind kind)
+{
+    const auto first = static_cast<unsigned char>(bytes[at]);
+    const auto second = static_cast<unsigned char>(bytes[at + 1]);
+    return kind == InputForm::Utf16Be ? (first << 8) | second : (second << 8) | first;
+}
+
+bool EndsText(char32_t character)
+{
+    return character == 0 || character == 0x1A;
+}
+
+// The byte offset of the NUL or Ctrl+Z character that ends the text, if any.
+std::optional<std::size_t> TextEnd(std::string_view bytes, const InputForm& form)
+{
+    if (form.kind == InputForm::Bytes) {
+        auto end = bytes.find_first_of(std::string_view("\0\x1A", 2));
+        return end == std::string_view::npos ? std::nullopt : std::optional(end);
+    }
+    for (std::size_t at = form.start; at + 1 < bytes.size(); at += 2) {
+        if (EndsText(Utf16UnitAt(bytes, at, form.kind))) {
+            return at;
+        }
+    }
+    return std::nullopt;
+}
+
+// Where the front of a longer file ends at a character start: no half of a UTF-16 unit or pair, no
+// part of a UTF-8 sequence. Other encodings are taken byte by byte here; a lead byte cut from its
+// trail byte is drawn as the encoding draws any stray byte.
+std::size_t WholeCharacters(std::string_view bytes, const InputForm& form)
+{
+    std::size_t end = bytes.size();
+    if (form.kind != InputForm::Bytes) {
+        end -= (end - form.start) % 2;
+        if (end >= form.start + 2) {
+            char32_t last = Utf16UnitAt(bytes, end - 2, form.kind);
+            end -= last >= 0xD800 && last <= 0xDBFF ? 2 : 0;
+        }
+        return end;
+    }
+    std::size_t lead = end; // one past the byte that may start the last sequence
+    while (lead > 0 && end - lead < 3 && (static_cast<unsigned char>(bytes[lead - 1]) & 0xC0) == 0x80) {
+        --lead;
+    }
+    if (lead == 0) {
+        return end;
+    }
+    const auto byte = static_cast<unsigned char>(bytes[lead - 1]);
+    const std::size_t needed = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+    return end - (lead - 1) < needed ? lead - 1 : end;
+}
+
+std::string CutWarning(char32_t character, bool utf16, std::size_t offset, std::uint64_t fileSize)
+{
+    const std::uint64_t leftOut = fileSize - offset;
+    return std::string("The text ends at the ") + (character == 0 ? "NUL" : "Ctrl+Z (0x1A)")
+        + (utf16 ? " character" : " byte") + " at byte offset " + std::to_string(offset) + ": the "
+        + std::to_string(leftOut) + (leftOut == 1 ? " byte" : " bytes")
+        + " from there to the end of the file are left out.";
+}
+
 // The text as Unicode in UTF-8, or nothing when its bytes pass unchanged (they are then left in
 // bytes, with the text-mode rules applied).
-std::optional<std::string> UnicodeText(std::string& bytes, std::string_view fontEncoding)
+std::optional<std::string> UnicodeText(std::string& bytes, const InputForm& form, std::string_view fontEncoding)
 {
-    std::string_view raw(bytes);
-    if (raw.starts_with(Utf16LeBom) || raw.starts_with(Utf16BeBom)) {
-        return platform::TextModeFromBytes(Utf16ToUtf8(raw.substr(2), raw.starts_with(Utf16BeBom)));
+    if (form.kind != InputForm::Bytes) {
+        std::string_view units = std::string_view(bytes).substr(form.start);
+        return platform::TextModeFromBytes(Utf16ToUtf8(units, form.kind == InputForm::Utf16Be));
     }
     bytes = platform::TextModeFromBytes(std::move(bytes));
     std::string_view text(bytes);
@@ -36,39 +140,36 @@ std::optional<std::string> UnicodeText(std::string& bytes, std::string_view font
     return std::nullopt;
 }
 
-std::string Describe(const Utf8Char& c)
-{
-    char code[16];
-    if (!c.valid) {
-        std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned>(c.value));
-        return "the byte " + std::string(code) + " (not UTF-8)";
-    }
-    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c.value));
-    std::string text = code;
-    if (c.value >= 0xA0) {
-        text += " \"";
-        AppendUtf8(text, c.value);
-        text += '"';
-    }
-    return text;
-}
-
 std::string UnmappableWarning(std::size_t count, const Utf8Char& first, std::string_view fontEncoding)
 {
     std::string encoding(fontEncoding);
     if (count == 1) {
-        return "1 character is not in the encoding " + encoding + " and is drawn as \"?\": " + Describe(first) + ".";
+        return "1 character is not in the encoding " + encoding + " and is drawn as \"?\": " + DescribeCharacter(first) + ".";
     }
     return std::to_string(count) + " characters are not in the encoding " + encoding
-        + " and are drawn as \"?\"; the first is " + Describe(first) + ".";
+        + " and are drawn as \"?\"; the first is " + DescribeCharacter(first) + ".";
 }
 
 } // namespace
 
-DecodedText DecodeInputBytes(std::string bytes, std::string_view fontEncoding)
+DecodedText DecodeInputBytes(std::string bytes, std::string_view fontEncoding, std::optional<std::uint64_t> fileSize)
 {
     DecodedText result;
-    auto unicode = UnicodeText(bytes, fontEncoding);
+    const InputForm form = DetectForm(bytes);
+    const std::uint64_t size = std::max<std::uint64_t>(fileSize.value_or(0), bytes.size());
+    if (auto end = TextEnd(bytes, form)) {
+        const bool utf16 = form.kind != InputForm::Bytes;
+        const char32_t character = utf16 ? Utf16UnitAt(bytes, *end, form.kind) : bytes[*end];
+        const bool endOfFileMark = character == 0x1A && *end + (utf16 ? 2 : 1) == size;
+        if (!endOfFileMark) {
+            result.warnings.push_back(CutWarning(character, utf16, *end, size));
+        }
+        bytes.resize(*end);
+    } else if (size > bytes.size()) {
+        bytes.resize(WholeCharacters(bytes, form));
+    }
+
+    auto unicode = UnicodeText(bytes, form, fontEncoding);
     if (!unicode) {
         result.text = std::move(bytes);
         return result;
@@ -88,7 +189,7 @@ DecodedText DecodeInputBytes(std::string bytes, std::string_view fontEncoding)
         }
     }
     if (unmappable > 0) {
-        result.warning = UnmappableWarning(unmappable, firstUnmappable, fontEncoding);
+        result.warnings.push_back(UnmappableWarning(unmappable, firstUnmappable, fontEncoding));
     }
     return result;
 }

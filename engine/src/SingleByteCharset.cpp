@@ -1,7 +1,7 @@
 #include "SingleByteCharset.h"
 
 #include "HaruDocument.h"
-#include "Utf8.h"
+#include "engine/Utf8.h"
 
 #include <string>
 

@@ -23,7 +23,7 @@ InputText ReadInputText(const std::string& path, const ConversionOptions& option
     auto decoded = DecodeInputBytes(std::move(read.text), result.encoding);
     result.text = std::move(decoded.text);
     result.unicodeText = FontCharset::For(result.encoding)->toUnicode(result.text);
-    result.warning = std::move(decoded.warning);
+    result.warnings = std::move(decoded.warnings);
     result.ok = true;
     return result;
 }

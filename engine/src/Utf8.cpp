@@ -1,6 +1,7 @@
-#include "Utf8.h"
+#include "engine/Utf8.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace engine {
 namespace {
@@ -109,6 +110,23 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian)
         AppendUtf8(out, ReplacementCharacter);
     }
     return out;
+}
+
+std::string DescribeCharacter(const Utf8Char& c)
+{
+    char code[16];
+    if (!c.valid) {
+        std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned>(c.value));
+        return "the byte " + std::string(code) + " (not UTF-8)";
+    }
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c.value));
+    std::string text = code;
+    if (c.value >= 0xA0) {
+        text += " \"";
+        AppendUtf8(text, c.value);
+        text += '"';
+    }
+    return text;
 }
 
 } // namespace engine

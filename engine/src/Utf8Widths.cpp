@@ -1,6 +1,6 @@
 #include "Utf8Widths.h"
 
-#include "Utf8.h"
+#include "engine/Utf8.h"
 
 #include <limits>
 

@@ -1,9 +1,10 @@
 // Arbitrary file bytes decoded for every font encoding: the text the layout gets holds no byte that
-// would end it early (NUL, 0x1A), plain ASCII passes as the text-mode rules leave it, and what the
-// PDF shows reads back as valid UTF-8.
+// would end it early (NUL, 0x1A), plain ASCII without NULs passes as the text-mode rules leave it and
+// so does the same text in UTF-16 without a byte order mark, and what the PDF shows reads back as
+// valid UTF-8.
 #include "FontCharset.h"
 #include "InputDecoder.h"
-#include "Utf8.h"
+#include "engine/Utf8.h"
 
 #include "engine/ChoiceLists.h"
 #include "platform/TextFile.h"
@@ -25,6 +26,15 @@ std::string_view EncodingFrom(FuzzedDataProvider& input)
                               : engine::MultiByteEncodingChoices[index - singleByte];
 }
 
+std::string Utf16WithoutMark(const std::string& ascii, bool bigEndian)
+{
+    std::string units;
+    for (char c : ascii) {
+        units += bigEndian ? std::string { '\0', c } : std::string { c, '\0' };
+    }
+    return units;
+}
+
 [[noreturn]] void Fail(const char* what, std::string_view encoding)
 {
     std::fprintf(stderr, "decoding fault: %s (encoding %.*s)\n", what, static_cast<int>(encoding.size()),
@@ -44,9 +54,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (decoded.text.find_first_of(std::string("\0\x1a", 2)) != std::string::npos) {
         Fail("the decoded text holds a byte that ends a text", encoding);
     }
-    bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii && encoding != engine::Utf8EncodingName && decoded.text != platform::TextModeFromBytes(bytes)) {
-        Fail("plain ASCII did not pass unchanged", encoding);
+    // A NUL byte may be half of a UTF-16 character: only text without one is certainly plain ASCII.
+    bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                             [](char c) { return c != '\0' && static_cast<unsigned char>(c) < 0x80; });
+    if (ascii && encoding != engine::Utf8EncodingName) {
+        const std::string expected = platform::TextModeFromBytes(bytes);
+        if (decoded.text != expected) {
+            Fail("plain ASCII did not pass unchanged", encoding);
+        }
+        for (bool bigEndian : { false, true }) {
+            if (engine::DecodeInputBytes(Utf16WithoutMark(bytes, bigEndian), encoding).text != expected) {
+                Fail("ASCII in UTF-16 without a byte order mark was not read as that text", encoding);
+            }
+        }
     }
     if (!engine::IsValidUtf8(engine::FontCharset::For(encoding)->toUnicode(decoded.text))) {
         Fail("the shown characters are not valid UTF-8", encoding);

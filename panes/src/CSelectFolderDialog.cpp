@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
@@ -23,6 +24,14 @@ namespace {
 
 // The chooser on screen; a second one is not shown while it is set.
 CSelectFolderDialog* openChooser = nullptr;
+
+// The platform's folder and file icons, falling back on the style's. The model's own provider knows only icon
+// themes, which many desktops lack. The provider outlives every model, whose worker thread reads it.
+QFileIconProvider& iconProvider()
+{
+    static QFileIconProvider provider;
+    return provider;
+}
 
 } // namespace
 
@@ -60,6 +69,7 @@ void CSelectFolderDialog::configureModel(QFileDialog::Options options)
     m_model->setFilter(filters);
     m_model->setNameFilterDisables(false);
     m_model->setReadOnly(true);
+    m_model->setIconProvider(&iconProvider());
     m_model->setResolveSymlinks(!options.testFlag(QFileDialog::DontResolveSymlinks));
     m_model->setOption(QFileSystemModel::DontUseCustomDirectoryIcons,
                        options.testFlag(QFileDialog::DontUseCustomDirectoryIcons));

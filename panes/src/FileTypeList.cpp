@@ -1,5 +1,7 @@
 #include "panes/FileTypeList.h"
 
+#include "optiontree/COptionTreeFileDialog.h"
+
 namespace panes {
 
 QList<FileType> parseFileTypeList(const QString& text)
@@ -10,13 +12,7 @@ QList<FileType> parseFileTypeList(const QString& text)
         if (fields[i].isEmpty() || fields[i + 1].isEmpty()) {
             break;
         }
-        QStringList patterns;
-        for (const QString& pattern : fields[i + 1].split(u';')) {
-            if (!pattern.trimmed().isEmpty()) {
-                patterns.append(pattern.trimmed());
-            }
-        }
-        types.append({ fields[i], patterns });
+        types.append({ fields[i], optiontree::COptionTreeFileDialog::NamePatterns(fields[i + 1]) });
     }
     return types;
 }

@@ -27,6 +27,15 @@ bool offerCreation(const QString& folder, MessageAsker& asker, QWidget* parent)
     return false;
 }
 
+// A leading "~" stands for the home folder, as in the file dialogs.
+QString withHomeExpanded(const QString& text)
+{
+    if (text != u"~" && !text.startsWith(QStringLiteral("~/"))) {
+        return text;
+    }
+    return QDir(QDir::homePath()).filePath(text.mid(2));
+}
+
 } // namespace
 
 std::optional<QString> confirmFolder(const QString& typed, const QString& shownFolder, MessageAsker& asker,
@@ -40,7 +49,7 @@ std::optional<QString> confirmFolder(const QString& typed, const QString& shownF
         return std::nullopt;
     }
     // cleanPath drops the trailing separator but keeps the root folder "/" whole.
-    const QString folder = QDir::cleanPath(QDir(shownFolder).absoluteFilePath(text));
+    const QString folder = QDir::cleanPath(QDir(shownFolder).absoluteFilePath(withHomeExpanded(text)));
     const QFileInfo info(folder);
     if (info.exists() && !info.isDir()) {
         asker.tell(parent, QMessageBox::Critical, QStringLiteral("Invalid directory"));

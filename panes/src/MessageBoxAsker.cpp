@@ -4,13 +4,13 @@ namespace panes {
 
 void MessageBoxAsker::tell(QWidget* parent, QMessageBox::Icon icon, const QString& text)
 {
-    QMessageBox box(icon, QString::fromLatin1(applicationTitle), text, QMessageBox::Ok, parent);
+    QMessageBox box(icon, QString::fromLatin1(ApplicationTitle), text, QMessageBox::Ok, parent);
     box.exec();
 }
 
 bool MessageBoxAsker::askYesNo(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Question, QString::fromLatin1(applicationTitle), text,
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(ApplicationTitle), text,
                     QMessageBox::Yes | QMessageBox::No, parent);
     return box.exec() == QMessageBox::Yes;
 }

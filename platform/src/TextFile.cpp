@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,6 +31,25 @@ std::string TextModeFromBytes(std::string bytes)
 
 namespace {
 
+// Why a file of this type is not read as a text: only regular files are. A pipe, a socket or a
+// device may keep a reader waiting for ever.
+std::optional<std::string> NotARegularFile(mode_t mode)
+{
+    if (S_ISREG(mode)) {
+        return std::nullopt;
+    }
+    if (S_ISDIR(mode)) {
+        return "it is a folder, not a file";
+    }
+    if (S_ISFIFO(mode)) {
+        return "it is a pipe (FIFO), not a file";
+    }
+    if (S_ISSOCK(mode)) {
+        return "it is a socket, not a file";
+    }
+    return "it is a device, not a file";
+}
+
 // read(), tried again when a signal interrupts it.
 ssize_t ReadSome(int fd, char* into, std::size_t size)
 {
@@ -47,11 +67,14 @@ TextReadResult ReadWholeFile(const std::string& path)
     TextReadResult result;
     struct stat info {};
     // Some devices act on being opened; look at what the path names first.
-    if (::stat(path.c_str(), &info) == 0 && (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))) {
-        result.error = "it is a device, not a file";
-        return result;
+    if (::stat(path.c_str(), &info) == 0) {
+        if (auto reason = NotARegularFile(info.st_mode)) {
+            result.error = *reason;
+            return result;
+        }
     }
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a pipe put there since would wait for a writer, for ever.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         result.error = "cannot open the file: " + ErrnoText(errno);
         return result;
@@ -61,8 +84,8 @@ TextReadResult ReadWholeFile(const std::string& path)
         ::close(fd);
         return result;
     }
-    if (!S_ISREG(info.st_mode) && !S_ISFIFO(info.st_mode)) {
-        result.error = S_ISDIR(info.st_mode) ? "it is a folder, not a file" : "it is a device, not a file";
+    if (auto reason = NotARegularFile(info.st_mode)) {
+        result.error = *reason;
         ::close(fd);
         return result;
     }
@@ -75,7 +98,7 @@ TextReadResult ReadWholeFile(const std::string& path)
         filled += static_cast<std::size_t>(got);
     }
     bytes.resize(filled);
-    // Whatever the file gained since, or all of a pipe, whose size is not known.
+    // Whatever the file gained since its size was taken.
     char buffer[1 << 16];
     while (got > 0 && (got = ReadSome(fd, buffer, sizeof buffer)) > 0) {
         bytes.append(buffer, static_cast<std::size_t>(got));

@@ -52,20 +52,20 @@ TEST(CliJobs, SeveralJobsPrintWhatOneJobPrints)
     }
     args.push_back((dir.path() / "missing.txt").string());
 
-    auto withJobs = [&args](const char* jobs) {
+    auto withJobs = [&args](std::vector<std::string> jobs) {
         auto all = args;
-        all.insert(all.begin(), { "--jobs", jobs });
+        all.insert(all.begin(), jobs.begin(), jobs.end());
         return RunCli(all);
     };
-    Output one = withJobs("1");
+    Output one = withJobs({ "--jobs", "1" });
     EXPECT_EQ(one.exitCode, 1);
     EXPECT_EQ(one.fileLines.size(), 7u);
     EXPECT_EQ(one.captions.back(), "File 7 of 7, 100%");
-    for (const char* jobs : { "2", "4" }) {
+    for (const auto& jobs : { std::vector<std::string> { "--jobs", "2" }, std::vector<std::string> { "-j4" } }) {
         Output several = withJobs(jobs);
-        EXPECT_EQ(several.exitCode, one.exitCode) << jobs;
-        EXPECT_EQ(several.fileLines, one.fileLines) << jobs;
-        EXPECT_EQ(several.captions, one.captions) << jobs;
+        EXPECT_EQ(several.exitCode, one.exitCode) << jobs.back();
+        EXPECT_EQ(several.fileLines, one.fileLines) << jobs.back();
+        EXPECT_EQ(several.captions, one.captions) << jobs.back();
         EXPECT_EQ(several.other, one.other) << "warnings (one per file), the failure and the summary";
     }
 }

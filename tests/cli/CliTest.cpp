@@ -5,12 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <fcntl.h>
 #include <filesystem>
+#include <iostream>
 #include <sstream>
-#include <sys/stat.h>
-#include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -44,7 +41,8 @@ protected:
 TEST_F(CliTest, HelpDocumentsEveryFlagAndTheExitCodes)
 {
     EXPECT_EQ(run({ "--help" }), cli::ExitConverted);
-    for (auto flag : { "--settings", "--type1", "--truetype", "--owner-password", "--user-password", "--page-size",
+    for (auto flag : { "--settings", "--type1", "--truetype", "--owner-password", "--user-password", "--owner-password-file",
+                       "--user-password-file", "process list", "--page-size",
                        "--page-width", "--margins", "--font-kind", "--font", "--encoding", "--cmap", "--font-size",
                        "--open-mode", "--title", "--permit-print", "--encrypt-level", "--embed-font", "--quiet" }) {
         EXPECT_NE(m_out.str().find(flag), std::string::npos) << flag;
@@ -58,6 +56,9 @@ TEST_F(CliTest, UsageErrorsExitWithTwoAndSayWhy)
         { { "--bogus", "a.txt" }, "unknown option --bogus" },
         { { "a.txt", "--font-size" }, "--font-size needs 1 value" },
         { { "--font-size", "big", "a.txt" }, "'big' is not a whole number" },
+        { { "--font-size", "99999999999", "a.txt" }, "--font-size: '99999999999' is out of range" },
+        { { "-j99999999999", "a.txt" }, "-j: '99999999999' is out of range" },
+        { { "-j", "a.txt" }, "-j: 'a.txt' is not a whole number" },
         { { "--page-size", "A9", "a.txt" }, "'A9' is not one of" },
         { { "--type1", "only.afm" }, "--type1 needs 2 values" },
         { {}, "no file given" },
@@ -80,6 +81,17 @@ TEST_F(CliTest, AFolderStandsForItsTextFiles)
     EXPECT_NE(m_err.str().find("File 2 of 2, 100%"), std::string::npos) << m_err.str();
     EXPECT_NE(m_err.str().find("Convert Finished\nConverted 2 of 2 files."), std::string::npos) << m_err.str();
     EXPECT_TRUE(m_out.str().empty());
+}
+
+TEST_F(CliTest, ANamedFolderWithoutTextFilesFailsWhileTheOthersAreConverted)
+{
+    file("empty/notes.md");
+    auto good = file("good.txt");
+    auto empty = (m_dir.path() / "empty").string();
+    EXPECT_EQ(run({ empty, good }), cli::ExitSomeFailed);
+    EXPECT_NE(m_err.str().find("marlowen-cli: " + empty + ": no .txt files in this folder\n"), std::string::npos)
+        << m_err.str();
+    EXPECT_TRUE(std::filesystem::exists(pdf("good.pdf")));
 }
 
 TEST_F(CliTest, AFailureIsPrintedWithItsFileAndGivesExitCodeOne)
@@ -136,6 +148,34 @@ TEST_F(CliTest, FlagsOverrideTheSettingsFile)
     EXPECT_EQ(probe.keyLengthBits(), 128);
 }
 
+// Passwords on the command line are visible to every user in the process list; from a file or
+// standard input they are not.
+TEST_F(CliTest, PasswordsComeFromTheFirstLineOfAFileOrStandardInput)
+{
+    auto input = file("a.txt");
+    auto ownerFile = file("owner.pw", "secret owner\nsecond line\n");
+    std::istringstream standardInput("secret user\r\nmore\n");
+    auto* savedInput = std::cin.rdbuf(standardInput.rdbuf());
+    int code = run({ "--owner-password-file", ownerFile, "--user-password-file", "-", input });
+    std::cin.rdbuf(savedInput);
+    ASSERT_EQ(code, cli::ExitConverted) << m_err.str();
+    EXPECT_TRUE(testsupport::PdfProbe(pdf("a.pdf"), "secret user").encrypted());
+    EXPECT_TRUE(testsupport::PdfProbe(pdf("a.pdf"), "secret owner").encrypted());
+    EXPECT_THROW(testsupport::PdfProbe(pdf("a.pdf"), "second line"), std::exception);
+
+    auto empty = file("empty.pw", "\nsecret\n");
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        { { "--owner-password-file", pdf("none.pw"), input }, "--owner-password-file: cannot read " + pdf("none.pw") },
+        { { "--owner-password-file", empty, input }, "the first line of " + empty + " holds no password" },
+        { { "--owner-password-file", "-", "--user-password-file", "-", input }, "only one password file" },
+        { { "--user-password", "u", "--user-password-file", ownerFile, input }, "name two passwords" },
+    };
+    for (const auto& [args, message] : refused) {
+        EXPECT_EQ(run(args), cli::ExitUsage) << message;
+        EXPECT_NE(m_err.str().find(message), std::string::npos) << m_err.str();
+    }
+}
+
 TEST_F(CliTest, Utf8EncodingDrawsAnyTextThroughATrueTypeFont)
 {
     auto input = file("unicode.txt", "Grüße, Привет, Γειά σου\n");
@@ -158,26 +198,46 @@ TEST_F(CliTest, AnUnreadableSettingsFileGivesTheDefaultsAndAWarning)
     EXPECT_EQ(testsupport::PdfProbe(pdf("a.pdf")).pages()[0].width, 595);
 }
 
-// The first file is a FIFO, so the run is surely inside it when Ctrl+C arrives; that file is
-// finished, and the run stops before the next.
+// Raises Ctrl+C at the first thing written: the progress bar of the first file, drawn once the run
+// has taken that file in hand.
+class InterruptAtFirstWrite : public std::stringbuf
+{
+protected:
+    std::streamsize xsputn(const char* text, std::streamsize count) override
+    {
+        interrupt();
+        return std::stringbuf::xsputn(text, count);
+    }
+    int_type overflow(int_type c) override
+    {
+        interrupt();
+        return std::stringbuf::overflow(c);
+    }
+
+private:
+    void interrupt()
+    {
+        if (!m_raised) {
+            m_raised = true;
+            std::raise(SIGINT);
+        }
+    }
+    bool m_raised = false;
+};
+
 TEST_F(CliTest, CtrlCStopsAfterTheFileUnderWay)
 {
-    auto fifo = (m_dir.path() / "first.txt").string();
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    auto first = file("first.txt", "first text");
     auto second = file("second.txt");
-    std::thread feeder([&fifo] {
-        int fd = ::open(fifo.c_str(), O_WRONLY); // returns once the converter opened it for reading
-        ::kill(::getpid(), SIGINT);
-        ASSERT_EQ(::write(fd, "first text", 10), 10);
-        ::close(fd);
-    });
+    InterruptAtFirstWrite interrupting;
+    std::ostream err(&interrupting);
     // One file at a time: with more, the second file would be under way before the interrupt.
-    int code = run({ "--jobs", "1", fifo, second });
-    feeder.join();
+    int code = cli::Run({ "--settings", file("Settings.ini", ""), "--jobs", "1", first, second }, m_out, err, true);
     EXPECT_EQ(code, cli::ExitSomeFailed);
     EXPECT_EQ(testsupport::PdfProbe(pdf("first.pdf")).lines(), std::vector<std::string> { "first text" });
     EXPECT_FALSE(std::filesystem::exists(pdf("second.pdf")));
-    EXPECT_NE(m_err.str().find("Convert stopped.\nConverted 1 of 2 files."), std::string::npos) << m_err.str();
+    EXPECT_NE(interrupting.str().find("Convert stopped.\nConverted 1 of 2 files."), std::string::npos)
+        << interrupting.str();
 }
 
 } // namespace

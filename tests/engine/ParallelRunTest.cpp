@@ -9,11 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fcntl.h>
 #include <filesystem>
-#include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -91,33 +88,55 @@ TEST(ParallelRun, AStopEndsTheTakingOfFiles)
     EXPECT_EQ(summary.converted, 2);
 }
 
-// The first file is a pipe whose text comes only once the second file's PDF exists: only a second
-// worker converting meanwhile gets there (one worker would wait for the pipe, and the feeder gives up
-// after five seconds so that the test ends either way).
-TEST(ParallelRun, ASecondWorkerConvertsWhileTheFirstWaitsForItsFile)
+// Holds the first file under way: while the second file is not finished, each progress call of the
+// first file waits a little (two seconds in all at most). Between its calls the first file's worker
+// holds no lock, so the second file can only finish first on a second worker converting meanwhile.
+class FirstFileHeld : public testsupport::RecordingObserver
+{
+public:
+    void fileStarted(int index, int count, const engine::ConversionJob& job) override
+    {
+        RecordingObserver::fileStarted(index, count, job);
+        if (index == 0) {
+            m_firstThread = std::this_thread::get_id();
+        }
+    }
+    void progressPosition(std::int64_t position) override
+    {
+        RecordingObserver::progressPosition(position);
+        if (std::this_thread::get_id() == m_firstThread && !m_secondFinished && m_waits++ < 100) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+    void fileFinished(int index, int count, const engine::FileResult& result, const std::string& caption) override
+    {
+        RecordingObserver::fileFinished(index, count, result, caption);
+        m_secondFinished = m_secondFinished || index == 1;
+    }
+
+private:
+    // The run calls its observer one call at a time, under its own lock.
+    std::thread::id m_firstThread;
+    bool m_secondFinished = false;
+    int m_waits = 0;
+};
+
+TEST(ParallelRun, ASecondWorkerConvertsWhileTheFirstIsUnderWay)
 {
     testsupport::TempDir dir;
-    auto pipe = dir.path() / "slow.txt";
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::string slowText;
+    for (int line = 0; line < 2000; ++line) {
+        slowText += "slow line " + std::to_string(line) + "\n";
+    }
+    auto slow = dir.write("slow.txt", slowText);
     auto quick = dir.write("quick.txt", "quick text\n");
-    std::vector<engine::ConversionJob> jobs = { { pipe.string(), "", "" }, { quick.string(), "", "" } };
-    bool quickFirst = false;
-    std::thread feeder([&] {
-        auto quickPdf = dir.path() / "quick.pdf";
-        for (int wait = 0; wait < 500 && !quickFirst; ++wait) {
-            quickFirst = std::filesystem::exists(quickPdf);
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        int fd = ::open(pipe.c_str(), O_WRONLY);
-        ASSERT_EQ(::write(fd, "slow text\n", 10), 10);
-        ::close(fd);
-    });
-    testsupport::RecordingObserver observer;
+    std::vector<engine::ConversionJob> jobs = { { slow.string(), "", "" }, { quick.string(), "", "" } };
+    FirstFileHeld observer;
     auto summary = engine::ConversionRun(engine::ConversionOptions {}, jobs, 2).execute(observer);
-    feeder.join();
-    EXPECT_TRUE(quickFirst) << "the second file waited for the first";
     EXPECT_EQ(summary.converted, 2);
-    EXPECT_EQ(testsupport::PdfProbe((dir.path() / "slow.pdf").string()).lines(), std::vector<std::string> { "slow text" });
+    ASSERT_EQ(observer.results.size(), 2u);
+    EXPECT_EQ(observer.results[0].inputPath, quick.string()) << "the second file waited for the first";
+    EXPECT_EQ(testsupport::PdfProbe((dir.path() / "slow.pdf").string()).lines().size(), 2000u);
 }
 
 } // namespace

@@ -53,10 +53,13 @@ TEST(TextDecoding, UnicodeInputIsConvertedIntoTheFontsEncoding)
         { "UHC beyond EUC-KR", "똠", "KSCms-UHC-HW-H", "\x8C\x63" },
         { "UTF-8 stays UTF-8", "Ж中€", "UTF-8", "Ж中€" },
         { "a leading byte order mark is dropped", "\xEF\xBB\xBF"s + "abc", "CP1251", "abc" },
-        { "CR LF becomes LF, a NUL ends the text", "é\r\nx\0tail"s, "WinAnsiEncoding", "\xE9\nx" },
         { "UTF-16 LE", Utf16(u"Привет\r\nA", false), "CP1251", "\xCF\xF0\xE8\xE2\xE5\xF2\nA" },
         { "UTF-16 BE", Utf16(u"中文", true), "GB-EUC-H", "\xD6\xD0\xCE\xC4" },
-        { "UTF-16 ends at its Ctrl+Z", Utf16(u"ab\u001Acd", false), "CP1251", "ab" },
+        { "UTF-16 LE without a byte order mark", Utf16(u"Tab\tcafé\r\n", false).substr(2), "WinAnsiEncoding",
+          "Tab\tcaf\xE9\n" },
+        { "UTF-16 BE without a byte order mark", Utf16(u"ab", true).substr(2), "CP1251", "ab" },
+        { "a DOS end-of-file mark ends the text without a word", "text\r\n\x1A", "CP1251", "text\n" },
+        { "so it does in UTF-16", Utf16(u"text\u001A", false), "CP1251", "text" },
         { "ASCII passes unchanged", "plain\ttext", "KOI8-R", "plain\ttext" },
         { "Latin-1 passes unchanged", "caf\xE9 \xFC", "CP1251", "caf\xE9 \xFC" },
         { "GB2312 bytes pass unchanged", "\xD6\xD0\xCE\xC4", "GB-EUC-H", "\xD6\xD0\xCE\xC4" },
@@ -66,7 +69,7 @@ TEST(TextDecoding, UnicodeInputIsConvertedIntoTheFontsEncoding)
     for (const auto& c : cases) {
         auto decoded = engine::DecodeInputBytes(c.input, c.encoding);
         EXPECT_EQ(decoded.text, c.expected) << c.name;
-        EXPECT_EQ(decoded.warning, "") << c.name;
+        EXPECT_TRUE(decoded.warnings.empty()) << c.name;
     }
 }
 
@@ -79,7 +82,9 @@ struct UnmappableCase
     const char* warning;
 };
 
-TEST(TextDecoding, CharactersTheEncodingLacksBecomeQuestionMarksWithOneWarning)
+// Characters the encoding lacks become "?", and a NUL or Ctrl+Z still ends the text: each is told
+// in one warning, the end of the text with its offset in the file and how much is left out.
+TEST(TextDecoding, WhatTheTextLosesIsToldInOneWarning)
 {
     const UnmappableCase cases[] = {
         { "one character", "Ж中Ж", "CP1251", "\xC6?\xC6",
@@ -95,11 +100,27 @@ TEST(TextDecoding, CharactersTheEncodingLacksBecomeQuestionMarksWithOneWarning)
         { "bytes that are not UTF-8 with the UTF-8 encoding", "caf\xE9 \xFC", "UTF-8", "caf? ?",
           "2 characters are not in the encoding UTF-8 and are drawn as \"?\"; the first is the byte 0xE9 (not "
           "UTF-8)." },
+        { "a NUL", "é\r\nx\0tail"s, "WinAnsiEncoding", "\xE9\nx",
+          "The text ends at the NUL byte at byte offset 5: the 5 bytes from there to the end of the file are left "
+          "out." },
+        { "a Ctrl+Z before more text", "ab\x1A\n"s, "CP1251", "ab",
+          "The text ends at the Ctrl+Z (0x1A) byte at byte offset 2: the 2 bytes from there to the end of the file "
+          "are left out." },
+        { "NULs in low and high bytes alike are no UTF-16", "a\0\0b"s, "CP1251", "a",
+          "The text ends at the NUL byte at byte offset 1: the 3 bytes from there to the end of the file are left "
+          "out." },
+        { "a Ctrl+Z in UTF-16", Utf16(u"ab\u001Acd", false), "CP1251", "ab",
+          "The text ends at the Ctrl+Z (0x1A) character at byte offset 6: the 6 bytes from there to the end of the "
+          "file are left out." },
+        { "a NUL character in UTF-16 without a byte order mark", Utf16(u"abcdefghij\0d"s, true).substr(2), "CP1251",
+          "abcdefghij",
+          "The text ends at the NUL character at byte offset 20: the 4 bytes from there to the end of the file are "
+          "left out." },
     };
     for (const auto& c : cases) {
         auto decoded = engine::DecodeInputBytes(c.input, c.encoding);
         EXPECT_EQ(decoded.text, c.expected) << c.name;
-        EXPECT_EQ(decoded.warning, c.warning) << c.name;
+        EXPECT_EQ(decoded.warnings, std::vector<std::string> { c.warning }) << c.name;
     }
 }
 
@@ -114,7 +135,8 @@ TEST(TextDecoding, ReadInputTextUsesTheEncodingTheOptionsGiveThePageFont)
     ASSERT_TRUE(text.ok) << text.error;
     EXPECT_EQ(text.encoding, "StandardEncoding");
     EXPECT_EQ(text.text, "Stra\xFB" "e ?");
-    EXPECT_NE(text.warning.find("U+4E2D"), std::string::npos) << text.warning;
+    ASSERT_EQ(text.warnings.size(), 1u);
+    EXPECT_NE(text.warnings[0].find("U+4E2D"), std::string::npos) << text.warnings[0];
 
     options.SingeEncode = 99; // outside the list: the converter uses the default font
     EXPECT_EQ(engine::ReadInputText(path, options).encoding, "StandardEncoding");

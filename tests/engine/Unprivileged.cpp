@@ -1,59 +1,25 @@
 #include "Unprivileged.h"
 
-#include <sys/wait.h>
+#include "ChildProcess.h"
+
 #include <unistd.h>
 
 namespace {
 
 constexpr uid_t Nobody = 65534;
-constexpr char CannotDropRoot = '\x01';
-
-void WriteAll(int fd, const std::string& text)
-{
-    std::size_t done = 0;
-    while (done < text.size()) {
-        ssize_t written = ::write(fd, text.data() + done, text.size() - done);
-        if (written <= 0) {
-            return;
-        }
-        done += static_cast<std::size_t>(written);
-    }
-}
+const std::string CannotDropRoot = "\x01";
 
 } // namespace
 
 std::optional<std::string> RunUnprivileged(const std::function<std::string()>& check)
 {
-    int channel[2];
-    if (::pipe(channel) != 0) {
-        return "cannot create a pipe";
-    }
-    pid_t child = ::fork();
-    if (child < 0) {
-        return "cannot fork";
-    }
-    if (child == 0) {
-        ::close(channel[0]);
+    auto verdict = RunInChild([&check]() -> std::string {
         if (::geteuid() == 0 && (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)) {
-            WriteAll(channel[1], std::string(1, CannotDropRoot));
-        } else {
-            WriteAll(channel[1], check());
+            return CannotDropRoot;
         }
-        ::_exit(0);
-    }
-    ::close(channel[1]);
-    std::string verdict;
-    char buffer[4096];
-    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;) {
-        verdict.append(buffer, static_cast<std::size_t>(got));
-    }
-    ::close(channel[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        return "the child process ended abnormally";
-    }
-    if (verdict == std::string(1, CannotDropRoot)) {
+        return check();
+    });
+    if (verdict == CannotDropRoot) {
         return std::nullopt;
     }
     return verdict;

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -89,6 +90,7 @@ class CSelectFolderDialogTest : public QObject
 private:
     std::unique_ptr<testsupport::TempDir> m_temp;
     QString m_root;
+    QByteArray m_home;
 
     QString path(const QString& relative) const { return m_root + u'/' + relative; }
 
@@ -109,12 +111,24 @@ private slots:
         m_root = QString::fromStdString(m_temp->path().string());
         m_temp->write("a.txt", "text");
         m_temp->write("b.log", "log");
+        m_temp->write("README", "no extension");
+        // "~" stands for the test folder.
+        m_home = qgetenv("HOME");
+        qputenv("HOME", m_root.toLocal8Bit());
         QDir(m_root).mkpath(QStringLiteral("sub"));
         QDir(m_root).mkpath(QStringLiteral("locked"));
         QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner);
     }
 
-    void cleanup() { m_temp.reset(); }
+    void cleanup()
+    {
+        if (m_home.isNull()) {
+            qunsetenv("HOME");
+        } else {
+            qputenv("HOME", m_home);
+        }
+        m_temp.reset();
+    }
 
     void selectConfirmsTheTypedFolder_data()
     {
@@ -132,6 +146,8 @@ private slots:
         QTest::newRow("trailing separator is dropped once") << "<dir>/sub/" << true << "<dir>/sub/" << false << true;
         QTest::newRow("relative to the shown folder") << "sub" << true << "<dir>/sub/" << false << true;
         QTest::newRow("root folder keeps its one separator") << "/" << true << "/" << false << true;
+        QTest::newRow("leading ~ is the home folder") << "~/out/new/deep" << true << "<dir>/out/new/deep/" << true << true;
+        QTest::newRow("~ alone is the home folder") << "~" << true << "<dir>/" << false << true;
     }
 
     void selectConfirmsTheTypedFolder()
@@ -244,7 +260,7 @@ private slots:
 
         QTest::newRow("folders only") << false << importFileTypes << QStringList{ "locked", "sub" } << false;
         QTest::newRow("every file without a type list")
-            << true << QString() << QStringList{ "a.txt", "b.log", "locked", "sub" } << false;
+            << true << QString() << QStringList{ "README", "a.txt", "b.log", "locked", "sub" } << false;
         QTest::newRow("files of the first type")
             << true << importFileTypes << QStringList{ "a.txt", "locked", "sub" } << true;
         QTest::newRow("patterns ignore case") << true << QString("Logs|*.LOG||") << QStringList{ "b.log", "locked", "sub" }
@@ -277,10 +293,35 @@ private slots:
         QComboBox* types = dialog->findChild<QComboBox*>();
         QTest::keyClick(types, Qt::Key_Down);
         QCOMPARE(types->currentText(), QStringLiteral("All Files (*.*)"));
-        QTRY_COMPARE(listedNames(*dialog), (QStringList{ "a.txt", "b.log", "locked", "sub" }));
+        // "*.*" means every file, those without an extension included.
+        QTRY_COMPARE(listedNames(*dialog), (QStringList{ "README", "a.txt", "b.log", "locked", "sub" }));
 
         pressSelect(*dialog);
         QCOMPARE(dialog->selectedFolder(), m_root + u'/');
+    }
+
+    void listShowsFolderAndFileIcons()
+    {
+        RecordingAsker asker;
+        auto dialog = openChooser(asker, true, QString());
+        QListView* list = folderList(*dialog);
+        auto* model = qobject_cast<QFileSystemModel*>(list->model());
+        const QStringList names{ "locked", "sub", "a.txt", "b.log" };
+        for (const QString& name : names) {
+            QTRY_VERIFY(list->visualRect(model->index(path(name))).isValid());
+        }
+        // The picture left of each name: the two folders show one icon, the two files another.
+        const QImage shown = list->viewport()->grab().toImage();
+        const int iconWidth = list->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, list);
+        QList<QImage> icons;
+        for (const QString& name : names) {
+            const QRect row = list->visualRect(model->index(path(name)));
+            icons.append(shown.copy(row.left(), row.top(), iconWidth, row.height()));
+        }
+        QCOMPARE(icons[0], icons[1]);
+        QCOMPARE(icons[2], icons[3]);
+        QVERIFY(icons[0] != icons[2]);
+        QVERIFY(!model->index(path("sub")).data(Qt::DecorationRole).value<QIcon>().isNull());
     }
 
     void folderBoxFollowsTheBrowsing()

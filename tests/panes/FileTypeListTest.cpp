@@ -15,7 +15,7 @@ private slots:
         QTest::addColumn<QList<FileType>>("expected");
 
         const FileType text{ "Text Files (*.txt)", { "*.txt" } };
-        const FileType all{ "All Files (*.*)", { "*.*" } };
+        const FileType all{ "All Files (*.*)", { "*" } };
         QTest::newRow("the list Import Directory passes")
             << "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||" << QList<FileType>{ text, all };
         QTest::newRow("several patterns in one field")

@@ -134,8 +134,10 @@ int CGridCellBase::DrawSortMark(QPainter& painter, const QRect& rect, bool ascen
 
 QRect CGridCellBase::GetTextRect(const QRect& cellRect) const
 {
+    // The margin applies across only: a line of text keeps the cell's whole height, as a row of the file
+    // list (18 pixels) is barely taller than its font and would otherwise cut descenders and accents.
     const int margin = GetMargin();
-    QRect rect = cellRect.adjusted(margin, margin, -margin, -margin);
+    QRect rect = cellRect.adjusted(margin, 0, -margin, 0);
     if (const QPixmap* image = Image()) {
         rect.setLeft(std::min(rect.left() + image->width() + margin, rect.right()));
     }

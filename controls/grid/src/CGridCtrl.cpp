@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace grid {
 
 CGridCtrl::CGridCtrl(int rows, int cols, int fixedRows, int fixedCols, QWidget* parent)
@@ -264,7 +266,9 @@ bool CGridCtrl::SetRowCount(int rows)
             }
         }
     }
-    DropCellsOutside(rows, GetColumnCount());
+    if (rows < oldRows) {
+        DropCellsOutside(rows, GetColumnCount());
+    }
     AfterStructureChange();
     return true;
 }
@@ -289,7 +293,9 @@ bool CGridCtrl::SetColumnCount(int cols)
             }
         }
     }
-    DropCellsOutside(GetRowCount(), cols);
+    if (cols < oldCols) {
+        DropCellsOutside(GetRowCount(), cols);
+    }
     AfterStructureChange();
     return true;
 }
@@ -418,22 +424,34 @@ int CGridCtrl::InsertColumn(const QString& heading, quint32 format, int before)
 
 bool CGridCtrl::DeleteRow(int row)
 {
-    if (row < 0 || row >= GetRowCount()) {
+    return DeleteRows({row});
+}
+
+bool CGridCtrl::DeleteRows(const QList<int>& rows)
+{
+    if (std::any_of(rows.begin(), rows.end(), [this](int row) { return row < 0 || row >= GetRowCount(); })) {
         return false;
     }
-    EndEditing();
-    if (!m_bVirtualMode) {
-        m_rows.erase(m_rows.begin() + row);
+    if (rows.isEmpty()) {
+        return true;
     }
-    m_geometry.removeRow(row);
-    // Cell positions below the row move up with it; those on it go.
-    m_selectedCells.removeRow(row);
-    m_prevSelectedCells.removeRow(row);
-    ShiftCellIds([row](GridCellId id) {
-        if (!id.IsValid() || id.row < row) {
-            return id;
+    EndEditing();
+    const GridRowRemoval removal(GetRowCount(), rows);
+    if (!m_bVirtualMode) {
+        for (int row = 0; row < removal.rowCount(); ++row) {
+            if (const int to = removal.newIndex(row); to >= 0 && to != row) {
+                m_rows[size_t(to)] = std::move(m_rows[size_t(row)]);
+            }
         }
-        return id.row == row ? GridCellId{} : GridCellId{id.row - 1, id.col};
+        m_rows.resize(size_t(removal.remainingCount()));
+    }
+    m_geometry.removeRows(removal);
+    // Cell positions below the rows move up with them; those on them go.
+    m_selectedCells.removeRows(removal);
+    m_prevSelectedCells.removeRows(removal);
+    ShiftCellIds([&removal](GridCellId id) {
+        const int row = removal.newIndex(id.row);
+        return row >= 0 ? GridCellId{row, id.col} : GridCellId{};
     });
     AfterStructureChange();
     return true;

@@ -158,7 +158,7 @@ bool CGridCtrl::EnsureVisible(int row, int col)
 
 bool CGridCtrl::IsCellVisible(int row, int col) const
 {
-    const QRect rect = m_geometry.cellRect(row, col);
+    const QRect rect = m_geometry.cellRectOnScreen(row, col);
     return !rect.isEmpty() && QRect(QPoint(0, 0), m_geometry.viewportSize()).contains(rect);
 }
 
@@ -175,7 +175,10 @@ bool CGridCtrl::RedrawCell(int row, int col)
         return false;
     }
     if (m_options.drawingEnabled) {
-        viewport()->update(m_geometry.cellRect(row, col));
+        // Cells off the screen need no painting; finding out costs no more than the rows shown.
+        if (const QRect rect = m_geometry.cellRectOnScreen(row, col); !rect.isEmpty()) {
+            viewport()->update(rect);
+        }
     }
     return true;
 }

@@ -33,12 +33,17 @@ void CGridCtrl::SetFocusCell(int row, int col)
     SendMessageToParent(wanted.row, wanted.col, notify::LVN_ITEMCHANGED);
 }
 
-void CGridCtrl::SetCellSelected(int row, int col, bool selected)
+void CGridCtrl::SetSelectedBit(GridCellId id, bool selected)
 {
-    if (CGridCellBase* cell = StoredCell(row, col)) {
+    if (CGridCellBase* cell = StoredCell(id.row, id.col)) {
         const quint32 state = cell->GetState();
         cell->SetState(selected ? state | GVIS_SELECTED : state & ~quint32(GVIS_SELECTED));
     }
+}
+
+void CGridCtrl::SetCellSelected(int row, int col, bool selected)
+{
+    SetSelectedBit({row, col}, selected);
     if (selected) {
         m_selectedCells.add(row, col);
     } else {
@@ -47,17 +52,21 @@ void CGridCtrl::SetCellSelected(int row, int col, bool selected)
     RedrawCell(row, col);
 }
 
-void CGridCtrl::ReplaceSelection(const GridSelection& wanted)
+void CGridCtrl::ReplaceSelection(GridSelection wanted)
 {
-    for (const GridCellId& cell : m_selectedCells.cells()) {
-        if (!wanted.contains(cell.row, cell.col)) {
-            SetCellSelected(cell.row, cell.col, false);
-        }
-    }
-    for (const GridCellId& cell : wanted.cells()) {
-        if (!m_selectedCells.contains(cell.row, cell.col)) {
-            SetCellSelected(cell.row, cell.col, true);
-        }
+    bool changed = false;
+    m_selectedCells.forEachNotIn(wanted, [&](GridCellId id) {
+        SetSelectedBit(id, false);
+        changed = true;
+    });
+    wanted.forEachNotIn(m_selectedCells, [&](GridCellId id) {
+        SetSelectedBit(id, true);
+        changed = true;
+    });
+    m_selectedCells = std::move(wanted);
+    // One repaint: a change may touch every row.
+    if (changed) {
+        Refresh();
     }
 }
 
@@ -72,12 +81,12 @@ GridSelection CGridCtrl::SelectionBetween(GridCellId from, GridCellId to) const
     }
     const int firstRow = std::max(std::min(from.row, to.row), GetFixedRowCount());
     const int lastRow = std::min(std::max(from.row, to.row), GetRowCount() - 1);
-    int firstCol = std::max(std::min(from.col, to.col), GetFixedColumnCount());
-    int lastCol = std::min(std::max(from.col, to.col), GetColumnCount() - 1);
     if (m_options.listMode) {
-        firstCol = GetFixedColumnCount();
-        lastCol = GetColumnCount() - 1;
+        cells.addRows(firstRow, lastRow, GetFixedColumnCount(), GetColumnCount() - 1);
+        return cells;
     }
+    const int firstCol = std::max(std::min(from.col, to.col), GetFixedColumnCount());
+    const int lastCol = std::min(std::max(from.col, to.col), GetColumnCount() - 1);
     for (int row = firstRow; row <= lastRow; ++row) {
         for (int col = firstCol; col <= lastCol; ++col) {
             cells.add(row, col);
@@ -90,29 +99,25 @@ void CGridCtrl::SelectFromAnchor(GridCellId to, bool keepPrevious)
 {
     GridSelection wanted = SelectionBetween(m_selectionStartCell, to);
     if (keepPrevious && !(m_options.listMode && m_options.singleRowSelection)) {
-        for (const GridCellId& cell : m_prevSelectedCells.cells()) {
-            wanted.add(cell.row, cell.col);
-        }
+        wanted.unite(m_prevSelectedCells);
     }
-    ReplaceSelection(wanted);
+    ReplaceSelection(std::move(wanted));
 }
 
 void CGridCtrl::ToggleSelection(GridCellId cell)
 {
     const GridSelection target = SelectionBetween(cell, cell);
-    const QList<GridCellId> targetCells = target.cells();
-    const bool allSelected = std::all_of(targetCells.begin(), targetCells.end(), [this](const GridCellId& id) {
-        return m_prevSelectedCells.contains(id.row, id.col);
-    });
+    bool allSelected = true;
+    target.forEachNotIn(m_prevSelectedCells, [&allSelected](GridCellId) { allSelected = false; });
     GridSelection wanted = m_prevSelectedCells;
-    for (const GridCellId& id : targetCells) {
-        if (allSelected) {
+    if (allSelected) {
+        for (const GridCellId& id : target.cells()) {
             wanted.remove(id.row, id.col);
-        } else {
-            wanted.add(id.row, id.col);
         }
+    } else {
+        wanted.unite(target);
     }
-    ReplaceSelection(wanted);
+    ReplaceSelection(std::move(wanted));
 }
 
 void CGridCtrl::MoveFocus(GridCellId to, bool extend)
@@ -134,11 +139,9 @@ void CGridCtrl::SetSelectedRange(const GridCellRange& range)
         ResetSelectedRange();
         return;
     }
-    GridSelection wanted = SelectionBetween({range.minRow, range.minCol}, {range.maxRow, range.maxCol});
-    if (m_options.listMode && m_options.singleRowSelection) {
-        wanted = SelectionBetween({}, {range.minRow, range.minCol});
-    }
-    ReplaceSelection(wanted);
+    const bool singleRow = m_options.listMode && m_options.singleRowSelection;
+    const GridCellId from = singleRow ? GridCellId{} : GridCellId{range.minRow, range.minCol};
+    ReplaceSelection(SelectionBetween(from, {singleRow ? range.minRow : range.maxRow, range.maxCol}));
 }
 
 void CGridCtrl::SelectAllCells()
@@ -158,17 +161,32 @@ void CGridCtrl::RebuildStateMaps()
 {
     m_selectedCells.clear();
     m_idCurrentCell = {};
+    // Rows selected in every scrolling column are kept whole, as list mode selects them.
+    const int firstCol = GetFixedColumnCount();
+    std::vector<int> wholeRows;
+    QList<int> selectedCols;
     for (int row = 0; row < GetRowCount() && !m_bVirtualMode; ++row) {
+        selectedCols.clear();
         for (int col = 0; col < GetColumnCount(); ++col) {
             const quint32 state = StoredCell(row, col)->GetState();
             if (state & GVIS_SELECTED) {
-                m_selectedCells.add(row, col);
+                selectedCols.append(col);
             }
             if (state & GVIS_FOCUSED) {
                 m_idCurrentCell = {row, col};
             }
         }
+        const bool whole = !selectedCols.isEmpty() && selectedCols.front() == firstCol &&
+                           selectedCols.size() == GetColumnCount() - firstCol;
+        if (whole) {
+            wholeRows.push_back(row);
+            continue;
+        }
+        for (int col : std::as_const(selectedCols)) {
+            m_selectedCells.add(row, col);
+        }
     }
+    m_selectedCells.addRows(wholeRows, firstCol, GetColumnCount() - 1);
     m_selectionStartCell = m_idCurrentCell;
 }
 

@@ -26,6 +26,18 @@ int GridGeometry::start(const QList<int>& sizes, int fixed, int first, int index
     return index >= first ? fixedExtent + sum(sizes, first, index) : fixedExtent - sum(sizes, index, first);
 }
 
+int GridGeometry::startOnScreen(const QList<int>& sizes, int fixed, int first, int index, int extent)
+{
+    if (index >= fixed && index < first) {
+        return -1;
+    }
+    int pos = sum(sizes, 0, std::min(index, fixed));
+    for (int i = first; i < index && pos < extent; ++i) {
+        pos += sizes[i];
+    }
+    return pos < extent ? pos : -1;
+}
+
 int GridGeometry::indexAt(const QList<int>& sizes, int fixed, int first, int pos)
 {
     if (pos < 0) {
@@ -197,15 +209,22 @@ void GridGeometry::insertColumn(int at, int width)
     m_columnWidths.insert(std::clamp(at, 0, columnCount()), width);
 }
 
-void GridGeometry::removeRow(int row)
+void GridGeometry::removeRows(const GridRowRemoval& removal)
 {
-    if (row < 0 || row >= rowCount()) {
+    if (removal.rowCount() != rowCount()) {
         return;
     }
-    m_rowHeights.removeAt(row);
-    if (row < m_fixedRows) {
-        --m_fixedRows;
+    QList<int> kept;
+    kept.reserve(removal.remainingCount());
+    int fixedKept = 0;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (!removal.removes(row)) {
+            kept.append(m_rowHeights[row]);
+            fixedKept += row < m_fixedRows ? 1 : 0;
+        }
     }
+    m_fixedRows = fixedKept;
+    m_rowHeights = std::move(kept);
     setOffsets(m_vOffset, m_hOffset);
 }
 
@@ -289,6 +308,19 @@ QRect GridGeometry::cellRect(int row, int col) const
         return {};
     }
     return {columnLeft(col), rowTop(row), m_columnWidths[col], m_rowHeights[row]};
+}
+
+QRect GridGeometry::cellRectOnScreen(int row, int col) const
+{
+    if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount()) {
+        return {};
+    }
+    const int top = startOnScreen(m_rowHeights, m_fixedRows, topRow(), row, m_viewport.height());
+    const int left = startOnScreen(m_columnWidths, m_fixedColumns, leftColumn(), col, m_viewport.width());
+    if (top < 0 || left < 0) {
+        return {};
+    }
+    return {left, top, m_columnWidths[col], m_rowHeights[row]};
 }
 
 GridCellId GridGeometry::cellAt(QPoint point) const

@@ -7,6 +7,8 @@
 #include "optiontree/OptionTreeConstants.h"
 #include "optiontree/OptionTreeNotifyRecord.h"
 
+#include "engine/PageSizes.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -86,10 +88,12 @@ private:
         const QStringList yesNo { QStringLiteral("Yes"), QStringLiteral("No") };
 
         COptionTreeItem* paper = category(QStringLiteral("Paper Options"), QStringLiteral("Paper options."));
-        auto* size = combo(paper, QStringLiteral("Page Size"),
-            { QStringLiteral("A4 [210 x 297 mm]"), QStringLiteral("A5 [148 x 210 mm]"),
-                QStringLiteral("Japanese Postcard Rotated [148 x 100 mm, very long name]"),
-                QStringLiteral("Custom Page Size") });
+        QStringList sizes;
+        for (const engine::NamedPageSize& named : engine::PageSizeTable) {
+            sizes.append(QString::fromLatin1(named.label.data(), static_cast<qsizetype>(named.label.size())));
+        }
+        sizes.append(QStringLiteral("Custom Page Size"));
+        auto* size = combo(paper, QStringLiteral("Page Size"), sizes);
         size->setCurrentIndex(0);
         edit(size, QStringLiteral("Page Width"), EditOptionNumeric, QStringLiteral("595"))->ReadOnly(true);
         edit(size, QStringLiteral("Page Height"), EditOptionNumeric, QStringLiteral("842"))->ReadOnly(true);
@@ -97,6 +101,11 @@ private:
             = insert<COptionTreeItem>(paper, QStringLiteral("Page Margin"), QStringLiteral("Page margin."));
         edit(margin, QStringLiteral("Left Margin"), EditOptionNumeric, QStringLiteral("60"));
         edit(margin, QStringLiteral("Right Margin"), EditOptionNumeric, QStringLiteral("60"));
+        auto* font = combo(paper, QStringLiteral("Page Font"),
+            { QStringLiteral("Base14 Font"), QStringLiteral("Type1 Font"), QStringLiteral("TrueType Font") });
+        font->setCurrentIndex(0);
+        font->SetInfoText(QStringLiteral("Base14 Fonts only display Latin1 character set. To use other character set, "
+                                         "you must use other type of font."));
         auto* metrics = insert<COptionTreeFileItem>(paper, QStringLiteral("Metrics File(.afm)"),
             QStringLiteral("Type1 Font metrics file(.afm). Click to import."));
         metrics->CreateFileItem(QString(), QString(), QStringLiteral("AFM Files (*.afm)|*.afm|All Files (*.*)|*.*|"),

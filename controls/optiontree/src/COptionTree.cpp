@@ -106,7 +106,7 @@ void COptionTree::DeleteItem(COptionTreeItem* item)
     delete item;
     if (!m_destroying) {
         UpdateScrollRange();
-        RepaintAll();
+        FitInfoPane();
     }
 }
 
@@ -391,7 +391,7 @@ void COptionTree::changeEvent(QEvent* event)
     case QEvent::FontChange:
     case QEvent::PaletteChange:
     case QEvent::ApplicationFontChange:
-        RepaintAll();
+        FitInfoPane();
         break;
     default:
         break;
@@ -402,9 +402,19 @@ void COptionTree::changeEvent(QEvent* event)
 void COptionTree::layoutPanes()
 {
     const bool showInfo = hasStyle(optiontree::TreeStyleShowInfo);
-    m_list->setGeometry(OptionTreeGeometry::listRect(size(), showInfo));
-    m_info->setGeometry(OptionTreeGeometry::infoRect(size()));
+    const int infoHeight = showInfo ? OptionTreeGeometry::infoPaneHeight(m_info->neededHeight(width()), height()) : 0;
+    m_list->setGeometry(OptionTreeGeometry::listRect(size(), infoHeight));
+    m_info->setGeometry(OptionTreeGeometry::infoRect(size(), infoHeight));
     m_info->setVisible(showInfo);
+}
+
+void COptionTree::FitInfoPane()
+{
+    if (m_destroying) {
+        return;
+    }
+    layoutPanes();
+    RepaintAll();
 }
 
 void COptionTree::layoutRows()

@@ -15,8 +15,8 @@ namespace {
 // other than the decimal point.
 bool isRefusedInNumber(QChar c)
 {
-    static const QString refused = QStringLiteral("`~[]{}-_=+\\|'/?>,<");
-    return (c.isLetter() && c.unicode() < 0x80) || refused.contains(c);
+    static const QString Refused = QStringLiteral("`~[]{}-_=+\\|'/?>,<");
+    return (c.isLetter() && c.unicode() < 0x80) || Refused.contains(c);
 }
 
 } // namespace
@@ -40,7 +40,7 @@ bool COptionTreeEditItem::CreateEditItem(quint32 editOptions, quint32 additional
         GetOptionTree()->UpdateScrollRange();
         GetOptionTree()->RepaintAll();
     }
-    CreateWindow();
+    createWindow();
     setSelection(0, 0);
     return true;
 }
@@ -92,35 +92,35 @@ void COptionTreeEditItem::OnActivate()
         return;
     }
     setSelection(0, 0);
-    ShowEditor(GetAttributeRect());
+    showEditor(GetAttributeRect());
 }
 
-QString COptionTreeEditItem::DisplayText() const
+QString COptionTreeEditItem::displayText() const
 {
     const QString content = text();
     return (m_options & EditOptionPassword) ? QString(content.size(), QLatin1Char('*')) : content;
 }
 
-bool COptionTreeEditItem::DrawTopLeft() const
+bool COptionTreeEditItem::drawTopLeft() const
 {
     return (m_options & EditOptionMultiLine) != 0;
 }
 
 void COptionTreeEditItem::focusInEvent(QFocusEvent* event)
 {
-    EditorFocusIn();
+    editorFocusIn();
     CTipEdit::focusInEvent(event);
 }
 
 void COptionTreeEditItem::focusOutEvent(QFocusEvent* event)
 {
     CTipEdit::focusOutEvent(event);
-    EditorFocusOut(event);
+    editorFocusOut(event);
 }
 
 bool COptionTreeEditItem::editorKeyPress(QKeyEvent* event)
 {
-    if (ForwardTabToList(event)) {
+    if (forwardTabToList(event)) {
         return true;
     }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

@@ -52,11 +52,11 @@ int COptionTreeFileDialog::DoModal()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return Cancelled;
     }
-    Accept(dialog.selectedFiles());
+    accept(dialog.selectedFiles());
     return Accepted;
 }
 
-void COptionTreeFileDialog::Accept(const QStringList& paths)
+void COptionTreeFileDialog::accept(const QStringList& paths)
 {
     m_selected = paths;
     if (m_request.kind != Kind::Folder && !paths.isEmpty()) {
@@ -66,7 +66,7 @@ void COptionTreeFileDialog::Accept(const QStringList& paths)
 
 QStringList COptionTreeFileDialog::NameFilters(const QString& filter)
 {
-    static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+    static const QRegularExpression TrailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
@@ -75,12 +75,25 @@ QStringList COptionTreeFileDialog::NameFilters(const QString& filter)
         }
         // The patterns go in parentheses, separated by spaces, as Qt expects them.
         QString description = parts.at(i);
-        description.remove(trailingPatterns);
-        QString patterns = parts.at(i + 1);
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters.append(QStringLiteral("%1 (%2)").arg(description, patterns.simplified()));
+        description.remove(TrailingPatterns);
+        filters.append(
+            QStringLiteral("%1 (%2)").arg(description, NamePatterns(parts.at(i + 1)).join(QLatin1Char(' '))));
     }
     return filters;
+}
+
+QStringList COptionTreeFileDialog::NamePatterns(const QString& field)
+{
+    QStringList patterns;
+    for (const QString& part : field.split(QLatin1Char(';'))) {
+        const QString pattern = part.trimmed();
+        if (pattern == QLatin1String("*.*")) {
+            patterns.append(QStringLiteral("*"));
+        } else if (!pattern.isEmpty()) {
+            patterns.append(pattern);
+        }
+    }
+    return patterns;
 }
 
 } // namespace optiontree

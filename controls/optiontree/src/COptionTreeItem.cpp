@@ -24,7 +24,9 @@ void COptionTreeItem::SetLabelText(const QString& text)
 void COptionTreeItem::SetInfoText(const QString& text)
 {
     m_infoText = text;
-    repaintTree();
+    if (m_tree) {
+        m_tree->FitInfoPane();
+    }
 }
 
 void COptionTreeItem::ReadOnly(bool readOnly)

@@ -23,10 +23,14 @@ COptionTreeList::COptionTreeList(COptionTree* tree)
     , m_scrollBar(new QScrollBar(Qt::Vertical, this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::StrongFocus);
+    // Presses on rows take the focus explicitly. Without click focus, a press on the
+    // scroll bar leaves the focus where it is, so an open editor stays open.
+    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
     m_scrollBar->setSingleStep(OptionTreeGeometry::ScrollLine);
     m_scrollBar->hide();
+    // The wheel over the scroll bar scrolls as far as over the rows.
+    m_scrollBar->installEventFilter(this);
     connect(m_scrollBar, &QScrollBar::valueChanged, m_tree, &COptionTree::SetScrollOffset);
 }
 
@@ -87,6 +91,15 @@ bool COptionTreeList::event(QEvent* event)
     return QWidget::event(event);
 }
 
+bool COptionTreeList::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_scrollBar && event->type() == QEvent::Wheel) {
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void COptionTreeList::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
@@ -136,11 +149,15 @@ void COptionTreeList::resizeEvent(QResizeEvent*)
 
 void COptionTreeList::mousePressEvent(QMouseEvent* event)
 {
-    if (!m_tree->isEnabled() || event->button() != Qt::LeftButton) {
+    if (!m_tree->isEnabled()) {
         event->ignore();
         return;
     }
     setFocus(Qt::MouseFocusReason);
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
     const QPoint content = toContent(event->position().toPoint());
     COptionTreeItem* item = m_tree->RowAt(content.y());
     const int hit = m_tree->HitTest(content);
@@ -249,14 +266,21 @@ void COptionTreeList::keyPressEvent(QKeyEvent* event)
     COptionTreeItem* focused = m_tree->GetFocusedItem();
     switch (event->key()) {
     case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        if (!focused || focused->IsRootLevel() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    case Qt::Key_Backtab: {
+        // Past the last item (before the first) Tab leaves the tree for the next
+        // (previous) widget, as it does from a category.
+        COptionTreeItem* next = nullptr;
+        if (focused && !focused->IsRootLevel() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            next = nextTabStop(focused, event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
+        }
+        if (!next) {
             event->ignore();
             return;
         }
-        stepFocus(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
-        activateItem(m_tree->GetFocusedItem());
+        focusItem(next);
+        activateItem(next);
         break;
+    }
     case Qt::Key_Return:
     case Qt::Key_Enter:
         activateItem(focused);
@@ -380,23 +404,17 @@ COptionTreeItem* COptionTreeList::rowBelow(COptionTreeItem* focused) const
 
 COptionTreeItem* COptionTreeList::nextTabStop(COptionTreeItem* item, bool forward) const
 {
-    // Categories take no part in Tab navigation; at either end the focus stays.
-    COptionTreeItem* row = item;
-    for (;;) {
+    // Categories take no part in Tab navigation; past either end there is no next item.
+    for (COptionTreeItem* row = item;;) {
         COptionTreeItem* next = forward ? row->GetNextVisible() : previousVisible(row);
         if (!next || next == row) {
-            return item;
+            return nullptr;
         }
         if (!next->IsRootLevel()) {
             return next;
         }
         row = next;
     }
-}
-
-void COptionTreeList::stepFocus(bool forward)
-{
-    focusItem(nextTabStop(m_tree->GetFocusedItem(), forward));
 }
 
 } // namespace optiontree

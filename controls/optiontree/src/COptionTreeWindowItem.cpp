@@ -17,7 +17,7 @@ COptionTreeWindowItem::COptionTreeWindowItem(QWidget& window)
 {
 }
 
-bool COptionTreeWindowItem::CreateWindow()
+bool COptionTreeWindowItem::createWindow()
 {
     COptionTree* tree = GetOptionTree();
     if (!tree || m_windowCreated) {
@@ -31,7 +31,7 @@ bool COptionTreeWindowItem::CreateWindow()
     return true;
 }
 
-void COptionTreeWindowItem::ShowEditor(const QRect& geometry)
+void COptionTreeWindowItem::showEditor(const QRect& geometry)
 {
     m_window.setGeometry(geometry);
     m_window.show();
@@ -55,8 +55,8 @@ void COptionTreeWindowItem::DrawAttribute(QPainter& painter, const QRect& attrib
     painter.setPen(grey ? OptionTreeColors::greyText(pal)
                         : OptionTreeColors::orSystem(GetAttributeTextColor(), OptionTreeColors::buttonText(pal)));
     const int flags
-        = DrawTopLeft() ? (Qt::AlignLeft | Qt::AlignTop) : (Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine);
-    painter.drawText(attribute, flags, DisplayText());
+        = drawTopLeft() ? (Qt::AlignLeft | Qt::AlignTop) : (Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine);
+    painter.drawText(attribute, flags, displayText());
 }
 
 void COptionTreeWindowItem::OnMove()
@@ -98,6 +98,12 @@ void COptionTreeWindowItem::CleanUp()
 
 void COptionTreeWindowItem::OnDeSelect()
 {
+    // An edit left open while the focus was outside the tree is still uncommitted:
+    // losing the selection commits it rather than dropping it with the hidden editor.
+    if (m_windowCreated && IsActivated()) {
+        CommitChanges();
+        return;
+    }
     hideWindow();
 }
 
@@ -113,14 +119,14 @@ void COptionTreeWindowItem::hideWindow()
     m_window.hide();
 }
 
-void COptionTreeWindowItem::EditorFocusIn()
+void COptionTreeWindowItem::editorFocusIn()
 {
     if (m_windowCreated) {
         m_hasFocus = true;
     }
 }
 
-void COptionTreeWindowItem::EditorFocusOut(QFocusEvent* event)
+void COptionTreeWindowItem::editorFocusOut(QFocusEvent* event)
 {
     if (!m_windowCreated || !m_hasFocus || event->reason() == Qt::PopupFocusReason) {
         return;
@@ -136,7 +142,7 @@ void COptionTreeWindowItem::EditorFocusOut(QFocusEvent* event)
     CommitChanges();
 }
 
-bool COptionTreeWindowItem::ForwardTabToList(QKeyEvent* event)
+bool COptionTreeWindowItem::forwardTabToList(QKeyEvent* event)
 {
     if ((event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab) || !GetOptionTree()
         || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {

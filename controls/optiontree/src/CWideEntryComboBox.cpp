@@ -49,7 +49,8 @@ void CWideEntryComboBox::showEntryTip(const QPoint& viewportPos)
         m_listTip.hideText();
         return;
     }
-    const QRect entry = view()->visualRect(index);
+    // The part of the entry the list shows: a list narrower than its entries cuts them.
+    const QRect entry = view()->visualRect(index).intersected(view()->viewport()->rect());
     const QString text = index.data(Qt::DisplayRole).toString();
     const QFont font = view()->font();
     if (QFontMetrics(font).horizontalAdvance(text) <= entry.width() - EntryTextMargin) {

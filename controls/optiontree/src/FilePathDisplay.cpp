@@ -24,7 +24,7 @@ QString directoryOf(const QString& path)
 
 } // namespace
 
-QString FilePathDisplay::Part(const QString& path, quint32 fileOptions)
+QString FilePathDisplay::shownPart(const QString& path, quint32 fileOptions)
 {
     if (fileOptions & FileOptionShowFullPath) {
         return path;
@@ -56,7 +56,7 @@ QString FilePathDisplay::Text(const QStringList& paths, quint32 fileOptions)
 {
     QStringList parts;
     for (const QString& path : paths) {
-        const QString part = Part(path, fileOptions);
+        const QString part = shownPart(path, fileOptions);
         if (!part.isEmpty()) {
             parts.append(part);
         }

@@ -95,15 +95,19 @@ int OptionTreeGeometry::maxScroll(int totalHeight) const
     return std::max(0, totalHeight - m_height);
 }
 
-QRect OptionTreeGeometry::listRect(const QSize& client, bool showInfo)
+int OptionTreeGeometry::infoPaneHeight(int needed, int treeHeight)
 {
-    const int height = showInfo ? client.height() - InfoPaneHeight : client.height();
-    return { 0, 0, client.width(), std::max(0, height) };
+    return std::clamp(needed, InfoPaneMinHeight, std::max(InfoPaneMinHeight, treeHeight / InfoPaneMaxShare));
 }
 
-QRect OptionTreeGeometry::infoRect(const QSize& client)
+QRect OptionTreeGeometry::listRect(const QSize& client, int infoHeight)
 {
-    return { 0, client.height() - InfoPaneHeight, client.width(), InfoPaneHeight };
+    return { 0, 0, client.width(), std::max(0, client.height() - infoHeight) };
+}
+
+QRect OptionTreeGeometry::infoRect(const QSize& client, int infoHeight)
+{
+    return { 0, client.height() - infoHeight, client.width(), infoHeight };
 }
 
 QString OptionTreeGeometry::shortenedLabel(const QString& label, const QFontMetrics& metrics, int width)

@@ -14,6 +14,9 @@ inline constexpr const char* DefaultFontSizeWarning = "Font size can not be 0. S
 inline constexpr const char* Utf8FallbackWarning =
     "The UTF-8 encoding needs a TrueType font; StandardEncoding is used.";
 
+// The reason of a file whose conversion ran out of memory, in the PDF library or outside it.
+inline constexpr const char* NotEnoughMemoryError = "not enough memory to convert this file";
+
 // The PDF beside an input: same folder and name, the last extension replaced by ".pdf" (appended
 // when there is none). The path is taken as it is: quotes are part of a file name here.
 std::string OutputPathFor(const std::string& inputPath);
@@ -30,8 +33,9 @@ std::string OutputPathFor(const std::string& inputPath);
 // The new PDF is written under a temporary name in the output folder and renamed over any older PDF
 // only once complete: when the conversion fails, an older PDF stays as it was and no temporary file
 // is left. Failures (an unreadable input, options the library cannot honour, a write that fails)
-// come back as a Failed result with the reason; warnings go to the observer as they arise and are
-// also listed in the result. No exception leaves this function.
+// come back as a Failed result with the reason; a text too large for the memory left fails with
+// NotEnoughMemoryError. Warnings go to the observer as they arise and are also listed in the result.
+// No exception leaves this function.
 FileResult ConvertTextFile(const ConversionOptions& options, const std::string& inputPath,
                            const std::string& ownerPassword, const std::string& userPassword,
                            ConversionObserver& observer);

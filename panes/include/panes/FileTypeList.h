@@ -16,7 +16,8 @@ struct FileType
 };
 
 // Reads a file-type list written as "description|pattern|description|pattern||". A pattern may hold several
-// patterns separated by ';'. An empty field ends the list, and a description without a pattern is dropped.
+// patterns separated by ';', and "*.*" means every file. An empty field ends the list, and a description without a
+// pattern is dropped.
 QList<FileType> parseFileTypeList(const QString& text);
 
 } // namespace panes

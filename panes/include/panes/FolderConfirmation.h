@@ -11,8 +11,8 @@ namespace panes {
 class MessageAsker;
 
 // Turns what the user confirmed in a folder chooser into the chosen folder, ending with '/'.
-//  - typed is the text of the folder box; when it is empty the shown folder is taken. A relative path is taken
-//    relative to the shown folder.
+//  - typed is the text of the folder box; when it is empty the shown folder is taken. A leading "~" stands for the
+//    home folder; another relative path is taken relative to the shown folder.
 //  - A path with two separators in a row ("//server/share", "smb://host/share", "/a//b") is refused with
 //    "Invalid directory", as is an existing path that is not a folder.
 //  - A missing folder is offered for creation with all its missing parents. Yes creates it and reports

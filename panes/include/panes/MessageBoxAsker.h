@@ -5,7 +5,7 @@
 namespace panes {
 
 // Caption of every message box of the program.
-inline constexpr const char* applicationTitle = "Quenby";
+inline constexpr const char* ApplicationTitle = "Quenby";
 
 // Asks through real modal message boxes captioned with the application title.
 class MessageBoxAsker : public MessageAsker

@@ -11,8 +11,8 @@ struct TextReadResult
     std::string error; // why the file could not be read, when !ok
 };
 
-// Reads the bytes of a whole file, unchanged. A pipe named on purpose is read until its writer ends
-// it; a folder is refused with the reason, and so is a device, whose reading may never end.
+// Reads the bytes of a whole regular file, unchanged. Anything else is refused at once with the
+// reason, without waiting: a folder, and a pipe, socket or device, whose reading may never end.
 TextReadResult ReadWholeFile(const std::string& path);
 
 // Reads a whole file in text mode: every CR LF pair becomes one LF, a byte 0x1A (Ctrl+Z) ends the

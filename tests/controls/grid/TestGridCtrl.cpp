@@ -38,6 +38,74 @@ private slots:
         QCOMPARE(f.grid->GetItemText(2, 1), QStringLiteral("r3c1"));
     }
 
+    void deleteRowsTakesManyRowsInOnePass()
+    {
+        GridFixture f(8, 3);
+        f.grid->SetListMode(true);
+        f.grid->SetRowHeight(6, 33);
+        QTest::keyClick(f.grid.get(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(f.grid->GetSelectedCount(), 21);
+        f.click(4, 1, Qt::ControlModifier); // row 4 leaves the selection and takes the focus
+        QCOMPARE(f.grid->GetSelectedCount(), 18);
+        QVERIFY(!f.grid->GetCell(4, 2)->IsSelected());
+        QVERIFY(f.grid->GetCell(5, 2)->IsSelected());
+        QVERIFY(!f.grid->DeleteRows({2, 8}));
+        QCOMPARE(f.grid->GetRowCount(), 8);
+        QVERIFY(f.grid->DeleteRows({5, 1, 3, 3}));
+        QStringList texts;
+        for (int row = 0; row < f.grid->GetRowCount(); ++row) {
+            texts << f.grid->GetItemText(row, 0);
+        }
+        QCOMPARE(texts, (QStringList{"r0c0", "r2c0", "r4c0", "r6c0", "r7c0"}));
+        QCOMPARE(f.grid->GetRowHeight(3), 33);
+        QCOMPARE(f.grid->GetFocusCell(), (GridCellId{2, 1}));
+        QCOMPARE(f.grid->GetSelectedCount(), 9);
+        QVERIFY(f.grid->IsCellSelected(1, 0));
+        QVERIFY(!f.grid->IsCellSelected(2, 0));
+        QVERIFY(f.grid->IsCellSelected(4, 2));
+        QCOMPARE(f.grid->GetSelectedCellRange(), (GridCellRange{1, 0, 4, 2}));
+    }
+
+    void wholeRowsInTheSelectionBehaveAsTheirCells()
+    {
+        GridSelection selection;
+        selection.addRows(2, 4, 1, 3);
+        selection.add(3, 0);
+        selection.add(3, 2); // already held
+        QCOMPARE(selection.size(), 10);
+        QVERIFY(selection.contains(4, 3));
+        QVERIFY(!selection.contains(5, 1));
+        QVERIFY(!selection.contains(2, 0));
+        selection.remove(3, 2);
+        QVERIFY(!selection.contains(3, 2));
+        QVERIFY(selection.contains(3, 3));
+        QCOMPARE(selection.size(), 9);
+        // A column inside the rows' span is selected in none of them.
+        selection.insertColumn(2);
+        QVERIFY(!selection.contains(2, 2));
+        QVERIFY(selection.contains(2, 4));
+        QVERIFY(!selection.contains(3, 3));
+        QCOMPARE(selection.size(), 9);
+        selection.addRows(6, 6, 0, 4);
+        selection.removeColumn(0);
+        QCOMPARE(selection.size(), 12);
+        QCOMPARE(selection.boundingRange(), (GridCellRange{2, 0, 6, 3}));
+        selection.removeRows(GridRowRemoval(7, {2, 5}));
+        QCOMPARE(selection.size(), 9);
+        QVERIFY(selection.contains(4, 3));
+        QVERIFY(selection.contains(2, 3));
+        QVERIFY(!selection.contains(2, 1));
+        selection.truncate(5, 3);
+        QCOMPARE(selection.size(), 6);
+        QCOMPARE(selection.boundingRange(), (GridCellRange{2, 0, 4, 2}));
+        GridSelection whole;
+        whole.addRows(0, 2, 0, 2);
+        QList<GridCellId> notHeld;
+        whole.forEachNotIn(selection, [&notHeld](GridCellId id) { notHeld << id; });
+        QCOMPARE(notHeld.size(), 8);
+        QVERIFY(!notHeld.contains(GridCellId{2, 0}));
+    }
+
     void deletingAFixedRowShrinksTheFixedCount()
     {
         GridFixture f(4, 2, 2);

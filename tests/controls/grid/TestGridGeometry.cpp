@@ -22,7 +22,7 @@ class TestGridGeometry : public QObject
     Q_OBJECT
 
 private slots:
-    void cellAtFindsTheCellOfCellRect_data()
+    void cellAtAndCellRectOnScreenAgreeWithCellRect_data()
     {
         QTest::addColumn<int>("vOffset");
         QTest::addColumn<int>("hOffset");
@@ -30,7 +30,7 @@ private slots:
         QTest::newRow("scrolled one row and column") << 1 << 1;
         QTest::newRow("scrolled to the end") << 2 << 2;
     }
-    void cellAtFindsTheCellOfCellRect()
+    void cellAtAndCellRectOnScreenAgreeWithCellRect()
     {
         QFETCH(int, vOffset);
         QFETCH(int, hOffset);
@@ -39,7 +39,10 @@ private slots:
         for (int row = 0; row < geometry.rowCount(); ++row) {
             for (int col = 0; col < geometry.columnCount(); ++col) {
                 const QRect rect = geometry.cellRect(row, col);
-                const bool onScreen = QRect(QPoint(0, 0), geometry.viewportSize()).contains(rect.center());
+                const QRect viewport(QPoint(0, 0), geometry.viewportSize());
+                const bool scrolledAway = (row >= 1 && row < geometry.topRow()) || (col >= 1 && col < geometry.leftColumn());
+                QCOMPARE(geometry.cellRectOnScreen(row, col), !scrolledAway && viewport.intersects(rect) ? rect : QRect());
+                const bool onScreen = viewport.contains(rect.center());
                 // Scrolled-away cells lie under the fixed ones and are not hit there.
                 const bool hidden = (row >= 1 && rect.top() < 20) || (col >= 1 && rect.left() < 50);
                 if (onScreen && !hidden) {
@@ -132,7 +135,7 @@ private slots:
     void removingAFixedRowShrinksTheFixedCount()
     {
         GridGeometry geometry = smallGrid();
-        geometry.removeRow(0);
+        geometry.removeRows(grid::GridRowRemoval(5, {0}));
         QCOMPARE(geometry.fixedRowCount(), 0);
         QCOMPARE(geometry.rowCount(), 4);
         geometry.resizeColumns(0, 50);

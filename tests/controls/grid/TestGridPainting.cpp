@@ -2,6 +2,7 @@
 #include "GridFixture.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QTest>
 
 using namespace grid;
@@ -24,6 +25,35 @@ QRgb pixel(const QImage& image, QPoint point)
 QRgb rgb(const QColor& colour)
 {
     return colour.rgb();
+}
+
+// First and last pixel rows of area holding dark ink (text drawn dark on a light ground).
+QPair<int, int> inkRows(const QImage& image, const QRect& area)
+{
+    QPair<int, int> rows{-1, -1};
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                rows = {rows.first < 0 ? y : rows.first, y};
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+// Height in pixel rows of the ink of text drawn without any clipping.
+int freeInkHeight(const QFont& font, const QString& text)
+{
+    QImage image(400, 80, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPoint(10, 50), text);
+    painter.end();
+    const QPair<int, int> rows = inkRows(image, image.rect());
+    return rows.second - rows.first + 1;
 }
 
 } // namespace
@@ -138,9 +168,35 @@ private slots:
         QCOMPARE(darkPixels(grabView(f)), 0);
         QVERIFY(f.grid->SortItems(1, true));
         QVERIFY(darkPixels(grabView(f)) > 2);
-        QCOMPARE(darkPixels(grabView(f)), darkPixels(grabView(f)));
         f.grid->SetListMode(true); // clears the sort column
         QCOMPARE(darkPixels(grabView(f)), 0);
+    }
+
+    void textKeepsItsWholeHeightInAnEighteenPixelRow_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("data cell") << 1 << false;
+        QTest::newRow("bold header inside its edge") << 0 << true;
+    }
+    void textKeepsItsWholeHeightInAnEighteenPixelRow()
+    {
+        QFETCH(int, row);
+        QFETCH(bool, bold);
+        GridFixture f(3, 2);
+        QFont font = f.grid->font();
+        font.setPixelSize(14);
+        font.setBold(bold);
+        // Dots above the line and descenders below it.
+        const QString text = QStringLiteral("Fiji gypsy");
+        f.grid->SetColumnWidth(1, 300);
+        f.grid->SetRowHeight(row, 18);
+        f.grid->SetItemFont(row, 1, font);
+        f.grid->SetItemText(row, 1, text);
+        // Without the bottom row and right columns, where the grid line or the fixed cell's dark edge lies.
+        const QRect area = f.grid->GetCellRect(row, 1).adjusted(1, 0, -2, -1);
+        const QPair<int, int> ink = inkRows(grabView(f), area);
+        QCOMPARE(ink.second - ink.first + 1, freeInkHeight(font, text));
     }
 
     void cellImagesAreDrawnAtTheTopLeftWhenTheyFit()

@@ -80,7 +80,8 @@ public:
     // Paints the cell into rect; false when there is nothing to paint with.
     virtual bool Draw(QPainter* painter, int row, int col, QRect rect, bool eraseBkgnd = true);
 
-    // The part of the cell rectangle that holds the text.
+    // The part of the cell rectangle that holds the text: inside the margin at the left and right (and
+    // after the image), the cell's whole height.
     virtual QRect GetTextRect(const QRect& cellRect) const;
     virtual QRect GetTipTextRect(const QRect& cellRect) const { return GetTextRect(cellRect); }
     // Size of the text in the cell's font plus the margins.

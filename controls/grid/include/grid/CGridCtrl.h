@@ -72,6 +72,10 @@ public:
     int InsertRow(const QString& heading, int before = -1);
     int InsertColumn(const QString& heading, quint32 format = DT_CENTER | DT_VCENTER | DT_SINGLELINE, int before = -1);
     bool DeleteRow(int row);
+    // Deletes the given rows (any order, repeats allowed) in one pass over the table, where DeleteRow for
+    // each would pass over it once per row: for callers that remove many rows. Focus and selection stay on
+    // their cells. Fails without effect when one of the rows is invalid.
+    bool DeleteRows(const QList<int>& rows);
     bool DeleteColumn(int col);
 
     // --- Cells ---
@@ -278,8 +282,10 @@ private:
     void SendCacheHintToParent(const GridCellRange& range) const;
 
     // Focus and selection
+    // The cell's selected bit alone; the selected-cells set is the caller's.
+    void SetSelectedBit(GridCellId id, bool selected);
     void SetCellSelected(int row, int col, bool selected);
-    void ReplaceSelection(const GridSelection& wanted);
+    void ReplaceSelection(GridSelection wanted);
     GridSelection SelectionBetween(GridCellId from, GridCellId to) const;
     void SelectFromAnchor(GridCellId to, bool keepPrevious);
     void ToggleSelection(GridCellId cell);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/GridRowRemoval.h"
 #include "grid/GridTypes.h"
 
 #include <QList>
@@ -37,7 +38,7 @@ public:
     void resizeColumns(int count, int width);
     void insertRow(int at, int height);
     void insertColumn(int at, int width);
-    void removeRow(int row);
+    void removeRows(const GridRowRemoval& removal);
     void removeColumn(int col);
 
     void setViewportSize(QSize size);
@@ -65,6 +66,9 @@ public:
     int columnLeft(int col) const;
     // The cell's rectangle (also for cells scrolled out of sight); empty for invalid indices.
     QRect cellRect(int row, int col) const;
+    // The cell's rectangle when some of it lies in the viewport, else an empty one. Unlike cellRect its cost
+    // does not grow with the cell's distance from the rows and columns shown.
+    QRect cellRectOnScreen(int row, int col) const;
     // The cell under a point, or (-1, -1) outside every cell.
     GridCellId cellAt(QPoint point) const;
     // The last scrolling row (column) with at least one pixel on screen;
@@ -85,6 +89,8 @@ private:
     static int wholeFrom(const QList<int>& sizes, int first, int room);
     static int indexAt(const QList<int>& sizes, int fixed, int first, int pos);
     static int start(const QList<int>& sizes, int fixed, int first, int index);
+    // start() for an index that begins inside extent, else -1.
+    static int startOnScreen(const QList<int>& sizes, int fixed, int first, int index, int extent);
     static int dividerAt(const QList<int>& sizes, int fixed, int first, int pos, int extent, int zone);
     static int lastShown(const QList<int>& sizes, int first, int room);
     static int sum(const QList<int>& sizes, int from, int to);

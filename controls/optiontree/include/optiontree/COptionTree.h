@@ -97,6 +97,8 @@ public:
     void DropHiddenFocus();
     // Rebuilds the row layout and repaints both panes.
     void RepaintAll();
+    // Gives the info pane the height its descriptions need, after one of them changed.
+    void FitInfoPane();
 
     // Calls fn on item and all its descendants, parents before children.
     static void ForEachInSubtree(COptionTreeItem* item, const std::function<void(COptionTreeItem*)>& fn);

@@ -27,7 +27,7 @@ public:
     void OnActivate() override;
 
 protected:
-    QString DisplayText() const override;
+    QString displayText() const override;
     bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

@@ -35,8 +35,8 @@ public:
     void OnActivate() override;
 
 protected:
-    QString DisplayText() const override;
-    bool DrawTopLeft() const override;
+    QString displayText() const override;
+    bool drawTopLeft() const override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool editorKeyPress(QKeyEvent* event) override;

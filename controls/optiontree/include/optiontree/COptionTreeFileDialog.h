@@ -55,10 +55,13 @@ public:
 
     // Qt name filters for a "description|pattern|…|" filter.
     static QStringList NameFilters(const QString& filter);
+    // The name patterns of one pattern field ("*.pfa;*.pfb"). "*.*" stands for every
+    // file in such filters, names without an extension included, and so becomes "*".
+    static QStringList NamePatterns(const QString& field);
 
 protected:
     // Records an accepted dialog's choice.
-    void Accept(const QStringList& paths);
+    void accept(const QStringList& paths);
 
 private:
     Request m_request;

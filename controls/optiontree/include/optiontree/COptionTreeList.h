@@ -30,6 +30,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -55,8 +56,9 @@ private:
     // at either end the focused row itself.
     COptionTreeItem* rowAbove(COptionTreeItem* focused) const;
     COptionTreeItem* rowBelow(COptionTreeItem* focused) const;
+    // The item Tab (forward) or Shift+Tab moves to from item, skipping categories;
+    // none past either end.
     COptionTreeItem* nextTabStop(COptionTreeItem* item, bool forward) const;
-    void stepFocus(bool forward);
 
     COptionTree* m_tree;
     QScrollBar* m_scrollBar;

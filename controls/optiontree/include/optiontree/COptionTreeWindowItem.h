@@ -31,17 +31,17 @@ public:
 protected:
     // Makes the window a hidden child of the tree's list over the value area;
     // false when the item is not inserted or the window exists already.
-    bool CreateWindow();
+    bool createWindow();
     // Shows the window at geometry and gives it the keyboard focus.
-    void ShowEditor(const QRect& geometry);
+    void showEditor(const QRect& geometry);
     // The text drawn as the value while the editor is closed.
-    virtual QString DisplayText() const = 0;
-    virtual bool DrawTopLeft() const { return false; }
+    virtual QString displayText() const = 0;
+    virtual bool drawTopLeft() const { return false; }
 
-    void EditorFocusIn();
-    void EditorFocusOut(QFocusEvent* event);
+    void editorFocusIn();
+    void editorFocusOut(QFocusEvent* event);
     // Tab and Shift+Tab leave the editor for the list, which moves to the next item.
-    bool ForwardTabToList(QKeyEvent* event);
+    bool forwardTabToList(QKeyEvent* event);
 
 private:
     void hideWindow();

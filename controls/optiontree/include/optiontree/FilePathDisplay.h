@@ -16,7 +16,7 @@ public:
     static QString Text(const QStringList& paths, quint32 fileOptions);
 
 private:
-    static QString Part(const QString& path, quint32 fileOptions);
+    static QString shownPart(const QString& path, quint32 fileOptions);
 };
 
 } // namespace optiontree

@@ -5,7 +5,7 @@
 namespace optiontree {
 
 // Style bits given to COptionTree::Create.
-constexpr quint32 TreeStyleShowInfo = 0x01; // info pane shown, 50 pixels high at the bottom
+constexpr quint32 TreeStyleShowInfo = 0x01; // info pane shown at the bottom, as high as its texts need
 constexpr quint32 TreeStyleNotify = 0x02; // notifications go to the notify target
 constexpr quint32 TreeStyleDefaultInfoText = 0x04; // info pane explains itself when nothing is focused
 constexpr quint32 TreeStyleShadeMargin = 0x08; // left margin painted in the button-face colour

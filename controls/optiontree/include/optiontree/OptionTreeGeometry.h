@@ -24,7 +24,8 @@ public:
     static constexpr int ValueRightInset = 2;
     static constexpr int DefaultRowHeight = 21;
     static constexpr int ScrollLine = 21;
-    static constexpr int InfoPaneHeight = 50;
+    static constexpr int InfoPaneMinHeight = 50;
+    static constexpr int InfoPaneMaxShare = 3; // the info pane takes at most this part of the tree's height
     static constexpr int DefaultColumn = 150;
     static constexpr int ColumnEdgeMin = 16; // SetColumn keeps the divider this far from both edges
     static constexpr int DraggedColumnMin = 41;
@@ -60,9 +61,13 @@ public:
     int maxScroll(int totalHeight) const;
     int pageSize() const { return m_height + 1; }
 
-    // Placement of the two panes in a tree of the given client size.
-    static QRect listRect(const QSize& client, bool showInfo);
-    static QRect infoRect(const QSize& client);
+    // Height of the info pane that needs the given height in a tree of the given
+    // height: at least the minimum, at most a share of the tree.
+    static int infoPaneHeight(int needed, int treeHeight);
+    // Placement of the two panes in a tree of the given client size; the info pane
+    // is infoHeight high at the bottom (0 when it is not shown).
+    static QRect listRect(const QSize& client, int infoHeight);
+    static QRect infoRect(const QSize& client, int infoHeight);
 
     // The label as drawn in the given width: whole when it fits, otherwise cut
     // character by character from the end until the rest plus "..." fits.

@@ -9,8 +9,10 @@
 #include "optiontree/FilePathDisplay.h"
 #include "optiontree/OptionTreeFonts.h"
 
+#include <QAbstractItemView>
 #include <QFileDialog>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -40,7 +42,7 @@ public:
         if (m_answer.isEmpty()) {
             return Cancelled;
         }
-        Accept(m_answer);
+        accept(m_answer);
         return Accepted;
     }
 
@@ -99,7 +101,7 @@ QImage drawAttribute(COptionTreeItem& item, const QSize& size, const QFont& font
 
 } // namespace
 
-class TestOptionTreeItems : public QObject
+class OptionTreeItemsTest : public QObject
 {
     Q_OBJECT
 
@@ -112,9 +114,13 @@ private slots:
     void passwordValueIsDrawnAsOneStarPerCharacter();
     void comboReportsOneChangeWhenAnotherRowIsClicked();
     void editorStaysOpenWhileTheFocusIsOutsideTheTree();
+    void changeMadeBeforeLeavingTheTreeIsCommittedOnDeselect_data();
+    void changeMadeBeforeLeavingTheTreeIsCommittedOnDeselect();
     void enterCommitsAnEditAtOnce();
     void multiLineEditIsTallAndMayTakeReturns();
     void tabInAnEditorMovesToTheNextItem();
+    void scrollBarScrollsAnOpenEditorWithoutClosingIt();
+    void longListDropsDownAsAScrollingListOfTheDropDownHeight();
     void openEditorFollowsTheDivider();
     void fileItemShowsNoSelectionBeforeAnyDialog();
     void choosingThreeFilesGrowsTheRow();
@@ -128,7 +134,7 @@ private slots:
     void filtersBecomeQtNameFilters();
 };
 
-void TestOptionTreeItems::editorsNeedAnInsertedItemAndAreCreatedOnce()
+void OptionTreeItemsTest::editorsNeedAnInsertedItemAndAreCreatedOnce()
 {
     COptionTreeComboItem looseCombo;
     COptionTreeEditItem looseEdit;
@@ -149,7 +155,7 @@ void TestOptionTreeItems::editorsNeedAnInsertedItemAndAreCreatedOnce()
     QVERIFY(!t.edit->isPassword());
 }
 
-void TestOptionTreeItems::getEditIntReadsOnlyValidNumbers_data()
+void OptionTreeItemsTest::getEditIntReadsOnlyValidNumbers_data()
 {
     QTest::addColumn<quint32>("options");
     QTest::addColumn<QString>("text");
@@ -167,7 +173,7 @@ void TestOptionTreeItems::getEditIntReadsOnlyValidNumbers_data()
     QTest::newRow("not a numeric edit") << quint32(0) << "42" << false << 0;
 }
 
-void TestOptionTreeItems::getEditIntReadsOnlyValidNumbers()
+void OptionTreeItemsTest::getEditIntReadsOnlyValidNumbers()
 {
     QFETCH(quint32, options);
     QFETCH(QString, text);
@@ -185,7 +191,7 @@ void TestOptionTreeItems::getEditIntReadsOnlyValidNumbers()
     QCOMPARE(item->text(), QStringLiteral("-17"));
 }
 
-void TestOptionTreeItems::numericEditTakesOnlyTypedDigits()
+void OptionTreeItemsTest::numericEditTakesOnlyTypedDigits()
 {
     TreeWindow t;
     auto* item = t.insert<COptionTreeEditItem>(nullptr, QStringLiteral("n"));
@@ -195,7 +201,7 @@ void TestOptionTreeItems::numericEditTakesOnlyTypedDigits()
     QCOMPARE(item->text(), QStringLiteral("123"));
 }
 
-void TestOptionTreeItems::passwordValueIsDrawnAsOneStarPerCharacter_data()
+void OptionTreeItemsTest::passwordValueIsDrawnAsOneStarPerCharacter_data()
 {
     QTest::addColumn<QString>("text");
     QTest::newRow("six characters") << "secret";
@@ -203,7 +209,7 @@ void TestOptionTreeItems::passwordValueIsDrawnAsOneStarPerCharacter_data()
     QTest::newRow("empty draws nothing") << "";
 }
 
-void TestOptionTreeItems::passwordValueIsDrawnAsOneStarPerCharacter()
+void OptionTreeItemsTest::passwordValueIsDrawnAsOneStarPerCharacter()
 {
     QFETCH(QString, text);
     TreeWindow t;
@@ -220,7 +226,7 @@ void TestOptionTreeItems::passwordValueIsDrawnAsOneStarPerCharacter()
     QCOMPARE(drawn == blank, text.isEmpty());
 }
 
-void TestOptionTreeItems::comboReportsOneChangeWhenAnotherRowIsClicked()
+void OptionTreeItemsTest::comboReportsOneChangeWhenAnotherRowIsClicked()
 {
     ItemTree t;
     t.click(t.attributePoint(t.combo));
@@ -239,7 +245,7 @@ void TestOptionTreeItems::comboReportsOneChangeWhenAnotherRowIsClicked()
     QCOMPARE(t.recorder.count(TreeNotifyItemChanged), 1);
 }
 
-void TestOptionTreeItems::editorStaysOpenWhileTheFocusIsOutsideTheTree()
+void OptionTreeItemsTest::editorStaysOpenWhileTheFocusIsOutsideTheTree()
 {
     ItemTree t;
     t.click(t.attributePoint(t.edit));
@@ -268,7 +274,40 @@ void TestOptionTreeItems::editorStaysOpenWhileTheFocusIsOutsideTheTree()
     QVERIFY(!t.edit->isVisible());
 }
 
-void TestOptionTreeItems::enterCommitsAnEditAtOnce()
+void OptionTreeItemsTest::changeMadeBeforeLeavingTheTreeIsCommittedOnDeselect_data()
+{
+    QTest::addColumn<bool>("combo");
+    QTest::newRow("typed text") << false;
+    QTest::newRow("chosen entry") << true;
+}
+
+void OptionTreeItemsTest::changeMadeBeforeLeavingTheTreeIsCommittedOnDeselect()
+{
+    QFETCH(bool, combo);
+    ItemTree t;
+    COptionTreeWindowItem* item = combo ? static_cast<COptionTreeWindowItem*>(t.combo) : t.edit;
+    QWidget* editor = combo ? static_cast<QWidget*>(t.combo) : t.edit;
+    t.click(t.attributePoint(item));
+    if (combo) {
+        QTest::keyClick(t.combo, Qt::Key_Down);
+    } else {
+        QTest::keyClicks(t.edit->editor(), QStringLiteral("Title"));
+    }
+    QTest::mouseClick(t.otherPane, Qt::LeftButton);
+    QCOMPARE(t.recorder.count(TreeNotifyItemChanged), 0);
+
+    // Back in the tree on another row: the change is reported once and the editor closes.
+    t.click(t.labelPoint(t.number));
+    QCOMPARE(t.changes(item), 1);
+    QVERIFY(!item->IsActivated());
+    QVERIFY(!editor->isVisible());
+    QCOMPARE(
+        combo ? t.combo->currentText() : t.edit->text(), combo ? QStringLiteral("Second") : QStringLiteral("Title"));
+    t.click(t.labelPoint(t.combo));
+    QCOMPARE(t.recorder.count(TreeNotifyItemChanged), 1);
+}
+
+void OptionTreeItemsTest::enterCommitsAnEditAtOnce()
 {
     ItemTree t;
     t.click(t.attributePoint(t.edit));
@@ -286,7 +325,7 @@ void TestOptionTreeItems::enterCommitsAnEditAtOnce()
     QCOMPARE(t.changes(t.edit), 2);
 }
 
-void TestOptionTreeItems::multiLineEditIsTallAndMayTakeReturns()
+void OptionTreeItemsTest::multiLineEditIsTallAndMayTakeReturns()
 {
     for (const bool wantReturn : { false, true }) {
         TreeWindow t;
@@ -304,7 +343,7 @@ void TestOptionTreeItems::multiLineEditIsTallAndMayTakeReturns()
     }
 }
 
-void TestOptionTreeItems::tabInAnEditorMovesToTheNextItem()
+void OptionTreeItemsTest::tabInAnEditorMovesToTheNextItem()
 {
     ItemTree t;
     t.click(t.attributePoint(t.edit));
@@ -315,9 +354,66 @@ void TestOptionTreeItems::tabInAnEditorMovesToTheNextItem()
     QTest::keyClick(t.number->editor(), Qt::Key_Backtab);
     QCOMPARE(t.changes(t.number), 1);
     QVERIFY(t.edit->editor()->hasFocus());
+
+    // Shift+Tab in the first item's editor commits it and leaves the tree instead of opening it again.
+    t.click(t.attributePoint(t.combo));
+    QTest::keyClick(t.combo, Qt::Key_Backtab);
+    QCOMPARE(t.changes(t.combo), 1);
+    QVERIFY(!t.combo->isVisible());
+    QVERIFY(!t.combo->IsActivated());
+    QVERIFY(t.otherPane->hasFocus());
 }
 
-void TestOptionTreeItems::openEditorFollowsTheDivider()
+void OptionTreeItemsTest::scrollBarScrollsAnOpenEditorWithoutClosingIt()
+{
+    ItemTree t;
+    for (int i = 0; i < 30; ++i) {
+        t.insert(t.category, QStringLiteral("filler %1").arg(i));
+    }
+    QScrollBar* bar = t.list()->scrollBar();
+    QVERIFY(bar->isVisible());
+    t.click(t.attributePoint(t.edit));
+    QTest::keyClicks(t.edit->editor(), QStringLiteral("abc"));
+
+    // Near the bottom of the bar: its down arrow or the groove above it.
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 4));
+    QVERIFY(t.tree->GetScrollOffset() > 0);
+    QCOMPARE(t.recorder.count(TreeNotifyItemChanged), 0);
+    QVERIFY(t.edit->IsActivated());
+    QVERIFY(t.edit->isVisible());
+    QVERIFY(t.edit->editor()->hasFocus());
+    // The editor moved with its row.
+    QCOMPARE(t.edit->geometry(), t.edit->GetAttributeRect());
+    QCOMPARE(t.edit->geometry().top(), t.edit->GetLocation().y() - t.tree->GetScrollOffset());
+}
+
+void OptionTreeItemsTest::longListDropsDownAsAScrollingListOfTheDropDownHeight()
+{
+    ItemTree t;
+    for (int i = 0; i < 38; ++i) {
+        t.combo->addItem(QStringLiteral("Envelope %1 [162 x 229 mm, rotated]").arg(i));
+    }
+    t.click(t.attributePoint(t.combo));
+    QTest::mouseClick(t.combo, Qt::LeftButton);
+    QAbstractItemView* view = t.combo->view();
+    QTRY_VERIFY(view->isVisible());
+    const QRect popup = view->window()->geometry();
+    const QRect combo(t.combo->mapToGlobal(QPoint(0, 0)), t.combo->size());
+    // A list of the drop-down height below the box, not a menu as tall as the screen over it.
+    QVERIFY2(
+        popup.height() <= COptionTreeComboItem::DefaultDropDownHeight + 8, qPrintable(QString::number(popup.height())));
+    QVERIFY(popup.height() >= 3 * view->sizeHintForRow(0));
+    QVERIFY(popup.top() >= combo.bottom());
+    QVERIFY(view->verticalScrollBar()->isVisible());
+    // The list is as wide as the box: an entry it cuts off shows whole in a tip.
+    const QModelIndex longEntry = view->model()->index(3, 0);
+    QTest::mouseMove(view->viewport(), QPoint(20, view->visualRect(longEntry).center().y()));
+    QVERIFY(t.combo->listTip().isShown());
+    QCOMPARE(t.combo->listTip().text(), longEntry.data().toString());
+    t.combo->hidePopup();
+}
+
+void OptionTreeItemsTest::openEditorFollowsTheDivider()
 {
     ItemTree t;
     t.click(t.attributePoint(t.edit));
@@ -330,14 +426,14 @@ void TestOptionTreeItems::openEditorFollowsTheDivider()
     QCOMPARE(t.number->geometry().left(), 95);
 }
 
-void TestOptionTreeItems::fileItemShowsNoSelectionBeforeAnyDialog()
+void OptionTreeItemsTest::fileItemShowsNoSelectionBeforeAnyDialog()
 {
     ItemTree t;
     QCOMPARE(t.file->GetPath(), QString());
     QCOMPARE(FilePathDisplay::Text(t.file->GetPaths(), t.file->GetFileOptions()), QStringLiteral("No selection made."));
 }
 
-void TestOptionTreeItems::choosingThreeFilesGrowsTheRow()
+void OptionTreeItemsTest::choosingThreeFilesGrowsTheRow()
 {
     ItemTree t;
     const QStringList chosen { QStringLiteral("/data/a.afm"), QStringLiteral("/data/b.afm"),
@@ -359,7 +455,7 @@ void TestOptionTreeItems::choosingThreeFilesGrowsTheRow()
     QVERIFY(!t.file->IsMultiLineLabel());
 }
 
-void TestOptionTreeItems::cancelledDialogChangesNothingButThePath()
+void OptionTreeItemsTest::cancelledDialogChangesNothingButThePath()
 {
     TreeWindow t;
     auto* item = t.insert<COptionTreeFileItem>(nullptr, QStringLiteral("File"));
@@ -374,7 +470,7 @@ void TestOptionTreeItems::cancelledDialogChangesNothingButThePath()
     QCOMPARE(item->GetPath(), QStringLiteral("/fonts/start.afm"));
 }
 
-void TestOptionTreeItems::fileOptionsChooseTheDialog_data()
+void OptionTreeItemsTest::fileOptionsChooseTheDialog_data()
 {
     QTest::addColumn<quint32>("options");
     QTest::addColumn<int>("kind");
@@ -384,7 +480,7 @@ void TestOptionTreeItems::fileOptionsChooseTheDialog_data()
         << (FileOptionFolder | FileOptionOpenDialog) << int(COptionTreeFileDialog::Kind::Folder);
 }
 
-void TestOptionTreeItems::fileOptionsChooseTheDialog()
+void OptionTreeItemsTest::fileOptionsChooseTheDialog()
 {
     QFETCH(quint32, options);
     QFETCH(int, kind);
@@ -407,7 +503,7 @@ void TestOptionTreeItems::fileOptionsChooseTheDialog()
     QCOMPARE(item->GetPaths().size(), folder ? 1 : 2);
 }
 
-void TestOptionTreeItems::realOpenDialogReturnsTheChosenFile()
+void OptionTreeItemsTest::realOpenDialogReturnsTheChosenFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("metrics.afm"));
@@ -433,7 +529,7 @@ void TestOptionTreeItems::realOpenDialogReturnsTheChosenFile()
     QCOMPARE(item->GetPath(), path);
 }
 
-void TestOptionTreeItems::displayTextFollowsTheFirstDisplayBit_data()
+void OptionTreeItemsTest::displayTextFollowsTheFirstDisplayBit_data()
 {
     QTest::addColumn<quint32>("options");
     QTest::addColumn<QString>("path");
@@ -452,7 +548,7 @@ void TestOptionTreeItems::displayTextFollowsTheFirstDisplayBit_data()
     QTest::newRow("no display bit") << FileOptionOpenDialog << missing << "No selection made.";
 }
 
-void TestOptionTreeItems::displayTextFollowsTheFirstDisplayBit()
+void OptionTreeItemsTest::displayTextFollowsTheFirstDisplayBit()
 {
     QFETCH(quint32, options);
     QFETCH(QString, path);
@@ -467,24 +563,24 @@ void TestOptionTreeItems::displayTextFollowsTheFirstDisplayBit()
     QCOMPARE(FilePathDisplay::Text({ path }, options), expected);
 }
 
-void TestOptionTreeItems::filtersBecomeQtNameFilters_data()
+void OptionTreeItemsTest::filtersBecomeQtNameFilters_data()
 {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("two entries") << "AFM Files (*.afm)|*.afm|All Files (*.*)|*.*|"
-                                 << QStringList { "AFM Files (*.afm)", "All Files (*.*)" };
+                                 << QStringList { "AFM Files (*.afm)", "All Files (*)" };
     QTest::newRow("several patterns") << "PFA/PFB Files (*.pfa;*.pfb)|*.pfa;*.pfb|"
                                       << QStringList { "PFA/PFB Files (*.pfa *.pfb)" };
     QTest::newRow("description without patterns") << "Fonts|*.ttf;*.ttc" << QStringList { "Fonts (*.ttf *.ttc)" };
     QTest::newRow("empty") << "" << QStringList {};
 }
 
-void TestOptionTreeItems::filtersBecomeQtNameFilters()
+void OptionTreeItemsTest::filtersBecomeQtNameFilters()
 {
     QFETCH(QString, filter);
     QFETCH(QStringList, expected);
     QCOMPARE(COptionTreeFileDialog::NameFilters(filter), expected);
 }
 
-QTEST_MAIN(TestOptionTreeItems)
-#include "TestOptionTreeItems.moc"
+QTEST_MAIN(OptionTreeItemsTest)
+#include "OptionTreeItemsTest.moc"

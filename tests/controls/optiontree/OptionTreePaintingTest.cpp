@@ -8,6 +8,7 @@
 #include "optiontree/OptionTreeColors.h"
 #include "optiontree/OptionTreeFonts.h"
 
+#include <QToolTip>
 #include <QtTest>
 
 using namespace optiontree;
@@ -16,6 +17,8 @@ using namespace optiontree::test;
 namespace {
 
 const QColor CategoryBackground(227, 246, 253);
+const QString FontKindInfo = QStringLiteral(
+    "Base14 Fonts only display Latin1 character set. To use other character set, you must use other type of font.");
 
 // Category > Plain option, Value (edit); second category. All expanded.
 struct PaintTree : TreeWindow
@@ -89,7 +92,7 @@ std::pair<int, int> inkSpan(const QImage& image, const QRect& region, const QCol
 
 } // namespace
 
-class TestOptionTreePainting : public QObject
+class OptionTreePaintingTest : public QObject
 {
     Q_OBJECT
 
@@ -102,11 +105,12 @@ private slots:
     void longLabelIsShortenedButShownWholeInTheInfoPane();
     void infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked_data();
     void infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked();
+    void infoPaneGrowsToItsTextUpToALimit();
     void selectedRowIsHighlightedUpToTheValue();
     void draggingShowsABandAtTheMouse();
 };
 
-void TestOptionTreePainting::readOnlyValuesAreGrey_data()
+void OptionTreePaintingTest::readOnlyValuesAreGrey_data()
 {
     QTest::addColumn<bool>("readOnly");
     QTest::addColumn<bool>("disabled");
@@ -115,7 +119,7 @@ void TestOptionTreePainting::readOnlyValuesAreGrey_data()
     QTest::newRow("every value of a disabled tree is grey") << false << true;
 }
 
-void TestOptionTreePainting::readOnlyValuesAreGrey()
+void OptionTreePaintingTest::readOnlyValuesAreGrey()
 {
     QFETCH(bool, readOnly);
     QFETCH(bool, disabled);
@@ -134,7 +138,7 @@ void TestOptionTreePainting::readOnlyValuesAreGrey()
     }
 }
 
-void TestOptionTreePainting::shadingStylesFillMarginAndCategoryRows_data()
+void OptionTreePaintingTest::shadingStylesFillMarginAndCategoryRows_data()
 {
     QTest::addColumn<quint32>("style");
     QTest::addColumn<bool>("shaded");
@@ -142,7 +146,7 @@ void TestOptionTreePainting::shadingStylesFillMarginAndCategoryRows_data()
     QTest::newRow("style 0x01 does not") << quint32(0x01) << false;
 }
 
-void TestOptionTreePainting::shadingStylesFillMarginAndCategoryRows()
+void OptionTreePaintingTest::shadingStylesFillMarginAndCategoryRows()
 {
     QFETCH(quint32, style);
     QFETCH(bool, shaded);
@@ -159,7 +163,7 @@ void TestOptionTreePainting::shadingStylesFillMarginAndCategoryRows()
     QCOMPARE(pixel(image, t.tree->GetColumn() - 3, t.rowMiddle(t.plain)), window.rgb());
 }
 
-void TestOptionTreePainting::dividerLineFollowsTheColumn()
+void OptionTreePaintingTest::dividerLineFollowsTheColumn()
 {
     PaintTree t(TreeStyleShowInfo);
     const QColor shadow = OptionTreeColors::buttonShadow(t.list()->palette());
@@ -175,7 +179,7 @@ void TestOptionTreePainting::dividerLineFollowsTheColumn()
     }
 }
 
-void TestOptionTreePainting::longLabelIsShortenedButShownWholeInTheInfoPane()
+void OptionTreePaintingTest::longLabelIsShortenedButShownWholeInTheInfoPane()
 {
     PaintTree t(TreeStyleShowInfo);
     const QString label = QStringLiteral("A label that is far wider than its column");
@@ -220,7 +224,7 @@ void TestOptionTreePainting::longLabelIsShortenedButShownWholeInTheInfoPane()
         qPrintable(QStringLiteral("%1 vs %2").arg(infoRight - infoLeft + 1).arg(whole)));
 }
 
-void TestOptionTreePainting::infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked_data()
+void OptionTreePaintingTest::infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked_data()
 {
     QTest::addColumn<quint32>("style");
     QTest::addColumn<bool>("text");
@@ -228,7 +232,7 @@ void TestOptionTreePainting::infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked
     QTest::newRow("default info text") << quint32(0x19 | TreeStyleDefaultInfoText) << true;
 }
 
-void TestOptionTreePainting::infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked()
+void OptionTreePaintingTest::infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked()
 {
     QFETCH(quint32, style);
     QFETCH(bool, text);
@@ -239,7 +243,42 @@ void TestOptionTreePainting::infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked
     QCOMPARE(!ink.isEmpty(), text);
 }
 
-void TestOptionTreePainting::selectedRowIsHighlightedUpToTheValue()
+void OptionTreePaintingTest::infoPaneGrowsToItsTextUpToALimit()
+{
+    PaintTree t(TreeStyleShowInfo);
+    t.tree->resize(220, 400);
+    t.plain->SetInfoText(FontKindInfo);
+    t.click(t.labelPoint(t.plain));
+    COptionTreeInfo* info = t.tree->GetInfoWindow();
+    const QFontMetrics normal(OptionTreeFonts::normal());
+    const int titleBottom = 4 + QFontMetrics(OptionTreeFonts::bold()).height();
+    const int textWidth = info->width() - 8;
+    const int textHeight
+        = normal.boundingRect(QRect(0, 0, textWidth, 1000), Qt::AlignLeft | Qt::TextWordWrap, FontKindInfo).height();
+    QVERIFY(titleBottom + textHeight + 4 > 50);
+    QVERIFY2(info->height() >= titleBottom + textHeight + 4, qPrintable(QString::number(info->height())));
+    QCOMPARE(info->geometry().bottom(), t.tree->height() - 1);
+    QCOMPARE(t.list()->height(), t.tree->height() - info->height());
+    // The last line of the text is drawn.
+    const QImage image = info->grab().toImage();
+    const QRect lastLine(4, titleBottom + textHeight - normal.height(), textWidth, normal.height());
+    QVERIFY(!inkIn(image, lastLine, OptionTreeColors::buttonFace(info->palette())).isEmpty());
+
+    const auto tipOver = [info] {
+        QHelpEvent help(QEvent::ToolTip, QPoint(20, 20), info->mapToGlobal(QPoint(20, 20)));
+        QApplication::sendEvent(info, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QCOMPARE(tipOver(), QString());
+    // A text beyond the limit leaves most of the tree to the list; the pane cuts it and shows it whole in a tip.
+    const QString endless = QString(FontKindInfo + QLatin1Char(' ')).repeated(12) + QStringLiteral("The end.");
+    t.plain->SetInfoText(endless);
+    QVERIFY(info->height() < t.tree->height() / 2);
+    QCOMPARE(t.list()->height(), t.tree->height() - info->height());
+    QVERIFY(tipOver().contains(QStringLiteral("The end.")));
+}
+
+void OptionTreePaintingTest::selectedRowIsHighlightedUpToTheValue()
 {
     PaintTree t(TreeStyleShowInfo);
     t.click(t.labelPoint(t.plain));
@@ -251,7 +290,7 @@ void TestOptionTreePainting::selectedRowIsHighlightedUpToTheValue()
     QVERIFY(pixel(image, t.tree->GetColumn() + 8, y) != highlight.rgb());
 }
 
-void TestOptionTreePainting::draggingShowsABandAtTheMouse()
+void OptionTreePaintingTest::draggingShowsABandAtTheMouse()
 {
     PaintTree t(TreeStyleShowInfo);
     const QPoint start = t.rowPoint(t.plain, t.tree->GetColumn());
@@ -271,5 +310,5 @@ void TestOptionTreePainting::draggingShowsABandAtTheMouse()
     QCOMPARE(t.tree->GetColumn(), 100);
 }
 
-QTEST_MAIN(TestOptionTreePainting)
-#include "TestOptionTreePainting.moc"
+QTEST_MAIN(OptionTreePaintingTest)
+#include "OptionTreePaintingTest.moc"

@@ -61,7 +61,7 @@ void dragDivider(TreeWindow& t, int toX)
 
 } // namespace
 
-class TestOptionTree : public QObject
+class OptionTreeTest : public QObject
 {
     Q_OBJECT
 
@@ -86,7 +86,7 @@ private slots:
     void expandingCanBeVetoed();
     void collapsingTheParentOfTheFocusedItemClearsTheFocus();
     void arrowKeysWalkTheVisibleRows();
-    void tabSkipsCategoriesAndActivatesTheNextItem();
+    void tabWalksTheItemsAndLeavesTheTreeAtEitherEnd();
     void clickBelowTheRowsClearsTheFocus();
     void wheelScrollsOneLineOnlyWhenTheContentIsTaller();
     void focusingAHiddenItemExpandsAndScrollsToIt();
@@ -94,7 +94,7 @@ private slots:
     void disabledTreeIgnoresTheMouseAndKeys();
 };
 
-void TestOptionTree::identifiersStartAtOneInFreshAndClearedTrees()
+void OptionTreeTest::identifiersStartAtOneInFreshAndClearedTrees()
 {
     TreeWindow t;
     COptionTreeItem* first = t.insert(nullptr, QStringLiteral("a"));
@@ -114,7 +114,7 @@ void TestOptionTree::identifiersStartAtOneInFreshAndClearedTrees()
     QCOMPARE(t.tree->FindItem(2), nullptr);
 }
 
-void TestOptionTree::findItemFindsEveryInsertedItem()
+void OptionTreeTest::findItemFindsEveryInsertedItem()
 {
     SampleTree t;
     // Insert a top-level item after the nested ones, then a child of the first category.
@@ -126,7 +126,7 @@ void TestOptionTree::findItemFindsEveryInsertedItem()
     QCOMPARE(t.tree->FindItem(99), nullptr);
 }
 
-void TestOptionTree::deletingAnItemReportsItsSubtreeAndDropsTheFocus()
+void OptionTreeTest::deletingAnItemReportsItsSubtreeAndDropsTheFocus()
 {
     SampleTree t;
     t.tree->SetFocusedItem(t.width);
@@ -138,7 +138,7 @@ void TestOptionTree::deletingAnItemReportsItsSubtreeAndDropsTheFocus()
     QCOMPARE(t.insert(nullptr, QStringLiteral("next"))->GetCtrlID(), 8u);
 }
 
-void TestOptionTree::setColumnKeepsTheDividerInsideTheList_data()
+void OptionTreeTest::setColumnKeepsTheDividerInsideTheList_data()
 {
     QTest::addColumn<int>("requested");
     QTest::addColumn<int>("fromRight"); // expected distance from the right edge, or -1
@@ -148,7 +148,7 @@ void TestOptionTree::setColumnKeepsTheDividerInsideTheList_data()
     QTest::newRow("beyond the right edge stops 16 short") << 5000 << 16 << 0;
 }
 
-void TestOptionTree::setColumnKeepsTheDividerInsideTheList()
+void OptionTreeTest::setColumnKeepsTheDividerInsideTheList()
 {
     QFETCH(int, requested);
     QFETCH(int, fromRight);
@@ -158,7 +158,7 @@ void TestOptionTree::setColumnKeepsTheDividerInsideTheList()
     QCOMPARE(t.tree->GetColumn(), fromRight < 0 ? expected : listWidth(t) - fromRight);
 }
 
-void TestOptionTree::draggingTheDividerClampsWhereItEnds_data()
+void OptionTreeTest::draggingTheDividerClampsWhereItEnds_data()
 {
     QTest::addColumn<int>("toX");
     QTest::addColumn<int>("fromRight");
@@ -168,7 +168,7 @@ void TestOptionTree::draggingTheDividerClampsWhereItEnds_data()
     QTest::newRow("beyond the right edge ends 25 short") << 290 << 25 << 0;
 }
 
-void TestOptionTree::draggingTheDividerClampsWhereItEnds()
+void OptionTreeTest::draggingTheDividerClampsWhereItEnds()
 {
     QFETCH(int, toX);
     QFETCH(int, fromRight);
@@ -180,7 +180,7 @@ void TestOptionTree::draggingTheDividerClampsWhereItEnds()
     QVERIFY(!t.list()->isDraggingDivider());
 }
 
-void TestOptionTree::dividerDragCanBeVetoed()
+void OptionTreeTest::dividerDragCanBeVetoed()
 {
     SampleTree t;
     t.recorder.vetoed.insert(TreeNotifyDividerDrag);
@@ -189,7 +189,7 @@ void TestOptionTree::dividerDragCanBeVetoed()
     QCOMPARE(t.tree->GetColumn(), before);
 }
 
-void TestOptionTree::doubleClickOnDividerFitsTheWidestLabel()
+void OptionTreeTest::doubleClickOnDividerFitsTheWidestLabel()
 {
     SampleTree t;
     t.tree->SetColumn(250);
@@ -208,7 +208,7 @@ void TestOptionTree::doubleClickOnDividerFitsTheWidestLabel()
     QCOMPARE(t.tree->GetColumn(), listWidth(t) - 25);
 }
 
-void TestOptionTree::hitTestNamesThePartOfTheRow_data()
+void OptionTreeTest::hitTestNamesThePartOfTheRow_data()
 {
     QTest::addColumn<QString>("row");
     QTest::addColumn<int>("xFromDivider"); // x relative to the divider, or absolute when row ends in "@"
@@ -224,7 +224,7 @@ void TestOptionTree::hitTestNamesThePartOfTheRow_data()
     QTest::newRow("below the last row") << "none" << 0 << TreeHitNowhere;
 }
 
-void TestOptionTree::hitTestNamesThePartOfTheRow()
+void OptionTreeTest::hitTestNamesThePartOfTheRow()
 {
     QFETCH(QString, row);
     QFETCH(int, xFromDivider);
@@ -244,7 +244,7 @@ void TestOptionTree::hitTestNamesThePartOfTheRow()
     QCOMPARE(t.tree->HitTest(content), expected);
 }
 
-void TestOptionTree::cursorMarksTheDividerAndExpandBoxes()
+void OptionTreeTest::cursorMarksTheDividerAndExpandBoxes()
 {
     SampleTree t;
     // Plain moves without a button, sent directly: QTest's own button state may
@@ -259,7 +259,7 @@ void TestOptionTree::cursorMarksTheDividerAndExpandBoxes()
     QCOMPARE(hover(t.labelPoint(t.width)), Qt::ArrowCursor);
 }
 
-void TestOptionTree::clickOnValueSelectsAndActivates_data()
+void OptionTreeTest::clickOnValueSelectsAndActivates_data()
 {
     QTest::addColumn<bool>("readOnly");
     QTest::addColumn<bool>("veto");
@@ -269,7 +269,7 @@ void TestOptionTree::clickOnValueSelectsAndActivates_data()
     QTest::newRow("owner vetoes activation") << false << true << 0;
 }
 
-void TestOptionTree::clickOnValueSelectsAndActivates()
+void OptionTreeTest::clickOnValueSelectsAndActivates()
 {
     QFETCH(bool, readOnly);
     QFETCH(bool, veto);
@@ -293,14 +293,14 @@ void TestOptionTree::clickOnValueSelectsAndActivates()
     QCOMPARE(t.width->activations, 0);
 }
 
-void TestOptionTree::keysNeverActivateReadOnlyItems_data()
+void OptionTreeTest::keysNeverActivateReadOnlyItems_data()
 {
     QTest::addColumn<int>("key");
     QTest::newRow("Enter") << int(Qt::Key_Return);
     QTest::newRow("Tab") << int(Qt::Key_Tab);
 }
 
-void TestOptionTree::keysNeverActivateReadOnlyItems()
+void OptionTreeTest::keysNeverActivateReadOnlyItems()
 {
     QFETCH(int, key);
     SampleTree t;
@@ -317,7 +317,7 @@ void TestOptionTree::keysNeverActivateReadOnlyItems()
     QCOMPARE(t.height->activations, 1);
 }
 
-void TestOptionTree::expandingCanBeVetoed_data()
+void OptionTreeTest::expandingCanBeVetoed_data()
 {
     QTest::addColumn<QString>("gesture");
     QTest::addColumn<bool>("startExpanded");
@@ -327,7 +327,7 @@ void TestOptionTree::expandingCanBeVetoed_data()
     QTest::newRow("Left key") << "left" << true;
 }
 
-void TestOptionTree::expandingCanBeVetoed()
+void OptionTreeTest::expandingCanBeVetoed()
 {
     QFETCH(QString, gesture);
     QFETCH(bool, startExpanded);
@@ -351,7 +351,7 @@ void TestOptionTree::expandingCanBeVetoed()
     }
 }
 
-void TestOptionTree::collapsingTheParentOfTheFocusedItemClearsTheFocus()
+void OptionTreeTest::collapsingTheParentOfTheFocusedItemClearsTheFocus()
 {
     SampleTree t;
     t.click(t.labelPoint(t.height));
@@ -368,7 +368,7 @@ void TestOptionTree::collapsingTheParentOfTheFocusedItemClearsTheFocus()
     QCOMPARE(t.tree->GetFocusedItem(), t.level);
 }
 
-void TestOptionTree::arrowKeysWalkTheVisibleRows()
+void OptionTreeTest::arrowKeysWalkTheVisibleRows()
 {
     SampleTree t;
     t.list()->setFocus();
@@ -399,25 +399,36 @@ void TestOptionTree::arrowKeysWalkTheVisibleRows()
     QCOMPARE(t.tree->GetFocusedItem(), t.level);
 }
 
-void TestOptionTree::tabSkipsCategoriesAndActivatesTheNextItem()
+void OptionTreeTest::tabWalksTheItemsAndLeavesTheTreeAtEitherEnd()
 {
     SampleTree t;
     t.click(t.labelPoint(t.margin));
     t.key(Qt::Key_Tab);
     QCOMPARE(t.tree->GetFocusedItem(), t.level);
     QCOMPARE(t.level->activations, 1);
-    t.key(Qt::Key_Backtab);
-    QCOMPARE(t.tree->GetFocusedItem(), t.margin);
-    QCOMPARE(t.margin->activations, 1);
+    // Past the last item the keyboard goes on to the next widget; the last item is not opened again.
+    t.key(Qt::Key_Tab);
+    QVERIFY(t.otherPane->hasFocus());
+    QCOMPARE(t.tree->GetFocusedItem(), t.level);
+    QCOMPARE(t.level->activations, 1);
 
-    // On a category, Tab leaves the tree for the next widget.
+    t.click(t.labelPoint(t.width));
+    t.key(Qt::Key_Backtab);
+    QCOMPARE(t.tree->GetFocusedItem(), t.size);
+    QCOMPARE(t.size->activations, 1);
+    // Before the first item, Shift+Tab goes back to the previous widget (here, round to the other pane).
+    t.key(Qt::Key_Backtab);
+    QVERIFY(t.otherPane->hasFocus());
+    QCOMPARE(t.size->activations, 1);
+
+    // On a category, Tab leaves the tree at once.
     t.click(t.labelPoint(t.security));
     t.key(Qt::Key_Tab);
     QCOMPARE(t.tree->GetFocusedItem(), t.security);
     QVERIFY(t.otherPane->hasFocus());
 }
 
-void TestOptionTree::clickBelowTheRowsClearsTheFocus()
+void OptionTreeTest::clickBelowTheRowsClearsTheFocus()
 {
     SampleTree t;
     t.click(t.labelPoint(t.width));
@@ -427,14 +438,16 @@ void TestOptionTree::clickBelowTheRowsClearsTheFocus()
     QCOMPARE(t.recorder.items(TreeNotifySelectionChanged), (QVector<COptionTreeItem*> { t.width, nullptr }));
 }
 
-void TestOptionTree::wheelScrollsOneLineOnlyWhenTheContentIsTaller()
+void OptionTreeTest::wheelScrollsOneLineOnlyWhenTheContentIsTaller()
 {
     SampleTree t;
-    const auto wheel = [&t](int delta) {
-        QWheelEvent event(QPointF(50, 50), t.list()->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, delta), Qt::NoButton,
-            {}, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(t.list(), &event);
+    const auto wheelOver = [](QWidget* widget, int delta) {
+        const QPointF point(widget->width() / 2, widget->height() / 2);
+        QWheelEvent event(
+            point, widget->mapToGlobal(point), {}, QPoint(0, delta), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(widget, &event);
     };
+    const auto wheel = [&](int delta) { wheelOver(t.list(), delta); };
     wheel(-120);
     QCOMPARE(t.tree->GetScrollOffset(), 0);
     QVERIFY(!t.list()->scrollBar()->isVisible());
@@ -452,13 +465,17 @@ void TestOptionTree::wheelScrollsOneLineOnlyWhenTheContentIsTaller()
     QCOMPARE(t.tree->HitTest(QPoint(40, t.tree->GetScrollOffset() + 2)), TreeHitLabel);
     QCOMPARE(t.tree->RowAt(t.tree->GetScrollOffset() + 2), t.size);
 
+    // Over the scroll bar the wheel goes as far as over the rows.
+    wheelOver(t.list()->scrollBar(), -120);
+    QCOMPARE(t.tree->GetScrollOffset(), 42);
+
     for (int i = 0; i < 50; ++i) {
         wheel(-120);
     }
     QCOMPARE(t.tree->GetScrollOffset(), t.tree->GetTotalHeight() - t.list()->height());
 }
 
-void TestOptionTree::focusingAHiddenItemExpandsAndScrollsToIt()
+void OptionTreeTest::focusingAHiddenItemExpandsAndScrollsToIt()
 {
     SampleTree t;
     for (int i = 0; i < 20; ++i) {
@@ -481,7 +498,7 @@ void TestOptionTree::focusingAHiddenItemExpandsAndScrollsToIt()
     QCOMPARE(t.tree->GetScrollOffset(), 0);
 }
 
-void TestOptionTree::notificationsOffVetoNothing()
+void OptionTreeTest::notificationsOffVetoNothing()
 {
     SampleTree t;
     t.tree->SetNotify(false, &t.recorder);
@@ -494,7 +511,7 @@ void TestOptionTree::notificationsOffVetoNothing()
     QVERIFY(!t.tree->TreeStyleNotify());
 }
 
-void TestOptionTree::disabledTreeIgnoresTheMouseAndKeys()
+void OptionTreeTest::disabledTreeIgnoresTheMouseAndKeys()
 {
     SampleTree t;
     t.tree->setEnabled(false);
@@ -506,5 +523,5 @@ void TestOptionTree::disabledTreeIgnoresTheMouseAndKeys()
     QVERIFY(t.recorder.entries.isEmpty());
 }
 
-QTEST_MAIN(TestOptionTree)
-#include "TestOptionTree.moc"
+QTEST_MAIN(OptionTreeTest)
+#include "OptionTreeTest.moc"

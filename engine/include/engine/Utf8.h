@@ -25,6 +25,10 @@ bool HasNonAscii(std::string_view text);
 
 void AppendUtf8(std::string& out, char32_t value);
 
+// A character as a message names it: "U+4E2D \"中\"" (the character itself from U+00A0 on), or
+// "the byte 0xE9 (not UTF-8)" for an invalid one.
+std::string DescribeCharacter(const Utf8Char& c);
+
 // UTF-16 bytes (without their byte order mark) as UTF-8; an unpaired surrogate or an odd last byte
 // becomes U+FFFD.
 std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian);

@@ -46,7 +46,7 @@ struct Window
 
 } // namespace
 
-class TestCutOffTips : public QObject
+class CutOffTipsTest : public QObject
 {
     Q_OBJECT
 
@@ -59,7 +59,7 @@ private slots:
     void tipHidesWhenItsWidgetIsHidden();
 };
 
-void TestCutOffTips::closedComboShowsItsWholeTextOnlyWhenCutOff_data()
+void CutOffTipsTest::closedComboShowsItsWholeTextOnlyWhenCutOff_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("shown");
@@ -67,7 +67,7 @@ void TestCutOffTips::closedComboShowsItsWholeTextOnlyWhenCutOff_data()
     QTest::newRow("text that fits") << ShortText << false;
 }
 
-void TestCutOffTips::closedComboShowsItsWholeTextOnlyWhenCutOff()
+void CutOffTipsTest::closedComboShowsItsWholeTextOnlyWhenCutOff()
 {
     QFETCH(QString, text);
     QFETCH(bool, shown);
@@ -84,7 +84,7 @@ void TestCutOffTips::closedComboShowsItsWholeTextOnlyWhenCutOff()
     }
 }
 
-void TestCutOffTips::droppedListShowsTheWholeEntryUnderTheMouse()
+void CutOffTipsTest::droppedListShowsTheWholeEntryUnderTheMouse()
 {
     Window w;
     auto* combo = comboIn(&w.window, { LongText, ShortText });
@@ -106,7 +106,7 @@ void TestCutOffTips::droppedListShowsTheWholeEntryUnderTheMouse()
     combo->hidePopup();
 }
 
-void TestCutOffTips::editShowsItsWholeTextOnlyWhenCutOff_data()
+void CutOffTipsTest::editShowsItsWholeTextOnlyWhenCutOff_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("password");
@@ -116,7 +116,7 @@ void TestCutOffTips::editShowsItsWholeTextOnlyWhenCutOff_data()
     QTest::newRow("a password is never shown") << LongText << true << false;
 }
 
-void TestCutOffTips::editShowsItsWholeTextOnlyWhenCutOff()
+void CutOffTipsTest::editShowsItsWholeTextOnlyWhenCutOff()
 {
     QFETCH(QString, text);
     QFETCH(bool, password);
@@ -135,7 +135,7 @@ void TestCutOffTips::editShowsItsWholeTextOnlyWhenCutOff()
     }
 }
 
-void TestCutOffTips::tipHidesWhenItsWidgetIsHidden()
+void CutOffTipsTest::tipHidesWhenItsWidgetIsHidden()
 {
     Window w;
     auto* combo = comboIn(&w.window, { LongText });
@@ -145,5 +145,5 @@ void TestCutOffTips::tipHidesWhenItsWidgetIsHidden()
     QTRY_VERIFY_WITH_TIMEOUT(!combo->tip().isShown(), 1000);
 }
 
-QTEST_MAIN(TestCutOffTips)
-#include "TestCutOffTips.moc"
+QTEST_MAIN(CutOffTipsTest)
+#include "CutOffTipsTest.moc"
