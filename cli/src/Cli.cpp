@@ -10,7 +10,9 @@
 #include "engine/SettingsFile.h"
 #include "platform/FolderWalk.h"
 #include "platform/SettingsLocation.h"
+#include "platform/TemporaryFiles.h"
 
+#include <atomic>
 #include <csignal>
 #include <filesystem>
 #include <iostream>
@@ -58,34 +60,48 @@ CollectedJobs CollectJobs(const CliArguments& arguments, std::ostream& err)
 }
 
 // While alive, the first Ctrl+C asks the run to stop after the file under way (so no PDF is left
-// half-written); a second one ends the program at once.
+// half-written); a second one, SIGTERM or SIGHUP ends the program at once, after removing the
+// temporary file of a PDF being saved (the older PDF stays).
 class StopOnInterrupt
 {
 public:
     explicit StopOnInterrupt(engine::ConversionRun& run)
     {
-        s_run = &run;
-        m_previous = std::signal(SIGINT, &StopOnInterrupt::onInterrupt);
+        s_run.store(&run);
+        s_interrupts.store(0);
+        struct sigaction action {};
+        action.sa_handler = &StopOnInterrupt::onSignal;
+        sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < std::size(Signals); ++i) {
+            ::sigaction(Signals[i], &action, &m_previous[i]);
+        }
     }
     ~StopOnInterrupt()
     {
-        std::signal(SIGINT, m_previous);
-        s_run = nullptr;
+        for (std::size_t i = 0; i < std::size(Signals); ++i) {
+            ::sigaction(Signals[i], &m_previous[i], nullptr);
+        }
+        s_run.store(nullptr);
     }
     StopOnInterrupt(const StopOnInterrupt&) = delete;
     StopOnInterrupt& operator=(const StopOnInterrupt&) = delete;
 
 private:
-    static void onInterrupt(int)
+    static constexpr int Signals[] = { SIGINT, SIGTERM, SIGHUP };
+
+    static void onSignal(int signal)
     {
-        if (s_run) {
-            s_run->requestStop();
+        engine::ConversionRun* run = s_run.load();
+        if (signal == SIGINT && s_interrupts.fetch_add(1) == 0 && run) {
+            run->requestStop();
+            return;
         }
-        std::signal(SIGINT, SIG_DFL);
+        platform::EndBySignal(signal);
     }
 
-    static inline engine::ConversionRun* s_run = nullptr;
-    void (*m_previous)(int) = SIG_DFL;
+    static inline std::atomic<engine::ConversionRun*> s_run { nullptr };
+    static inline std::atomic<int> s_interrupts { 0 };
+    struct sigaction m_previous[std::size(Signals)] {};
 };
 
 int UsageError(std::ostream& err, const std::string& problem)

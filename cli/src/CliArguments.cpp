@@ -124,6 +124,7 @@ only. Choices take the list text (any letter case), its short name, or its index
                             or UTF-8 for any Unicode text with a TrueType font (always embedded)
   --cmap NAME               multi-byte encoding of CID fonts (GB-EUC-H, 90ms-RKSJ-H, KSC-EUC-H, ...)
   --font-size N             font size in points (0 means 9)
+  --tab-width N             columns between tab stops, 0 to 32 (default 8); 0 keeps tabs as they are
   --open-mode MODE          None, Bookmarks, Thumbnails or "Full screen"
   --author T, --creator T, --title T, --subject T, --keywords T
                             document information

@@ -4,6 +4,7 @@
 
 #include "engine/ChoiceLists.h"
 #include "engine/PageSizes.h"
+#include "engine/TabExpansion.h"
 
 #include <algorithm>
 #include <cctype>
@@ -75,6 +76,19 @@ Apply SetInt(int ConversionOptions::*field)
         }
         options.*field = *number.value;
         return std::nullopt;
+    };
+}
+
+// A number that must lie within lowest..highest.
+Apply SetIntWithin(int ConversionOptions::*field, int lowest, int highest)
+{
+    return [field, lowest, highest](ConversionOptions& options, const Values& values) -> std::optional<std::string> {
+        auto number = ParseWholeNumber(values[0]);
+        if (number.value && (*number.value < lowest || *number.value > highest)) {
+            return "'" + values[0] + "' is out of range (" + std::to_string(lowest) + " to " + std::to_string(highest)
+                + ")";
+        }
+        return SetInt(field)(options, values);
     };
 }
 
@@ -163,6 +177,7 @@ const std::vector<OverrideFlag>& OverrideFlags()
         { "--encoding", 1, SetChoice(&ConversionOptions::SingeEncode, engine::SingleByteEncodingChoices) },
         { "--cmap", 1, SetChoice(&ConversionOptions::MultiEncode, engine::MultiByteEncodingChoices) },
         { "--font-size", 1, SetInt(&ConversionOptions::FontSize) },
+        { "--tab-width", 1, SetIntWithin(&ConversionOptions::TabWidth, 0, engine::MaxTabWidth) },
         { "--embed-font", 1, SetChoice(&ConversionOptions::EmbeddingFont, engine::YesNoChoices) },
         { "--open-mode", 1, SetChoice(&ConversionOptions::OpenMode, engine::OpenModeChoices) },
         { "--author", 1, SetText(&ConversionOptions::Author) },

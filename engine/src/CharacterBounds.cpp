@@ -22,7 +22,7 @@ CharacterBounds CharacterBounds::ForFont(HPDF_Doc document, HPDF_Font font)
         return SingleByte();
     }
     if (name == Utf8EncodingName) {
-        return CharacterBounds(Kind::Utf8, nullptr);
+        return Utf8();
     }
     // The library's byte types are only defined for CMap encoders (its UTF-8 encoder has none).
     HPDF_Encoder encoder = HPDF_GetEncoder(document, name);

@@ -15,6 +15,7 @@ class CharacterBounds
 public:
     static CharacterBounds ForFont(HPDF_Doc document, HPDF_Font font);
     static CharacterBounds SingleByte() { return CharacterBounds(Kind::SingleByte, nullptr); }
+    static CharacterBounds Utf8() { return CharacterBounds(Kind::Utf8, nullptr); }
 
     // Byte length of the first character of the text (0 for an empty text).
     std::size_t firstLength(std::string_view text) const;

@@ -20,6 +20,7 @@ FileResult RefusedFile(const ConversionJob& job, std::string reason)
     FileResult result;
     result.inputPath = job.path;
     result.outputPath = OutputPathFor(job.path);
+    result.failure = FailureKind::Output;
     result.error = std::move(reason);
     return result;
 }
@@ -92,7 +93,7 @@ RunSummary ConversionRun::execute(RunObserver& observer)
             const auto& job = m_jobs[static_cast<std::size_t>(i)];
             FileResult result = refusal ? RefusedFile(job, *refusal)
                                         : ConvertTextFile(m_options, job.path, job.ownerPassword, job.userPassword,
-                                                          fileObserver);
+                                                          fileObserver, m_abandon.get_token());
             std::lock_guard guard(lock);
             auto& kept = results[static_cast<std::size_t>(i)].emplace(std::move(result));
             std::string caption;
@@ -115,7 +116,8 @@ RunSummary ConversionRun::execute(RunObserver& observer)
 
     RunSummary summary;
     summary.jobCount = count;
-    summary.end = halted ? RunEnd::Halted : nextJob < count ? RunEnd::Stopped : RunEnd::Finished;
+    bool stopped = nextJob < count || abandonRequested();
+    summary.end = halted ? RunEnd::Halted : stopped ? RunEnd::Stopped : RunEnd::Finished;
     for (auto& result : results) {
         if (result) {
             (result->written() ? summary.converted : summary.failed)++;
@@ -124,6 +126,12 @@ RunSummary ConversionRun::execute(RunObserver& observer)
     }
     observer.runEnded(summary);
     return summary;
+}
+
+void ConversionRun::requestAbandon()
+{
+    m_stop.store(true);
+    m_abandon.request_stop();
 }
 
 void ConversionRun::start(RunObserver& observer)

@@ -1,6 +1,7 @@
 #include "engine/Converter.h"
 
 #include "engine/ChoiceLists.h"
+#include "engine/TabExpansion.h"
 #include "platform/PathParts.h"
 #include "platform/TextFile.h"
 
@@ -15,6 +16,7 @@
 #include "LineBreaker.h"
 #include "PageWriter.h"
 #include "ProgressThrottle.h"
+#include "TabExpander.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -72,12 +74,15 @@ void ApplyPageMode(HPDF_Doc doc, int openMode)
     }
 }
 
-// Lays the working text out into lines and pages. The text uses single CRs as line separators.
-bool LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure, const PageGeometry& geometry,
-            ProgressThrottle& progress)
+enum class LayoutEnd { Complete, Refused, Abandoned };
+
+// Lays the working text out into lines and pages, giving up between two pages when asked. The text
+// uses single CRs as line separators.
+LayoutEnd LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure, const PageGeometry& geometry,
+                 ProgressThrottle& progress, const std::stop_token& abandon)
 {
     if (!writer.beginPage()) {
-        return false;
+        return LayoutEnd::Refused;
     }
     measure.setPage(writer.page());
     LineBreaker breaker(measure, geometry.textWidth);
@@ -90,14 +95,17 @@ bool LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure,
         progress.advance(position);
         if (writer.pageFull() && !rest.empty()) {
             writer.endPage();
+            if (abandon.stop_requested()) {
+                return LayoutEnd::Abandoned;
+            }
             if (!writer.beginPage()) {
-                return false;
+                return LayoutEnd::Refused;
             }
             measure.setPage(writer.page());
         }
     }
     writer.endPage();
-    return true;
+    return LayoutEnd::Complete;
 }
 
 } // namespace
@@ -111,13 +119,14 @@ std::string OutputPathFor(const std::string& inputPath)
 namespace {
 
 FileResult Convert(const ConversionOptions& options, const std::string& inputPath, const std::string& ownerPassword,
-                   const std::string& userPassword, ConversionObserver& observer)
+                   const std::string& userPassword, ConversionObserver& observer, const std::stop_token& abandon)
 {
     FileResult result;
     result.inputPath = inputPath;
     result.outputPath = OutputPathFor(inputPath);
-    auto fail = [&result](std::string reason) {
+    auto fail = [&result](FailureKind kind, std::string reason) {
         result.status = FileStatus::Failed;
+        result.failure = kind;
         result.error = std::move(reason);
         return result;
     };
@@ -128,29 +137,43 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
 
     PageGeometry geometry;
     if (auto problem = CheckGeometry(options, geometry)) {
-        return fail(*problem);
+        return fail(FailureKind::Options, *problem);
+    }
+    if (options.TabWidth < 0 || options.TabWidth > MaxTabWidth) {
+        return fail("The tab width " + std::to_string(options.TabWidth) + " is outside 0 to "
+                    + std::to_string(MaxTabWidth) + " columns.");
     }
     if (auto problem = CheckSecurity(options, ownerPassword, userPassword)) {
-        return fail(*problem);
+        return fail(FailureKind::Options, *problem);
     }
 
     // The document before the text: once a large text is in memory, a document that cannot be had
     // is this file's want of memory, not a reason to halt the run.
-    HaruDocument document;
+    HaruDocument document(abandon);
     if (!document.valid()) {
         result.status = FileStatus::NoDocument;
+        result.failure = FailureKind::Memory;
         result.error = "cannot create PdfDoc object";
         return result;
     }
-    auto failInLibrary = [&](std::string reason) {
-        return fail(document.outOfMemory() ? NotEnoughMemoryError : std::move(reason));
+    auto giveUp = [&fail] { return fail(FailureKind::Abandoned, "given up before its PDF was complete"); };
+    // An abandon makes the library's allocations fail: that is no want of memory.
+    auto failInLibrary = [&](FailureKind kind, std::string reason) {
+        if (abandon.stop_requested()) {
+            return giveUp();
+        }
+        return document.outOfMemory() ? fail(FailureKind::Memory, NotEnoughMemoryError)
+                                      : fail(kind, std::move(reason));
     };
     HPDF_SetCompressionMode(document.get(), HPDF_COMP_ALL);
     ApplyPageMode(document.get(), options.OpenMode);
 
     auto read = platform::ReadWholeFile(inputPath);
     if (!read.ok) {
-        return fail(read.error);
+        return fail(FailureKind::Input, read.error);
+    }
+    if (abandon.stop_requested()) {
+        return giveUp();
     }
 
     if (NeedsUtf8Fallback(options)) {
@@ -159,19 +182,19 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
     HPDF_Font font = RequestPageFont(document, options);
     if (!font) {
         if (document.outOfMemory()) {
-            return failInLibrary({});
+            return failInLibrary(FailureKind::Memory, {});
         }
         warn(DefaultFontWarning);
         font = RequestDefaultFont(document);
         if (!font) {
-            return failInLibrary("the default font could not be loaded: " + document.errorText());
+            return failInLibrary(FailureKind::Options, "the default font could not be loaded: " + document.errorText());
         }
     }
     if (options.FontSize == 0) {
         warn(DefaultFontSizeWarning);
     }
     if (document.failed()) {
-        return failInLibrary(document.errorText());
+        return failInLibrary(FailureKind::Options, document.errorText());
     }
     // The text is read as the font's encoding has it; the working text ends lines with single CRs,
     // while the progress counts the text with CR LF endings.
@@ -180,10 +203,12 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
     for (const auto& warning : decoded.warnings) {
         warn(warning);
     }
-    if (auto warning = MissingGlyphWarning(font, decoded.text)) {
+    // Tabs become blanks before anything counts or measures the text.
+    std::string text = ExpandTabs(std::move(decoded.text), options.TabWidth,
+                                  CharacterBounds::ForFont(document.get(), font));
+    if (auto warning = MissingGlyphWarning(font, text)) {
         warn(*warning);
     }
-    std::string text = std::move(decoded.text);
     const auto lineFeeds = std::count(text.begin(), text.end(), '\n');
     const std::int64_t progressEnd = static_cast<std::int64_t>(text.size()) + lineFeeds;
     std::replace(text.begin(), text.end(), '\n', '\r');
@@ -192,8 +217,12 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
     PageWriter writer(document, font, options, geometry);
     HaruTextMeasure measure(document.get(), font, geometry.fontSize);
     ProgressThrottle progress(observer, progressEnd);
-    if (!LayOut(text, writer, measure, geometry, progress) || document.failed()) {
-        return failInLibrary("the PDF library refused the layout: " + document.errorText());
+    LayoutEnd laidOut = LayOut(text, writer, measure, geometry, progress, abandon);
+    if (laidOut == LayoutEnd::Abandoned) {
+        return giveUp();
+    }
+    if (laidOut == LayoutEnd::Refused || document.failed()) {
+        return failInLibrary(FailureKind::Options, "the PDF library refused the layout: " + document.errorText());
     }
 
     if (auto warning = ApplyDocumentInfo(document, options)) {
@@ -203,10 +232,12 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
         warn(*warning);
     }
     if (document.failed()) {
-        return failInLibrary("the PDF library refused the document settings: " + document.errorText());
+        return failInLibrary(FailureKind::Options,
+                             "the PDF library refused the document settings: " + document.errorText());
     }
     if (!document.saveAtomically(result.outputPath)) {
-        return failInLibrary(document.writeError());
+        // The library's refusals are recorded in the document; the rest are the file's.
+        return failInLibrary(document.failed() ? FailureKind::Options : FailureKind::Output, document.writeError());
     }
     observer.progressPosition(progressEnd);
     result.status = FileStatus::Written;
@@ -217,18 +248,19 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
 
 FileResult ConvertTextFile(const ConversionOptions& options, const std::string& inputPath,
                            const std::string& ownerPassword, const std::string& userPassword,
-                           ConversionObserver& observer)
+                           ConversionObserver& observer, std::stop_token abandon)
 {
     // A text too large for memory fails alone; whatever it took is freed on the way out, and the
     // temporary PDF with it.
     try {
-        return Convert(options, inputPath, ownerPassword, userPassword, observer);
+        return Convert(options, inputPath, ownerPassword, userPassword, observer, abandon);
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }
     FileResult result;
     result.inputPath = inputPath;
     result.outputPath = OutputPathFor(inputPath);
+    result.failure = FailureKind::Memory;
     result.error = NotEnoughMemoryError;
     return result;
 }

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 #include <zlib.h>
 
@@ -15,11 +16,31 @@ namespace {
 // groups of this many a document can have far more pages than any text needs.
 constexpr HPDF_UINT PagesPerGroup = 1024;
 
+// The library's allocation function takes no context, so the abandon request of the document being
+// built reaches it through the thread that builds it.
+thread_local const std::stop_token* AbandonOfThisThread = nullptr;
+
+void* Allocate(HPDF_UINT size)
+{
+    if (AbandonOfThisThread && AbandonOfThisThread->stop_requested()) {
+        return nullptr;
+    }
+    return std::malloc(size);
+}
+
+void Release(void* memory)
+{
+    std::free(memory);
+}
+
 } // namespace
 
-HaruDocument::HaruDocument()
-    : m_doc(HPDF_New(&HaruDocument::onError, this))
+HaruDocument::HaruDocument(std::stop_token abandon)
+    : m_abandon(std::move(abandon))
+    , m_outerAbandon(AbandonOfThisThread)
 {
+    AbandonOfThisThread = &m_abandon;
+    m_doc = HPDF_NewEx(&HaruDocument::onError, &Allocate, &Release, 0, this);
     if (m_doc) {
         HPDF_SetPagesConfiguration(m_doc, PagesPerGroup);
     }
@@ -30,6 +51,7 @@ HaruDocument::~HaruDocument()
     if (m_doc) {
         HPDF_Free(m_doc);
     }
+    AbandonOfThisThread = m_outerAbandon;
 }
 
 void HaruDocument::onError(HPDF_STATUS errorCode, HPDF_STATUS detail, void* self)
@@ -74,6 +96,10 @@ bool HaruDocument::saveAtomically(const std::string& path)
     HPDF_ResetStream(m_doc);
     std::string chunk(1 << 16, '\0');
     for (;;) {
+        if (m_abandon.stop_requested()) {
+            m_writeError = "the PDF was given up before it was complete";
+            return false;
+        }
         HPDF_UINT32 size = static_cast<HPDF_UINT32>(chunk.size());
         HPDF_STATUS status = HPDF_ReadFromStream(m_doc, reinterpret_cast<HPDF_BYTE*>(chunk.data()), &size);
         if (size > 0 && !file.write(std::string_view(chunk.data(), size))) {

@@ -2,16 +2,22 @@
 
 #include <hpdf.h>
 
+#include <stop_token>
 #include <string>
 
 namespace engine {
 
 // Owns one libharu document and records the first error the library reports for it, so that
 // every refusal can be told to the user instead of silently yielding no PDF.
+//
+// Once a stop is requested through abandon, the library's allocations for the document fail: the
+// library has no other way out of its long steps (the assembly of a finished document takes about
+// as long as the layout), so they end at once, with an error. The document is then only good for
+// freeing. A document is used on the thread that created it.
 class HaruDocument
 {
 public:
-    HaruDocument();
+    explicit HaruDocument(std::stop_token abandon = {});
     ~HaruDocument();
     HaruDocument(const HaruDocument&) = delete;
     HaruDocument& operator=(const HaruDocument&) = delete;
@@ -29,7 +35,8 @@ public:
     void resetError();
 
     // Writes the whole document to a file through a temporary file in the same folder; false with
-    // writeError() set when any step fails. The file at path is replaced only on success.
+    // writeError() set when any step fails or an abandon is requested before the file is complete.
+    // The file at path is replaced only on success.
     bool saveAtomically(const std::string& path);
     const std::string& writeError() const { return m_writeError; }
 
@@ -40,6 +47,8 @@ private:
     HPDF_STATUS m_errorCode = 0;
     HPDF_STATUS m_errorDetail = 0;
     std::string m_writeError;
+    std::stop_token m_abandon;
+    const std::stop_token* m_outerAbandon; // of a document this thread created before, restored after
 };
 
 // A short description of a libharu error code.

@@ -1,8 +1,10 @@
 #include "engine/SettingsFile.h"
 
 #include "engine/ConversionOptions.h"
+#include "engine/TabExpansion.h"
 #include "platform/IniProfile.h"
 
+#include <limits>
 #include <variant>
 
 namespace engine {
@@ -14,6 +16,9 @@ struct SettingsKey
     const char* section;
     const char* key;
     std::variant<int ConversionOptions::*, std::string ConversionOptions::*> field;
+    // The numbers the field takes; the other keys take any int, as the record enforces no ranges.
+    int lowest = std::numeric_limits<int>::min();
+    int highest = std::numeric_limits<int>::max();
 };
 
 constexpr const char* Paper = "Paper Option";
@@ -39,6 +44,7 @@ const SettingsKey SettingsKeys[] = {
     { Paper, "Type1MetricsFile", &ConversionOptions::Type1MetricsFile },
     { Paper, "Type1DataFile", &ConversionOptions::Type1DataFile },
     { Paper, "TrueTypeFile", &ConversionOptions::TrueTypeFile },
+    { Paper, "TabWidth", &ConversionOptions::TabWidth, 0, MaxTabWidth },
     { Display, "OpenMode", &ConversionOptions::OpenMode },
     { Display, "OpenResult", &ConversionOptions::OpenResult },
     { Property, "Author", &ConversionOptions::Author },
@@ -55,7 +61,7 @@ const SettingsKey SettingsKeys[] = {
 
 std::string NumberReason(const platform::ProfileNumber& number)
 {
-    return number.outOfRange ? "out of range" : "not a whole number";
+    return number.value || number.outOfRange ? "out of range" : "not a whole number";
 }
 
 } // namespace
@@ -78,7 +84,7 @@ SettingsLoad LoadOptions(const std::string& path, ConversionOptions& options)
                 continue;
             }
             auto parsed = platform::ParseProfileNumber(*value);
-            if (parsed.value) {
+            if (parsed.value && *parsed.value >= entry.lowest && *parsed.value <= entry.highest) {
                 options.*(*number) = *parsed.value;
             } else {
                 load.problems.push_back({ entry.section, entry.key, *value, NumberReason(parsed),

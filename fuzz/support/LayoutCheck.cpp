@@ -91,7 +91,11 @@ std::string CheckLayout(std::string_view text, engine::TextMeasure& measure, flo
 
 std::string WorkingText(std::string bytes)
 {
-    std::string text = platform::TextModeFromBytes(std::move(bytes));
+    return CrLineEnds(platform::TextModeFromBytes(std::move(bytes)));
+}
+
+std::string CrLineEnds(std::string text)
+{
     std::replace(text.begin(), text.end(), '\n', '\r');
     return text;
 }

@@ -20,5 +20,7 @@ std::string CheckLayout(std::string_view text, engine::TextMeasure& measure, flo
 
 // The working text the converter lays out from bytes read: the text-mode rules, then every LF as CR.
 std::string WorkingText(std::string bytes);
+// Every LF of a text with the text-mode rules applied as CR, the line separator of the working text.
+std::string CrLineEnds(std::string text);
 
 } // namespace fuzzsupport

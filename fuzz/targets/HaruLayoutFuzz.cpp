@@ -1,12 +1,16 @@
 // Lays random texts out with the PDF library's own measures: a standard font in any single-byte
-// encoding or a CJK font in any multi-byte encoding, at random sizes and widths. Checks the layout's
-// promises (see LayoutCheck.h), and that no measure makes the library refuse the document.
+// encoding or a CJK font in any multi-byte encoding, at random sizes, widths and tab widths. Checks
+// the layout's promises (see LayoutCheck.h) on the text with its tabs expanded, that the expansion
+// keeps every other character, and that no measure makes the library refuse the document.
 #include "FontSelection.h"
 #include "HaruDocument.h"
 #include "HaruTextMeasure.h"
 #include "LayoutCheck.h"
+#include "TabExpander.h"
 
 #include "engine/ChoiceLists.h"
+#include "engine/TabExpansion.h"
+#include "platform/TextFile.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -38,6 +42,24 @@ engine::ConversionOptions FontOptions(FuzzedDataProvider& input)
     std::abort();
 }
 
+std::string WithoutBlanks(std::string text)
+{
+    std::erase_if(text, [](char c) { return c == ' ' || c == '\t'; });
+    return text;
+}
+
+// Without a width the text stays as it is; with one, no tab is left and nothing but blanks is added.
+std::string CheckExpansion(const std::string& decoded, const std::string& expanded, int tabWidth)
+{
+    if (tabWidth == 0) {
+        return expanded == decoded ? "" : "a tab width of 0 changed the text";
+    }
+    if (expanded.find('\t') != std::string::npos) {
+        return "a tab is left after expansion";
+    }
+    return WithoutBlanks(expanded) == WithoutBlanks(decoded) ? "" : "the expansion changed more than tabs";
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -47,7 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto fontSize = static_cast<float>(input.ConsumeIntegralInRange<int>(1, HPDF_MAX_FONTSIZE));
     const auto width = static_cast<float>(input.ConsumeBool() ? input.ConsumeIntegralInRange<int>(1, 200)
                                                               : input.ConsumeIntegralInRange<int>(1, 14394));
-    const std::string text = fuzzsupport::WorkingText(input.ConsumeRemainingBytesAsString());
+    const int tabWidth = input.ConsumeIntegralInRange<int>(0, engine::MaxTabWidth);
+    const std::string decoded = platform::TextModeFromBytes(input.ConsumeRemainingBytesAsString());
 
     engine::HaruDocument document;
     HPDF_Font font = engine::RequestPageFont(document, options);
@@ -56,6 +79,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     HPDF_Page page = HPDF_AddPage(document.get());
     HPDF_Page_SetFontAndSize(page, font, fontSize);
+    const std::string expanded
+        = engine::ExpandTabs(decoded, tabWidth, engine::CharacterBounds::ForFont(document.get(), font));
+    if (auto broken = CheckExpansion(decoded, expanded, tabWidth); !broken.empty()) {
+        Fail(broken, options, fontSize, width);
+    }
+    const std::string text = fuzzsupport::CrLineEnds(expanded);
     engine::HaruTextMeasure measure(document.get(), font, fontSize);
     measure.setPage(page);
     if (document.failed()) {

@@ -107,14 +107,19 @@ bool AtomicFile::open()
     m_replacing = ::stat(m_targetPath.c_str(), &old) == 0;
     auto parts = SplitPath(m_targetPath);
     for (int attempt = 0; attempt < 100; ++attempt) {
+        // Listed before it exists: a signal may come the moment it is created.
         std::string candidate = parts.folder + "." + parts.name + parts.extension + "." + RandomSuffix();
+        m_slot = RememberTemporaryFile(candidate);
         m_fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, m_replacing ? 0600 : 0666);
         if (m_fd >= 0) {
             m_tempPath = candidate;
-            m_slot = RememberTemporaryFile(m_tempPath);
             return true;
         }
-        if (errno != EEXIST) {
+        int reason = errno;
+        ForgetTemporaryFile(m_slot);
+        m_slot = -1;
+        if (reason != EEXIST) {
+            errno = reason;
             break;
         }
     }

@@ -1,3 +1,4 @@
+#include "ChildProcess.h"
 #include "Cli.h"
 #include "PdfProbe.h"
 #include "TempDir.h"
@@ -6,8 +7,15 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <iostream>
+#include <poll.h>
 #include <sstream>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -41,10 +49,10 @@ protected:
 TEST_F(CliTest, HelpDocumentsEveryFlagAndTheExitCodes)
 {
     EXPECT_EQ(run({ "--help" }), cli::ExitConverted);
-    for (auto flag : { "--settings", "--type1", "--truetype", "--owner-password", "--user-password", "--owner-password-file",
-                       "--user-password-file", "process list", "--page-size",
-                       "--page-width", "--margins", "--font-kind", "--font", "--encoding", "--cmap", "--font-size",
-                       "--open-mode", "--title", "--permit-print", "--encrypt-level", "--embed-font", "--quiet" }) {
+    for (auto flag : { "--settings", "--type1", "--truetype", "--owner-password", "--user-password",
+                       "--owner-password-file", "--user-password-file", "process list", "--page-size", "--page-width",
+                       "--margins", "--font-kind", "--font", "--encoding", "--cmap", "--font-size", "--open-mode",
+                       "--tab-width", "--title", "--permit-print", "--encrypt-level", "--embed-font", "--quiet" }) {
         EXPECT_NE(m_out.str().find(flag), std::string::npos) << flag;
     }
     EXPECT_NE(m_out.str().find("Exit codes"), std::string::npos);
@@ -58,10 +66,12 @@ TEST_F(CliTest, UsageErrorsExitWithTwoAndSayWhy)
         { { "--font-size", "big", "a.txt" }, "'big' is not a whole number" },
         { { "--font-size", "99999999999", "a.txt" }, "--font-size: '99999999999' is out of range" },
         { { "-j99999999999", "a.txt" }, "-j: '99999999999' is out of range" },
+        { { "--tab-width", "33", "a.txt" }, "--tab-width: '33' is out of range (0 to 32)" },
         { { "-j", "a.txt" }, "-j: 'a.txt' is not a whole number" },
         { { "--page-size", "A9", "a.txt" }, "'A9' is not one of" },
         { { "--type1", "only.afm" }, "--type1 needs 2 values" },
         { {}, "no file given" },
+        { { "--settings", "/nonexistent/Settings.ini", "a.txt" }, "the settings file does not exist" },
     };
     for (const auto& [args, message] : cases) {
         EXPECT_EQ(run(args), cli::ExitUsage) << message;
@@ -143,6 +153,8 @@ TEST_F(CliTest, FlagsOverrideTheSettingsFile)
         << m_err.str();
     testsupport::PdfProbe probe(pdf("a.pdf"));
     EXPECT_EQ(probe.info("/Title"), "Mine");
+    ASSERT_EQ(run({ "--tab-width", "3", file("tab.txt", "a\tb") }), cli::ExitConverted) << m_err.str();
+    EXPECT_EQ(testsupport::PdfProbe(pdf("tab.pdf")).lines(), std::vector<std::string> { "a  b" });
     EXPECT_EQ(probe.fonts().begin()->first, "/Times-Roman");
     EXPECT_FALSE(probe.allowPrint());
     EXPECT_EQ(probe.keyLengthBits(), 128);
@@ -186,10 +198,19 @@ TEST_F(CliTest, Utf8EncodingDrawsAnyTextThroughATrueTypeFont)
     EXPECT_NE(testsupport::ExtractText(pdf("unicode.pdf")).find("Grüße, Привет, Γειά σου"), std::string::npos);
 }
 
-TEST_F(CliTest, AnUnreadableSettingsFileGivesTheDefaultsAndAWarning)
+TEST_F(CliTest, SettingsThatCannotBeUsedGiveTheDefaultsAndAWarning)
 {
-    std::filesystem::create_directory(m_dir.path() / "Settings.ini"); // a folder cannot be read as a file
+    file("Settings.ini", "[Paper Option]\nPageSize=A4\nFont Size=99999999999\n");
     auto input = file("a.txt");
+    EXPECT_EQ(run({ input }), cli::ExitConverted) << m_err.str();
+    EXPECT_NE(m_err.str().find("Settings.ini: warning: [Paper Option] PageSize=A4 is not a whole number; 7 is used\n"
+                               "marlowen-cli: "),
+              std::string::npos)
+        << m_err.str();
+    EXPECT_NE(m_err.str().find("Font Size=99999999999 is out of range; 9 is used"), std::string::npos) << m_err.str();
+
+    std::filesystem::remove(m_dir.path() / "Settings.ini");
+    std::filesystem::create_directory(m_dir.path() / "Settings.ini"); // a folder cannot be read as a file
     EXPECT_EQ(run({ input }), cli::ExitConverted) << m_err.str();
     EXPECT_NE(m_err.str().find("warning: cannot read " + (m_dir.path() / "Settings.ini").string()
                                + ": it is a folder, not a file; the defaults are used"),
@@ -238,6 +259,101 @@ TEST_F(CliTest, CtrlCStopsAfterTheFileUnderWay)
     EXPECT_FALSE(std::filesystem::exists(pdf("second.pdf")));
     EXPECT_NE(interrupting.str().find("Convert stopped.\nConverted 1 of 2 files."), std::string::npos)
         << interrupting.str();
+}
+
+// Lines of digits that compress badly, so that their PDF takes a while to write.
+std::string ManyLines(int count)
+{
+    std::string text;
+    std::uint64_t value = 12345;
+    for (int i = 0; i < count; ++i) {
+        value = value * 6364136223846793005u + 1442695040888963407u;
+        text += std::to_string(value) + " " + std::to_string(value / 7) + "\n";
+    }
+    return text;
+}
+
+// The names of the entries created or opened in a folder, one event at a time.
+class FolderEvents
+{
+public:
+    explicit FolderEvents(const std::filesystem::path& folder)
+        : m_fd(::inotify_init1(IN_CLOEXEC))
+    {
+        ::inotify_add_watch(m_fd, folder.c_str(), IN_OPEN | IN_CREATE);
+    }
+    ~FolderEvents() { ::close(m_fd); }
+    FolderEvents(const FolderEvents&) = delete;
+    FolderEvents& operator=(const FolderEvents&) = delete;
+
+    // Waits (a minute at most) for an event whose entry name passes the test; false when none came.
+    bool waitFor(const std::function<bool(const std::string&)>& test)
+    {
+        pollfd ready { m_fd, POLLIN, 0 };
+        while (true) {
+            for (; !m_names.empty(); m_names.erase(m_names.begin())) {
+                if (test(m_names.front())) {
+                    m_names.erase(m_names.begin());
+                    return true;
+                }
+            }
+            if (::poll(&ready, 1, 60000) != 1) {
+                return false;
+            }
+            alignas(inotify_event) char buffer[4096];
+            ssize_t got = ::read(m_fd, buffer, sizeof buffer);
+            for (ssize_t at = 0; at < got;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+                if (event->len > 0) {
+                    m_names.emplace_back(event->name);
+                }
+            }
+        }
+    }
+
+private:
+    int m_fd;
+    std::vector<std::string> m_names;
+};
+
+// A converter in a child process is signalled while it writes a PDF, once the hidden temporary file
+// exists: SIGTERM, or a second Ctrl+C after a first one that only asked it to stop. It ends by that
+// signal, leaves no temporary file, and the older PDF stays. A signal that came only after the PDF
+// was complete proves nothing, so each case is tried until one lands during the save.
+TEST_F(CliTest, ASignalDuringASaveLeavesNoTemporaryFile)
+{
+    auto input = file("big.txt", ManyLines(150000));
+    auto settings = file("Settings.ini", "");
+    const std::pair<const char*, std::vector<int>> cases[] = { { "SIGTERM", { SIGTERM } },
+                                                               { "Ctrl+C twice", { SIGINT, SIGINT } } };
+    for (const auto& [what, signals] : cases) {
+        bool landedDuringTheSave = false;
+        for (int attempt = 0; attempt < 3 && !landedDuringTheSave; ++attempt) {
+            file("big.pdf", "%PDF older");
+            FolderEvents events(m_dir.path());
+            testsupport::ChildProcess child([&] {
+                std::ostringstream out;
+                std::ostringstream err;
+                return cli::Run({ "--settings", settings, "--jobs", "1", input }, out, err, false);
+            });
+            // The input opened: the handlers are in place. A hidden file created: the save is under way.
+            ASSERT_TRUE(events.waitFor([](const std::string& name) { return name == "big.txt"; }));
+            if (signals.size() == 2) {
+                ::kill(child.pid(), signals.front());
+            }
+            ASSERT_TRUE(events.waitFor([](const std::string& name) { return name.front() == '.'; }));
+            ::kill(child.pid(), signals.back());
+            int status = child.wait();
+
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signals.back()) << what << ": status " << status;
+            for (const auto& entry : std::filesystem::directory_iterator(m_dir.path())) {
+                EXPECT_NE(entry.path().filename().string().front(), '.') << what << ": left " << entry.path();
+            }
+            landedDuringTheSave = testsupport::readFile(pdf("big.pdf")) == "%PDF older";
+        }
+        EXPECT_TRUE(landedDuringTheSave) << what << ": every signal came after the PDF was complete";
+    }
 }
 
 } // namespace

@@ -4,8 +4,11 @@
 
 #include "engine/ConversionRun.h"
 
+#include "HaruDocument.h"
+
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -117,6 +120,82 @@ TEST_F(ConversionRunTest, MakingARunKeepsFreedHeapForReuse)
     }
     EXPECT_GE(mallinfo2().arena + Block, grown) << "the freed blocks were handed back to the system";
 #endif
+}
+
+// Asks the run to abandon once the given file's layout is under way.
+class AbandoningObserver : public testsupport::RecordingObserver
+{
+public:
+    AbandoningObserver(engine::ConversionRun& run, int file)
+        : m_run(run)
+        , m_file(file)
+    {
+        onFileStarted = [this](int index) { m_current.store(index); };
+    }
+    void progressPosition(std::int64_t position) override
+    {
+        RecordingObserver::progressPosition(position);
+        if (m_current.load() == m_file) {
+            m_run.requestAbandon();
+        }
+    }
+
+private:
+    engine::ConversionRun& m_run;
+    const int m_file;
+    std::atomic<int> m_current { -1 };
+};
+
+TEST_F(ConversionRunTest, AnAbandonGivesUpTheFileUnderWayWritesNothingAndEndsTheRun)
+{
+    for (int workers : { 1, 2 }) {
+        auto jobs = writeJobs(3);
+        std::string longText;
+        for (int line = 0; line < 3000; ++line) {
+            longText += "line " + std::to_string(line) + " of a text many pages long\n";
+        }
+        m_dir.write("file2.txt", longText);
+        auto older = m_dir.write("file2.pdf", "%PDF older");
+        std::filesystem::remove(m_dir.path() / "file3.pdf");
+
+        engine::ConversionRun run({}, jobs, workers);
+        AbandoningObserver observer(run, 1);
+        auto summary = run.execute(observer);
+
+        EXPECT_EQ(summary.end, engine::RunEnd::Stopped) << workers;
+        ASSERT_GE(summary.results.size(), 2u);
+        EXPECT_TRUE(summary.results[0].written());
+        EXPECT_EQ(summary.results[1].failure, engine::FailureKind::Abandoned) << summary.results[1].error;
+        EXPECT_EQ(testsupport::readFile(older), "%PDF older");
+        if (workers == 1) {
+            EXPECT_LT(observer.positions.back() * 10, observer.ranges.back().second) << "given up at the next page";
+            EXPECT_EQ(summary.results.size(), 2u) << "no file is taken after an abandon";
+            EXPECT_FALSE(std::filesystem::exists(m_dir.path() / "file3.pdf"));
+        }
+        for (const auto& entry : std::filesystem::directory_iterator(m_dir.path())) {
+            EXPECT_NE(entry.path().filename().string().front(), '.') << "left " << entry.path();
+        }
+    }
+}
+
+// The assembly of a finished document takes about as long as its layout and has no page to test
+// between: an abandon makes it fail at once.
+TEST_F(ConversionRunTest, AnAbandonedDocumentCannotBeAssembled)
+{
+    std::stop_source abandon;
+    engine::HaruDocument document(abandon.get_token());
+    HPDF_Page page = HPDF_AddPage(document.get());
+    HPDF_Page_BeginText(page);
+    HPDF_Page_SetFontAndSize(page, HPDF_GetFont(document.get(), "Courier", nullptr), 10);
+    HPDF_Page_ShowText(page, "text");
+    HPDF_Page_EndText(page);
+    ASSERT_FALSE(document.failed()) << document.errorText();
+
+    abandon.request_stop();
+    EXPECT_NE(HPDF_SaveToStream(document.get()), HPDF_OK);
+    auto path = (m_dir.path() / "abandoned.pdf").string();
+    EXPECT_FALSE(document.saveAtomically(path));
+    EXPECT_TRUE(std::filesystem::is_empty(m_dir.path()));
 }
 
 } // namespace

@@ -82,6 +82,7 @@ TEST_F(DocumentTest, PasswordsThatCannotWorkFailWithAReason)
     auto noOwner = convert("text");
     EXPECT_EQ(noOwner.status, engine::FileStatus::Failed);
     EXPECT_EQ(noOwner.error, "Permissions need an owner password.");
+    EXPECT_EQ(noOwner.failure, engine::FailureKind::Options);
 
     m_options.PermitPrint = 0;
     auto same = convert("text", "input.txt", "same", "same");
@@ -179,6 +180,7 @@ TEST_F(DocumentTest, OptionsTheLibraryCannotHonourFailBeforeAnyWork)
         c.apply(m_options);
         auto result = convert("text");
         EXPECT_EQ(result.status, engine::FileStatus::Failed) << c.what;
+        EXPECT_EQ(result.failure, engine::FailureKind::Options) << c.what;
         EXPECT_NE(result.error.find(c.message), std::string::npos) << c.what << ": " << result.error;
         EXPECT_TRUE(m_observer.ranges.empty()) << c.what;
     }
@@ -190,11 +192,13 @@ TEST_F(DocumentTest, InputsThatCannotBeReadFailWithTheirReason)
     auto missing = engine::ConvertTextFile(m_options, (m_dir.path() / "gone.txt").string(), "", "", observer);
     EXPECT_EQ(missing.status, engine::FileStatus::Failed);
     EXPECT_NE(missing.error.find("No such file"), std::string::npos) << missing.error;
+    EXPECT_EQ(missing.failure, engine::FailureKind::Input);
 
     std::filesystem::create_directory(m_dir.path() / "folder.txt");
     auto folder = engine::ConvertTextFile(m_options, (m_dir.path() / "folder.txt").string(), "", "", observer);
     EXPECT_EQ(folder.status, engine::FileStatus::Failed);
     EXPECT_NE(folder.error.find("folder"), std::string::npos) << folder.error;
+    EXPECT_EQ(folder.failure, engine::FailureKind::Input);
 }
 
 } // namespace

@@ -97,23 +97,25 @@ TEST_F(FaultInjectionTest, AFileThatCannotBeConvertedFailsWithItsReasonAndChange
         const char* what;
         std::function<void(const fs::path& input, const fs::path& output)> inject;
         const char* reason;
+        engine::FailureKind kind;
         bool fillTheDisk = false;
     };
+    using enum engine::FailureKind;
     const Fault faults[] = {
-        { "input removed after it was listed", [](auto& input, auto&) { fs::remove(input); }, "No such file" },
+        { "input removed after it was listed", [](auto& input, auto&) { fs::remove(input); }, "No such file", Input },
         { "input replaced by a folder",
-          [](auto& input, auto&) { fs::remove(input), fs::create_directory(input); }, "folder" },
+          [](auto& input, auto&) { fs::remove(input), fs::create_directory(input); }, "folder", Input },
         { "input is a device without end",
-          [](auto& input, auto&) { fs::remove(input), fs::create_symlink("/dev/zero", input); }, "device" },
+          [](auto& input, auto&) { fs::remove(input), fs::create_symlink("/dev/zero", input); }, "device", Input },
         { "input whose reading fails",
           [](auto& input, auto&) { fs::remove(input), fs::create_symlink("/proc/self/mem", input); },
-          "Input/output error" },
+          "Input/output error", Input },
         { "output name taken by a folder",
-          [](auto&, auto& output) { fs::remove(output), fs::create_directory(output); }, "Is a directory" },
+          [](auto&, auto& output) { fs::remove(output), fs::create_directory(output); }, "Is a directory", Output },
         { "older PDF marked read-only",
           [](auto&, auto& output) { fs::permissions(output, fs::perms::owner_read | fs::perms::group_read); },
-          "read-only" },
-        { "disk full while the PDF is written", [](auto&, auto&) {}, "File too large", true },
+          "read-only", Output },
+        { "disk full while the PDF is written", [](auto&, auto&) {}, "File too large", Output, true },
     };
     for (const auto& fault : faults) {
         testsupport::TempDir dir;
@@ -130,6 +132,7 @@ TEST_F(FaultInjectionTest, AFileThatCannotBeConvertedFailsWithItsReasonAndChange
             result = engine::ConvertTextFile(m_options, input.string(), "", "", m_observer);
         }
         EXPECT_EQ(result.status, engine::FileStatus::Failed) << fault.what;
+        EXPECT_EQ(result.failure, fault.kind) << fault.what;
         EXPECT_NE(result.error.find(fault.reason), std::string::npos) << fault.what << ": " << result.error;
         EXPECT_EQ(Differences(before, Snapshot(dir.path())), "") << fault.what;
     }

@@ -62,9 +62,15 @@ TEST(OutputSafety, NoInputIsWrittenOverAndEachPdfHasOneInput)
         ASSERT_EQ(summary.results.size(), jobs.size());
         EXPECT_EQ(summary.converted, 2) << workers;
         const auto& results = summary.results;
-        EXPECT_NE(results[0].error.find("would be written over the file itself"), std::string::npos) << results[0].error;
-        EXPECT_NE(results[3].error.find("is the PDF of " + a.string()), std::string::npos) << results[3].error;
-        EXPECT_NE(results[4].error.find("would be written over the file itself"), std::string::npos) << results[4].error;
+        const std::pair<std::size_t, std::string> refusals[] = {
+            { 0, "would be written over the file itself" },
+            { 3, "is the PDF of " + a.string() },
+            { 4, "would be written over the file itself" },
+        };
+        for (const auto& [refused, reason] : refusals) {
+            EXPECT_NE(results[refused].error.find(reason), std::string::npos) << results[refused].error;
+            EXPECT_EQ(results[refused].failure, engine::FailureKind::Output) << refused;
+        }
         EXPECT_EQ(testsupport::readFile(manualPath), manual);
         EXPECT_EQ(testsupport::readFile(linked), "linked text");
         EXPECT_TRUE(fs::is_symlink(dir.path() / "linked.pdf"));
@@ -78,7 +84,8 @@ TEST(OutputSafety, NoInputIsWrittenOverAndEachPdfHasOneInput)
                                         [&](const auto& result) { return result.inputPath == notes.string(); });
         ASSERT_NE(notesResult, again.results.end());
         EXPECT_TRUE(notesResult->written()) << notesResult->error;
-        EXPECT_EQ(testsupport::PdfProbe((dir.path() / "notes.pdf").string()).lines(), std::vector<std::string> { "notes" });
+        EXPECT_EQ(testsupport::PdfProbe((dir.path() / "notes.pdf").string()).lines(),
+                  std::vector<std::string> { "notes" });
     }
 }
 
@@ -108,7 +115,7 @@ TEST(OutputSafety, ParallelSavesGivePdfsThePermissionsTheUmaskAllows)
     auto kept = dir.write("f0.pdf", "older");
     const auto keptMode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(kept, keptMode);
-    auto verdict = RunInChild([&]() -> std::string {
+    auto verdict = testsupport::RunInChild([&]() -> std::string {
         ::umask(022);
         if (!ForbidUmask()) {
             return "cannot install the system call filter";
@@ -185,14 +192,15 @@ TEST(OutputSafety, AFileTooLargeForMemoryFailsAloneAndTheRunGoesOn)
     auto older = dir.write("pages.pdf", "%PDF older");
 
     for (int workers : { 1, 2 }) {
-        auto verdict = RunInChild([&]() -> std::string {
+        auto verdict = testsupport::RunInChild([&]() -> std::string {
             rlimit cap { AddressSpaceInUse() + (256u << 20), RLIM_INFINITY };
             ::setrlimit(RLIMIT_AS, &cap);
             testsupport::RecordingObserver observer;
             auto summary = engine::ConversionRun({}, Jobs({ first, huge, pages, last }), workers).execute(observer);
             std::string problems;
             for (std::size_t i : { 1u, 2u }) {
-                if (summary.results[i].error != engine::NotEnoughMemoryError) {
+                if (summary.results[i].error != engine::NotEnoughMemoryError
+                    || summary.results[i].failure != engine::FailureKind::Memory) {
                     problems += summary.results[i].inputPath + ": " + summary.results[i].error + "\n";
                 }
             }

@@ -25,8 +25,17 @@ TEST(SettingsFile, MissingFileGivesTheDefaults)
     EXPECT_EQ(options.EmbeddingFont, 1);
     EXPECT_EQ(options.EncryptLevel, 48);
     EXPECT_EQ(engine::ChoiceAt(engine::Base14FontChoices, options.B14Font), "Courier");
-    EXPECT_EQ(engine::ChoiceAt(engine::SingleByteEncodingChoices, options.SingeEncode), "StandardEncoding");
+    EXPECT_EQ(engine::ChoiceAt(engine::SingleByteEncodingChoices, options.SingeEncode), "WinAnsiEncoding");
     EXPECT_EQ(engine::ChoiceAt(engine::MultiByteEncodingChoices, options.MultiEncode), "GB-EUC-H");
+
+    options.SingeEncode = 5;
+    options.TabWidth = 0;
+    engine::ResetOptions(options);
+    EXPECT_EQ(engine::ChoiceAt(engine::SingleByteEncodingChoices, options.SingeEncode), "WinAnsiEncoding");
+    EXPECT_EQ(options.TabWidth, 8);
+    engine::LoadOptions(dir.write("Settings.ini", "[Paper Option]\nSingeEncode=0\n").string(), options);
+    EXPECT_EQ(engine::ChoiceAt(engine::SingleByteEncodingChoices, options.SingeEncode), "StandardEncoding")
+        << "a stored 0 keeps its meaning";
 }
 
 TEST(SettingsFile, SaveThenLoadGivesBackEveryStoredField)
@@ -50,6 +59,7 @@ TEST(SettingsFile, SaveThenLoadGivesBackEveryStoredField)
     saved.TrueTypeFile = "/fonts/a.ttf";
     saved.Type1MetricsFile = "/fonts/a.afm";
     saved.Type1DataFile = "/fonts/a.pfb";
+    saved.TabWidth = 4;
     ASSERT_TRUE(engine::SaveOptions(path, saved));
 
     ConversionOptions loaded;
@@ -61,9 +71,29 @@ TEST(SettingsFile, SaveThenLoadGivesBackEveryStoredField)
     EXPECT_NE(text.find("\nFont Size=10\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\nSingeEncode=8\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\nFont Size=10\nType1MetricsFile=/fonts/a.afm\nType1DataFile=/fonts/a.pfb\n"
-                        "TrueTypeFile=/fonts/a.ttf\n[Document Display Option]\n"),
+                        "TrueTypeFile=/fonts/a.ttf\nTabWidth=4\n[Document Display Option]\n"),
               std::string::npos)
         << text;
+}
+
+TEST(SettingsFile, ATabWidthOutsideZeroToThirtyTwoIsAProblemAndGivesEight)
+{
+    testsupport::TempDir dir;
+    ConversionOptions options;
+    for (const char* stored : { "33", "-1", "99999999999" }) {
+        auto load = engine::LoadOptions(dir.write("Settings.ini", std::string("[Paper Option]\nTabWidth=") + stored)
+                                            .string(),
+                                        options);
+        EXPECT_EQ(options.TabWidth, 8) << stored;
+        ASSERT_EQ(load.problems.size(), 1u) << stored;
+        EXPECT_EQ(load.problems[0].key, "TabWidth");
+        EXPECT_EQ(load.problems[0].value, stored);
+        EXPECT_EQ(load.problems[0].reason, "out of range");
+        EXPECT_EQ(load.problems[0].usedInstead, "8");
+    }
+    auto load = engine::LoadOptions(dir.write("Settings.ini", "[Paper Option]\nTabWidth=0\n").string(), options);
+    EXPECT_TRUE(load.problems.empty());
+    EXPECT_EQ(options.TabWidth, 0);
 }
 
 TEST(SettingsFile, FontFilesOfAnOlderFileAreEmptyAndAResetEmptiesThem)

@@ -180,6 +180,15 @@ TEST_F(UnicodeConversionTest, TextThatIsNotUtf8PassesByteForByte)
     EXPECT_EQ(ReadBackLines(gb2312.outputPath), (std::vector<std::string> { "中文" }));
 }
 
+// The default encoding holds the accented letters and signs of ordinary text.
+TEST_F(UnicodeConversionTest, TheDefaultOptionsKeepAccentedLetters)
+{
+    auto result = convert("Café © 2024 – naïve\n");
+    ASSERT_TRUE(result.written()) << result.error;
+    EXPECT_TRUE(result.warnings.empty()) << result.warnings.front();
+    EXPECT_EQ(ReadBackLines(result.outputPath), (std::vector<std::string> { "Café © 2024 – naïve" }));
+}
+
 TEST_F(UnicodeConversionTest, Utf8NeedsATrueTypeFontAndFallsBackToStandardEncoding)
 {
     UseHelvetica(m_options, "UTF-8");

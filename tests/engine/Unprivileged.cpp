@@ -13,7 +13,7 @@ const std::string CannotDropRoot = "\x01";
 
 std::optional<std::string> RunUnprivileged(const std::function<std::string()>& check)
 {
-    auto verdict = RunInChild([&check]() -> std::string {
+    auto verdict = testsupport::RunInChild([&check]() -> std::string {
         if (::geteuid() == 0 && (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)) {
             return CannotDropRoot;
         }

@@ -213,9 +213,9 @@ std::string ExtractText(const std::string& pdfPath, const std::string& password)
     return RunReader("pdftotext -q -raw -enc UTF-8", pdfPath, password);
 }
 
-std::string ExtractLayoutText(const std::string& pdfPath)
+std::string ExtractLayoutText(const std::string& pdfPath, double pitch)
 {
-    return RunReader("pdftotext -q -layout -enc UTF-8", pdfPath, "");
+    return RunReader("pdftotext -q -layout -fixed " + std::to_string(pitch) + " -enc UTF-8", pdfPath, "");
 }
 
 std::map<std::string, std::string> ReadDocumentInfo(const std::string& pdfPath, const std::string& password)

@@ -67,8 +67,9 @@ private:
 // The text of a PDF as pdftotext (poppler) extracts it, in raw reading order, for checks of what
 // a reader shows. Pages end with a form feed.
 std::string ExtractText(const std::string& pdfPath, const std::string& password = "");
-// The text as pdftotext -layout places it: columns follow the text's horizontal positions.
-std::string ExtractLayoutText(const std::string& pdfPath);
+// The text as pdftotext -layout places it, in columns of a fixed-pitch font of that many points a
+// character: a character's column follows from its horizontal position.
+std::string ExtractLayoutText(const std::string& pdfPath, double pitch);
 
 // The document information as pdfinfo shows it, by its label ("Title", "Author", ...).
 std::map<std::string, std::string> ReadDocumentInfo(const std::string& pdfPath, const std::string& password = "");

@@ -45,6 +45,8 @@ CGridCtrl::CGridCtrl(int rows, int cols, int fixedRows, int fixedCols, QWidget* 
 
 CGridCtrl::~CGridCtrl()
 {
+    // The grid goes with its owner's window: an edit it ends now reaches no owner, which may be gone already.
+    m_notifyTarget = nullptr;
     EndEditing();
 }
 

@@ -85,6 +85,13 @@ void CGridCtrl::OnEditPaste()
 
 void CGridCtrl::OnEditSelectAll()
 {
+    // Where keys select exactly the focus row, so does this one: a following Del acts on the row seen focused.
+    if (m_options.listMode && m_options.singleRowSelection) {
+        if (m_idCurrentCell.IsValid()) {
+            ReplaceSelection(SelectionBetween({}, m_idCurrentCell));
+        }
+        return;
+    }
     SelectAllCells();
 }
 

@@ -137,22 +137,28 @@ void CGridInPlaceEdit::WidenToText()
 void CGridInPlaceEdit::EndWithKey(int key)
 {
     m_lastKey = key;
-    if (m_grid) {
-        m_grid->setFocus(Qt::OtherFocusReason);
-    }
     // Reports even where the focus did not move (the window not active).
-    Finish();
+    EndEdit();
 }
 
 void CGridInPlaceEdit::EndEdit()
 {
+    // Hidden while it holds the focus, the editor would pass the focus on to the next widget of the window.
+    if (m_grid && window()->focusWidget() == this) {
+        m_grid->setFocus(Qt::OtherFocusReason);
+    }
     Finish();
 }
 
 void CGridInPlaceEdit::focusOutEvent(QFocusEvent* e)
 {
     QLineEdit::focusOutEvent(e);
-    Finish();
+    // A popup, such as the editor's own context menu, takes the focus only while it is open, and a window
+    // that is no longer active gives it back when it is active again. Its owner may be going away: a window
+    // that closes because it is being destroyed loses the focus this way, before the grid goes.
+    if (e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason) {
+        Finish();
+    }
 }
 
 void CGridInPlaceEdit::Finish()

@@ -11,7 +11,10 @@ constexpr int MaximumTipWidth = 0x7FFF;
 
 CutOffTextTip::CutOffTextTip(QWidget* watched)
     : m_watched(watched)
-    , m_label(std::make_unique<QLabel>(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint))
+    // The tip lies over the text it completes, under the mouse; it lets the mouse through
+    // so that the widget below does not see the mouse leave and hide the tip again.
+    , m_label(std::make_unique<QLabel>(
+          nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput))
 {
     m_label->setTextFormat(Qt::PlainText);
     m_label->setMaximumWidth(MaximumTipWidth);

@@ -23,7 +23,9 @@ struct ConversionOptions
     std::string TrueTypeFile;
     int EmbeddingFont = 1;
     int CIDFont = 0;
-    int SingeEncode = 0;
+    // "WinAnsiEncoding": ordinary text keeps its accented letters and signs such as "©", which
+    // "StandardEncoding" (index 0, still what a stored 0 means) lacks.
+    int SingeEncode = 2;
     int MultiEncode = 0;
     int FontSize = 9;
     int OpenMode = 0;
@@ -38,6 +40,7 @@ struct ConversionOptions
     int PermitCopy = 0;
     int PermitModify = 0;
     int EncryptLevel = 48;
+    int TabWidth = 8; // columns between tab stops, 0 to 32; 0 keeps tabs as they are (TabExpansion.h)
 
     bool operator==(const ConversionOptions&) const = default;
 };

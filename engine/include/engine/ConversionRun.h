@@ -5,6 +5,7 @@
 #include "engine/FileResult.h"
 
 #include <atomic>
+#include <stop_token>
 #include <string>
 #include <thread>
 #include <vector>
@@ -21,7 +22,7 @@ struct ConversionJob
 
 enum class RunEnd {
     Finished, // every job was taken in hand
-    Stopped,  // a stop request was seen between two files
+    Stopped,  // a stop request was seen between two files, or files under way were abandoned
     Halted,   // the PDF library could not create a document; the remaining jobs were not started
 };
 
@@ -91,6 +92,14 @@ public:
     void requestStop() { m_stop.store(true); }
     bool stopRequested() const { return m_stop.load(); }
 
+    // Asks the run to end at once, for a program that is closing: a stop request that also gives up
+    // the files under way at their next page. Nothing is written for them (an older PDF stays as it
+    // was, no temporary file is left) and their results fail with FailureKind::Abandoned; the run
+    // then ends as stopped. The one case in which a file once begun is not finished. Safe from any
+    // thread, and before start.
+    void requestAbandon();
+    bool abandonRequested() const { return m_abandon.stop_requested(); }
+
     const std::vector<ConversionJob>& jobs() const { return m_jobs; }
 
 private:
@@ -98,6 +107,7 @@ private:
     const std::vector<ConversionJob> m_jobs;
     const int m_workers;
     std::atomic<bool> m_stop { false };
+    std::stop_source m_abandon;
     std::thread m_worker;
 };
 

@@ -4,6 +4,7 @@
 #include "engine/ConversionOptions.h"
 #include "engine/FileResult.h"
 
+#include <stop_token>
 #include <string>
 
 namespace engine {
@@ -24,10 +25,10 @@ std::string OutputPathFor(const std::string& inputPath);
 // Converts one plain-text file into the PDF at OutputPathFor(inputPath), laid out with the options.
 //
 // The text is read as ReadInputText (TextDecoding.h) reads it, for the font actually used: text
-// in UTF-8 or UTF-16 is converted into the font's encoding, other text passes as it is. It is set
-// flush left in one font at one size, broken into lines at
-// spaces (or inside a word too wide for a line) and into pages at the bottom margin; no text is
-// dropped. An owner password encrypts the PDF, with the user password for opening it, and the
+// in UTF-8 or UTF-16 is converted into the font's encoding, other text passes as it is. Tabs become
+// blanks up to the next stop every TabWidth columns (TabExpansion.h). The text is set flush left in
+// one font at one size, broken into lines at spaces (or inside a word too wide for a line) and into
+// pages at the bottom margin; no text is dropped. An owner password encrypts the PDF, with the user password for opening it, and the
 // permissions answered "No" are withheld.
 //
 // The new PDF is written under a temporary name in the output folder and renamed over any older PDF
@@ -36,8 +37,12 @@ std::string OutputPathFor(const std::string& inputPath);
 // come back as a Failed result with the reason; a text too large for the memory left fails with
 // NotEnoughMemoryError. Warnings go to the observer as they arise and are also listed in the result.
 // No exception leaves this function.
+//
+// A stop requested through abandon gives the conversion up at the next page (or before the save):
+// nothing is written, and the result fails with FailureKind::Abandoned. Once the PDF library has
+// begun to assemble the finished document, that step runs to its end before the request is seen.
 FileResult ConvertTextFile(const ConversionOptions& options, const std::string& inputPath,
                            const std::string& ownerPassword, const std::string& userPassword,
-                           ConversionObserver& observer);
+                           ConversionObserver& observer, std::stop_token abandon = {});
 
 } // namespace engine

@@ -45,7 +45,8 @@ struct SettingsSave
 
 // Reads the file once and every option key into the record; a missing file, section or key gives
 // that field's default (so a file written before the font-file paths were stored gives them empty),
-// and so does a number that cannot be read, which is listed among the problems. A file that is there
+// and so does a number that cannot be read or lies outside the field's range ("TabWidth" takes 0 to
+// 32, the other numbers any int), which is listed among the problems. A file that is there
 // but cannot be read gives all the defaults; the caller warns the user (saving would not replace such
 // a file either).
 SettingsLoad LoadOptions(const std::string& path, ConversionOptions& options);

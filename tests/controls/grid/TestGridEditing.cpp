@@ -4,21 +4,81 @@
 #include "grid/CGridCellNumeric.h"
 #include "grid/CGridInPlaceEdit.h"
 
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
 #include <QTest>
+#include <QVBoxLayout>
 
 using namespace grid;
 
 namespace {
 
-CGridInPlaceEdit* editorOf(const GridFixture& f)
+CGridInPlaceEdit* editorOf(const CGridCtrl& grid)
 {
-    for (CGridInPlaceEdit* editor : f.view()->findChildren<CGridInPlaceEdit*>()) {
+    for (CGridInPlaceEdit* editor : grid.viewport()->findChildren<CGridInPlaceEdit*>()) {
         if (editor->isVisible()) {
             return editor;
         }
     }
     return nullptr;
 }
+
+CGridInPlaceEdit* editorOf(const GridFixture& f)
+{
+    return editorOf(*f.grid);
+}
+
+// The owner of a grid, holding a line edit and the grid, as the file list pane holds its grid among other
+// controls; a window of its own, or inside one. Its destructor marks it gone; it records what reaches it after.
+class OwnerPane : public QWidget, public controls::NotifyTarget
+{
+public:
+    OwnerPane(bool* gone, QList<int>* lateCodes, QWidget* parent = nullptr)
+        : QWidget(parent)
+        , m_gone(gone)
+        , m_lateCodes(lateCodes)
+    {
+        auto* layout = new QVBoxLayout(this);
+        other = new QLineEdit;
+        grid = new CGridCtrl(30, 3, 1, 0);
+        layout->addWidget(other);
+        layout->addWidget(grid);
+        grid->SetNotifyTarget(this, 1021);
+        resize(300, 300);
+    }
+    ~OwnerPane() override { *m_gone = true; }
+
+    qintptr notify(controls::NotifyHeader& record) override
+    {
+        if (*m_gone) {
+            m_lateCodes->append(record.code);
+        }
+        return 0;
+    }
+
+    // Shows the window and opens an editor on (2, 1) with a typed letter.
+    bool startEditing()
+    {
+        window()->show();
+        window()->activateWindow();
+        if (!QTest::qWaitForWindowActive(window())) {
+            return false;
+        }
+        grid->setFocus();
+        grid->SetFocusCell(2, 1);
+        QTest::keyClick(grid, Qt::Key_Q);
+        return editorOf(*grid) && editorOf(*grid)->hasFocus();
+    }
+
+    QLineEdit* other;
+    CGridCtrl* grid;
+
+private:
+    bool* m_gone;
+    QList<int>* m_lateCodes;
+};
 
 // A file-list grid with the focus on (row, col).
 void focusCell(GridFixture& f, int row, int col)
@@ -228,6 +288,86 @@ private slots:
         QVERIFY(editor->width() > start);
         QTest::keyClicks(editor, QString(200, QLatin1Char('w')));
         QCOMPARE(editor->geometry().right(), f.view()->width() - 1);
+    }
+
+    void endingAnEditFromCodeKeepsTheFocusInTheGrid_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("wheel") << "wheel";
+        QTest::newRow("DeleteRow") << "DeleteRow";
+        QTest::newRow("SortItems") << "SortItems";
+        QTest::newRow("SetRowCount") << "SetRowCount";
+    }
+    void endingAnEditFromCodeKeepsTheFocusInTheGrid()
+    {
+        QFETCH(QString, how);
+        bool gone = false;
+        QList<int> lateCodes;
+        OwnerPane owner(&gone, &lateCodes);
+        QVERIFY(owner.startEditing());
+        CGridCtrl& grid = *owner.grid;
+        if (how == "wheel") {
+            const QPoint at = grid.GetCellRect(3, 1).center();
+            QWheelEvent wheel(at, grid.viewport()->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(grid.viewport(), &wheel);
+        } else if (how == "DeleteRow") {
+            QVERIFY(grid.DeleteRow(5));
+        } else if (how == "SortItems") {
+            QVERIFY(grid.SortItems(0, false));
+        } else {
+            QVERIFY(grid.SetRowCount(20));
+        }
+        QVERIFY(!editorOf(grid));
+        QVERIFY(grid.hasFocus());
+        QVERIFY(!owner.other->hasFocus());
+    }
+
+    void aContextMenuOverTheEditorKeepsItOpen()
+    {
+        GridFixture f(4, 6);
+        focusCell(f, 2, 4);
+        QGuiApplication::clipboard()->setText(QStringLiteral("+pasted"));
+        QTest::keyClick(f.grid.get(), Qt::Key_F2);
+        const QPointer<CGridInPlaceEdit> editor = editorOf(f);
+        QVERIFY(editor);
+        // Through the window, so that the right button brings up the editor's own menu as for a user.
+        QTest::mousePress(f.grid->windowHandle(), Qt::RightButton, {}, editor->mapTo(f.grid.get(), QPoint(5, 5)));
+        QVERIFY(editor);
+        QCOMPARE(editorOf(f), editor.data());
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction* paste = nullptr;
+        for (QAction* action : menu->actions()) {
+            paste = action->text().contains(QStringLiteral("Paste")) ? action : paste;
+        }
+        QVERIFY(paste);
+        paste->trigger();
+        menu->close();
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(f.grid->GetItemText(2, 4), QStringLiteral("r2c4+pasted"));
+    }
+
+    void noNotificationReachesADestroyedOwner_data()
+    {
+        QTest::addColumn<bool>("ownWindow");
+        QTest::newRow("owner is a window") << true;
+        QTest::newRow("owner inside a window") << false;
+    }
+    void noNotificationReachesADestroyedOwner()
+    {
+        QFETCH(bool, ownWindow);
+        bool gone = false;
+        QList<int> lateCodes;
+        QWidget window;
+        auto* owner = new OwnerPane(&gone, &lateCodes, ownWindow ? nullptr : &window);
+        if (!ownWindow) {
+            (new QVBoxLayout(&window))->addWidget(owner);
+        }
+        QVERIFY(owner->startEditing());
+        delete owner;
+        QVERIFY(gone);
+        QCOMPARE(lateCodes, QList<int>());
     }
 
     void clickingElsewhereEndsTheEdit()

@@ -8,6 +8,7 @@
 using namespace grid;
 
 Q_DECLARE_METATYPE(grid::GridCellId)
+Q_DECLARE_METATYPE(grid::GridCellRange)
 
 class TestGridKeyboard : public QObject
 {
@@ -105,12 +106,27 @@ private slots:
         QCOMPARE(f.target.ofCode(notify::LVN_ITEMCHANGED).front().row, 59);
     }
 
-    void ctrlASelectsEveryScrollingCell()
+    void ctrlASelectsEveryScrollingCellOrTheFocusRow_data()
     {
+        QTest::addColumn<bool>("singleRowList");
+        QTest::addColumn<GridCellRange>("expected");
+        QTest::newRow("cells") << false << GridCellRange{1, 1, 4, 2};
+        // Keys select exactly the focus row there, so a following Del removes the row the user sees focused.
+        QTest::newRow("single-row list mode: the focus row") << true << GridCellRange{3, 1, 3, 2};
+    }
+    void ctrlASelectsEveryScrollingCellOrTheFocusRow()
+    {
+        QFETCH(bool, singleRowList);
+        QFETCH(GridCellRange, expected);
         GridFixture f(5, 3, 1, 1);
+        if (singleRowList) {
+            f.makeFileList();
+        }
+        f.click(3, 1);
+        f.grid->ResetSelectedRange();
         QTest::keyClick(f.grid.get(), Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(f.grid->GetSelectedCellRange(), (GridCellRange{1, 1, 4, 2}));
-        QCOMPARE(f.grid->GetSelectedCount(), 8);
+        QCOMPARE(f.grid->GetSelectedCellRange(), expected);
+        QCOMPARE(f.grid->GetSelectedCount(), expected.RowSpan() * expected.ColSpan());
     }
 
     void withoutAFocusCellOnlyMovingKeysPickTheFirstCell()

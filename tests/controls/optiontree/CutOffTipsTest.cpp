@@ -99,6 +99,9 @@ void CutOffTipsTest::droppedListShowsTheWholeEntryUnderTheMouse()
     QVERIFY(combo->listTip().isShown());
     QCOMPARE(combo->listTip().text(), LongText);
     QCOMPARE(combo->listTip().window()->pos(), view->viewport()->mapToGlobal(longEntry.topLeft()));
+    // The tip lies under the mouse; on a real screen it would otherwise take the mouse from the list, which then
+    // hides it. The offscreen platform sends no such leave, so the window's promise is checked instead.
+    QVERIFY(combo->listTip().window()->windowFlags().testFlag(Qt::WindowTransparentForInput));
 
     const QRect shortEntry = view->visualRect(view->model()->index(1, 0));
     QTest::mouseMove(view->viewport(), shortEntry.center());

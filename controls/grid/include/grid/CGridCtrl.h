@@ -48,7 +48,8 @@ public:
     explicit CGridCtrl(int rows = 0, int cols = 0, int fixedRows = 0, int fixedCols = 0, QWidget* parent = nullptr);
     ~CGridCtrl() override;
 
-    // The owner that receives the notifications, and the identifier they carry.
+    // The owner that receives the notifications, and the identifier they carry. A grid destroyed with its
+    // owner's window notifies nobody; an owner destroyed while its grid lives on sets a null target first.
     void SetNotifyTarget(controls::NotifyTarget* target, int controlId);
     int GetDlgCtrlID() const { return m_controlId; }
 
@@ -183,6 +184,8 @@ public:
     // --- Editing ---
     // Starts an in-place edit of an editable cell; nChar as for CGridCellBase::Edit.
     bool EditCell(int row, int col, int nChar);
+    // Ends an open edit as losing the focus would; an editor that held the focus gives it to the grid. Every
+    // change of the table (rows, sorting, scrolling) ends an edit this way.
     void EndEditing();
     // Called by the in-place editor when it ends; item.lParam carries the ending key.
     void OnEndInPlaceEdit(GV_DISPINFO& info);
@@ -207,6 +210,7 @@ public:
     void OnEditCopy();
     void OnEditCut();
     void OnEditPaste();
+    // Ctrl+A: selects every scrolling cell; with single-row selection in list mode, the focus row alone.
     void OnEditSelectAll();
 
     // --- Virtual mode ---

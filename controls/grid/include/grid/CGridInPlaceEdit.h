@@ -10,7 +10,8 @@ class CGridCtrl;
 // from the first character that opened it, ends on Tab, Enter, Escape (which
 // restores the text) or, unless opened by the mouse, on the navigation keys,
 // and reports the final text and the ending key to the grid once, when it
-// loses the focus. It then deletes itself.
+// loses the focus (not to a popup such as its context menu) or is ended from
+// code. It then deletes itself; the grid keeps the focus it had.
 class CGridInPlaceEdit : public QLineEdit
 {
     Q_OBJECT
@@ -19,7 +20,7 @@ public:
     CGridInPlaceEdit(CGridCtrl* grid, const QRect& rect, Qt::Alignment alignment, int id, int row, int col,
                      const QString& text, int firstChar, bool numbersOnly);
 
-    // Ends the edit as if the focus had left, without an ending key.
+    // Ends the edit as if the focus had left, without an ending key; a focus it held goes to the grid.
     void EndEdit();
     // Handles a character or key code as if typed.
     void TypeChar(int nChar);

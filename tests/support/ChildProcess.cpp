@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+namespace testsupport {
 namespace {
 
 void WriteAll(int fd, const std::string& text)
@@ -20,21 +21,43 @@ void WriteAll(int fd, const std::string& text)
 
 } // namespace
 
+ChildProcess::ChildProcess(const std::function<int()>& body)
+    : m_pid(::fork())
+{
+    if (m_pid == 0) {
+        ::_exit(body());
+    }
+}
+
+ChildProcess::~ChildProcess()
+{
+    if (m_pid > 0) {
+        ::kill(m_pid, SIGKILL);
+        wait();
+    }
+}
+
+int ChildProcess::wait()
+{
+    int status = 0;
+    if (m_pid > 0) {
+        ::waitpid(m_pid, &status, 0);
+        m_pid = -1;
+    }
+    return status;
+}
+
 std::string RunInChild(const std::function<std::string()>& check)
 {
     int channel[2];
     if (::pipe(channel) != 0) {
         return "cannot create a pipe";
     }
-    pid_t child = ::fork();
-    if (child < 0) {
-        return "cannot fork";
-    }
-    if (child == 0) {
+    ChildProcess child([&] {
         ::close(channel[0]);
         WriteAll(channel[1], check());
-        ::_exit(0);
-    }
+        return 0;
+    });
     ::close(channel[1]);
     std::string verdict;
     char buffer[4096];
@@ -42,8 +65,7 @@ std::string RunInChild(const std::function<std::string()>& check)
         verdict.append(buffer, static_cast<std::size_t>(got));
     }
     ::close(channel[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
+    int status = child.wait();
     if (WIFSIGNALED(status)) {
         return verdict + " (the child process ended by signal " + std::to_string(WTERMSIG(status)) + ")";
     }
@@ -52,3 +74,5 @@ std::string RunInChild(const std::function<std::string()>& check)
     }
     return verdict;
 }
+
+} // namespace testsupport
