@@ -140,7 +140,7 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
         return fail(FailureKind::Options, *problem);
     }
     if (options.TabWidth < 0 || options.TabWidth > MaxTabWidth) {
-        return fail("The tab width " + std::to_string(options.TabWidth) + " is outside 0 to "
+        return fail(FailureKind::Options, "The tab width " + std::to_string(options.TabWidth) + " is outside 0 to "
                     + std::to_string(MaxTabWidth) + " columns.");
     }
     if (auto problem = CheckSecurity(options, ownerPassword, userPassword)) {
