@@ -7,13 +7,15 @@
 //     working text, which is then erased from its front, and one progress call per line. LINES
 //     receives its drawn lines as above, to be compared with the converter's.
 //
-// Both use the default options (A4, 60-point margins, Courier at 9 points) and compressed streams.
+// Both read IN as the converter does with the default options (tabs expanded to stops every 8
+// columns; A4, 60-point margins, Courier at 9 points) and write compressed streams.
 #include "HaruDocument.h"
 #include "HaruTextMeasure.h"
 #include "LibraryMeasure.h"
 #include "LineBreaker.h"
 #include "PageWriter.h"
 #include "ReferenceLineBreaker.h"
+#include "TabExpander.h"
 
 #include "FontSelection.h"
 #include "engine/PageSizes.h"
@@ -43,6 +45,16 @@ struct Conversion
         font = engine::RequestPageFont(document, options);
     }
 };
+
+// The text of a file with the text-mode rules applied and its tabs expanded, as the converter lays it
+// out with the default options; empty when it cannot be read.
+std::string ReadText(const char* input, bool& ok)
+{
+    auto read = platform::ReadTextModeFile(input);
+    ok = read.ok;
+    return engine::ExpandTabs(std::move(read.text), engine::ConversionOptions {}.TabWidth,
+                              engine::CharacterBounds::SingleByte());
+}
 
 // The progress call the first layout made after every line.
 class LineProgress
@@ -116,8 +128,8 @@ private:
 
 int WriteLines(const char* input, const char* output)
 {
-    auto read = platform::ReadTextModeFile(input);
-    std::string text = std::move(read.text);
+    bool ok = false;
+    std::string text = ReadText(input, ok);
     std::replace(text.begin(), text.end(), '\n', '\r');
     Conversion conversion;
     engine::HaruTextMeasure measure(conversion.document.get(), conversion.font, conversion.geometry.fontSize);
@@ -126,14 +138,14 @@ int WriteLines(const char* input, const char* output)
     bool done = LayOut<engine::LineBreaker>(
         conversion, measure, rest, [](std::string_view& r, std::size_t n) { r.remove_prefix(n); },
         [&lines](std::string_view line) { lines.line(line); }, [&lines] { lines.pageBreak(); });
-    return read.ok && done && lines.good() ? 0 : 1;
+    return ok && done && lines.good() ? 0 : 1;
 }
 
 int ConvertLiterally(const char* input, const char* output, const char* linesPath)
 {
-    auto read = platform::ReadTextModeFile(input);
+    bool ok = false;
     std::string fileText;
-    for (char c : read.text) {
+    for (char c : ReadText(input, ok)) {
         fileText += c == '\n' ? std::string_view("\r\n") : std::string_view(&c, 1);
     }
     std::string working;
@@ -155,7 +167,7 @@ int ConvertLiterally(const char* input, const char* output, const char* linesPat
         },
         [&lines] { lines.pageBreak(); });
     HPDF_SetInfoAttr(conversion.document.get(), HPDF_INFO_PRODUCER, "Marlowen 2.0");
-    return read.ok && done && conversion.document.saveAtomically(output) ? 0 : 1;
+    return ok && done && conversion.document.saveAtomically(output) ? 0 : 1;
 }
 
 } // namespace

@@ -101,9 +101,10 @@ Converts each text FILE into a PDF beside it (same name, extension .pdf; an olde
 only when the new one is complete). A FILE that is a folder stands for every *.txt file in it and
 its sub-folders, depth first in name order.
 
-A FILE in UTF-8, or in UTF-16 with a byte order mark, is converted into the font's encoding, and a
-character that encoding lacks is drawn as "?" with a warning. Any other FILE is taken to be in the
-font's encoding already.
+A FILE in UTF-8, or in UTF-16 (with a byte order mark, or Latin text without one), is converted into
+the font's encoding, and a character that encoding lacks is drawn as "?" with a warning. Any other
+FILE is taken to be in the font's encoding already. A NUL or Ctrl+Z character ends the text, with a
+warning that says where. Tabs become blanks up to the next tab stop (see --tab-width).
 
 The options start from the desktop program's Settings.ini; the flags below change them for this run
 only. Choices take the list text (any letter case), its short name, or its index.

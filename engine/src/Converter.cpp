@@ -141,7 +141,7 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
     }
     if (options.TabWidth < 0 || options.TabWidth > MaxTabWidth) {
         return fail(FailureKind::Options, "The tab width " + std::to_string(options.TabWidth) + " is outside 0 to "
-                    + std::to_string(MaxTabWidth) + " columns.");
+                                              + std::to_string(MaxTabWidth) + " columns.");
     }
     if (auto problem = CheckSecurity(options, ownerPassword, userPassword)) {
         return fail(FailureKind::Options, *problem);

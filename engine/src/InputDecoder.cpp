@@ -85,32 +85,6 @@ std::optional<std::size_t> TextEnd(std::string_view bytes, const InputForm& form
     return std::nullopt;
 }
 
-// Where the front of a longer file ends at a character start: no half of a UTF-16 unit or pair, no
-// part of a UTF-8 sequence. Other encodings are taken byte by byte here; a lead byte cut from its
-// trail byte is drawn as the encoding draws any stray byte.
-std::size_t WholeCharacters(std::string_view bytes, const InputForm& form)
-{
-    std::size_t end = bytes.size();
-    if (form.kind != InputForm::Bytes) {
-        end -= (end - form.start) % 2;
-        if (end >= form.start + 2) {
-            char32_t last = Utf16UnitAt(bytes, end - 2, form.kind);
-            end -= last >= 0xD800 && last <= 0xDBFF ? 2 : 0;
-        }
-        return end;
-    }
-    std::size_t lead = end; // one past the byte that may start the last sequence
-    while (lead > 0 && end - lead < 3 && (static_cast<unsigned char>(bytes[lead - 1]) & 0xC0) == 0x80) {
-        --lead;
-    }
-    if (lead == 0) {
-        return end;
-    }
-    const auto byte = static_cast<unsigned char>(bytes[lead - 1]);
-    const std::size_t needed = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
-    return end - (lead - 1) < needed ? lead - 1 : end;
-}
-
 std::string CutWarning(char32_t character, bool utf16, std::size_t offset, std::uint64_t fileSize)
 {
     const std::uint64_t leftOut = fileSize - offset;
@@ -152,6 +126,31 @@ std::string UnmappableWarning(std::size_t count, const Utf8Char& first, std::str
 
 } // namespace
 
+std::size_t PrefixEnd(std::string_view bytes, std::size_t limit)
+{
+    if (bytes.size() <= limit) {
+        return bytes.size();
+    }
+    const InputForm form = DetectForm(bytes);
+    if (form.kind != InputForm::Bytes) {
+        std::size_t end = limit - (limit - std::min(limit, form.start)) % 2;
+        if (end >= form.start + 2) {
+            char32_t last = Utf16UnitAt(bytes, end - 2, form.kind);
+            end -= last >= 0xD800 && last <= 0xDBFF ? 2 : 0; // its pair does not fit
+        }
+        return end;
+    }
+    // A UTF-8 sequence that the limit splits starts at most three bytes before it.
+    for (std::size_t lead = limit; lead > 0 && limit - lead < 3;) {
+        --lead;
+        if ((static_cast<unsigned char>(bytes[lead]) & 0xC0) != 0x80) {
+            Utf8Char c = ReadUtf8Char(bytes, lead);
+            return c.valid && lead + c.length > limit ? lead : limit;
+        }
+    }
+    return limit;
+}
+
 DecodedText DecodeInputBytes(std::string bytes, std::string_view fontEncoding, std::optional<std::uint64_t> fileSize)
 {
     DecodedText result;
@@ -165,8 +164,8 @@ DecodedText DecodeInputBytes(std::string bytes, std::string_view fontEncoding, s
             result.warnings.push_back(CutWarning(character, utf16, *end, size));
         }
         bytes.resize(*end);
-    } else if (size > bytes.size()) {
-        bytes.resize(WholeCharacters(bytes, form));
+    } else {
+        result.cutShort = size > bytes.size();
     }
 
     auto unicode = UnicodeText(bytes, form, fontEncoding);

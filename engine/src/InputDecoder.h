@@ -12,6 +12,7 @@ struct DecodedText
 {
     std::string text;                  // text-mode rules applied (LF line ends), in the font's encoding
     std::vector<std::string> warnings; // where the text was cut short; characters drawn as "?"
+    bool cutShort = false; // the bytes were the front of a longer file and the text had not ended in them
 };
 
 // Turns the raw bytes of an input file into the text the layout sees for a font encoding.
@@ -26,9 +27,16 @@ struct DecodedText
 // NUL or Ctrl+Z (0x1A) character ends the text, with a warning that gives its byte offset and how
 // many bytes are left out (none for a lone Ctrl+Z at the very end, the old end-of-file mark).
 //
-// fileSize, when larger than the bytes, says that they are the front of a longer file: a character
-// cut short at their end is dropped, and what is left out counts up to the file's end.
+// fileSize, when larger than the bytes, says that they are the front of a longer file (see PrefixEnd):
+// what is left out counts up to the file's end.
 DecodedText DecodeInputBytes(std::string bytes, std::string_view fontEncoding,
                              std::optional<std::uint64_t> fileSize = std::nullopt);
+
+// How long the front of a file may be, at most limit bytes, to end at the start of a character as
+// DecodeInputBytes will read it: not inside a UTF-16 unit or surrogate pair, nor inside a valid UTF-8
+// sequence. The bytes go on past the limit as far as the file has them, up to PrefixLookahead bytes,
+// which tell whether a sequence that the limit splits is UTF-8.
+inline constexpr std::size_t PrefixLookahead = 3;
+std::size_t PrefixEnd(std::string_view bytes, std::size_t limit);
 
 } // namespace engine

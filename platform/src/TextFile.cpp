@@ -60,9 +60,8 @@ ssize_t ReadSome(int fd, char* into, std::size_t size)
     return got;
 }
 
-} // namespace
-
-TextReadResult ReadWholeFile(const std::string& path)
+// Reads a regular file, all of it or at most limit bytes from its front.
+TextReadResult Read(const std::string& path, std::optional<std::size_t> limit)
 {
     TextReadResult result;
     struct stat info {};
@@ -91,16 +90,18 @@ TextReadResult ReadWholeFile(const std::string& path)
     }
     // One read of the size the file has, into a text of that size: growing the text as bytes arrive
     // would copy it over and over and leave it up to twice as large as the file.
-    std::string bytes(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)), '\0');
+    const auto size = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
+    std::string bytes(limit ? std::min(size, *limit) : size, '\0');
     std::size_t filled = 0;
     ssize_t got = 1;
     while (filled < bytes.size() && (got = ReadSome(fd, bytes.data() + filled, bytes.size() - filled)) > 0) {
         filled += static_cast<std::size_t>(got);
     }
+    const bool shrank = filled < bytes.size();
     bytes.resize(filled);
     // Whatever the file gained since its size was taken.
     char buffer[1 << 16];
-    while (got > 0 && (got = ReadSome(fd, buffer, sizeof buffer)) > 0) {
+    while (!limit && got > 0 && (got = ReadSome(fd, buffer, sizeof buffer)) > 0) {
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
     if (got < 0) {
@@ -109,9 +110,22 @@ TextReadResult ReadWholeFile(const std::string& path)
         return result;
     }
     ::close(fd);
+    result.fileSize = limit && !shrank ? std::max<std::uint64_t>(size, bytes.size()) : bytes.size();
     result.text = std::move(bytes);
     result.ok = true;
     return result;
+}
+
+} // namespace
+
+TextReadResult ReadWholeFile(const std::string& path)
+{
+    return Read(path, std::nullopt);
+}
+
+TextReadResult ReadFilePrefix(const std::string& path, std::size_t maxBytes)
+{
+    return Read(path, maxBytes);
 }
 
 TextReadResult ReadTextModeFile(const std::string& path)

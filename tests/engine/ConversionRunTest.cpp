@@ -45,14 +45,14 @@ TEST_F(ConversionRunTest, ConvertsEveryJobInOrderWithItsOwnPasswords)
     EXPECT_EQ(summary.converted, 3);
     EXPECT_EQ(summary.failed, 0);
     EXPECT_EQ(m_observer.captions,
-              (std::vector<std::string> { "File 1 of 3, 33%", "File 2 of 3, 66%", "File 3 of 3, 100%" }));
+        (std::vector<std::string> { "File 1 of 3, 33%", "File 2 of 3, 66%", "File 3 of 3, 100%" }));
     ASSERT_EQ(m_observer.startedPaths.size(), 3u);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(m_observer.startedPaths[i], jobs[i].path);
         auto pdf = testsupport::PdfProbe(summary.results[i].outputPath, jobs[i].userPassword);
         EXPECT_EQ(pdf.lines(), std::vector<std::string> { "text of file " + std::to_string(i + 1) });
-        EXPECT_THROW(testsupport::PdfProbe(summary.results[i].outputPath, jobs[(i + 1) % 3].userPassword),
-                     std::exception);
+        EXPECT_THROW(
+            testsupport::PdfProbe(summary.results[i].outputPath, jobs[(i + 1) % 3].userPassword), std::exception);
     }
     EXPECT_EQ(m_observer.runsEnded, 1);
     EXPECT_EQ(engine::ResultToOpen(jobs), m_dir.path().string() + "/");
@@ -164,7 +164,10 @@ TEST_F(ConversionRunTest, AnAbandonGivesUpTheFileUnderWayWritesNothingAndEndsThe
 
         EXPECT_EQ(summary.end, engine::RunEnd::Stopped) << workers;
         ASSERT_GE(summary.results.size(), 2u);
-        EXPECT_TRUE(summary.results[0].written());
+        // With two workers the first file may still be under way when the second asks: both are given up.
+        EXPECT_TRUE(summary.results[0].written()
+            || (workers == 2 && summary.results[0].failure == engine::FailureKind::Abandoned))
+            << workers << ": " << summary.results[0].error;
         EXPECT_EQ(summary.results[1].failure, engine::FailureKind::Abandoned) << summary.results[1].error;
         EXPECT_EQ(testsupport::readFile(older), "%PDF older");
         if (workers == 1) {

@@ -86,6 +86,7 @@ TEST_F(TabExpansionTest, AWidthOfZeroKeepsTabsAndOneOutOfRangeFailsTheFile)
     auto refused = convert("a\tb\n");
     EXPECT_EQ(refused.status, engine::FileStatus::Failed);
     EXPECT_EQ(refused.error, "The tab width 33 is outside 0 to 32 columns.");
+    EXPECT_EQ(refused.failure, engine::FailureKind::Options);
 }
 
 } // namespace

@@ -13,7 +13,7 @@ using namespace grid;
 
 namespace {
 
-constexpr quint32 kCellFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
+constexpr quint32 CellFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
 
 struct DemoFile
 {
@@ -32,7 +32,7 @@ void setUpHeader(CGridCtrl& grid)
     bold.setBold(true);
     for (int col = 0; col < 6; ++col) {
         grid.SetItemText(0, col, QString::fromLatin1(headers[size_t(col)]));
-        grid.SetItemFormat(0, col, kCellFormat | DT_CENTER);
+        grid.SetItemFormat(0, col, CellFormat | DT_CENTER);
         grid.SetItemFont(0, col, bold);
         grid.SetColumnWidth(col, widths[size_t(col)]);
     }
@@ -50,7 +50,7 @@ void addFile(CGridCtrl& grid, const DemoFile& file)
                                        QString::fromLatin1(file.created), QString(), QString()};
     for (int col = 0; col < 6; ++col) {
         grid.SetItemText(row, col, texts[size_t(col)]);
-        grid.SetItemFormat(row, col, kCellFormat | (col == 0 || col == 2 ? DT_RIGHT : DT_LEFT));
+        grid.SetItemFormat(row, col, CellFormat | (col == 0 || col == 2 ? DT_RIGHT : DT_LEFT));
         if (col < 4) {
             grid.SetItemState(row, col, grid.GetItemState(row, col) | GVIS_READONLY);
         }

@@ -25,7 +25,7 @@ void CGridCell::SetFont(const QFont* font)
 
 quint32 CGridCell::GetFormat() const
 {
-    if (m_nFormat != kFormatUnset) {
+    if (m_nFormat != FormatUnset) {
         return m_nFormat;
     }
     const CGridDefaultCell* defaults = GetDefaultCell();
@@ -79,7 +79,7 @@ void CGridCell::Reset()
     m_lParam = 0;
     m_nState = 0;
     m_nImage = -1;
-    m_nFormat = kFormatUnset;
+    m_nFormat = FormatUnset;
     m_crFgClr = QColor();
     m_crBkClr = QColor();
     m_font.reset();
@@ -88,10 +88,10 @@ void CGridCell::Reset()
 
 bool CGridCell::Edit(int row, int col, QRect rect, QPoint, int id, int nChar)
 {
-    return EditWith(row, col, rect, id, nChar, false);
+    return editWith(row, col, rect, id, nChar, false);
 }
 
-bool CGridCell::EditWith(int row, int col, QRect rect, int id, int nChar, bool numbersOnly)
+bool CGridCell::editWith(int row, int col, QRect rect, int id, int nChar, bool numbersOnly)
 {
     if (!m_pGrid) {
         return false;

@@ -44,7 +44,7 @@ CGridCellBase& CGridCellBase::operator=(const CGridCellBase& cell)
     return *this;
 }
 
-const QPixmap* CGridCellBase::Image() const
+const QPixmap* CGridCellBase::listImage() const
 {
     const CGridCtrl* grid = GetGrid();
     if (!grid || GetImage() < 0 || GetImage() >= grid->GetImageList().size()) {
@@ -80,19 +80,19 @@ bool CGridCellBase::Draw(QPainter* painter, int row, int col, QRect rect, bool e
         const GridCellId focus = grid->GetFocusCell();
         const bool sunken = grid->GetTrackFocusCell() && focus.IsValid() &&
                             ((IsFixedCol() && focus.row == row) || (IsFixedRow() && focus.col == col));
-        DrawFixedBorder(*painter, rect, sunken);
+        drawFixedBorder(*painter, rect, sunken);
         rect.adjust(1, 1, -1, -1);
     }
     painter->setFont(GetFontObject());
     QRect textRect = GetTextRect(rect);
-    if (const QPixmap* image = Image()) {
+    if (const QPixmap* image = listImage()) {
         const QRect inner = rect.adjusted(GetMargin(), GetMargin(), -GetMargin(), -GetMargin());
         if (image->width() <= inner.width() && image->height() <= inner.height()) {
             painter->drawPixmap(inner.topLeft(), *image);
         }
     }
     if (row == 0 && IsFixedRow() && grid->GetSortColumn() == col) {
-        textRect.setRight(textRect.right() - DrawSortMark(*painter, textRect, grid->GetSortAscending()));
+        textRect.setRight(textRect.right() - drawSortMark(*painter, textRect, grid->GetSortAscending()));
     }
     painter->setPen(textColour);
     GridTextPainter::draw(*painter, textRect, GetFormat(), GetText());
@@ -100,7 +100,7 @@ bool CGridCellBase::Draw(QPainter* painter, int row, int col, QRect rect, bool e
     return true;
 }
 
-void CGridCellBase::DrawFixedBorder(QPainter& painter, const QRect& rect, bool sunken) const
+void CGridCellBase::drawFixedBorder(QPainter& painter, const QRect& rect, bool sunken) const
 {
     const QPalette& palette = GetGrid()->palette();
     const QColor light = palette.color(QPalette::Light);
@@ -113,7 +113,7 @@ void CGridCellBase::DrawFixedBorder(QPainter& painter, const QRect& rect, bool s
     painter.drawLine(rect.topRight(), rect.bottomRight());
 }
 
-int CGridCellBase::DrawSortMark(QPainter& painter, const QRect& rect, bool ascending) const
+int CGridCellBase::drawSortMark(QPainter& painter, const QRect& rect, bool ascending) const
 {
     const int size = std::max(4, painter.fontMetrics().tightBoundingRect(QStringLiteral("M")).height() / 2);
     if (rect.width() < 2 * size) {
@@ -138,7 +138,7 @@ QRect CGridCellBase::GetTextRect(const QRect& cellRect) const
     // list (18 pixels) is barely taller than its font and would otherwise cut descenders and accents.
     const int margin = GetMargin();
     QRect rect = cellRect.adjusted(margin, 0, -margin, 0);
-    if (const QPixmap* image = Image()) {
+    if (const QPixmap* image = listImage()) {
         rect.setLeft(std::min(rect.left() + image->width() + margin, rect.right()));
     }
     return rect;
@@ -155,7 +155,7 @@ QSize CGridCellBase::GetTextExtent(const QString& text) const
 QSize CGridCellBase::GetCellExtent() const
 {
     QSize extent = GetTextExtent(GetText());
-    if (const QPixmap* image = Image()) {
+    if (const QPixmap* image = listImage()) {
         extent.rwidth() += image->width() + GetMargin();
         extent.setHeight(std::max(extent.height(), image->height() + 2 * GetMargin()));
     }

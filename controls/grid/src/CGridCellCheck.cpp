@@ -20,7 +20,7 @@ bool CGridCellCheck::SetCheck(bool checked)
     return previous;
 }
 
-int CGridCellCheck::BoxSide() const
+int CGridCellCheck::boxSide() const
 {
     // The width of a scroll-bar arrow, as the box is sized on the original platform.
     const QWidget* widget = GetGrid();
@@ -29,7 +29,7 @@ int CGridCellCheck::BoxSide() const
 
 QRect CGridCellCheck::GetCheckPlacement(const QRect& cellRect) const
 {
-    const int side = BoxSide();
+    const int side = boxSide();
     const int margin = GetMargin();
     QRect box(cellRect.left() + margin, cellRect.top() + margin, side, side);
     if (cellRect.height() < side + 2 * margin) {
@@ -38,7 +38,7 @@ QRect CGridCellCheck::GetCheckPlacement(const QRect& cellRect) const
     return box;
 }
 
-void CGridCellCheck::DrawBox(QPainter& painter, const QRect& cellRect) const
+void CGridCellCheck::drawBox(QPainter& painter, const QRect& cellRect) const
 {
     QStyleOptionButton option;
     option.rect = GetCheckPlacement(cellRect);
@@ -55,7 +55,7 @@ bool CGridCellCheck::Draw(QPainter* painter, int row, int col, QRect rect, bool 
         return false;
     }
     m_rect = rect;
-    DrawBox(*painter, rect);
+    drawBox(*painter, rect);
     return true;
 }
 
@@ -64,20 +64,20 @@ bool CGridCellCheck::PrintCell(QPainter* painter, int row, int col, QRect rect)
     if (!CGridCell::PrintCell(painter, row, col, rect)) {
         return false;
     }
-    DrawBox(*painter, rect);
+    drawBox(*painter, rect);
     return true;
 }
 
 QRect CGridCellCheck::GetTextRect(const QRect& cellRect) const
 {
     QRect rect = CGridCell::GetTextRect(cellRect);
-    rect.setLeft(std::min(rect.left() + BoxSide() + 2 * GetMargin(), rect.right()));
+    rect.setLeft(std::min(rect.left() + boxSide() + 2 * GetMargin(), rect.right()));
     return rect;
 }
 
 QSize CGridCellCheck::GetCellExtent() const
 {
-    const int side = BoxSide() + 2 * GetMargin();
+    const int side = boxSide() + 2 * GetMargin();
     const QSize extent = CGridCell::GetCellExtent();
     return {extent.width() + side, std::max(extent.height(), side)};
 }

@@ -4,7 +4,7 @@ namespace grid {
 
 bool CGridCellNumeric::Edit(int row, int col, QRect rect, QPoint, int id, int nChar)
 {
-    return EditWith(row, col, rect, id, nChar, true);
+    return editWith(row, col, rect, id, nChar, true);
 }
 
 } // namespace grid

@@ -58,19 +58,19 @@ void CGridCtrl::SetNotifyTarget(controls::NotifyTarget* target, int controlId)
 
 // ---------------------------------------------------------------- cells
 
-bool CGridCtrl::IsValid(int row, int col) const
+bool CGridCtrl::isValid(int row, int col) const
 {
     return row >= 0 && row < GetRowCount() && col >= 0 && col < GetColumnCount();
 }
 
 bool CGridCtrl::IsCellFixed(int row, int col) const
 {
-    return IsValid(row, col) && (row < GetFixedRowCount() || col < GetFixedColumnCount());
+    return isValid(row, col) && (row < GetFixedRowCount() || col < GetFixedColumnCount());
 }
 
-CGridCellBase* CGridCtrl::StoredCell(int row, int col) const
+CGridCellBase* CGridCtrl::storedCell(int row, int col) const
 {
-    if (m_bVirtualMode || !IsValid(row, col)) {
+    if (m_bVirtualMode || !isValid(row, col)) {
         return nullptr;
     }
     return m_rows[size_t(row)][size_t(col)].get();
@@ -78,23 +78,23 @@ CGridCellBase* CGridCtrl::StoredCell(int row, int col) const
 
 CGridCellBase* CGridCtrl::GetCell(int row, int col) const
 {
-    if (!IsValid(row, col)) {
+    if (!isValid(row, col)) {
         return nullptr;
     }
     if (m_bVirtualMode) {
-        FillVirtualCell(row, col);
+        fillVirtualCell(row, col);
         return m_virtualCell.get();
     }
-    return StoredCell(row, col);
+    return storedCell(row, col);
 }
 
-void CGridCtrl::FillVirtualCell(int row, int col) const
+void CGridCtrl::fillVirtualCell(int row, int col) const
 {
     CGridCell& cell = *m_virtualCell;
     cell.Reset();
     cell.SetGrid(const_cast<CGridCtrl*>(this));
     cell.SetCoords(row, col);
-    ApplyFixedState(row, col, cell, false);
+    applyFixedState(row, col, cell, false);
     quint32 state = cell.GetState();
     if (m_selectedCells.contains(row, col)) {
         state |= GVIS_SELECTED;
@@ -114,29 +114,35 @@ void CGridCtrl::FillVirtualCell(int row, int col) const
     if (m_callback) {
         m_callback(info);
     } else {
-        SendDispInfoToParent(info, notify::LVN_GETDISPINFOA);
+        sendDispInfoToParent(info, notify::LVN_GETDISPINFOA);
     }
     cell.SetText(info.item.strText);
 }
 
-std::unique_ptr<CGridCellBase> CGridCtrl::CreateCell(int row, int col) const
+std::unique_ptr<CGridCellBase> CGridCtrl::createCell(int row, int col) const
 {
     std::unique_ptr<CGridCellBase> cell = m_cellFactory();
     cell->SetGrid(const_cast<CGridCtrl*>(this));
     cell->SetCoords(row, col);
-    ApplyFixedState(row, col, *cell, false);
+    applyFixedState(row, col, *cell, false);
     return cell;
 }
 
-void CGridCtrl::ApplyFixedState(int row, int col, CGridCellBase& cell, bool resetColours) const
+quint32 CGridCtrl::withFixedState(int row, int col, quint32 state) const
 {
-    quint32 state = cell.GetState() & ~quint32(GVIS_FIXED | GVIS_FIXEDROW | GVIS_FIXEDCOL);
+    state &= ~quint32(GVIS_FIXED | GVIS_FIXEDROW | GVIS_FIXEDCOL);
     if (row < GetFixedRowCount()) {
         state |= GVIS_FIXED | GVIS_FIXEDROW;
     }
     if (col < GetFixedColumnCount()) {
         state |= GVIS_FIXED | GVIS_FIXEDCOL;
     }
+    return state;
+}
+
+void CGridCtrl::applyFixedState(int row, int col, CGridCellBase& cell, bool resetColours) const
+{
+    const quint32 state = withFixedState(row, col, cell.GetState());
     if (state == cell.GetState()) {
         return;
     }
@@ -147,12 +153,12 @@ void CGridCtrl::ApplyFixedState(int row, int col, CGridCellBase& cell, bool rese
     }
 }
 
-void CGridCtrl::UpdateFixedStates()
+void CGridCtrl::updateFixedStates()
 {
     if (!m_bVirtualMode) {
         for (int row = 0; row < GetRowCount(); ++row) {
             for (int col = 0; col < GetColumnCount(); ++col) {
-                ApplyFixedState(row, col, *StoredCell(row, col), true);
+                applyFixedState(row, col, *storedCell(row, col), true);
             }
         }
     }
@@ -162,14 +168,14 @@ void CGridCtrl::UpdateFixedStates()
     }
     for (const GridCellId& cell : m_selectedCells.cells()) {
         if (IsCellFixed(cell.row, cell.col)) {
-            SetCellSelected(cell.row, cell.col, false);
+            setCellSelected(cell.row, cell.col, false);
         }
     }
 }
 
-bool CGridCtrl::ChangeCell(int row, int col, const std::function<void(CGridCellBase&)>& change)
+bool CGridCtrl::changeCell(int row, int col, const std::function<void(CGridCellBase&)>& change)
 {
-    CGridCellBase* cell = StoredCell(row, col);
+    CGridCellBase* cell = storedCell(row, col);
     if (!cell) {
         return false;
     }
@@ -180,7 +186,7 @@ bool CGridCtrl::ChangeCell(int row, int col, const std::function<void(CGridCellB
 
 bool CGridCtrl::SetCellType(int row, int col, const CellFactory& factory)
 {
-    CGridCellBase* old = StoredCell(row, col);
+    CGridCellBase* old = storedCell(row, col);
     if (!old || !factory) {
         return false;
     }
@@ -228,13 +234,13 @@ CGridDefaultCell* CGridCtrl::GetDefaultCell(bool fixedRow, bool fixedCol)
 
 // ---------------------------------------------------------------- size of the table
 
-void CGridCtrl::AfterStructureChange()
+void CGridCtrl::afterStructureChange()
 {
-    UpdateScrollBars();
+    updateScrollBars();
     Refresh();
 }
 
-void CGridCtrl::ShiftCellIds(const std::function<GridCellId(GridCellId)>& move)
+void CGridCtrl::shiftCellIds(const std::function<GridCellId(GridCellId)>& move)
 {
     m_idCurrentCell = move(m_idCurrentCell);
     m_selectionStartCell = move(m_selectionStartCell);
@@ -242,11 +248,11 @@ void CGridCtrl::ShiftCellIds(const std::function<GridCellId(GridCellId)>& move)
     m_hoverCell = move(m_hoverCell);
 }
 
-void CGridCtrl::DropCellsOutside(int rows, int cols)
+void CGridCtrl::dropCellsOutside(int rows, int cols)
 {
     m_selectedCells.truncate(rows, cols);
     m_prevSelectedCells.truncate(rows, cols);
-    ShiftCellIds([=](GridCellId id) { return id.row < rows && id.col < cols ? id : GridCellId{}; });
+    shiftCellIds([=](GridCellId id) { return id.row < rows && id.col < cols ? id : GridCellId{}; });
 }
 
 bool CGridCtrl::SetRowCount(int rows)
@@ -264,20 +270,20 @@ bool CGridCtrl::SetRowCount(int rows)
         m_rows.resize(size_t(rows));
         for (int row = oldRows; row < rows; ++row) {
             for (int col = 0; col < GetColumnCount(); ++col) {
-                m_rows[size_t(row)].push_back(CreateCell(row, col));
+                m_rows[size_t(row)].push_back(createCell(row, col));
             }
         }
     }
     if (rows < oldRows) {
-        DropCellsOutside(rows, GetColumnCount());
+        dropCellsOutside(rows, GetColumnCount());
     }
-    AfterStructureChange();
+    afterStructureChange();
     return true;
 }
 
 bool CGridCtrl::SetColumnCount(int cols)
 {
-    if (cols < 0 || cols > GridSelection::kMaxColumns) {
+    if (cols < 0 || cols > GridSelection::MaxColumns) {
         return false;
     }
     if (cols == GetColumnCount()) {
@@ -286,19 +292,20 @@ bool CGridCtrl::SetColumnCount(int cols)
     EndEditing();
     const int oldCols = GetColumnCount();
     m_geometry.resizeColumns(cols, m_cellDefault->GetWidth());
+    m_columnCopyable.resize(cols, true);
     if (!m_bVirtualMode) {
         for (int row = 0; row < GetRowCount(); ++row) {
             Row& cells = m_rows[size_t(row)];
             cells.resize(size_t(cols));
             for (int col = oldCols; col < cols; ++col) {
-                cells[size_t(col)] = CreateCell(row, col);
+                cells[size_t(col)] = createCell(row, col);
             }
         }
     }
     if (cols < oldCols) {
-        DropCellsOutside(GetRowCount(), cols);
+        dropCellsOutside(GetRowCount(), cols);
     }
-    AfterStructureChange();
+    afterStructureChange();
     return true;
 }
 
@@ -308,8 +315,8 @@ bool CGridCtrl::SetFixedRowCount(int fixedRows)
         return false;
     }
     m_geometry.setFixedRowCount(fixedRows);
-    UpdateFixedStates();
-    AfterStructureChange();
+    updateFixedStates();
+    afterStructureChange();
     return true;
 }
 
@@ -319,8 +326,8 @@ bool CGridCtrl::SetFixedColumnCount(int fixedCols)
         return false;
     }
     m_geometry.setFixedColumnCount(fixedCols);
-    UpdateFixedStates();
-    AfterStructureChange();
+    updateFixedStates();
+    afterStructureChange();
     return true;
 }
 
@@ -340,7 +347,7 @@ bool CGridCtrl::SetRowHeight(int row, int height)
         return false;
     }
     m_geometry.setRowHeight(row, height);
-    AfterStructureChange();
+    afterStructureChange();
     return true;
 }
 
@@ -350,7 +357,7 @@ bool CGridCtrl::SetColumnWidth(int col, int width)
         return false;
     }
     m_geometry.setColumnWidth(col, width);
-    AfterStructureChange();
+    afterStructureChange();
     return true;
 }
 
@@ -360,9 +367,10 @@ bool CGridCtrl::DeleteAllItems()
     m_rows.clear();
     m_geometry.resizeRows(0, 0);
     m_geometry.resizeColumns(0, 0);
-    DropCellsOutside(0, 0);
+    m_columnCopyable.clear();
+    dropCellsOutside(0, 0);
     m_sortColumn = -1;
-    AfterStructureChange();
+    afterStructureChange();
     return true;
 }
 
@@ -381,7 +389,7 @@ int CGridCtrl::InsertRow(const QString& heading, int before)
     if (!m_bVirtualMode) {
         Row cells;
         for (int col = 0; col < GetColumnCount(); ++col) {
-            cells.push_back(CreateCell(row, col));
+            cells.push_back(createCell(row, col));
         }
         if (!cells.empty()) {
             cells.front()->SetText(heading);
@@ -390,26 +398,27 @@ int CGridCtrl::InsertRow(const QString& heading, int before)
     }
     m_selectedCells.insertRow(row);
     m_prevSelectedCells.insertRow(row);
-    ShiftCellIds([row](GridCellId id) { return id.IsValid() && id.row >= row ? GridCellId{id.row + 1, id.col} : id; });
-    AfterStructureChange();
+    shiftCellIds([row](GridCellId id) { return id.IsValid() && id.row >= row ? GridCellId{id.row + 1, id.col} : id; });
+    afterStructureChange();
     return row;
 }
 
 int CGridCtrl::InsertColumn(const QString& heading, quint32 format, int before)
 {
-    if (before < -1 || before > GetColumnCount() || GetColumnCount() >= GridSelection::kMaxColumns) {
+    if (before < -1 || before > GetColumnCount() || GetColumnCount() >= GridSelection::MaxColumns) {
         return -1;
     }
     EndEditing();
     const int col = before < 0 ? GetColumnCount() : before;
     const bool intoFixed = col < GetFixedColumnCount();
     m_geometry.insertColumn(col, m_cellDefault->GetWidth());
+    m_columnCopyable.insert(col, true);
     if (intoFixed) {
         m_geometry.setFixedColumnCount(GetFixedColumnCount() + 1);
     }
     if (!m_bVirtualMode) {
         for (int row = 0; row < GetRowCount(); ++row) {
-            std::unique_ptr<CGridCellBase> cell = CreateCell(row, col);
+            std::unique_ptr<CGridCellBase> cell = createCell(row, col);
             cell->SetFormat(format);
             if (row == 0) {
                 cell->SetText(heading);
@@ -419,8 +428,8 @@ int CGridCtrl::InsertColumn(const QString& heading, quint32 format, int before)
     }
     m_selectedCells.insertColumn(col);
     m_prevSelectedCells.insertColumn(col);
-    ShiftCellIds([col](GridCellId id) { return id.IsValid() && id.col >= col ? GridCellId{id.row, id.col + 1} : id; });
-    AfterStructureChange();
+    shiftCellIds([col](GridCellId id) { return id.IsValid() && id.col >= col ? GridCellId{id.row, id.col + 1} : id; });
+    afterStructureChange();
     return col;
 }
 
@@ -451,11 +460,11 @@ bool CGridCtrl::DeleteRows(const QList<int>& rows)
     // Cell positions below the rows move up with them; those on them go.
     m_selectedCells.removeRows(removal);
     m_prevSelectedCells.removeRows(removal);
-    ShiftCellIds([&removal](GridCellId id) {
+    shiftCellIds([&removal](GridCellId id) {
         const int row = removal.newIndex(id.row);
         return row >= 0 ? GridCellId{row, id.col} : GridCellId{};
     });
-    AfterStructureChange();
+    afterStructureChange();
     return true;
 }
 
@@ -471,15 +480,16 @@ bool CGridCtrl::DeleteColumn(int col)
         }
     }
     m_geometry.removeColumn(col);
+    m_columnCopyable.removeAt(col);
     m_selectedCells.removeColumn(col);
     m_prevSelectedCells.removeColumn(col);
-    ShiftCellIds([col](GridCellId id) {
+    shiftCellIds([col](GridCellId id) {
         if (!id.IsValid() || id.col < col) {
             return id;
         }
         return id.col == col ? GridCellId{} : GridCellId{id.row, id.col - 1};
     });
-    AfterStructureChange();
+    afterStructureChange();
     return true;
 }
 
@@ -487,7 +497,7 @@ bool CGridCtrl::DeleteColumn(int col)
 
 bool CGridCtrl::SetItem(const GridItem& item)
 {
-    CGridCellBase* cell = StoredCell(item.row, item.col);
+    CGridCellBase* cell = storedCell(item.row, item.col);
     if (!cell) {
         return false;
     }
@@ -560,41 +570,41 @@ bool CGridCtrl::GetItem(GridItem& item) const
 
 bool CGridCtrl::SetItemText(int row, int col, const QString& text)
 {
-    return ChangeCell(row, col, [&](CGridCellBase& cell) { cell.SetText(text); });
+    return changeCell(row, col, [&](CGridCellBase& cell) { cell.SetText(text); });
 }
 
 QString CGridCtrl::GetItemText(int row, int col) const
 {
-    return ReadCell(row, col, &CGridCellBase::GetText, QString());
+    return readCell(row, col, &CGridCellBase::GetText, QString());
 }
 
 bool CGridCtrl::SetItemData(int row, int col, quint32 value)
 {
-    return ChangeCell(row, col, [&](CGridCellBase& cell) { cell.SetData(value); });
+    return changeCell(row, col, [&](CGridCellBase& cell) { cell.SetData(value); });
 }
 
 quint32 CGridCtrl::GetItemData(int row, int col) const
 {
-    return ReadCell(row, col, &CGridCellBase::GetData, 0);
+    return readCell(row, col, &CGridCellBase::GetData, 0);
 }
 
 bool CGridCtrl::SetItemImage(int row, int col, int image)
 {
-    return ChangeCell(row, col, [&](CGridCellBase& cell) { cell.SetImage(image); });
+    return changeCell(row, col, [&](CGridCellBase& cell) { cell.SetImage(image); });
 }
 
 int CGridCtrl::GetItemImage(int row, int col) const
 {
-    return ReadCell(row, col, &CGridCellBase::GetImage, -1);
+    return readCell(row, col, &CGridCellBase::GetImage, -1);
 }
 
 bool CGridCtrl::SetItemState(int row, int col, quint32 state)
 {
-    if (!IsValid(row, col)) {
+    if (!isValid(row, col)) {
         return false;
     }
-    if (CGridCellBase* cell = StoredCell(row, col)) {
-        cell->SetState(state);
+    if (CGridCellBase* cell = storedCell(row, col)) {
+        cell->SetState(withFixedState(row, col, state));
     }
     if (state & GVIS_SELECTED) {
         m_selectedCells.add(row, col);
@@ -607,52 +617,52 @@ bool CGridCtrl::SetItemState(int row, int col, quint32 state)
 
 quint32 CGridCtrl::GetItemState(int row, int col) const
 {
-    return ReadCell(row, col, &CGridCellBase::GetState, 0);
+    return readCell(row, col, &CGridCellBase::GetState, 0);
 }
 
 bool CGridCtrl::SetItemFormat(int row, int col, quint32 format)
 {
-    return ChangeCell(row, col, [&](CGridCellBase& cell) { cell.SetFormat(format); });
+    return changeCell(row, col, [&](CGridCellBase& cell) { cell.SetFormat(format); });
 }
 
 quint32 CGridCtrl::GetItemFormat(int row, int col) const
 {
-    return ReadCell(row, col, &CGridCellBase::GetFormat, 0);
+    return readCell(row, col, &CGridCellBase::GetFormat, 0);
 }
 
 bool CGridCtrl::SetItemBkColour(int row, int col, const QColor& colour)
 {
-    return ChangeCell(row, col, [&](CGridCellBase& cell) { cell.SetBackClr(colour); });
+    return changeCell(row, col, [&](CGridCellBase& cell) { cell.SetBackClr(colour); });
 }
 
 QColor CGridCtrl::GetItemBkColour(int row, int col) const
 {
-    return ReadCell(row, col, &CGridCellBase::GetBackClr, QColor());
+    return readCell(row, col, &CGridCellBase::GetBackClr, QColor());
 }
 
 bool CGridCtrl::SetItemFgColour(int row, int col, const QColor& colour)
 {
-    return ChangeCell(row, col, [&](CGridCellBase& cell) { cell.SetTextClr(colour); });
+    return changeCell(row, col, [&](CGridCellBase& cell) { cell.SetTextClr(colour); });
 }
 
 QColor CGridCtrl::GetItemFgColour(int row, int col) const
 {
-    return ReadCell(row, col, &CGridCellBase::GetTextClr, QColor());
+    return readCell(row, col, &CGridCellBase::GetTextClr, QColor());
 }
 
 bool CGridCtrl::SetItemFont(int row, int col, const QFont& font)
 {
-    return ChangeCell(row, col, [&](CGridCellBase& cell) { cell.SetFont(&font); });
+    return changeCell(row, col, [&](CGridCellBase& cell) { cell.SetFont(&font); });
 }
 
 const QFont* CGridCtrl::GetItemFont(int row, int col) const
 {
-    return ReadCell(row, col, &CGridCellBase::GetFont, nullptr);
+    return readCell(row, col, &CGridCellBase::GetFont, nullptr);
 }
 
 bool CGridCtrl::IsCellEditable(int row, int col) const
 {
-    if (!m_options.editable || !IsValid(row, col) || IsCellFixed(row, col)) {
+    if (!m_options.editable || !isValid(row, col) || IsCellFixed(row, col)) {
         return false;
     }
     const CGridCellBase* cell = GetCell(row, col);
@@ -680,7 +690,7 @@ void CGridCtrl::SetRedraw(bool on)
 {
     m_options.drawingEnabled = on;
     if (on) {
-        AfterStructureChange();
+        afterStructureChange();
     }
 }
 
@@ -750,14 +760,14 @@ void CGridCtrl::SetVirtualMode(bool on)
         m_rows.resize(size_t(GetRowCount()));
         for (int row = 0; row < GetRowCount(); ++row) {
             for (int col = 0; col < GetColumnCount(); ++col) {
-                m_rows[size_t(row)].push_back(CreateCell(row, col));
+                m_rows[size_t(row)].push_back(createCell(row, col));
             }
         }
     }
     Refresh();
 }
 
-qintptr CGridCtrl::SendMessageToParent(int row, int col, int code) const
+qintptr CGridCtrl::sendMessageToParent(int row, int col, int code) const
 {
     if (!m_notifyTarget) {
         return 0;
@@ -771,7 +781,7 @@ qintptr CGridCtrl::SendMessageToParent(int row, int col, int code) const
     return m_notifyTarget->notify(record);
 }
 
-qintptr CGridCtrl::SendDispInfoToParent(GV_DISPINFO& info, int code) const
+qintptr CGridCtrl::sendDispInfoToParent(GV_DISPINFO& info, int code) const
 {
     if (!m_notifyTarget) {
         return 0;
@@ -782,7 +792,7 @@ qintptr CGridCtrl::SendDispInfoToParent(GV_DISPINFO& info, int code) const
     return m_notifyTarget->notify(info);
 }
 
-void CGridCtrl::SendCacheHintToParent(const GridCellRange& range) const
+void CGridCtrl::sendCacheHintToParent(const GridCellRange& range) const
 {
     if (!m_notifyTarget) {
         return;

@@ -35,7 +35,7 @@ bool CGridCtrl::event(QEvent* e)
     return QAbstractScrollArea::event(e);
 }
 
-int CGridCtrl::NextVisibleRow(int from, int step) const
+int CGridCtrl::nextVisibleRow(int from, int step) const
 {
     for (int row = from + step; row >= GetFixedRowCount() && row < GetRowCount(); row += step) {
         if (m_geometry.rowHeight(row) > 0) {
@@ -45,7 +45,7 @@ int CGridCtrl::NextVisibleRow(int from, int step) const
     return -1;
 }
 
-int CGridCtrl::NextVisibleColumn(int from, int step) const
+int CGridCtrl::nextVisibleColumn(int from, int step) const
 {
     for (int col = from + step; col >= GetFixedColumnCount() && col < GetColumnCount(); col += step) {
         if (m_geometry.columnWidth(col) > 0) {
@@ -55,12 +55,12 @@ int CGridCtrl::NextVisibleColumn(int from, int step) const
     return -1;
 }
 
-GridCellId CGridCtrl::NextCell(int key, Qt::KeyboardModifiers modifiers) const
+GridCellId CGridCtrl::nextCell(int key, Qt::KeyboardModifiers modifiers) const
 {
-    const int firstRow = NextVisibleRow(GetFixedRowCount() - 1, 1);
-    const int lastRow = NextVisibleRow(GetRowCount(), -1);
-    const int firstCol = NextVisibleColumn(GetFixedColumnCount() - 1, 1);
-    const int lastCol = NextVisibleColumn(GetColumnCount(), -1);
+    const int firstRow = nextVisibleRow(GetFixedRowCount() - 1, 1);
+    const int lastRow = nextVisibleRow(GetRowCount(), -1);
+    const int firstCol = nextVisibleColumn(GetFixedColumnCount() - 1, 1);
+    const int lastCol = nextVisibleColumn(GetColumnCount(), -1);
     const GridCellId focus = m_idCurrentCell;
     if (!isFocusMoveKey(key)) {
         return {};
@@ -71,7 +71,7 @@ GridCellId CGridCtrl::NextCell(int key, Qt::KeyboardModifiers modifiers) const
     auto cellOrNone = [](int row, int col) { return row >= 0 && col >= 0 ? GridCellId{row, col} : GridCellId{}; };
     auto pageFrom = [&](int step) {
         int row = focus.row;
-        for (int i = 0, next = row; i < m_geometry.pageRows() && (next = NextVisibleRow(row, step)) >= 0; ++i) {
+        for (int i = 0, next = row; i < m_geometry.pageRows() && (next = nextVisibleRow(row, step)) >= 0; ++i) {
             row = next;
         }
         return GridCellId{row, focus.col};
@@ -79,19 +79,19 @@ GridCellId CGridCtrl::NextCell(int key, Qt::KeyboardModifiers modifiers) const
     const bool backwards = key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier);
     switch (key) {
     case Qt::Key_Down:
-        return cellOrNone(NextVisibleRow(focus.row, 1), focus.col);
+        return cellOrNone(nextVisibleRow(focus.row, 1), focus.col);
     case Qt::Key_Up:
-        return cellOrNone(NextVisibleRow(focus.row, -1), focus.col);
+        return cellOrNone(nextVisibleRow(focus.row, -1), focus.col);
     case Qt::Key_Right:
-        return cellOrNone(focus.row, NextVisibleColumn(focus.col, 1));
+        return cellOrNone(focus.row, nextVisibleColumn(focus.col, 1));
     case Qt::Key_Left:
-        return cellOrNone(focus.row, NextVisibleColumn(focus.col, -1));
+        return cellOrNone(focus.row, nextVisibleColumn(focus.col, -1));
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-        if (const int col = NextVisibleColumn(focus.col, backwards ? -1 : 1); col >= 0) {
+        if (const int col = nextVisibleColumn(focus.col, backwards ? -1 : 1); col >= 0) {
             return {focus.row, col};
         }
-        return cellOrNone(NextVisibleRow(focus.row, backwards ? -1 : 1), backwards ? lastCol : firstCol);
+        return cellOrNone(nextVisibleRow(focus.row, backwards ? -1 : 1), backwards ? lastCol : firstCol);
     case Qt::Key_PageDown:
         return pageFrom(1);
     case Qt::Key_PageUp:
@@ -105,23 +105,30 @@ GridCellId CGridCtrl::NextCell(int key, Qt::KeyboardModifiers modifiers) const
     }
 }
 
-bool CGridCtrl::MoveFocusByKey(int key, Qt::KeyboardModifiers modifiers)
+bool CGridCtrl::moveFocusByKey(int key, Qt::KeyboardModifiers modifiers)
 {
-    const GridCellId next = NextCell(key, modifiers);
+    const GridCellId next = nextCell(key, modifiers);
     if (!next.IsValid()) {
         return false;
     }
     if (key == Qt::Key_PageDown || key == Qt::Key_PageUp) {
         const int rows = next.row - m_idCurrentCell.row;
-        ScrollBy(m_idCurrentCell.IsValid() ? rows : 0, 0);
+        scrollBy(m_idCurrentCell.IsValid() ? rows : 0, 0);
     }
-    MoveFocus(next, (modifiers & Qt::ShiftModifier) && !isTabKey(key));
+    moveFocus(next, (modifiers & Qt::ShiftModifier) && !isTabKey(key));
     return true;
 }
 
-bool CGridCtrl::HandleClipboardKey(const QKeyEvent& e)
+bool CGridCtrl::handleClipboardKey(const QKeyEvent& e)
 {
     if (!(e.modifiers() & Qt::ControlModifier)) {
+        return false;
+    }
+    if (e.key() == Qt::Key_A) {
+        OnEditSelectAll();
+        return true;
+    }
+    if (!m_options.clipboardKeys) {
         return false;
     }
     switch (e.key()) {
@@ -135,15 +142,12 @@ bool CGridCtrl::HandleClipboardKey(const QKeyEvent& e)
     case Qt::Key_V:
         OnEditPaste();
         return true;
-    case Qt::Key_A:
-        OnEditSelectAll();
-        return true;
     default:
         return false;
     }
 }
 
-int CGridCtrl::EditCharForKey(const QKeyEvent& e)
+int CGridCtrl::editCharForKey(const QKeyEvent& e)
 {
     if (e.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
         return 0;
@@ -170,21 +174,21 @@ int CGridCtrl::EditCharForKey(const QKeyEvent& e)
 
 void CGridCtrl::keyPressEvent(QKeyEvent* e)
 {
-    if (HandleClipboardKey(*e)) {
+    if (handleClipboardKey(*e)) {
         e->accept();
         return;
     }
     const int key = e->key();
     if (key == Qt::Key_F2 && m_idCurrentCell.IsValid()) {
-        EditCell(m_idCurrentCell.row, m_idCurrentCell.col, GRID_EDIT_BY_MOUSE);
+        EditCell(m_idCurrentCell.row, m_idCurrentCell.col, EditByMouse);
         e->accept();
         return;
     }
-    if (MoveFocusByKey(key, e->modifiers())) {
+    if (moveFocusByKey(key, e->modifiers())) {
         e->accept();
         return;
     }
-    if (const int ch = EditCharForKey(*e); ch != 0 && m_idCurrentCell.IsValid()) {
+    if (const int ch = editCharForKey(*e); ch != 0 && m_idCurrentCell.IsValid()) {
         EditCell(m_idCurrentCell.row, m_idCurrentCell.col, ch);
         e->accept();
         return;

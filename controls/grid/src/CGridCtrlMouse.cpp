@@ -9,7 +9,7 @@
 
 namespace grid {
 
-int CGridCtrl::ColumnDividerAt(QPoint pos) const
+int CGridCtrl::columnDividerAt(QPoint pos) const
 {
     if (!m_options.columnResize || pos.y() < 0 || pos.y() >= m_geometry.fixedRowsHeight()) {
         return -1;
@@ -17,7 +17,7 @@ int CGridCtrl::ColumnDividerAt(QPoint pos) const
     return m_geometry.columnDividerAt(pos.x(), m_options.resizeCaptureZone);
 }
 
-int CGridCtrl::RowDividerAt(QPoint pos) const
+int CGridCtrl::rowDividerAt(QPoint pos) const
 {
     if (!m_options.rowResize || pos.x() < 0 || pos.x() >= m_geometry.fixedColumnsWidth()) {
         return -1;
@@ -38,26 +38,26 @@ void CGridCtrl::mousePressEvent(QMouseEvent* e)
     m_leftClickDownPoint = pos;
     m_leftClickDownCell = m_geometry.cellAt(pos);
     m_mouseMode = MouseMode::Nothing;
-    if (const int col = ColumnDividerAt(pos); col >= 0) {
+    if (const int col = columnDividerAt(pos); col >= 0) {
         m_mouseMode = MouseMode::SizingColumn;
         m_sizingIndex = col;
         viewport()->setCursor(Qt::SplitHCursor);
-        viewport()->update(SizingLineRect());
+        viewport()->update(sizingLineRect());
         return;
     }
-    if (const int row = RowDividerAt(pos); row >= 0) {
+    if (const int row = rowDividerAt(pos); row >= 0) {
         m_mouseMode = MouseMode::SizingRow;
         m_sizingIndex = row;
         viewport()->setCursor(Qt::SplitVCursor);
-        viewport()->update(SizingLineRect());
+        viewport()->update(sizingLineRect());
         return;
     }
     if (m_leftClickDownCell.IsValid()) {
-        PressCell(m_leftClickDownCell, pos, e->modifiers());
+        pressCell(m_leftClickDownCell, pos, e->modifiers());
     }
 }
 
-void CGridCtrl::PressCell(GridCellId id, QPoint pos, Qt::KeyboardModifiers modifiers)
+void CGridCtrl::pressCell(GridCellId id, QPoint pos, Qt::KeyboardModifiers modifiers)
 {
     CGridCellBase* cell = GetCell(id.row, id.col);
     const QRect rect = m_geometry.cellRect(id.row, id.col);
@@ -69,7 +69,7 @@ void CGridCtrl::PressCell(GridCellId id, QPoint pos, Qt::KeyboardModifiers modif
         return;
     }
     if (IsCellFixed(id.row, id.col)) {
-        PressFixedCell(id);
+        pressFixedCell(id);
         return;
     }
     if (m_options.dragAndDrop && IsCellSelected(id.row, id.col) &&
@@ -78,28 +78,28 @@ void CGridCtrl::PressCell(GridCellId id, QPoint pos, Qt::KeyboardModifiers modif
         m_mouseMode = MouseMode::PrepareDrag;
         return;
     }
-    SelectPressedCell(id, modifiers);
+    selectPressedCell(id, modifiers);
 }
 
-void CGridCtrl::SelectPressedCell(GridCellId id, Qt::KeyboardModifiers modifiers)
+void CGridCtrl::selectPressedCell(GridCellId id, Qt::KeyboardModifiers modifiers)
 {
     SetFocusCell(id.row, id.col);
-    SendMessageToParent(id.row, id.col, notify::LVN_ITEMCHANGING);
+    sendMessageToParent(id.row, id.col, notify::LVN_ITEMCHANGING);
     m_prevSelectedCells = m_selectedCells;
     const bool singleRow = m_options.listMode && m_options.singleRowSelection;
     if ((modifiers & Qt::ControlModifier) && !singleRow) {
         m_selectionStartCell = id;
-        ToggleSelection(id);
+        toggleSelection(id);
     } else if ((modifiers & Qt::ShiftModifier) && m_selectionStartCell.IsValid()) {
-        SelectFromAnchor(id, false);
+        selectFromAnchor(id, false);
     } else {
         m_selectionStartCell = id;
-        SelectFromAnchor(id, false);
+        selectFromAnchor(id, false);
     }
     m_mouseMode = MouseMode::SelectingCells;
 }
 
-void CGridCtrl::PressFixedCell(GridCellId id)
+void CGridCtrl::pressFixedCell(GridCellId id)
 {
     SetFocusCell(-1, -1);
     const bool inFixedRow = id.row < GetFixedRowCount();
@@ -116,11 +116,11 @@ void CGridCtrl::PressFixedCell(GridCellId id)
         SelectAllCells();
     } else if (inFixedRow && !m_options.listMode) {
         m_selectionStartCell = {GetFixedRowCount(), id.col};
-        SelectFromAnchor({GetRowCount() - 1, id.col}, false);
+        selectFromAnchor({GetRowCount() - 1, id.col}, false);
         m_mouseMode = MouseMode::SelectingColumns;
     } else if (inFixedCol) {
         m_selectionStartCell = {id.row, GetFixedColumnCount()};
-        SelectFromAnchor({id.row, GetColumnCount() - 1}, false);
+        selectFromAnchor({id.row, GetColumnCount() - 1}, false);
         m_mouseMode = MouseMode::SelectingRows;
     }
 }
@@ -131,15 +131,15 @@ void CGridCtrl::mouseMoveEvent(QMouseEvent* e)
     switch (m_mouseMode) {
     case MouseMode::SizingColumn:
     case MouseMode::SizingRow:
-        viewport()->update(SizingLineRect());
+        viewport()->update(sizingLineRect());
         m_lastMousePoint = pos;
-        viewport()->update(SizingLineRect());
+        viewport()->update(sizingLineRect());
         return;
     case MouseMode::SelectingCells:
     case MouseMode::SelectingRows:
     case MouseMode::SelectingColumns:
         m_lastMousePoint = pos;
-        DragSelectTo(pos);
+        dragSelectTo(pos);
         if (viewport()->rect().contains(pos)) {
             m_autoScrollTimer.stop();
         } else if (!m_autoScrollTimer.isActive()) {
@@ -148,7 +148,7 @@ void CGridCtrl::mouseMoveEvent(QMouseEvent* e)
         return;
     case MouseMode::PrepareDrag:
         if ((pos - m_leftClickDownPoint).manhattanLength() >= QApplication::startDragDistance()) {
-            StartDrag();
+            startDrag();
         }
         return;
     case MouseMode::PrepareEdit:
@@ -156,18 +156,18 @@ void CGridCtrl::mouseMoveEvent(QMouseEvent* e)
     default:
         m_lastMousePoint = pos;
         if (!(e->buttons() & Qt::LeftButton)) {
-            UpdateCursor(pos);
+            updateCursor(pos);
         }
         return;
     }
 }
 
-void CGridCtrl::UpdateCursor(QPoint pos)
+void CGridCtrl::updateCursor(QPoint pos)
 {
-    if (ColumnDividerAt(pos) >= 0) {
+    if (columnDividerAt(pos) >= 0) {
         m_mouseMode = MouseMode::OverColumnDivide;
         viewport()->setCursor(Qt::SplitHCursor);
-    } else if (RowDividerAt(pos) >= 0) {
+    } else if (rowDividerAt(pos) >= 0) {
         m_mouseMode = MouseMode::OverRowDivide;
         viewport()->setCursor(Qt::SplitVCursor);
     } else {
@@ -179,10 +179,10 @@ void CGridCtrl::UpdateCursor(QPoint pos)
             viewport()->setCursor(Qt::ArrowCursor);
         }
     }
-    TrackHover(m_geometry.cellAt(pos));
+    trackHover(m_geometry.cellAt(pos));
 }
 
-void CGridCtrl::TrackHover(GridCellId id)
+void CGridCtrl::trackHover(GridCellId id)
 {
     if (id != m_hoverCell) {
         if (CGridCellBase* cell = GetCell(m_hoverCell.row, m_hoverCell.col)) {
@@ -200,12 +200,12 @@ void CGridCtrl::TrackHover(GridCellId id)
 bool CGridCtrl::viewportEvent(QEvent* e)
 {
     if (e->type() == QEvent::Leave) {
-        TrackHover({});
+        trackHover({});
     }
     return QAbstractScrollArea::viewportEvent(e);
 }
 
-void CGridCtrl::DragSelectTo(QPoint pos)
+void CGridCtrl::dragSelectTo(QPoint pos)
 {
     const QRect area = viewport()->rect();
     const QPoint inside(std::clamp(pos.x(), 0, area.width() - 1), std::clamp(pos.y(), 0, area.height() - 1));
@@ -222,18 +222,18 @@ void CGridCtrl::DragSelectTo(QPoint pos)
     } else if (id != m_idCurrentCell) {
         SetFocusCell(id.row, id.col);
     }
-    if (!IsValid(id.row, id.col)) {
+    if (!isValid(id.row, id.col)) {
         return;
     }
-    SelectFromAnchor(id, QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
+    selectFromAnchor(id, QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
 }
 
-void CGridCtrl::AutoScrollTowards(QPoint pos)
+void CGridCtrl::autoScrollTowards(QPoint pos)
 {
     const QRect area = viewport()->rect();
     const int rows = pos.y() >= area.height() ? 1 : (pos.y() < 0 ? -1 : 0);
     const int cols = pos.x() >= area.width() ? 1 : (pos.x() < 0 ? -1 : 0);
-    ScrollBy(rows, cols);
+    scrollBy(rows, cols);
 }
 
 void CGridCtrl::timerEvent(QTimerEvent* e)
@@ -246,8 +246,8 @@ void CGridCtrl::timerEvent(QTimerEvent* e)
         m_autoScrollTimer.stop();
         return;
     }
-    AutoScrollTowards(m_lastMousePoint);
-    DragSelectTo(m_lastMousePoint);
+    autoScrollTowards(m_lastMousePoint);
+    dragSelectTo(m_lastMousePoint);
 }
 
 void CGridCtrl::mouseReleaseEvent(QMouseEvent* e)
@@ -258,7 +258,7 @@ void CGridCtrl::mouseReleaseEvent(QMouseEvent* e)
         if (CGridCellBase* cell = GetCell(id.row, id.col)) {
             cell->OnRClick(pos - m_geometry.cellRect(id.row, id.col).topLeft());
         }
-        SendMessageToParent(id.row, id.col, notify::NM_RCLICK);
+        sendMessageToParent(id.row, id.col, notify::NM_RCLICK);
         return;
     }
     if (e->button() != Qt::LeftButton) {
@@ -269,30 +269,30 @@ void CGridCtrl::mouseReleaseEvent(QMouseEvent* e)
     m_mouseMode = MouseMode::Nothing;
     switch (mode) {
     case MouseMode::PrepareEdit:
-        EditCell(m_idCurrentCell.row, m_idCurrentCell.col, GRID_EDIT_BY_MOUSE);
+        EditCell(m_idCurrentCell.row, m_idCurrentCell.col, EditByMouse);
         return;
     case MouseMode::SizingColumn:
     case MouseMode::SizingRow:
         m_mouseMode = mode;
-        FinishSizing(pos);
+        finishSizing(pos);
         m_mouseMode = MouseMode::Nothing;
         return;
     case MouseMode::PrepareDrag:
-        SelectPressedCell(m_leftClickDownCell, e->modifiers());
+        selectPressedCell(m_leftClickDownCell, e->modifiers());
         m_mouseMode = MouseMode::Nothing;
-        FinishClick(pos);
+        finishClick(pos);
         return;
     default:
         if (m_leftClickDownCell.IsValid()) {
-            FinishClick(pos);
+            finishClick(pos);
         }
         return;
     }
 }
 
-void CGridCtrl::FinishSizing(QPoint pos)
+void CGridCtrl::finishSizing(QPoint pos)
 {
-    viewport()->update(SizingLineRect());
+    viewport()->update(sizingLineRect());
     if (m_mouseMode == MouseMode::SizingColumn) {
         const int least = m_options.hideColumnsBySizing ? 0 : 1;
         SetColumnWidth(m_sizingIndex, std::max(pos.x() - m_geometry.columnLeft(m_sizingIndex), least));
@@ -304,17 +304,17 @@ void CGridCtrl::FinishSizing(QPoint pos)
     viewport()->setCursor(Qt::ArrowCursor);
 }
 
-void CGridCtrl::FinishClick(QPoint pos)
+void CGridCtrl::finishClick(QPoint pos)
 {
     const GridCellId focus = m_idCurrentCell;
-    SendMessageToParent(focus.row, focus.col, notify::LVN_ITEMCHANGED);
+    sendMessageToParent(focus.row, focus.col, notify::LVN_ITEMCHANGED);
     if (CGridCellBase* cell = GetCell(focus.row, focus.col)) {
         cell->OnClick(pos - m_geometry.cellRect(focus.row, focus.col).topLeft());
     }
     const GridCellId pressed = m_leftClickDownCell;
-    SendMessageToParent(pressed.row, pressed.col, notify::NM_CLICK);
+    sendMessageToParent(pressed.row, pressed.col, notify::NM_CLICK);
     viewport()->setCursor(Qt::ArrowCursor);
-    if (IsValid(pressed.row, pressed.col)) {
+    if (isValid(pressed.row, pressed.col)) {
         // Posted, as the click command reaches the owner after the click has been handled.
         QMetaObject::invokeMethod(
             this, [this, id = m_controlId] { emit commandNotified(id, 0); }, Qt::QueuedConnection);
@@ -328,11 +328,11 @@ void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* e)
     }
     const QPoint pos = e->position().toPoint();
     m_mouseMode = MouseMode::Nothing;
-    if (const int col = ColumnDividerAt(pos); col >= 0) {
+    if (const int col = columnDividerAt(pos); col >= 0) {
         AutoSizeColumn(col);
         return;
     }
-    if (const int row = RowDividerAt(pos); row >= 0) {
+    if (const int row = rowDividerAt(pos); row >= 0) {
         AutoSizeRow(row);
         return;
     }
@@ -343,12 +343,12 @@ void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* e)
     }
     const QRect rect = m_geometry.cellRect(id.row, id.col);
     if (cell->GetTextRect(rect).contains(pos)) {
-        EditCell(id.row, id.col, GRID_EDIT_BY_MOUSE);
+        EditCell(id.row, id.col, EditByMouse);
     }
     if ((cell = GetCell(id.row, id.col))) {
         cell->OnDblClick(pos - rect.topLeft());
     }
-    SendMessageToParent(id.row, id.col, notify::NM_DBLCLK);
+    sendMessageToParent(id.row, id.col, notify::NM_DBLCLK);
 }
 
 } // namespace grid

@@ -26,23 +26,23 @@ void CGridCtrl::paintEvent(QPaintEvent* e)
     const int bottom = m_geometry.lastVisibleRow();
     const int right = m_geometry.lastVisibleColumn();
     if (m_bVirtualMode) {
-        SendCacheHintToParent(m_geometry.visibleScrollingRange());
+        sendCacheHintToParent(m_geometry.visibleScrollingRange());
     }
-    DrawCells(painter, 0, fixedRows - 1, 0, fixedCols - 1, dirty);
-    DrawCells(painter, 0, fixedRows - 1, left, right, dirty);
-    DrawCells(painter, top, bottom, 0, fixedCols - 1, dirty);
-    DrawCells(painter, top, bottom, left, right, dirty);
-    DrawGridLines(painter, {top, left, bottom, right});
+    drawCells(painter, 0, fixedRows - 1, 0, fixedCols - 1, dirty);
+    drawCells(painter, 0, fixedRows - 1, left, right, dirty);
+    drawCells(painter, top, bottom, 0, fixedCols - 1, dirty);
+    drawCells(painter, top, bottom, left, right, dirty);
+    drawGridLines(painter, {top, left, bottom, right});
     if (m_mouseMode == MouseMode::SizingColumn || m_mouseMode == MouseMode::SizingRow) {
         painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-        painter.fillRect(SizingLineRect(), Qt::black);
+        painter.fillRect(sizingLineRect(), Qt::black);
     }
     if (m_bVirtualMode) {
-        SendCacheHintToParent({});
+        sendCacheHintToParent({});
     }
 }
 
-void CGridCtrl::DrawCells(QPainter& painter, int firstRow, int lastRow, int firstCol, int lastCol, const QRect& dirty)
+void CGridCtrl::drawCells(QPainter& painter, int firstRow, int lastRow, int firstCol, int lastCol, const QRect& dirty)
 {
     for (int row = firstRow; row <= lastRow; ++row) {
         if (m_geometry.rowHeight(row) == 0) {
@@ -60,7 +60,7 @@ void CGridCtrl::DrawCells(QPainter& painter, int firstRow, int lastRow, int firs
     }
 }
 
-void CGridCtrl::DrawGridLines(QPainter& painter, const GridCellRange& visible)
+void CGridCtrl::drawGridLines(QPainter& painter, const GridCellRange& visible)
 {
     if (!visible.IsValid()) {
         return;
@@ -89,7 +89,7 @@ void CGridCtrl::DrawGridLines(QPainter& painter, const GridCellRange& visible)
     }
 }
 
-QRect CGridCtrl::SizingLineRect() const
+QRect CGridCtrl::sizingLineRect() const
 {
     const QRect area = viewport()->rect();
     if (m_mouseMode == MouseMode::SizingColumn) {
@@ -100,7 +100,7 @@ QRect CGridCtrl::SizingLineRect() const
     return {0, y - 1, area.width(), 2};
 }
 
-void CGridCtrl::UpdateScrollBars()
+void CGridCtrl::updateScrollBars()
 {
     m_geometry.setViewportSize(viewport()->size());
     QScrollBar* vertical = verticalScrollBar();
@@ -117,7 +117,7 @@ void CGridCtrl::UpdateScrollBars()
 
 void CGridCtrl::resizeEvent(QResizeEvent*)
 {
-    UpdateScrollBars();
+    updateScrollBars();
 }
 
 void CGridCtrl::scrollContentsBy(int, int)
@@ -127,7 +127,7 @@ void CGridCtrl::scrollContentsBy(int, int)
     Refresh();
 }
 
-void CGridCtrl::ScrollBy(int rows, int cols)
+void CGridCtrl::scrollBy(int rows, int cols)
 {
     verticalScrollBar()->setValue(verticalScrollBar()->value() + rows);
     horizontalScrollBar()->setValue(horizontalScrollBar()->value() + cols);
@@ -140,14 +140,14 @@ void CGridCtrl::wheelEvent(QWheelEvent* e)
     m_wheelRemainder -= notches * 120;
     if (notches != 0) {
         const int rowsPerNotch = m_wheelLines < 0 ? m_geometry.pageRows() : m_wheelLines;
-        ScrollBy(-notches * rowsPerNotch, 0);
+        scrollBy(-notches * rowsPerNotch, 0);
     }
     e->accept();
 }
 
 bool CGridCtrl::EnsureVisible(int row, int col)
 {
-    if (!IsValid(row, col)) {
+    if (!isValid(row, col)) {
         return false;
     }
     const QPoint offsets = m_geometry.offsetsToShow(row, col);
@@ -171,7 +171,7 @@ void CGridCtrl::Refresh()
 
 bool CGridCtrl::RedrawCell(int row, int col)
 {
-    if (!IsValid(row, col)) {
+    if (!isValid(row, col)) {
         return false;
     }
     if (m_options.drawingEnabled) {

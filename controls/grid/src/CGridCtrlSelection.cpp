@@ -8,19 +8,19 @@ namespace grid {
 void CGridCtrl::SetFocusCell(int row, int col)
 {
     GridCellId wanted{row, col};
-    if (!IsValid(row, col) || IsCellFixed(row, col)) {
+    if (!isValid(row, col) || IsCellFixed(row, col)) {
         wanted = {};
     }
     if (wanted == m_idCurrentCell) {
         return;
     }
-    SendMessageToParent(wanted.row, wanted.col, notify::LVN_ITEMCHANGING);
+    sendMessageToParent(wanted.row, wanted.col, notify::LVN_ITEMCHANGING);
     const GridCellId old = m_idCurrentCell;
     m_idCurrentCell = wanted;
-    if (CGridCellBase* cell = StoredCell(old.row, old.col)) {
+    if (CGridCellBase* cell = storedCell(old.row, old.col)) {
         cell->SetState(cell->GetState() & ~quint32(GVIS_FOCUSED));
     }
-    if (CGridCellBase* cell = StoredCell(wanted.row, wanted.col)) {
+    if (CGridCellBase* cell = storedCell(wanted.row, wanted.col)) {
         cell->SetState(cell->GetState() | GVIS_FOCUSED);
     }
     RedrawCell(old.row, old.col);
@@ -30,20 +30,20 @@ void CGridCtrl::SetFocusCell(int row, int col)
         viewport()->update(0, 0, viewport()->width(), m_geometry.fixedRowsHeight());
         viewport()->update(0, 0, m_geometry.fixedColumnsWidth(), viewport()->height());
     }
-    SendMessageToParent(wanted.row, wanted.col, notify::LVN_ITEMCHANGED);
+    sendMessageToParent(wanted.row, wanted.col, notify::LVN_ITEMCHANGED);
 }
 
-void CGridCtrl::SetSelectedBit(GridCellId id, bool selected)
+void CGridCtrl::setSelectedBit(GridCellId id, bool selected)
 {
-    if (CGridCellBase* cell = StoredCell(id.row, id.col)) {
+    if (CGridCellBase* cell = storedCell(id.row, id.col)) {
         const quint32 state = cell->GetState();
         cell->SetState(selected ? state | GVIS_SELECTED : state & ~quint32(GVIS_SELECTED));
     }
 }
 
-void CGridCtrl::SetCellSelected(int row, int col, bool selected)
+void CGridCtrl::setCellSelected(int row, int col, bool selected)
 {
-    SetSelectedBit({row, col}, selected);
+    setSelectedBit({row, col}, selected);
     if (selected) {
         m_selectedCells.add(row, col);
     } else {
@@ -52,15 +52,15 @@ void CGridCtrl::SetCellSelected(int row, int col, bool selected)
     RedrawCell(row, col);
 }
 
-void CGridCtrl::ReplaceSelection(GridSelection wanted)
+void CGridCtrl::replaceSelection(GridSelection wanted)
 {
     bool changed = false;
     m_selectedCells.forEachNotIn(wanted, [&](GridCellId id) {
-        SetSelectedBit(id, false);
+        setSelectedBit(id, false);
         changed = true;
     });
     wanted.forEachNotIn(m_selectedCells, [&](GridCellId id) {
-        SetSelectedBit(id, true);
+        setSelectedBit(id, true);
         changed = true;
     });
     m_selectedCells = std::move(wanted);
@@ -70,7 +70,7 @@ void CGridCtrl::ReplaceSelection(GridSelection wanted)
     }
 }
 
-GridSelection CGridCtrl::SelectionBetween(GridCellId from, GridCellId to) const
+GridSelection CGridCtrl::selectionBetween(GridCellId from, GridCellId to) const
 {
     GridSelection cells;
     if (!m_options.selectionEnabled || !to.IsValid()) {
@@ -95,18 +95,18 @@ GridSelection CGridCtrl::SelectionBetween(GridCellId from, GridCellId to) const
     return cells;
 }
 
-void CGridCtrl::SelectFromAnchor(GridCellId to, bool keepPrevious)
+void CGridCtrl::selectFromAnchor(GridCellId to, bool keepPrevious)
 {
-    GridSelection wanted = SelectionBetween(m_selectionStartCell, to);
+    GridSelection wanted = selectionBetween(m_selectionStartCell, to);
     if (keepPrevious && !(m_options.listMode && m_options.singleRowSelection)) {
         wanted.unite(m_prevSelectedCells);
     }
-    ReplaceSelection(std::move(wanted));
+    replaceSelection(std::move(wanted));
 }
 
-void CGridCtrl::ToggleSelection(GridCellId cell)
+void CGridCtrl::toggleSelection(GridCellId cell)
 {
-    const GridSelection target = SelectionBetween(cell, cell);
+    const GridSelection target = selectionBetween(cell, cell);
     bool allSelected = true;
     target.forEachNotIn(m_prevSelectedCells, [&allSelected](GridCellId) { allSelected = false; });
     GridSelection wanted = m_prevSelectedCells;
@@ -117,10 +117,10 @@ void CGridCtrl::ToggleSelection(GridCellId cell)
     } else {
         wanted.unite(target);
     }
-    ReplaceSelection(std::move(wanted));
+    replaceSelection(std::move(wanted));
 }
 
-void CGridCtrl::MoveFocus(GridCellId to, bool extend)
+void CGridCtrl::moveFocus(GridCellId to, bool extend)
 {
     if (!to.IsValid()) {
         return;
@@ -129,7 +129,7 @@ void CGridCtrl::MoveFocus(GridCellId to, bool extend)
     if (!extend || !m_selectionStartCell.IsValid()) {
         m_selectionStartCell = to;
     }
-    SelectFromAnchor(to, false);
+    selectFromAnchor(to, false);
     EnsureVisible(to.row, to.col);
 }
 
@@ -141,7 +141,7 @@ void CGridCtrl::SetSelectedRange(const GridCellRange& range)
     }
     const bool singleRow = m_options.listMode && m_options.singleRowSelection;
     const GridCellId from = singleRow ? GridCellId{} : GridCellId{range.minRow, range.minCol};
-    ReplaceSelection(SelectionBetween(from, {singleRow ? range.minRow : range.maxRow, range.maxCol}));
+    replaceSelection(selectionBetween(from, {singleRow ? range.minRow : range.maxRow, range.maxCol}));
 }
 
 void CGridCtrl::SelectAllCells()
@@ -154,10 +154,10 @@ void CGridCtrl::SelectAllCells()
 
 void CGridCtrl::ResetSelectedRange()
 {
-    ReplaceSelection(GridSelection());
+    replaceSelection(GridSelection());
 }
 
-void CGridCtrl::RebuildStateMaps()
+void CGridCtrl::rebuildStateMaps()
 {
     m_selectedCells.clear();
     m_idCurrentCell = {};
@@ -168,7 +168,7 @@ void CGridCtrl::RebuildStateMaps()
     for (int row = 0; row < GetRowCount() && !m_bVirtualMode; ++row) {
         selectedCols.clear();
         for (int col = 0; col < GetColumnCount(); ++col) {
-            const quint32 state = StoredCell(row, col)->GetState();
+            const quint32 state = storedCell(row, col)->GetState();
             if (state & GVIS_SELECTED) {
                 selectedCols.append(col);
             }

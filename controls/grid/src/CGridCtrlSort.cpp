@@ -37,8 +37,8 @@ bool CGridCtrl::SortItems(int col, bool ascending, const CompareFunc& compare)
     m_sortColumn = col;
     m_sortAscending = ascending;
     // Focus and selection travel with their cells.
-    RebuildStateMaps();
-    AfterStructureChange();
+    rebuildStateMaps();
+    afterStructureChange();
     return true;
 }
 

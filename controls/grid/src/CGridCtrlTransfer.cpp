@@ -21,7 +21,7 @@ QString CGridCtrl::CopyTextFromGrid() const
     for (int row = range.minRow; row <= range.maxRow; ++row) {
         QStringList cells;
         for (int col = range.minCol; col <= range.maxCol; ++col) {
-            cells.append(IsCellSelected(row, col) ? GetItemText(row, col) : QString());
+            cells.append(IsCellSelected(row, col) && IsColumnCopyable(col) ? GetItemText(row, col) : QString());
         }
         rows.append(cells);
     }
@@ -30,7 +30,7 @@ QString CGridCtrl::CopyTextFromGrid() const
 
 bool CGridCtrl::PasteTextToGrid(GridCellId topLeft, const QString& text)
 {
-    if (m_bVirtualMode || !m_options.editable || !IsValid(topLeft.row, topLeft.col)) {
+    if (m_bVirtualMode || !m_options.editable || !isValid(topLeft.row, topLeft.col)) {
         return false;
     }
     bool written = false;
@@ -39,7 +39,7 @@ bool CGridCtrl::PasteTextToGrid(GridCellId topLeft, const QString& text)
         for (int j = 0; j < rows[i].size(); ++j) {
             const int row = topLeft.row + i;
             const int col = topLeft.col + j;
-            if (IsCellEditable(row, col)) {
+            if (canReceiveText(row, col)) {
                 SetItemText(row, col, rows[i][j]);
                 SetItemState(row, col, GetItemState(row, col) | GVIS_MODIFIED);
                 written = true;
@@ -49,10 +49,29 @@ bool CGridCtrl::PasteTextToGrid(GridCellId topLeft, const QString& text)
     return written;
 }
 
-void CGridCtrl::ClearCellTexts(const QList<GridCellId>& cells)
+bool CGridCtrl::SetColumnCopyable(int col, bool copyable)
+{
+    if (col < 0 || col >= GetColumnCount()) {
+        return false;
+    }
+    m_columnCopyable[col] = copyable;
+    return true;
+}
+
+bool CGridCtrl::IsColumnCopyable(int col) const
+{
+    return col >= 0 && col < GetColumnCount() && m_columnCopyable[col];
+}
+
+bool CGridCtrl::canReceiveText(int row, int col) const
+{
+    return IsCellEditable(row, col) && IsColumnCopyable(col);
+}
+
+void CGridCtrl::clearCellTexts(const QList<GridCellId>& cells)
 {
     for (const GridCellId& id : cells) {
-        if (IsCellEditable(id.row, id.col)) {
+        if (canReceiveText(id.row, id.col)) {
             SetItemText(id.row, id.col, QString());
             SetItemState(id.row, id.col, GetItemState(id.row, id.col) | GVIS_MODIFIED);
         }
@@ -73,7 +92,7 @@ void CGridCtrl::OnEditCut()
         return;
     }
     OnEditCopy();
-    ClearCellTexts(m_selectedCells.cells());
+    clearCellTexts(m_selectedCells.cells());
 }
 
 void CGridCtrl::OnEditPaste()
@@ -88,21 +107,21 @@ void CGridCtrl::OnEditSelectAll()
     // Where keys select exactly the focus row, so does this one: a following Del acts on the row seen focused.
     if (m_options.listMode && m_options.singleRowSelection) {
         if (m_idCurrentCell.IsValid()) {
-            ReplaceSelection(SelectionBetween({}, m_idCurrentCell));
+            replaceSelection(selectionBetween({}, m_idCurrentCell));
         }
         return;
     }
     SelectAllCells();
 }
 
-QMimeData* CGridCtrl::SelectionMimeData() const
+QMimeData* CGridCtrl::selectionMimeData() const
 {
     auto* mime = new QMimeData;
     mime->setText(CopyTextFromGrid());
     return mime;
 }
 
-void CGridCtrl::StartDrag()
+void CGridCtrl::startDrag()
 {
     m_mouseMode = MouseMode::Nothing;
     if (m_selectedCells.isEmpty()) {
@@ -111,31 +130,31 @@ void CGridCtrl::StartDrag()
     m_dragSourceCells = m_selectedCells.cells();
     m_dragMovedHere = false;
     auto* drag = new QDrag(this);
-    drag->setMimeData(SelectionMimeData());
+    drag->setMimeData(selectionMimeData());
     const Qt::DropActions actions = m_options.editable ? Qt::CopyAction | Qt::MoveAction : Qt::CopyAction;
     // A move into this grid has cleared the sources before pasting (see dropEvent).
     if (drag->exec(actions, Qt::CopyAction) == Qt::MoveAction && !m_dragMovedHere) {
-        ClearCellTexts(m_dragSourceCells);
+        clearCellTexts(m_dragSourceCells);
     }
     m_dragSourceCells.clear();
 }
 
-bool CGridCtrl::CanAcceptDrop(const QMimeData* mime) const
+bool CGridCtrl::canAcceptDrop(const QMimeData* mime) const
 {
     return m_options.dragAndDrop && m_options.editable && !m_bVirtualMode && mime && mime->hasText();
 }
 
-void CGridCtrl::SetDropHighlight(GridCellId id)
+void CGridCtrl::setDropHighlight(GridCellId id)
 {
     if (id == m_dropHighlight) {
         return;
     }
-    if (CGridCellBase* cell = StoredCell(m_dropHighlight.row, m_dropHighlight.col)) {
+    if (CGridCellBase* cell = storedCell(m_dropHighlight.row, m_dropHighlight.col)) {
         cell->SetState(cell->GetState() & ~quint32(GVIS_DROPHILITED));
         RedrawCell(m_dropHighlight.row, m_dropHighlight.col);
     }
     m_dropHighlight = id;
-    if (CGridCellBase* cell = StoredCell(id.row, id.col)) {
+    if (CGridCellBase* cell = storedCell(id.row, id.col)) {
         cell->SetState(cell->GetState() | GVIS_DROPHILITED);
         RedrawCell(id.row, id.col);
     }
@@ -143,7 +162,7 @@ void CGridCtrl::SetDropHighlight(GridCellId id)
 
 void CGridCtrl::dragEnterEvent(QDragEnterEvent* e)
 {
-    if (CanAcceptDrop(e->mimeData())) {
+    if (canAcceptDrop(e->mimeData())) {
         e->acceptProposedAction();
     } else {
         e->ignore();
@@ -153,31 +172,31 @@ void CGridCtrl::dragEnterEvent(QDragEnterEvent* e)
 void CGridCtrl::dragMoveEvent(QDragMoveEvent* e)
 {
     const GridCellId id = m_geometry.cellAt(e->position().toPoint());
-    if (CanAcceptDrop(e->mimeData()) && IsCellEditable(id.row, id.col)) {
-        SetDropHighlight(id);
+    if (canAcceptDrop(e->mimeData()) && canReceiveText(id.row, id.col)) {
+        setDropHighlight(id);
         e->acceptProposedAction();
     } else {
-        SetDropHighlight({});
+        setDropHighlight({});
         e->ignore();
     }
 }
 
 void CGridCtrl::dragLeaveEvent(QDragLeaveEvent*)
 {
-    SetDropHighlight({});
+    setDropHighlight({});
 }
 
 void CGridCtrl::dropEvent(QDropEvent* e)
 {
-    SetDropHighlight({});
+    setDropHighlight({});
     const GridCellId id = m_geometry.cellAt(e->position().toPoint());
-    if (!CanAcceptDrop(e->mimeData()) || !IsCellEditable(id.row, id.col)) {
+    if (!canAcceptDrop(e->mimeData()) || !canReceiveText(id.row, id.col)) {
         e->ignore();
         return;
     }
     const QString text = e->mimeData()->text();
     if (e->source() == this && e->dropAction() == Qt::MoveAction) {
-        ClearCellTexts(m_dragSourceCells);
+        clearCellTexts(m_dragSourceCells);
         m_dragMovedHere = true;
     }
     PasteTextToGrid(id, text);

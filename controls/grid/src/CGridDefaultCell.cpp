@@ -7,7 +7,7 @@ namespace grid {
 
 CGridDefaultCell::CGridDefaultCell()
 {
-    SetFormat(kDefaultFormat);
+    SetFormat(DefaultFormat);
     const QFont font = QApplication::font();
     SetFont(&font);
 }

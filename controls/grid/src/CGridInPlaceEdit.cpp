@@ -38,7 +38,7 @@ CGridInPlaceEdit::CGridInPlaceEdit(CGridCtrl* grid, const QRect& rect, Qt::Align
     , m_row(row)
     , m_col(col)
     , m_initialText(text)
-    , m_exitOnArrows(firstChar != GRID_EDIT_BY_MOUSE)
+    , m_exitOnArrows(firstChar != EditByMouse)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(grid->font());
@@ -51,7 +51,7 @@ CGridInPlaceEdit::CGridInPlaceEdit(CGridCtrl* grid, const QRect& rect, Qt::Align
     show();
     setFocus(Qt::OtherFocusReason);
 
-    if (firstChar == GRID_EDIT_BY_MOUSE || firstChar == Qt::Key_Return || firstChar == Qt::Key_Enter) {
+    if (firstChar == EditByMouse || firstChar == Qt::Key_Return || firstChar == Qt::Key_Enter) {
         end(false);
     } else if (firstChar == Qt::Key_Backspace) {
         end(false);
@@ -72,7 +72,7 @@ void CGridInPlaceEdit::TypeChar(int nChar)
         const char32_t code = char32_t(nChar);
         insert(QString::fromUcs4(&code, 1));
     }
-    WidenToText();
+    widenToText();
 }
 
 bool CGridInPlaceEdit::event(QEvent* e)
@@ -92,21 +92,21 @@ void CGridInPlaceEdit::keyPressEvent(QKeyEvent* e)
 {
     const int key = e->key();
     if (isNavigationKey(key) && (m_exitOnArrows || (e->modifiers() & Qt::ControlModifier))) {
-        EndWithKey(key);
+        endWithKey(key);
         return;
     }
     switch (key) {
     case Qt::Key_Tab:
-        EndWithKey((e->modifiers() & Qt::ShiftModifier) ? Qt::Key_Backtab : Qt::Key_Tab);
+        endWithKey((e->modifiers() & Qt::ShiftModifier) ? Qt::Key_Backtab : Qt::Key_Tab);
         return;
     case Qt::Key_Backtab:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        EndWithKey(key);
+        endWithKey(key);
         return;
     case Qt::Key_Escape:
         setText(m_initialText);
-        EndWithKey(key);
+        endWithKey(key);
         return;
     default:
         break;
@@ -116,10 +116,10 @@ void CGridInPlaceEdit::keyPressEvent(QKeyEvent* e)
         return;
     }
     QLineEdit::keyPressEvent(e);
-    WidenToText();
+    widenToText();
 }
 
-void CGridInPlaceEdit::WidenToText()
+void CGridInPlaceEdit::widenToText()
 {
     if (!parentWidget()) {
         return;
@@ -134,7 +134,7 @@ void CGridInPlaceEdit::WidenToText()
     }
 }
 
-void CGridInPlaceEdit::EndWithKey(int key)
+void CGridInPlaceEdit::endWithKey(int key)
 {
     m_lastKey = key;
     // Reports even where the focus did not move (the window not active).
@@ -147,7 +147,7 @@ void CGridInPlaceEdit::EndEdit()
     if (m_grid && window()->focusWidget() == this) {
         m_grid->setFocus(Qt::OtherFocusReason);
     }
-    Finish();
+    finish();
 }
 
 void CGridInPlaceEdit::focusOutEvent(QFocusEvent* e)
@@ -157,11 +157,11 @@ void CGridInPlaceEdit::focusOutEvent(QFocusEvent* e)
     // that is no longer active gives it back when it is active again. Its owner may be going away: a window
     // that closes because it is being destroyed loses the focus this way, before the grid goes.
     if (e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason) {
-        Finish();
+        finish();
     }
 }
 
-void CGridInPlaceEdit::Finish()
+void CGridInPlaceEdit::finish()
 {
     if (m_finished) {
         return;

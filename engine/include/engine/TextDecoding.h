@@ -2,6 +2,7 @@
 
 #include "engine/ConversionOptions.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ struct InputText
     std::string unicodeText; // the characters the PDF shows for the text, in UTF-8, for display
     std::vector<std::string> warnings; // where the text was cut short; characters the encoding lacks
     std::string error;    // why the file could not be read, when !ok
+    bool cut = false;     // ReadInputTextPrefix only: the file goes on past the text read
 };
 
 // Reads an input file as the converter reads it with these options. When the options name no
@@ -30,5 +32,19 @@ struct InputText
 // text-mode rules then hold: CR LF becomes LF, and a 0x1A or NUL character ends the text, with a
 // warning that gives its byte offset and how many bytes are left out.
 InputText ReadInputText(const std::string& path, const ConversionOptions& options);
+
+// How much of a file a preview reads: 4 MB.
+inline constexpr std::size_t PreviewBytes = std::size_t { 4 } << 20;
+
+// The front of an input file, for a preview that must not wait for a whole large file: at most
+// maxBytes are read, and the text ends at the start of the character that does not fit whole. The
+// bytes read are decoded as ReadInputText decodes a whole file (the same tests for UTF-16 and UTF-8,
+// made on the bytes read), so the text looks as its PDF will; `cut` says that the file goes on past
+// them (false when the text ended before, at a NUL or Ctrl+Z). A file that is missing, cannot be read
+// or is no regular file gives ok false and the reason in `error`, at once. Tabs are left as they are
+// (ExpandTabs, TabExpansion.h, expands them as the converter does). Safe on any thread: each call has
+// its own decoders.
+InputText ReadInputTextPrefix(const std::string& path, const ConversionOptions& options,
+                             std::size_t maxBytes = PreviewBytes);
 
 } // namespace engine

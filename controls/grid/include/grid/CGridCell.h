@@ -54,14 +54,14 @@ public:
 protected:
     // Opens the editor over rect (numbersOnly limits it to digits), or passes
     // nChar to the editor already open.
-    bool EditWith(int row, int col, QRect rect, int id, int nChar, bool numbersOnly);
+    bool editWith(int row, int col, QRect rect, int id, int nChar, bool numbersOnly);
 
 private:
     QString m_strText;
     quint32 m_lParam = 0;
     quint32 m_nState = 0;
     int m_nImage = -1;
-    quint32 m_nFormat = kFormatUnset;
+    quint32 m_nFormat = FormatUnset;
     QColor m_crFgClr;
     QColor m_crBkClr;
     std::optional<QFont> m_font;

@@ -25,7 +25,7 @@ class CGridCellBase
 {
 public:
     // "Not set" values of the format word and of colours (an invalid QColor).
-    static constexpr quint32 kFormatUnset = 0xFFFFFFFFu;
+    static constexpr quint32 FormatUnset = 0xFFFFFFFFu;
 
     CGridCellBase() = default;
     CGridCellBase(const CGridCellBase&) = delete;
@@ -90,7 +90,7 @@ public:
     virtual QSize GetCellExtent() const;
 
     // Starts (or feeds) an in-place edit; nChar is the first character, a
-    // navigation key or GRID_EDIT_BY_MOUSE. False when the cell cannot be edited.
+    // navigation key or EditByMouse. False when the cell cannot be edited.
     virtual bool Edit(int row, int col, QRect rect, QPoint point, int id, int nChar);
     virtual bool ValidateEdit(const QString& text);
     virtual void EndEdit() {}
@@ -107,10 +107,10 @@ public:
     virtual void OnSetCursor();
 
 private:
-    void DrawFixedBorder(QPainter& painter, const QRect& rect, bool sunken) const;
+    void drawFixedBorder(QPainter& painter, const QRect& rect, bool sunken) const;
     // Draws the sort direction mark at the right of rect; returns the width it took.
-    int DrawSortMark(QPainter& painter, const QRect& rect, bool ascending) const;
-    const QPixmap* Image() const;
+    int drawSortMark(QPainter& painter, const QRect& rect, bool ascending) const;
+    const QPixmap* listImage() const;
 };
 
 } // namespace grid

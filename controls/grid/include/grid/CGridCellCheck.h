@@ -23,8 +23,8 @@ public:
     QRect GetCheckPlacement(const QRect& cellRect) const;
 
 private:
-    int BoxSide() const;
-    void DrawBox(QPainter& painter, const QRect& cellRect) const;
+    int boxSide() const;
+    void drawBox(QPainter& painter, const QRect& cellRect) const;
 
     bool m_bChecked = false;
     QRect m_rect; // where the cell was last drawn

@@ -59,7 +59,7 @@ public:
     int GetFixedRowCount() const { return m_geometry.fixedRowCount(); }
     int GetFixedColumnCount() const { return m_geometry.fixedColumnCount(); }
     bool SetRowCount(int rows);
-    // At most GridSelection::kMaxColumns columns.
+    // At most GridSelection::MaxColumns columns.
     bool SetColumnCount(int cols);
     bool SetFixedRowCount(int fixedRows);
     bool SetFixedColumnCount(int fixedCols);
@@ -102,7 +102,8 @@ public:
     quint32 GetItemData(int row, int col) const;
     bool SetItemImage(int row, int col, int image);
     int GetItemImage(int row, int col) const;
-    // Keeps the selected-cells set in step with the selected bit.
+    // Keeps the selected-cells set in step with the selected bit. The fixed bits follow the fixed rows and
+    // columns, whatever the state given.
     bool SetItemState(int row, int col, quint32 state);
     quint32 GetItemState(int row, int col) const;
     bool SetItemFormat(int row, int col, quint32 format);
@@ -146,6 +147,11 @@ public:
     bool GetFrameFocusCell() const { return m_options.frameFocusCell; }
     void EnableDragAndDrop(bool on);
     bool GetDragAndDrop() const { return m_options.dragAndDrop; }
+    // Ctrl+C and Ctrl+Insert (copy), Ctrl+X (cut) and Ctrl+V (paste), with Shift or without; on by default.
+    // Off, the grid leaves these keys to its parent (the file list gives Ctrl+X a command of its own); the
+    // OnEdit operations stay.
+    void EnableClipboardKeys(bool on) { m_options.clipboardKeys = on; }
+    bool GetClipboardKeys() const { return m_options.clipboardKeys; }
     void SetGridLines(int mode);
     int GetGridLines() const { return m_options.gridLines; }
     void SetAutoSizeStyle(int style) { m_options.autoSizeStyle = style; }
@@ -203,9 +209,16 @@ public:
     void AutoSize();
 
     // --- Clipboard and drag and drop ---
-    // The selected cells' texts as tab-separated lines (cells of the bounding range that are not selected are empty).
+    // A column that is not copyable (for secrets such as passwords) is left out of copy, cut and drag, its
+    // cells as empty fields, and paste and drop do not write it. Columns are copyable until set otherwise;
+    // the setting moves with its column.
+    bool SetColumnCopyable(int col, bool copyable);
+    bool IsColumnCopyable(int col) const;
+    // The selected cells' texts as tab-separated lines (cells of the bounding range that are not selected, and
+    // those of columns that are not copyable, are empty).
     QString CopyTextFromGrid() const;
-    // Writes tab-separated text from a cell on, skipping read-only and fixed cells; false when nothing could be written.
+    // Writes tab-separated text from a cell on, skipping read-only and fixed cells and columns that are not
+    // copyable; false when nothing could be written.
     bool PasteTextToGrid(GridCellId topLeft, const QString& text);
     void OnEditCopy();
     void OnEditCut();
@@ -261,76 +274,80 @@ private:
     using Row = std::vector<std::unique_ptr<CGridCellBase>>;
 
     // Model
-    std::unique_ptr<CGridCellBase> CreateCell(int row, int col) const;
-    void ApplyFixedState(int row, int col, CGridCellBase& cell, bool resetColours) const;
-    void UpdateFixedStates();
-    bool IsValid(int row, int col) const;
-    CGridCellBase* StoredCell(int row, int col) const;
+    std::unique_ptr<CGridCellBase> createCell(int row, int col) const;
+    // state with the fixed bits of the place (row, col).
+    quint32 withFixedState(int row, int col, quint32 state) const;
+    void applyFixedState(int row, int col, CGridCellBase& cell, bool resetColours) const;
+    void updateFixedStates();
+    bool isValid(int row, int col) const;
+    CGridCellBase* storedCell(int row, int col) const;
     // Applies change to a stored cell and repaints it; fails in virtual mode and for invalid cells.
-    bool ChangeCell(int row, int col, const std::function<void(CGridCellBase&)>& change);
+    bool changeCell(int row, int col, const std::function<void(CGridCellBase&)>& change);
     // A property of the cell at (row, col), or fallback when there is no such cell.
     template <typename Value>
-    Value ReadCell(int row, int col, Value (CGridCellBase::*get)() const, std::type_identity_t<Value> fallback) const
+    Value readCell(int row, int col, Value (CGridCellBase::*get)() const, std::type_identity_t<Value> fallback) const
     {
         const CGridCellBase* cell = GetCell(row, col);
         return cell ? (cell->*get)() : fallback;
     }
-    void ShiftCellIds(const std::function<GridCellId(GridCellId)>& move);
-    void FillVirtualCell(int row, int col) const;
-    void AfterStructureChange();
-    void DropCellsOutside(int rows, int cols);
+    void shiftCellIds(const std::function<GridCellId(GridCellId)>& move);
+    void fillVirtualCell(int row, int col) const;
+    void afterStructureChange();
+    void dropCellsOutside(int rows, int cols);
 
     // Notifications
-    qintptr SendMessageToParent(int row, int col, int code) const;
-    qintptr SendDispInfoToParent(GV_DISPINFO& info, int code) const;
-    void SendCacheHintToParent(const GridCellRange& range) const;
+    qintptr sendMessageToParent(int row, int col, int code) const;
+    qintptr sendDispInfoToParent(GV_DISPINFO& info, int code) const;
+    void sendCacheHintToParent(const GridCellRange& range) const;
 
     // Focus and selection
     // The cell's selected bit alone; the selected-cells set is the caller's.
-    void SetSelectedBit(GridCellId id, bool selected);
-    void SetCellSelected(int row, int col, bool selected);
-    void ReplaceSelection(GridSelection wanted);
-    GridSelection SelectionBetween(GridCellId from, GridCellId to) const;
-    void SelectFromAnchor(GridCellId to, bool keepPrevious);
-    void ToggleSelection(GridCellId cell);
-    void MoveFocus(GridCellId to, bool extend);
-    void RebuildStateMaps();
+    void setSelectedBit(GridCellId id, bool selected);
+    void setCellSelected(int row, int col, bool selected);
+    void replaceSelection(GridSelection wanted);
+    GridSelection selectionBetween(GridCellId from, GridCellId to) const;
+    void selectFromAnchor(GridCellId to, bool keepPrevious);
+    void toggleSelection(GridCellId cell);
+    void moveFocus(GridCellId to, bool extend);
+    void rebuildStateMaps();
 
     // Painting and scrolling
-    void DrawCells(QPainter& painter, int firstRow, int lastRow, int firstCol, int lastCol, const QRect& dirty);
-    void DrawGridLines(QPainter& painter, const GridCellRange& visible);
-    void UpdateScrollBars();
-    void ScrollBy(int rows, int cols);
-    QRect SizingLineRect() const;
+    void drawCells(QPainter& painter, int firstRow, int lastRow, int firstCol, int lastCol, const QRect& dirty);
+    void drawGridLines(QPainter& painter, const GridCellRange& visible);
+    void updateScrollBars();
+    void scrollBy(int rows, int cols);
+    QRect sizingLineRect() const;
 
     // Mouse
-    void PressCell(GridCellId cell, QPoint pos, Qt::KeyboardModifiers modifiers);
-    void SelectPressedCell(GridCellId cell, Qt::KeyboardModifiers modifiers);
-    void PressFixedCell(GridCellId cell);
-    void FinishSizing(QPoint pos);
-    void FinishClick(QPoint pos);
-    void DragSelectTo(QPoint pos);
-    void AutoScrollTowards(QPoint pos);
-    void UpdateCursor(QPoint pos);
+    void pressCell(GridCellId cell, QPoint pos, Qt::KeyboardModifiers modifiers);
+    void selectPressedCell(GridCellId cell, Qt::KeyboardModifiers modifiers);
+    void pressFixedCell(GridCellId cell);
+    void finishSizing(QPoint pos);
+    void finishClick(QPoint pos);
+    void dragSelectTo(QPoint pos);
+    void autoScrollTowards(QPoint pos);
+    void updateCursor(QPoint pos);
     // Tells cells when the mouse enters, moves over and leaves them.
-    void TrackHover(GridCellId id);
-    int ColumnDividerAt(QPoint pos) const;
-    int RowDividerAt(QPoint pos) const;
+    void trackHover(GridCellId id);
+    int columnDividerAt(QPoint pos) const;
+    int rowDividerAt(QPoint pos) const;
 
     // Keyboard
-    bool MoveFocusByKey(int key, Qt::KeyboardModifiers modifiers);
-    GridCellId NextCell(int key, Qt::KeyboardModifiers modifiers) const;
-    int NextVisibleRow(int from, int step) const;
-    int NextVisibleColumn(int from, int step) const;
-    bool HandleClipboardKey(const QKeyEvent& e);
-    static int EditCharForKey(const QKeyEvent& e);
+    bool moveFocusByKey(int key, Qt::KeyboardModifiers modifiers);
+    GridCellId nextCell(int key, Qt::KeyboardModifiers modifiers) const;
+    int nextVisibleRow(int from, int step) const;
+    int nextVisibleColumn(int from, int step) const;
+    bool handleClipboardKey(const QKeyEvent& e);
+    static int editCharForKey(const QKeyEvent& e);
 
     // Clipboard and drag and drop
-    void ClearCellTexts(const QList<GridCellId>& cells);
-    QMimeData* SelectionMimeData() const;
-    void StartDrag();
-    void SetDropHighlight(GridCellId cell);
-    bool CanAcceptDrop(const QMimeData* mime) const;
+    // Editable and copyable: a cell that paste, drop and cut may write.
+    bool canReceiveText(int row, int col) const;
+    void clearCellTexts(const QList<GridCellId>& cells);
+    QMimeData* selectionMimeData() const;
+    void startDrag();
+    void setDropHighlight(GridCellId cell);
+    bool canAcceptDrop(const QMimeData* mime) const;
 
     GridGeometry m_geometry;
     std::vector<Row> m_rows;
@@ -348,6 +365,7 @@ private:
 
     GridOptions m_options;
     QList<QPixmap> m_imageList;
+    QList<bool> m_columnCopyable;
     int m_sortColumn = -1;
     bool m_sortAscending = true;
     bool m_bVirtualMode = false;

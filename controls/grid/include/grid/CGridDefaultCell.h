@@ -11,7 +11,7 @@ class CGridDefaultCell : public CGridCell
 {
 public:
     // Single line, vertically centred, left, no prefix processing, end ellipsis.
-    static constexpr quint32 kDefaultFormat = DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS;
+    static constexpr quint32 DefaultFormat = DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS;
 
     CGridDefaultCell();
 

@@ -37,9 +37,9 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
-    void EndWithKey(int key);
-    void Finish();
-    void WidenToText();
+    void endWithKey(int key);
+    void finish();
+    void widenToText();
 
     CGridCtrl* m_grid;
     int m_id;

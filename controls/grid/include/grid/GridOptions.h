@@ -23,6 +23,7 @@ struct GridOptions
     bool trackFocusCell = true;     // fixed cells in the focus row and column drawn sunken
     bool frameFocusCell = true;
     bool dragAndDrop = false;
+    bool clipboardKeys = true;      // Ctrl+C, Ctrl+Insert, Ctrl+X and Ctrl+V copy, cut and paste
     int gridLines = GVL_BOTH;
     int resizeCaptureZone = 3;      // pixels either side of a divider
     int autoSizeStyle = GVS_BOTH;

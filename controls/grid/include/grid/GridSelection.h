@@ -18,9 +18,9 @@ namespace grid {
 class GridSelection
 {
 public:
-    static constexpr int kMaxColumns = 65536;
+    static constexpr int MaxColumns = 65536;
 
-    static qint64 key(int row, int col) { return qint64(row) * kMaxColumns + col; }
+    static qint64 key(int row, int col) { return qint64(row) * MaxColumns + col; }
 
     void add(int row, int col);
     void remove(int row, int col);

@@ -101,8 +101,8 @@ constexpr int LVN_GETDISPINFOA = -150;
 } // namespace notify
 
 // First-character code that tells an editor it was started by the mouse.
-constexpr int GRID_EDIT_BY_MOUSE = 1;
+constexpr int EditByMouse = 1;
 // Identifier of the in-place editor window.
-constexpr int IDC_INPLACE_CONTROL = 8;
+constexpr int InPlaceControlId = 8;
 
 } // namespace grid

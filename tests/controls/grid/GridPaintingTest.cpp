@@ -9,7 +9,7 @@ using namespace grid;
 
 namespace {
 
-const QColor kLineColour(192, 192, 192);
+const QColor LineColour(192, 192, 192);
 
 QImage grabView(const GridFixture& f)
 {
@@ -58,7 +58,7 @@ int freeInkHeight(const QFont& font, const QString& text)
 
 } // namespace
 
-class TestGridPainting : public QObject
+class GridPaintingTest : public QObject
 {
     Q_OBJECT
 
@@ -86,8 +86,8 @@ private slots:
         // Points on the right and bottom edges, away from the text and from the crossing.
         const QPoint rightEdge(cell.right(), cell.top() + 2);
         const QPoint bottomEdge(cell.left() + 2, cell.bottom());
-        QCOMPARE(pixel(image, rightEdge), rgb(vertical ? kLineColour : background));
-        QCOMPARE(pixel(image, bottomEdge), rgb(horizontal ? kLineColour : background));
+        QCOMPARE(pixel(image, rightEdge), rgb(vertical ? LineColour : background));
+        QCOMPARE(pixel(image, bottomEdge), rgb(horizontal ? LineColour : background));
     }
 
     void areaOutsideTheCellsHasTheGridBackground()
@@ -277,13 +277,13 @@ private slots:
         const QPoint lineOnEdge = f.grid->GetCellRect(1, 0).bottomRight() - QPoint(2, 0);
         const QImage off = grabView(f);
         QVERIFY(pixel(off, QPoint(300, 200)) != qRgb(10, 200, 30));
-        QVERIFY(pixel(off, lineOnEdge) != rgb(kLineColour));
+        QVERIFY(pixel(off, lineOnEdge) != rgb(LineColour));
         f.grid->SetRedraw(true);
         const QImage on = grabView(f);
         QCOMPARE(pixel(on, QPoint(300, 200)), qRgb(10, 200, 30));
-        QCOMPARE(pixel(on, lineOnEdge), rgb(kLineColour));
+        QCOMPARE(pixel(on, lineOnEdge), rgb(LineColour));
     }
 };
 
-QTEST_MAIN(TestGridPainting)
-#include "TestGridPainting.moc"
+QTEST_MAIN(GridPaintingTest)
+#include "GridPaintingTest.moc"

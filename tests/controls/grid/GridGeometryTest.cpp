@@ -17,7 +17,7 @@ static GridGeometry smallGrid()
     return geometry;
 }
 
-class TestGridGeometry : public QObject
+class GridGeometryTest : public QObject
 {
     Q_OBJECT
 
@@ -143,5 +143,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGridGeometry)
-#include "TestGridGeometry.moc"
+QTEST_MAIN(GridGeometryTest)
+#include "GridGeometryTest.moc"

@@ -35,7 +35,7 @@ Pages asPairs(const QList<GridPrinter::PageRows>& pages)
 
 } // namespace
 
-class TestGridPrinting : public QObject
+class GridPrintingTest : public QObject
 {
     Q_OBJECT
 
@@ -96,5 +96,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGridPrinting)
-#include "TestGridPrinting.moc"
+QTEST_MAIN(GridPrintingTest)
+#include "GridPrintingTest.moc"

@@ -12,7 +12,7 @@ using namespace grid;
 using Table = QList<QStringList>;
 Q_DECLARE_METATYPE(Table)
 
-class TestGridTransfer : public QObject
+class GridTransferTest : public QObject
 {
     Q_OBJECT
 
@@ -98,6 +98,65 @@ private slots:
         QCOMPARE(f.grid->GetItemText(1, 2), QStringLiteral("r1c2"));
     }
 
+    void clipboardKeysCanBeLeftToTheParent_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Ctrl+C") << int(Qt::Key_C) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+Insert") << int(Qt::Key_Insert) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+X") << int(Qt::Key_X) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+Shift+X") << int(Qt::Key_X) << int(Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier);
+    }
+    void clipboardKeysCanBeLeftToTheParent()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        GridFixture f(4, 3);
+        f.grid->EnableClipboardKeys(false);
+        QGuiApplication::clipboard()->setText(QStringLiteral("outside"));
+        f.click(1, 1);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers));
+        QApplication::sendEvent(f.grid.get(), &press);
+        QVERIFY(!press.isAccepted());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("outside"));
+        QCOMPARE(f.grid->GetItemText(1, 1), QStringLiteral("r1c1"));
+        // Ctrl+A is no clipboard key.
+        QTest::keyClick(f.grid.get(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(f.grid->GetSelectedCount(), 9);
+    }
+
+    void columnsThatAreNotCopyableStayOutOfEveryTransfer()
+    {
+        GridFixture f(4, 3);
+        f.grid->EnableDragAndDrop(true);
+        QVERIFY(f.grid->SetColumnCopyable(1, false));
+        QVERIFY(!f.grid->SetColumnCopyable(3, false));
+        f.click(1, 0);
+        f.click(1, 2, Qt::ShiftModifier);
+        QTest::keyClick(f.grid.get(), Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("r1c0\t\tr1c2\r\n"));
+        QCOMPARE(f.grid->GetItemText(1, 0), QString());
+        QCOMPARE(f.grid->GetItemText(1, 1), QStringLiteral("r1c1"));
+        QVERIFY(!f.grid->PasteTextToGrid({2, 1}, QStringLiteral("x")));
+        QVERIFY(f.grid->PasteTextToGrid({2, 0}, QStringLiteral("a\tb\tc")));
+        QCOMPARE(f.grid->GetItemText(2, 0), QStringLiteral("a"));
+        QCOMPARE(f.grid->GetItemText(2, 1), QStringLiteral("r2c1"));
+        QCOMPARE(f.grid->GetItemText(2, 2), QStringLiteral("c"));
+        QMimeData data;
+        data.setText(QStringLiteral("dropped"));
+        QDropEvent drop(f.centre(3, 1), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f.view(), &drop);
+        QVERIFY(!drop.isAccepted());
+        QCOMPARE(f.grid->GetItemText(3, 1), QStringLiteral("r3c1"));
+        // The setting moves with its column.
+        QCOMPARE(f.grid->InsertColumn(QStringLiteral("new"), DT_LEFT, 0), 0);
+        QVERIFY(f.grid->IsColumnCopyable(1));
+        QVERIFY(!f.grid->IsColumnCopyable(2));
+        QVERIFY(f.grid->DeleteColumn(2));
+        QVERIFY(f.grid->IsColumnCopyable(2));
+    }
+
     void droppedTextLandsOnTheCellUnderThePointer()
     {
         GridFixture f(6, 4);
@@ -136,5 +195,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGridTransfer)
-#include "TestGridTransfer.moc"
+QTEST_MAIN(GridTransferTest)
+#include "GridTransferTest.moc"

@@ -90,7 +90,7 @@ void focusCell(GridFixture& f, int row, int col)
 
 } // namespace
 
-class TestGridEditing : public QObject
+class GridEditingTest : public QObject
 {
     Q_OBJECT
 
@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(editor->cursorPosition(), cursor);
         QCOMPARE(editor->hasSelectedText(), selected);
         QCOMPARE(editor->geometry(), f.grid->GetCellRect(2, 4));
-        QCOMPARE(editor->GetId(), IDC_INPLACE_CONTROL);
+        QCOMPARE(editor->GetId(), InPlaceControlId);
     }
 
     void clickOnTheFocusedCellsTextEditsWithTheTextKept()
@@ -258,11 +258,11 @@ private slots:
         f.click(2, 1);
         QTest::mouseDClick(f.view(), Qt::LeftButton, {}, f.centre(2, 1));
         QVERIFY(!editorOf(f));
-        QVERIFY(!f.grid->EditCell(2, 1, GRID_EDIT_BY_MOUSE));
+        QVERIFY(!f.grid->EditCell(2, 1, EditByMouse));
         QVERIFY(f.target.ofCode(notify::LVN_BEGINLABELEDITA).isEmpty());
         // A grid that is not editable refuses every cell.
         f.grid->SetEditable(false);
-        QVERIFY(!f.grid->EditCell(2, 4, GRID_EDIT_BY_MOUSE));
+        QVERIFY(!f.grid->EditCell(2, 4, EditByMouse));
     }
 
     void numericCellsAcceptDigitsOnly()
@@ -383,5 +383,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGridEditing)
-#include "TestGridEditing.moc"
+QTEST_MAIN(GridEditingTest)
+#include "GridEditingTest.moc"

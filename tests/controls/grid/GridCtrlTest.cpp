@@ -9,7 +9,7 @@ using namespace grid;
 
 Q_DECLARE_METATYPE(grid::GridCellRange)
 
-class TestGridCtrl : public QObject
+class GridCtrlTest : public QObject
 {
     Q_OBJECT
 
@@ -153,7 +153,7 @@ private slots:
         QCOMPARE(f.grid->GetRowHeight(1), 20);
     }
 
-    void newCellsTakeTheFixedBitsOfTheirPlace()
+    void cellsHaveTheFixedBitsOfTheirPlaceWhateverStateIsSet()
     {
         GridFixture f(3, 3, 1, 1);
         QVERIFY(f.grid->SetRowCount(4));
@@ -162,6 +162,14 @@ private slots:
         QCOMPARE(f.grid->GetItemState(3, 0), quint32(GVIS_FIXED | GVIS_FIXEDCOL));
         QCOMPARE(f.grid->GetItemState(3, 3), quint32(0));
         QCOMPARE(f.grid->GetRowHeight(3), f.grid->GetDefaultCell(false, false)->GetHeight());
+        QVERIFY(f.grid->SetItemState(0, 0, GVIS_READONLY));
+        QCOMPARE(f.grid->GetItemState(0, 0), quint32(GVIS_READONLY | GVIS_FIXED | GVIS_FIXEDROW | GVIS_FIXEDCOL));
+        QVERIFY(f.grid->SetItemState(2, 2, GVIS_FIXED | GVIS_FIXEDROW));
+        QCOMPARE(f.grid->GetItemState(2, 2), quint32(0));
+        // The corner keeps the fixed cells' colour, not the white of the scrolling cells.
+        const QImage image = f.view()->grab().toImage();
+        const QPoint insideTheEdge = f.grid->GetCellRect(0, 0).topLeft() + QPoint(2, 2);
+        QCOMPARE(image.pixel(insideTheEdge), f.grid->GetDefaultCell(true, true)->GetBackClr().rgb());
     }
 
     void fixingCellsTakesThemOutOfFocusAndSelection()
@@ -252,7 +260,7 @@ private slots:
     void columnCountIsLimitedByTheSelectionKey()
     {
         CGridCtrl grid;
-        QVERIFY(!grid.SetColumnCount(GridSelection::kMaxColumns + 1));
+        QVERIFY(!grid.SetColumnCount(GridSelection::MaxColumns + 1));
         QCOMPARE(grid.GetColumnCount(), 0);
     }
 
@@ -375,5 +383,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGridCtrl)
-#include "TestGridCtrl.moc"
+QTEST_MAIN(GridCtrlTest)
+#include "GridCtrlTest.moc"

@@ -8,7 +8,7 @@ using namespace grid;
 
 Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
 
-class TestGridMouse : public QObject
+class GridMouseTest : public QObject
 {
     Q_OBJECT
 
@@ -278,5 +278,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGridMouse)
-#include "TestGridMouse.moc"
+QTEST_MAIN(GridMouseTest)
+#include "GridMouseTest.moc"

@@ -10,7 +10,7 @@ using namespace grid;
 Q_DECLARE_METATYPE(grid::GridCellId)
 Q_DECLARE_METATYPE(grid::GridCellRange)
 
-class TestGridKeyboard : public QObject
+class GridKeyboardTest : public QObject
 {
     Q_OBJECT
 
@@ -152,5 +152,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGridKeyboard)
-#include "TestGridKeyboard.moc"
+QTEST_MAIN(GridKeyboardTest)
+#include "GridKeyboardTest.moc"

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "controls/ControlNotify.h"
+#include "engine/ConversionOptions.h"
+#include "panes/OptionsSource.h"
+
+#include <QWidget>
+
+namespace optiontree {
+class COptionTree;
+class COptionTreeItem;
+class COptionTreeEditItem;
+} // namespace optiontree
+
+namespace panes {
+
+class MessageAsker;
+struct OptionItemSpec;
+
+// The options pane: one option tree over the whole widget that shows every conversion option of the record
+// it was given, stores each value the user commits into that record at once, and keeps the font items
+// editable only where the chosen kind of page font uses them. The record belongs to the caller and must
+// outlive the pane; the pane reads and writes it on the interface thread only.
+class CRightView : public QWidget, public controls::NotifyTarget, public OptionsSource
+{
+    Q_OBJECT
+
+public:
+    // Control identifier of the option tree.
+    static constexpr int OptionTreeId = 101;
+
+    // Builds the tree from *options at once.
+    explicit CRightView(engine::ConversionOptions* options, QWidget* parent = nullptr);
+    ~CRightView() override;
+
+    // Builds the tree from the record, or rebuilds it: the items keep their identifiers. False when the tree
+    // could not be created; the pane then stays empty.
+    bool BuildOptionTree();
+    // Stores the value the item committed into the record and applies what it decides for other items.
+    void OnItemChanged(optiontree::COptionTreeItem* item);
+    // Stores every item into the record and returns a copy of it: the options a run converts with. An
+    // editor still open counts with what it holds.
+    engine::ConversionOptions ReadBackOptions() override;
+    // Asks "Reset all the convert options?"; on Yes sets the record to its defaults and rebuilds the tree.
+    // Does nothing while a reset is unavailable. The settings file is not written. True when reset.
+    bool OnResetOptions();
+
+    // A reset deletes every item and is refused during a run: the main window greys its command from this.
+    bool isResetAvailable() const { return !m_runInProgress; }
+    bool isRunInProgress() const { return m_runInProgress; }
+    // Told by whoever starts and ends runs.
+    void setRunInProgress(bool running);
+
+    optiontree::COptionTree* optionTree() const { return m_tree; }
+    // The asker that raises the reset question; it must outlive the pane.
+    void setMessageAsker(MessageAsker& asker) { m_asker = &asker; }
+
+signals:
+    void resetAvailableChanged(bool available);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    qintptr notify(controls::NotifyHeader& record) override;
+
+    void insertItem(const OptionItemSpec& spec);
+    // Stores the value of the item with the identifier into its field; items without a field store nothing.
+    void storeValue(quint32 id, optiontree::COptionTreeItem* item);
+    // Shows the points of a named size, read-only. The edits keep their text otherwise: the record's own size
+    // after a build, or the size shown before; editable for "Custom Page Size" only.
+    void showPageSize(int selection);
+    // Stores the width and height shown, unless no page size is chosen (the record then keeps its own).
+    void storePageSize();
+    // Makes the font items read-only or editable for the kind of page font. A kind outside the list changes
+    // nothing, except while building, when it leaves only "Single-byte Encoding" editable.
+    void applyFontKind(int kind, bool building);
+    // The entry chosen in "Page Size", or -1.
+    int pageSizeSelection() const;
+    optiontree::COptionTreeEditItem* sizeEdit(quint32 id) const;
+
+    engine::ConversionOptions* const m_options;
+    optiontree::COptionTree* m_tree;
+    bool m_treeCreated = false;
+    bool m_runInProgress = false;
+    MessageAsker* m_asker;
+};
+
+} // namespace panes

@@ -1,0 +1,311 @@
+#include "panes/CRightView.h"
+
+#include "OptionItemTable.h"
+#include "engine/PageSizes.h"
+#include "optiontree/COptionTree.h"
+#include "optiontree/COptionTreeComboItem.h"
+#include "optiontree/COptionTreeEditItem.h"
+#include "optiontree/COptionTreeFileItem.h"
+#include "optiontree/OptionTreeConstants.h"
+#include "optiontree/OptionTreeNotifyRecord.h"
+#include "panes/MessageBoxAsker.h"
+
+#include <QFile>
+
+namespace panes {
+
+using optiontree::COptionTreeComboItem;
+using optiontree::COptionTreeEditItem;
+using optiontree::COptionTreeFileItem;
+using optiontree::COptionTreeItem;
+
+namespace {
+
+constexpr quint32 TreeStyle
+    = optiontree::TreeStyleShowInfo | optiontree::TreeStyleShadeMargin | optiontree::TreeStyleShadeRootItems;
+const QColor CategoryBackground(227, 246, 253);
+constexpr int FontKindCount = 4;
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// File paths are kept in the record as the file system spells them.
+QString pathFromRecord(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::string pathForRecord(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+// True when the item's editor exists: the value and the read-only rules only apply to such items.
+bool hasControl(const COptionTreeItem* item)
+{
+    if (!item) {
+        return false;
+    }
+    const auto* windowItem = dynamic_cast<const optiontree::COptionTreeWindowItem*>(item);
+    return !windowItem || windowItem->HasWindow();
+}
+
+int intValue(OptionItemKind kind, COptionTreeItem* item)
+{
+    if (kind == OptionItemKind::Combo) {
+        const auto* combo = dynamic_cast<COptionTreeComboItem*>(item);
+        return combo ? combo->currentIndex() : -1;
+    }
+    int value = 0;
+    if (const auto* edit = dynamic_cast<COptionTreeEditItem*>(item)) {
+        edit->GetEditInt(value);
+    }
+    return value;
+}
+
+std::string textValue(OptionItemKind kind, COptionTreeItem* item)
+{
+    if (kind == OptionItemKind::File) {
+        // The path the item shows: the stored one until the user picks another. (The dialog's own file name
+        // stays empty until the dialog has been opened, which would lose the stored path.)
+        const auto* file = dynamic_cast<COptionTreeFileItem*>(item);
+        const QStringList paths = file ? file->GetPaths() : QStringList();
+        return paths.isEmpty() ? std::string() : pathForRecord(paths.first());
+    }
+    const auto* edit = dynamic_cast<COptionTreeEditItem*>(item);
+    return edit ? edit->text().toStdString() : std::string();
+}
+
+} // namespace
+
+CRightView::CRightView(engine::ConversionOptions* options, QWidget* parent)
+    : QWidget(parent)
+    , m_options(options)
+    , m_tree(new optiontree::COptionTree(this))
+    , m_asker(&MessageBoxAsker::instance())
+{
+    Q_ASSERT(m_options);
+    BuildOptionTree();
+}
+
+CRightView::~CRightView()
+{
+    // The tree is deleted after this object and reports its items' deletion; nobody is to hear it.
+    m_tree->SetNotify(false, nullptr);
+}
+
+bool CRightView::BuildOptionTree()
+{
+    if (m_treeCreated) {
+        m_tree->DeleteAllItems();
+    } else if (!(m_treeCreated = m_tree->Create(rect(), this, TreeStyle, OptionTreeId))) {
+        return false;
+    }
+    m_tree->SetNotify(true, this);
+    for (const OptionItemSpec& spec : OptionItems()) {
+        insertItem(spec);
+    }
+    showPageSize(pageSizeSelection());
+    const auto* fontKind = dynamic_cast<COptionTreeComboItem*>(m_tree->FindItem(OptionItemId::PageFont));
+    applyFontKind(hasControl(fontKind) ? fontKind->currentIndex() : -1, true);
+    m_tree->UpdatedItems();
+    m_tree->ExpandAllItems();
+    return true;
+}
+
+void CRightView::insertItem(const OptionItemSpec& spec)
+{
+    COptionTreeItem* parent = spec.parent ? m_tree->FindItem(spec.parent) : nullptr;
+    auto insert = [&](auto* item) {
+        m_tree->InsertItem(item, parent);
+        item->SetLabelText(QString::fromLatin1(spec.label));
+        item->SetInfoText(QString::fromLatin1(spec.info));
+        return item;
+    };
+    const auto* intField = std::get_if<IntField>(&spec.field);
+    const auto* textField = std::get_if<TextField>(&spec.field);
+    switch (spec.kind) {
+    case OptionItemKind::Category: {
+        COptionTreeItem* category = insert(new COptionTreeItem);
+        category->SetRootBackground(CategoryBackground);
+        category->SetLabelTextColor(Qt::black);
+        break;
+    }
+    case OptionItemKind::Heading:
+        insert(new COptionTreeItem);
+        break;
+    case OptionItemKind::Combo: {
+        COptionTreeComboItem* combo = insert(new COptionTreeComboItem);
+        if (combo->CreateComboItem()) {
+            for (const std::string_view choice : spec.choices) {
+                combo->addItem(toQString(choice));
+            }
+            const int index = m_options->*(*intField);
+            combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+        }
+        break;
+    }
+    case OptionItemKind::Number: {
+        COptionTreeEditItem* edit = insert(new COptionTreeEditItem);
+        if (edit->CreateEditItem(optiontree::EditOptionNumeric)) {
+            edit->SetEditInt(m_options->*(*intField));
+        }
+        break;
+    }
+    case OptionItemKind::Text: {
+        COptionTreeEditItem* edit = insert(new COptionTreeEditItem);
+        if (edit->CreateEditItem()) {
+            edit->setText(QString::fromStdString(m_options->*(*textField)));
+        }
+        break;
+    }
+    case OptionItemKind::File:
+        // The stored path is shown, so a chosen font file need not be picked again after a restart.
+        insert(new COptionTreeFileItem)
+            ->CreateFileItem(pathFromRecord(m_options->*(*textField)), QString(), QString::fromLatin1(spec.filter),
+                             optiontree::FileOptionOpenDialog | optiontree::FileOptionShowFullPath,
+                             optiontree::DialogOverwritePrompt);
+        break;
+    }
+}
+
+void CRightView::OnItemChanged(COptionTreeItem* item)
+{
+    if (!item || item->GetOptionTree() != m_tree) {
+        return;
+    }
+    const quint32 id = item->GetCtrlID();
+    storeValue(id, item);
+    if (id == OptionItemId::PageSize) {
+        // The record follows what the pane shows, so a save without a run keeps a custom size as shown.
+        showPageSize(m_options->PageSize);
+        storePageSize();
+    } else if (id == OptionItemId::PageFont) {
+        applyFontKind(m_options->PageFont, false);
+    }
+    m_tree->UpdatedItems();
+}
+
+engine::ConversionOptions CRightView::ReadBackOptions()
+{
+    const auto items = OptionItems();
+    for (quint32 id = 1; id <= items.size(); ++id) {
+        COptionTreeItem* item = m_tree->FindItem(id);
+        if (!item) {
+            break;
+        }
+        storeValue(id, item);
+        if (id == OptionItemId::PageSize) {
+            // A named size refills the two edits before they are read; a custom size keeps what was typed.
+            showPageSize(m_options->PageSize);
+        }
+    }
+    return *m_options;
+}
+
+bool CRightView::OnResetOptions()
+{
+    if (!isResetAvailable() || !m_asker->askYesNo(this, QStringLiteral("Reset all the convert options?"))
+        || !isResetAvailable()) {
+        return false;
+    }
+    engine::ResetOptions(*m_options);
+    BuildOptionTree();
+    return true;
+}
+
+void CRightView::setRunInProgress(bool running)
+{
+    if (running == m_runInProgress) {
+        return;
+    }
+    m_runInProgress = running;
+    emit resetAvailableChanged(isResetAvailable());
+}
+
+void CRightView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_treeCreated) {
+        m_tree->setGeometry(rect());
+    }
+}
+
+qintptr CRightView::notify(controls::NotifyHeader& record)
+{
+    if (record.sender == m_tree && record.code == optiontree::TreeNotifyItemChanged) {
+        OnItemChanged(static_cast<optiontree::OptionTreeNotifyRecord&>(record).item);
+    }
+    return 0;
+}
+
+void CRightView::storeValue(quint32 id, COptionTreeItem* item)
+{
+    const auto items = OptionItems();
+    if (id == 0 || id > items.size()) {
+        return;
+    }
+    const bool sizeItem = id == OptionItemId::PageWidth || id == OptionItemId::PageHeight;
+    if (sizeItem && pageSizeSelection() < 0) {
+        // No page size is chosen: the edits show the record's own size, which stays as it is.
+        return;
+    }
+    const OptionItemSpec& spec = items[id - 1];
+    if (const auto* number = std::get_if<IntField>(&spec.field)) {
+        m_options->*(*number) = intValue(spec.kind, item);
+    } else if (const auto* text = std::get_if<TextField>(&spec.field)) {
+        m_options->*(*text) = textValue(spec.kind, item);
+    }
+}
+
+void CRightView::showPageSize(int selection)
+{
+    const bool named = selection >= 0 && selection < engine::CustomPageSizeIndex;
+    const quint32 ids[2] = { OptionItemId::PageWidth, OptionItemId::PageHeight };
+    int size[2] = {};
+    engine::LookupPageSize(selection, size[0], size[1]);
+    for (int i = 0; i < 2; ++i) {
+        if (COptionTreeEditItem* edit = sizeEdit(ids[i])) {
+            if (named) {
+                edit->SetEditInt(size[i]);
+            }
+            edit->ReadOnly(selection != engine::CustomPageSizeIndex);
+        }
+    }
+}
+
+void CRightView::storePageSize()
+{
+    storeValue(OptionItemId::PageWidth, m_tree->FindItem(OptionItemId::PageWidth));
+    storeValue(OptionItemId::PageHeight, m_tree->FindItem(OptionItemId::PageHeight));
+}
+
+void CRightView::applyFontKind(int kind, bool building)
+{
+    const bool known = kind >= 0 && kind < FontKindCount;
+    if (!known && !building) {
+        return;
+    }
+    for (const FontItemRule& rule : FontItemRules()) {
+        COptionTreeItem* item = m_tree->FindItem(rule.id);
+        if (hasControl(item)) {
+            item->ReadOnly(known ? !rule.editable[kind] : rule.id != EditableWithUnknownFontKind);
+        }
+    }
+}
+
+int CRightView::pageSizeSelection() const
+{
+    const auto* combo = dynamic_cast<COptionTreeComboItem*>(m_tree->FindItem(OptionItemId::PageSize));
+    return hasControl(combo) ? combo->currentIndex() : -1;
+}
+
+COptionTreeEditItem* CRightView::sizeEdit(quint32 id) const
+{
+    auto* edit = dynamic_cast<COptionTreeEditItem*>(m_tree->FindItem(id));
+    return hasControl(edit) ? edit : nullptr;
+}
+
+} // namespace panes
