@@ -15,6 +15,18 @@ bool MessageBoxAsker::askYesNo(QWidget* parent, const QString& text)
     return box.exec() == QMessageBox::Yes;
 }
 
+QWidget* MessageBoxAsker::show(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                               std::function<void()> closed)
+{
+    auto* box = new QMessageBox(icon, QString::fromLatin1(ApplicationTitle), text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    if (closed) {
+        QObject::connect(box, &QMessageBox::finished, box, [closed = std::move(closed)] { closed(); });
+    }
+    box->open();
+    return box;
+}
+
 MessageBoxAsker& MessageBoxAsker::instance()
 {
     static MessageBoxAsker asker;

@@ -13,6 +13,9 @@ class MessageBoxAsker : public MessageAsker
 public:
     void tell(QWidget* parent, QMessageBox::Icon icon, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
+    // A window-modal box that deletes itself when closed.
+    QWidget* show(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                  std::function<void()> closed = {}) override;
 
     // The asker used where no other one was set.
     static MessageBoxAsker& instance();

@@ -27,17 +27,6 @@ private slots:
         QCOMPARE(f.grid->GetRowCount(), 1);
     }
 
-    void deletingARowAboveKeepsFocusAndSelectionOnTheirRow()
-    {
-        GridFixture f(5, 3);
-        f.makeFileList();
-        f.click(3, 1);
-        QVERIFY(f.grid->DeleteRow(1));
-        QCOMPARE(f.grid->GetFocusCell(), (GridCellId{2, 1}));
-        QCOMPARE(f.grid->GetSelectedCellRange(), (GridCellRange{2, 0, 2, 2}));
-        QCOMPARE(f.grid->GetItemText(2, 1), QStringLiteral("r3c1"));
-    }
-
     void deleteRowsTakesManyRowsInOnePass()
     {
         GridFixture f(8, 3);

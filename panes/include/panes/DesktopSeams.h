@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+namespace panes {
+
+// The file list's dialogs for choosing files and folders. Both return at once and call back when the user has
+// confirmed; a cancelled dialog calls nothing.
+class FileChooser
+{
+public:
+    virtual ~FileChooser() = default;
+
+    // Any number of files, offered under "Text Files (*.txt)" and "All Files (*)"; symbolic links come back as
+    // themselves.
+    virtual void chooseFiles(QWidget* parent, std::function<void(const QStringList&)> chosen) = 0;
+    // One folder, through the folder chooser listing text files.
+    virtual void chooseFolder(QWidget* parent, std::function<void(const QString&)> chosen) = 0;
+};
+
+// Hands a file or a folder to the desktop to open with its associated program.
+class DesktopOpener
+{
+public:
+    virtual ~DesktopOpener() = default;
+
+    // False when the desktop reported that it could not open the path.
+    virtual bool open(const QString& path) = 0;
+};
+
+// The open-file dialog and the folder chooser of the program, shown window-modal without waiting.
+class DialogFileChooser : public FileChooser
+{
+public:
+    void chooseFiles(QWidget* parent, std::function<void(const QStringList&)> chosen) override;
+    void chooseFolder(QWidget* parent, std::function<void(const QString&)> chosen) override;
+};
+
+// Opens through the desktop's services.
+class DesktopServicesOpener : public DesktopOpener
+{
+public:
+    bool open(const QString& path) override;
+};
+
+} // namespace panes

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <ctime>
+
+namespace panes {
+
+// The size column: whole kilobytes with comma groups, whatever the locale: 0 -> "0 KB", 1,048,576 -> "1,024 KB".
+QString SizeText(std::uint64_t bytes);
+// The creation date column: "%H:%M:%S %m/%d/%Y" in local time.
+QString CreationDateText(std::time_t time);
+
+// The one box an action that met already listed paths shows: "File: <path> have been imported!" for each of the
+// first few, then how many more there were.
+QString DuplicatesMessage(const QStringList& repeated);
+
+// How many entries of a list the pane's summaries name before counting the rest.
+inline constexpr int NamedDuplicates = 5;
+inline constexpr int NamedFailures = 20;
+
+} // namespace panes

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "engine/ConversionOptions.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+#include <string>
+
+namespace panes {
+
+class PostBox;
+
+// Reads the front of a file for the preview on a thread of its own (the first 4 MB, decoded as the whole file
+// would be), with its tabs expanded as the converter does, and hands the text over in pieces that can each be
+// inserted without holding the interface up. A file that goes on past the part read ends with a line that says
+// so. A later load abandons the one under way.
+class PreviewLoader : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Lines are shown in blocks of at most this many characters, so that no single block is costly to lay out.
+    static constexpr qsizetype BlockLimit = 16 * 1024;
+    static constexpr qsizetype PieceSize = 64 * 1024;
+
+    explicit PreviewLoader(QObject* parent = nullptr);
+    ~PreviewLoader() override;
+
+    void load(const std::string& path, const engine::ConversionOptions& options);
+    void cancel();
+
+signals:
+    // The whole preview text of the latest load, in pieces to insert one after another.
+    void loaded(const QStringList& pieces);
+    // The file could not be read: a one-line note with the reason.
+    void failed(const QString& note);
+
+private:
+    std::shared_ptr<PostBox> m_box;
+    unsigned m_generation = 0;
+};
+
+// Turns decoded text into preview pieces: lines longer than BlockLimit broken into blocks, pieces of about
+// PieceSize characters, and a closing note when the file was cut.
+QStringList PreviewPieces(const QString& text, bool cut);
+
+} // namespace panes

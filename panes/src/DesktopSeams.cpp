@@ -1,0 +1,48 @@
+#include "panes/DesktopSeams.h"
+
+#include "panes/CSelectFolderDialog.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QUrl>
+
+namespace panes {
+
+namespace {
+
+const char* const TextFileTypes = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||";
+
+} // namespace
+
+void DialogFileChooser::chooseFiles(QWidget* parent, std::function<void(const QStringList&)> chosen)
+{
+    auto* dialog = new QFileDialog(parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFileMode(QFileDialog::ExistingFiles);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setOption(QFileDialog::DontResolveSymlinks);
+    dialog->setNameFilters({ QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*)") });
+    QObject::connect(dialog, &QFileDialog::filesSelected, dialog,
+                     [chosen = std::move(chosen)](const QStringList& files) { chosen(files); });
+    dialog->open();
+}
+
+void DialogFileChooser::chooseFolder(QWidget* parent, std::function<void(const QString&)> chosen)
+{
+    auto* dialog = new CSelectFolderDialog(true, QString(), QFileDialog::Options(), QString::fromLatin1(TextFileTypes),
+                                           parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::accepted, dialog,
+                     [dialog, chosen = std::move(chosen)] { chosen(dialog->selectedFolder()); });
+    dialog->open();
+    if (!dialog->isVisible()) { // another chooser is open
+        dialog->deleteLater();
+    }
+}
+
+bool DesktopServicesOpener::open(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+} // namespace panes
