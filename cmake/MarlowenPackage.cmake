@@ -10,6 +10,7 @@ and permissions. marlowen-cli does the same from scripts.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION text)
+set(CPACK_STRIP_FILES ON)
 # The libraries the executables link are found by the library scan; what Qt loads at run time is not:
 # the platform plugins of X11 and Wayland sessions, the SVG plugins that draw the icons, and xdg-open
 # for opening results and web pages.

@@ -16,6 +16,8 @@ packages=(
 )
 # clang builds the fuzz targets (fuzz/run.sh); the tests only replay their corpora with g++.
 if [ "${MARLOWEN_WITH_FUZZ:-0}" = 1 ]; then packages+=(clang); fi
+# scripts/screenshot.sh grabs the window with ImageMagick's import.
+if [ "${MARLOWEN_WITH_SCREENSHOT:-0}" = 1 ]; then packages+=(imagemagick); fi
 
 missing=()
 for p in "${packages[@]}"; do

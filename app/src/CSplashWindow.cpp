@@ -44,6 +44,8 @@ CSplashWindow::CSplashWindow(QWidget* owner)
     , m_owner(owner)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // The keyboard stays with the main window; the splash window only takes the first press.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setCursor(Qt::ArrowCursor);
     setFixedSize(PictureSize(QStringLiteral("splash")));
     if (auto* screen = owner ? owner->screen() : QGuiApplication::primaryScreen()) {
@@ -62,7 +64,15 @@ CSplashWindow::~CSplashWindow()
 
 bool CSplashWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (IsPress(event->type()) && watched->isWidgetType()) {
+    if (!watched->isWidgetType()) {
+        return QWidget::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The key is the splash window's: no shortcut acts on it, and it arrives here as a press.
+        event->accept();
+        return true;
+    }
+    if (IsPress(event->type())) {
         hideSplashWindow();
         return true;
     }

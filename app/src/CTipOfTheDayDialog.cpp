@@ -94,7 +94,7 @@ void CTipOfTheDayDialog::buildControls()
     m_tipLabel->setPalette(white);
 
     m_startupCheck = new QCheckBox(QStringLiteral("&Show Tips on StartUp"), this);
-    m_startupCheck->setGeometry(units.rect(13, 146, 85, 10));
+    PlaceControl(*m_startupCheck, units.rect(13, 146, 85, 10));
     m_startupCheck->setChecked(m_showAtStartup);
 
     m_nextButton = new QPushButton(QStringLiteral("&Next Tip"), this);
@@ -107,6 +107,14 @@ void CTipOfTheDayDialog::buildControls()
     closeButton->setDefault(true);
     closeButton->setFocus();
     connect(closeButton, &QPushButton::clicked, this, &CTipOfTheDayDialog::closeAndStore);
+
+    // A font wider than planned: the buttons make way for the check box's text.
+    const int overlap = m_startupCheck->geometry().right() + units.x(4) - m_nextButton->x();
+    if (overlap > 0) {
+        m_nextButton->move(m_nextButton->pos() + QPoint(overlap, 0));
+        closeButton->move(closeButton->pos() + QPoint(overlap, 0));
+        setFixedWidth(width() + overlap);
+    }
 }
 
 void CTipOfTheDayDialog::openTips(const std::string& tipsPath)
