@@ -18,7 +18,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QSplitter>
@@ -29,12 +28,6 @@ namespace {
 
 constexpr int LeftPaneWidth = 640;
 const QSize MinimumFrameSize(930, 565);
-
-bool IsTextEditor(const QWidget* widget)
-{
-    const auto* edit = qobject_cast<const QLineEdit*>(widget);
-    return edit && !edit->isReadOnly();
-}
 
 bool IsFileListCommand(int command)
 {
@@ -276,7 +269,7 @@ bool CMainFrame::event(QEvent* event)
     // editor keeps the keys it uses for itself.
     if (event->type() == QEvent::ShortcutOverride) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (IsTextEditor(QApplication::focusWidget()) && panes::IsTextEditorKey(key->keyCombination())) {
+        if (panes::IsTextEditor(QApplication::focusWidget()) && panes::IsTextEditorKey(key->keyCombination())) {
             key->accept();
             return true;
         }
