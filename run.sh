@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the program.
-# Without arguments it converts the sample texts in examples/; with files or folders it converts those.
+# With a display ($DISPLAY or $WAYLAND_DISPLAY) it starts the desktop program, with the files and
+# folders given as arguments in its list. Without one it converts them (by default the sample texts
+# in examples/) with marlowen-cli.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-cd "$here"
-scripts/deps.sh
-scripts/build.sh build >/dev/null
+"$here/scripts/deps.sh"
+"$here/scripts/build.sh" build >/dev/null
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  exec "$here/build/app/marlowen" "$@"
+fi
 cli="$here/build/cli/marlowen-cli"
 if [ $# -eq 0 ]; then
   "$cli" "$here/examples/texts"
@@ -14,3 +18,5 @@ if [ $# -eq 0 ]; then
 else
   "$cli" "$@"
 fi
+echo "No display found (\$DISPLAY, \$WAYLAND_DISPLAY): converted with marlowen-cli."
+echo "On a desktop, ./run.sh [FILE...] starts the desktop program, $here/build/app/marlowen."

@@ -10,9 +10,14 @@ packages=(
   libqpdf-dev qpdf poppler-utils poppler-data
   fonts-dejavu-core fonts-urw-base35 fonts-wqy-zenhei t1utils
   libclang-rt-14-dev time
+  # The desktop program's end-to-end test drives it in an X server of its own; dpkg-dev lets
+  # cpack find the libraries the Debian package depends on.
+  xvfb xdotool dpkg-dev
 )
 # clang builds the fuzz targets (fuzz/run.sh); the tests only replay their corpora with g++.
 if [ "${MARLOWEN_WITH_FUZZ:-0}" = 1 ]; then packages+=(clang); fi
+# scripts/screenshot.sh grabs the window with ImageMagick's import.
+if [ "${MARLOWEN_WITH_SCREENSHOT:-0}" = 1 ]; then packages+=(imagemagick); fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -25,7 +25,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -73,12 +72,6 @@ QString FromNative(const std::string& path)
 std::string ToNative(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
-}
-
-bool IsTextEditor(QWidget* widget)
-{
-    auto* edit = qobject_cast<QLineEdit*>(widget);
-    return edit && !edit->isReadOnly();
 }
 
 } // namespace

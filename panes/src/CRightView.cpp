@@ -186,6 +186,7 @@ void CRightView::OnItemChanged(COptionTreeItem* item)
         applyFontKind(m_options->PageFont, false);
     }
     m_tree->UpdatedItems();
+    emit optionCommitted();
 }
 
 engine::ConversionOptions CRightView::ReadBackOptions()

@@ -1,5 +1,7 @@
 #include "panes/FileListCommands.h"
 
+#include <QLineEdit>
+
 namespace panes {
 
 const QList<int>& FileListCommands()
@@ -61,6 +63,12 @@ bool IsTextEditorKey(QKeyCombination key)
     return wanted == QKeyCombination(Qt::Key_Space) || wanted == QKeyCombination(Qt::Key_Delete)
         || wanted == (Qt::CTRL | Qt::Key_A) || wanted == (Qt::CTRL | Qt::Key_X) || wanted == (Qt::CTRL | Qt::Key_Delete)
         || wanted == (Qt::CTRL | Qt::Key_I);
+}
+
+bool IsTextEditor(const QWidget* widget)
+{
+    const auto* edit = qobject_cast<const QLineEdit*>(widget);
+    return edit && !edit->isReadOnly();
 }
 
 const QList<FileListMenuEntry>& FileListMenu()

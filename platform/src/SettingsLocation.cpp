@@ -1,10 +1,34 @@
 #include "platform/SettingsLocation.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <unistd.h>
 
 namespace platform {
+
+namespace {
+
+// The path without "." and ".." steps and without a trailing '/'.
+std::filesystem::path Normal(const std::filesystem::path& path)
+{
+    auto normal = path.lexically_normal();
+    return normal.has_filename() ? normal : normal.parent_path();
+}
+
+bool IsWithin(const std::filesystem::path& folder, const std::filesystem::path& root)
+{
+    auto normalRoot = Normal(root);
+    if (normalRoot.empty() || normalRoot == normalRoot.root_path()) {
+        return false;
+    }
+    auto normalFolder = Normal(folder);
+    auto [folderStep, rootStep] = std::mismatch(normalFolder.begin(), normalFolder.end(), normalRoot.begin(),
+                                                normalRoot.end());
+    return rootStep == normalRoot.end();
+}
+
+} // namespace
 
 std::string ExecutableFolder()
 {
@@ -16,9 +40,19 @@ std::string ExecutableFolder()
     return self.parent_path().string() + "/";
 }
 
+bool IsSystemFolder(const std::string& folder)
+{
+    for (const char* root : { "/usr", "/opt", MARLOWEN_INSTALL_PREFIX }) {
+        if (IsWithin(folder, root)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string SettingsFilePath(const std::string& executableFolder)
 {
-    if (::access(executableFolder.c_str(), W_OK) == 0) {
+    if (!IsSystemFolder(executableFolder) && ::access(executableFolder.c_str(), W_OK) == 0) {
         return executableFolder + "Settings.ini";
     }
     std::string base;

@@ -57,6 +57,8 @@ public:
 
 signals:
     void resetAvailableChanged(bool available);
+    // An item committed a change into the record (the main window saves the settings soon after).
+    void optionCommitted();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

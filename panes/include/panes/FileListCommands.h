@@ -3,6 +3,8 @@
 #include <QKeyCombination>
 #include <QList>
 
+class QWidget;
+
 namespace panes {
 
 // The file list's commands, by the identifiers the menu bar and the context menu send.
@@ -38,6 +40,8 @@ const QList<FileListKey>& FileListKeys();
 int CommandForKey(QKeyCombination key);
 // Keys a text editor uses for itself: while one has the focus they are its own, not the pane's.
 bool IsTextEditorKey(QKeyCombination key);
+// A text editor: an editable one-line text box, such as the grid's password editor or an option's edit.
+bool IsTextEditor(const QWidget* widget);
 
 // One entry of the context menu: a command with its text, or a separator (command 0).
 struct FileListMenuEntry

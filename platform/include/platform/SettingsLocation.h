@@ -7,9 +7,14 @@ namespace platform {
 // The folder of the running executable, with a trailing '/'.
 std::string ExecutableFolder();
 
-// Where Settings.ini lives: beside the executable when that folder is writable, otherwise in the
-// per-user configuration folder ($XDG_CONFIG_HOME/marlowen, or ~/.config/marlowen), which is created
-// when missing. Both programs use this same rule.
+// True for a folder of an installed program: below /usr, /opt or the prefix this build installs to.
+// Settings are never written into such a folder, even by a user who could (root would otherwise
+// write /usr/bin/Settings.ini).
+bool IsSystemFolder(const std::string& folder);
+
+// Where Settings.ini lives: beside the executable when that folder is writable and not a system
+// folder, otherwise in the per-user configuration folder ($XDG_CONFIG_HOME/marlowen, or
+// ~/.config/marlowen), which is created when missing. Both programs use this same rule.
 std::string SettingsFilePath(const std::string& executableFolder);
 
 } // namespace platform

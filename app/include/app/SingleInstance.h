@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/HandOverMessage.h"
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QLocalServer;
+class QLocalSocket;
+
+namespace app {
+
+// One running instance per executable name. The first start holds a lock file and listens on a
+// local socket, both named after the instance name in a folder of the user's runtime folder that
+// only the user can enter; a later start hands its files to it over the socket and ends.
+//
+// A lock or socket left behind by an instance that crashed is taken over. A start that finds the
+// lock held but nobody listening yet (the first is still starting) keeps trying for a while, so a
+// file manager that starts one process per file loses none of them.
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+
+public:
+    // runtimeFolder empty: the user's runtime folder ($XDG_RUNTIME_DIR).
+    explicit SingleInstance(const QString& instanceName, const QString& runtimeFolder = QString());
+    ~SingleInstance() override;
+
+    enum class Claim {
+        First,      // this process holds the lock: call listen() once it can take files
+        HandedOver, // the running instance took the files: this process ends
+        NoAnswer,   // the lock is held but nobody answered in time
+    };
+    Claim claim(const std::vector<std::string>& paths, std::chrono::milliseconds patience);
+
+    // Takes hand-overs from later starts: each arrives as pathsArrived. Removes a leftover socket first.
+    bool listen();
+
+    QString lockPath() const { return m_basePath + QStringLiteral(".lock"); }
+    QString socketPath() const { return m_basePath + QStringLiteral(".socket"); }
+
+signals:
+    // A later start handed over these files (possibly none): add them and bring the window forward.
+    void pathsArrived(const std::vector<std::string>& paths);
+
+private:
+    bool handOver(const std::vector<std::string>& paths);
+    void acceptConnection();
+    void readMessage(QLocalSocket* socket, std::shared_ptr<HandOverReader> reader);
+
+    QString m_basePath;
+    QLockFile m_lock;
+    std::unique_ptr<QLocalServer> m_server;
+};
+
+// The executable's file name without folder and extension.
+QString InstanceName(const QString& executablePath);
+
+} // namespace app

@@ -1,0 +1,6 @@
+#include "app/MarlowenApplication.h"
+
+int main(int argc, char** argv)
+{
+    return app::RunApplication(argc, argv);
+}

@@ -1,0 +1,165 @@
+#include "app/MarlowenApplication.h"
+
+#include "app/CMainFrame.h"
+#include "app/CSplashWindow.h"
+#include "app/OptionsKeeper.h"
+#include "app/Pictures.h"
+#include "app/SingleInstance.h"
+#include "app/StartArguments.h"
+#include "app/TerminationSignals.h"
+#include "app/TipsFile.h"
+#include "engine/SettingsFile.h"
+#include "panes/MessageBoxAsker.h"
+#include "platform/SettingsLocation.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QScreen>
+#include <QSessionManager>
+#include <QTimer>
+#include <QWindow>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+
+namespace app {
+
+namespace {
+
+// How long a second start keeps trying while the first is still starting.
+constexpr std::chrono::seconds HandOverPatience(5);
+// The problems of a settings file listed one by one; the rest are counted.
+constexpr std::size_t ListedProblems = 10;
+
+QString LoadProblemsText(const std::string& path, const engine::SettingsLoad& load)
+{
+    const auto file = QFile::decodeName(QByteArray::fromStdString(path));
+    if (!load) {
+        return QStringLiteral("The options cannot be read from %1:\n%2\n\nThe default options are used.")
+            .arg(file, QString::fromStdString(load.error()));
+    }
+    const engine::SettingsProblems& problems = *load;
+    auto text = QStringLiteral("Some options in %1 cannot be used as they stand:\n").arg(file);
+    for (std::size_t i = 0; i < problems.size() && i < ListedProblems; ++i) {
+        const auto& problem = problems[i];
+        text += QStringLiteral("\n[%1] %2=%3: %4; %5 is used instead.")
+                    .arg(QString::fromStdString(problem.section), QString::fromStdString(problem.key),
+                         QString::fromStdString(problem.value), QString::fromStdString(problem.reason),
+                         QString::fromStdString(problem.usedInstead));
+    }
+    if (problems.size() > ListedProblems) {
+        text += QStringLiteral("\n... and %1 more.").arg(problems.size() - ListedProblems);
+    }
+    return text;
+}
+
+void CentreOnScreen(QWidget& window)
+{
+    if (auto* screen = window.screen()) {
+        auto frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
+}
+
+// Tells the observer once, when the window is first on the screen.
+class FirstExposure : public QObject
+{
+public:
+    FirstExposure(CMainFrame& frame, ShownObserver observer)
+        : m_frame(frame)
+        , m_observer(std::move(observer))
+    {
+        frame.windowHandle()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && m_frame.windowHandle()->isExposed()) {
+            watched->removeEventFilter(this);
+            m_observer(m_frame);
+        }
+        return false;
+    }
+
+private:
+    CMainFrame& m_frame;
+    ShownObserver m_observer;
+};
+
+std::vector<std::string> ArgumentBytes(int argc, char** argv)
+{
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+} // namespace
+
+int RunApplication(int argc, char** argv, const ShownObserver& shown)
+{
+    QApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("marlowen"));
+    application.setDesktopFileName(QStringLiteral("marlowen"));
+    application.setWindowIcon(ProgramIcon());
+    // From here on SIGTERM, SIGHUP and SIGINT wait for the event loop, which saves the options and ends.
+    TerminationSignals termination;
+
+    // QApplication has taken its own options (-platform, -style, ...) out of argv.
+    const auto start = ParseStartArguments(ArgumentBytes(argc, argv), QDir::currentPath().toStdString());
+
+    SingleInstance instance(InstanceName(QCoreApplication::applicationFilePath()));
+    switch (instance.claim(start.paths, HandOverPatience)) {
+    case SingleInstance::Claim::HandedOver:
+        return 0;
+    case SingleInstance::Claim::NoAnswer:
+        std::fprintf(stderr, "marlowen: another copy of the program is running but does not answer\n");
+        return 1;
+    case SingleInstance::Claim::First:
+        break;
+    }
+    if (!instance.listen()) {
+        std::fprintf(stderr, "marlowen: warning: later starts cannot hand their files to this one\n");
+    }
+
+    const auto executableFolder = platform::ExecutableFolder();
+    const auto settingsPath = platform::SettingsFilePath(executableFolder);
+    engine::ConversionOptions options;
+    const auto load = engine::LoadOptions(settingsPath, options);
+    OptionsKeeper keeper(settingsPath, options);
+    CMainFrame frame(options, keeper, FindTipsFile(executableFolder));
+    CentreOnScreen(frame);
+    frame.show();
+    std::unique_ptr<FirstExposure> exposure;
+    if (shown) {
+        exposure = std::make_unique<FirstExposure>(frame, shown);
+    }
+    if (start.startupWindows) {
+        CSplashWindow::ShowSplashWindow(&frame);
+    }
+    frame.addPaths(start.paths);
+    QObject::connect(&instance, &SingleInstance::pathsArrived, &frame, [&frame](const std::vector<std::string>& paths) {
+        frame.addPaths(paths);
+        frame.bringToFront();
+    });
+
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &frame, &CMainFrame::closeQuietly);
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &keeper, [&keeper](QSessionManager&) {
+        static_cast<void>(keeper.saveNow()); // the session is ending: there is no one to tell
+    });
+
+    // After the window is up: the problems of the settings file, then the tip of the day.
+    QTimer::singleShot(0, &frame, [&] {
+        if (!load || !load->empty()) {
+            panes::MessageBoxAsker::instance().tell(&frame, QMessageBox::Warning,
+                                                    LoadProblemsText(settingsPath, load));
+        }
+        if (start.startupWindows) {
+            frame.showTipAtStartup();
+        }
+    });
+    return application.exec();
+}
+
+} // namespace app

@@ -1,0 +1,48 @@
+#include "TempDir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <csignal>
+
+// The desktop program as a process: the end of the session (SIGTERM) saves the options before it ends.
+class TerminationTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sigtermSavesTheOptions()
+    {
+        testsupport::TempDir dir;
+        const auto folder = QString::fromStdString(dir.path().string());
+        const auto program = folder + QStringLiteral("/marlowen-term");
+        QVERIFY(QFile::copy(QStringLiteral(MARLOWEN_PROGRAM), program));
+        dir.write("Settings.ini", "[Document Display Option]\nOpenResult=1\n");
+        QVERIFY(QDir(folder).mkdir(QStringLiteral("runtime")));
+        QFile::setPermissions(folder + QStringLiteral("/runtime"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QProcess process;
+        auto environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder + QStringLiteral("/runtime"));
+        process.setProcessEnvironment(environment);
+        process.start(program, { QStringLiteral("-Embedding") });
+        QVERIFY(process.waitForStarted());
+        // The socket for later starts exists once the program takes signals in order.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder + QStringLiteral("/runtime/marlowen/marlowen-term.socket")),
+                                 10000);
+        process.terminate();
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        const auto saved = testsupport::readFile(dir.path() / "Settings.ini");
+        QVERIFY2(saved.find("PageSize=7") != std::string::npos && saved.find("OpenResult=1") != std::string::npos,
+                 saved.c_str());
+    }
+};
+
+QTEST_GUILESS_MAIN(TerminationTest)
+#include "TerminationTest.moc"

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The desktop program in a real X server, driven by keys as a user would: a copy under a name of its own
+# converts the two files it was started with, takes a third file from a second start of the same name
+# (which ends at once), and leaves by File > Exit with a changed option in the Settings.ini beside it.
+# Usage: end_to_end.sh MARLOWEN_EXECUTABLE. Exits 77 (skipped) where no X server can start.
+set -euo pipefail
+program="$1"
+
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() { echo "FAILED: $*"; exit 1; }
+for tool in Xvfb xdotool pdftotext; do
+  command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/deps.sh installs it)"
+done
+
+source "$(dirname "$0")/../../scripts/x-session.sh"
+x_session_start || skip "Xvfb did not start: $x_session_error"
+
+# Waits up to 20 s for a command to succeed.
+wait_for() {
+  for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -1; }
+keys() { xdotool windowfocus --sync "$1"; shift; xdotool key --delay 50 "$@"; }
+
+name="marlowen-e2e-$$"
+mkdir "$work/app" "$work/texts"
+cp "$program" "$work/app/$name"
+printf '[Document Display Option]\nOpenResult=1\n' >"$work/app/Settings.ini"
+for text in one two three; do printf 'This is file %s.\n' "$text" >"$work/texts/$text.txt"; done
+
+"$work/app/$name" -Embedding "$work/texts/one.txt" "$work/texts/two.txt" >"$work/first.log" 2>&1 &
+first=$!
+pids+=($first)
+main="$(window '^Marlowen 2.0$')" || fail "no main window; the program said: $(cat "$work/first.log")"
+[ -n "$main" ] || fail "no main window"
+[ -z "$(xdotool search --name '^Tip of the Day$' 2>/dev/null)" ] || fail "-Embedding still showed the tip"
+
+keys "$main" F5
+wait_for test -s "$work/texts/one.pdf" -a -s "$work/texts/two.pdf" || fail "F5 did not convert both files"
+for text in one two; do
+  grep -q "This is file $text." <(pdftotext "$work/texts/$text.pdf" -) || fail "$text.pdf does not read back"
+done
+[ ! -e "$work/texts/three.pdf" ] || fail "three.pdf exists before it was handed over"
+
+# A second start of the same name hands its file to the first and ends.
+timeout 15 "$work/app/$name" "$work/texts/three.txt" >"$work/second.log" 2>&1 \
+  || fail "the second start did not end at once: $(cat "$work/second.log")"
+[ "$(xdotool search --name '^Marlowen 2.0$' | wc -l)" -eq 1 ] || fail "a second main window opened"
+# The list now holds three files: a second run converts the third too.
+keys "$main" F5
+wait_for test -s "$work/texts/three.pdf" || fail "the handed-over file was not in the list"
+grep -q "This is file three." <(pdftotext "$work/texts/three.pdf" -) || fail "three.pdf does not read back"
+
+# File > Reset All Options, answered Yes, changes "Open Results" back to "Yes"; then File > Exit.
+keys "$main" alt+f r
+question="$(window '^Quenby$')" || fail "no reset question"
+keys "$question" Return
+wait_for grep -q '^OpenResult=0' "$work/app/Settings.ini" || fail "the reset option was not saved soon after"
+keys "$main" alt+f x
+wait_for bash -c "! kill -0 $first 2>/dev/null" || fail "File > Exit did not end the program"
+wait "$first" || fail "the program ended with status $?: $(cat "$work/first.log")"
+grep -q '^OpenResult=0' "$work/app/Settings.ini" || fail "Settings.ini beside the program lost the change"
+echo "passed: two files converted, a third handed over and converted, the changed option saved"
