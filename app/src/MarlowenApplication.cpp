@@ -9,6 +9,7 @@
 #include "app/TerminationSignals.h"
 #include "app/TipsFile.h"
 #include "engine/SettingsFile.h"
+#include "panes/DesktopRun.h"
 #include "panes/MessageBoxAsker.h"
 #include "platform/SettingsLocation.h"
 
@@ -159,7 +160,9 @@ int RunApplication(int argc, char** argv, const ShownObserver& shown)
             frame.showTipAtStartup();
         }
     });
-    return application.exec();
+    const int code = application.exec();
+    panes::DesktopRun::WaitForLingeringWorkers();
+    return code;
 }
 
 } // namespace app

@@ -3,14 +3,27 @@
 #include "panes/PostBox.h"
 #include "panes/RunReport.h"
 
+#include <QPointer>
 #include <QThread>
 
 #include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <set>
+#include <utility>
+#include <vector>
 
 namespace panes {
+namespace {
+
+// Workers that outlived a shut down, on the interface thread only.
+std::vector<QPointer<QThread>>& LingeringWorkers()
+{
+    static std::vector<QPointer<QThread>> workers;
+    return workers;
+}
+
+} // namespace
 
 // The worker's side of a run: keeps the latest progress in atomics for the timer to read, and hands every other
 // event to the interface thread through the post box. Events queue up while the interface has not taken the
@@ -179,10 +192,21 @@ bool DesktopRun::shutDown(std::chrono::milliseconds timeout)
         delete thread;
         return true;
     }
-    // The worker still converts; the thread object deletes itself once it has ended.
+    // The worker still converts; the thread object deletes itself once it has ended, or is waited for at exit.
     thread->setParent(nullptr);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    LingeringWorkers().push_back(thread);
     return false;
+}
+
+void DesktopRun::WaitForLingeringWorkers()
+{
+    for (const QPointer<QThread>& thread : std::exchange(LingeringWorkers(), {})) {
+        if (thread) {
+            thread->wait();
+            delete thread.data();
+        }
+    }
 }
 
 void DesktopRun::pollProgress()

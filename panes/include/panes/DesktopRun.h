@@ -41,8 +41,13 @@ public:
     void continueAfterWarning();
     // For closing the program: stops the run, lets a held worker go, abandons the file under way at its next page
     // (nothing is written for it, an older PDF stays) and waits up to timeout for the worker to end. True when it
-    // ended; otherwise the worker is left to end on its own and nothing reaches this object any more.
+    // ended; otherwise the worker is left to end on its own, nothing reaches this object any more, and
+    // WaitForLingeringWorkers() waits for it before the process ends.
     bool shutDown(std::chrono::milliseconds timeout);
+
+    // Waits for every worker that shutDown left running, so that the process never ends while one still writes
+    // (and would leave its temporary file behind). Called once the last window has closed.
+    static void WaitForLingeringWorkers();
 
 signals:
     // The current file's progress range and position, when they changed.
