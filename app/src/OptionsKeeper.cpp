@@ -19,8 +19,7 @@ void OptionsKeeper::optionsChanged()
 engine::SettingsSave OptionsKeeper::saveNow()
 {
     m_timer.stop();
-    m_lastSave = engine::SaveOptions(m_path, m_options);
-    return m_lastSave;
+    return engine::SaveOptions(m_path, m_options);
 }
 
 } // namespace app

@@ -27,14 +27,11 @@ public:
     void optionsChanged();
     // Saves now; the result says why the file could not be written.
     engine::SettingsSave saveNow();
-    // Whether the last save, soon or now, failed: the user is told at exit at the latest.
-    bool lastSaveFailed() const { return !m_lastSave; }
 
 private:
     std::string m_path;
     const engine::ConversionOptions& m_options;
     QTimer m_timer;
-    engine::SettingsSave m_lastSave;
 };
 
 } // namespace app
