@@ -1,5 +1,7 @@
 #include "ConversionFixture.h"
 
+#include "engine/ChoiceLists.h"
+
 #include <climits>
 #include <filesystem>
 
@@ -101,16 +103,22 @@ TEST_F(DocumentTest, UserPasswordWithoutOwnerGivesAnUnencryptedPdfAndAWarning)
     EXPECT_EQ(m_observer.warnings, result.warnings);
 }
 
-// Readers show the information as typed, encrypted or not: text outside ASCII is stored as UTF-16,
-// text that is not UTF-8 is read as Windows-1252, and what UTF-16 in the library cannot hold is
-// replaced with a warning.
+// Readers show the information as typed, encrypted or not, and whatever the font: text outside
+// ASCII is stored as UTF-16, text that is not UTF-8 is read as Windows-1252, and what UTF-16 in the
+// library cannot hold is replaced with a warning.
 TEST_F(DocumentTest, InformationOutsideAsciiReadsBackAsTyped)
 {
     m_options.Title = "Ünïcødé 日本";
     m_options.Author = "Caf\xE9 \x80"; // Windows-1252, as an older settings file holds it
     m_options.Subject = "smile \U0001F600";
     m_options.Keywords = "plain";
-    for (const std::string user : { "", "user" }) {
+    const std::pair<std::string, bool> cases[] = { { "", false }, { "user", false }, { "user", true } };
+    for (const auto& [user, utf8Font] : cases) {
+        if (utf8Font) { // the page font needs the library's UTF-8 encoder too
+            m_options.PageFont = engine::TrueTypeFont;
+            m_options.TrueTypeFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+            m_options.SingeEncode = static_cast<int>(engine::SingleByteEncodingChoices.size()) - 1;
+        }
         m_observer.warnings.clear();
         auto result = convert("text", "input.txt", user.empty() ? "" : "owner", user);
         ASSERT_TRUE(result.written()) << result.outcome.error();

@@ -50,7 +50,7 @@ std::optional<std::string> ApplyDocumentInfo(HaruDocument& document, const Conve
     // byte order mark; without it, bytes are stored as they are and readers take them for
     // PDFDocEncoding, which garbles everything outside ASCII.
     if (unicode) {
-        HPDF_UseUTFEncodings(document.get());
+        document.useUtfEncodings();
         HPDF_SetCurrentEncoder(document.get(), "UTF-8");
     }
     std::size_t beyond = 0;

@@ -137,7 +137,7 @@ HPDF_Font RequestPageFont(HaruDocument& document, const ConversionOptions& optio
         const char* name = EndsWithTtc(path) ? HPDF_LoadTTFontFromFile2(document.get(), path.c_str(), 0, embed)
                                              : HPDF_LoadTTFontFromFile(document.get(), path.c_str(), embed);
         if (utf8) {
-            HPDF_UseUTFEncodings(document.get());
+            document.useUtfEncodings();
         }
         return GetFont(document, name, encoding);
     }

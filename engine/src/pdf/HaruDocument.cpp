@@ -63,6 +63,14 @@ void HaruDocument::onError(HPDF_STATUS errorCode, HPDF_STATUS detail, void* self
     }
 }
 
+void HaruDocument::useUtfEncodings()
+{
+    if (!m_utfEncodings) {
+        m_utfEncodings = true;
+        HPDF_UseUTFEncodings(m_doc);
+    }
+}
+
 bool HaruDocument::outOfMemory() const
 {
     return m_errorCode == HPDF_FAILD_TO_ALLOC_MEM

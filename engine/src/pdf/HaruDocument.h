@@ -36,6 +36,10 @@ public:
     // Forgets the recorded error, in the library too, so that the document can be used again.
     void resetError();
 
+    // Registers the library's UTF-8 encoder, once: the font and the document information may both
+    // need it, and a second registration leaves the document unusable.
+    void useUtfEncodings();
+
     // Writes the whole document to a file through a temporary file in the same folder; fails when
     // the library refuses (kind Options), the file cannot be written (Output) or an abandon is
     // requested before the file is complete (Abandoned). The file at path is replaced only on success.
@@ -47,6 +51,7 @@ private:
     HPDF_Doc m_doc = nullptr;
     HPDF_STATUS m_errorCode = 0;
     HPDF_STATUS m_errorDetail = 0;
+    bool m_utfEncodings = false;
     std::stop_token m_abandon;
     const std::stop_token* m_outerAbandon; // of a document this thread created before, restored after
 };
