@@ -12,6 +12,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace panes {
 
 using optiontree::COptionTreeComboItem;
@@ -231,6 +233,7 @@ void CRightView::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     if (m_treeCreated) {
         m_tree->setGeometry(rect());
+        fitDivider();
     }
 }
 
@@ -239,7 +242,21 @@ qintptr CRightView::notify(controls::NotifyHeader& record)
     if (record.sender == m_tree && record.code == optiontree::TreeNotifyItemChanged) {
         OnItemChanged(static_cast<optiontree::OptionTreeNotifyRecord&>(record).item);
     }
+    if (record.sender == m_tree && record.code == optiontree::TreeNotifyDividerDrag) {
+        m_dividerDragged = true;
+    }
     return 0;
+}
+
+void CRightView::fitDivider()
+{
+    if (m_dividerDragged) {
+        return;
+    }
+    using optiontree::OptionTreeGeometry;
+    const int fit = m_tree->WidestLabelRight() + OptionTreeGeometry::LabelTextInset;
+    m_tree->SetColumn(std::min(fit, std::max(OptionTreeGeometry::DefaultColumn, width() / 2)));
+    m_tree->MoveItems();
 }
 
 void CRightView::storeValue(quint32 id, COptionTreeItem* item)

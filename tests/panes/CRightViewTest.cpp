@@ -369,6 +369,28 @@ private slots:
         QVERIFY(engine::LoadOptions(settings, loaded));
         QVERIFY(loaded == snapshot);
     }
+
+    // Labels are shown whole wherever the pane has the room; a divider the user placed stays where it is.
+    void theDividerMakesRoomForTheLabelsUntilTheUserDragsIt()
+    {
+        openPane();
+        optiontree::COptionTree* tree = m_pane->optionTree();
+        m_pane->resize(800, 1000);
+        const int widest = tree->WidestLabelRight();
+        QVERIFY(widest > optiontree::OptionTreeGeometry::DefaultColumn);
+        QCOMPARE(tree->GetColumn(), widest + optiontree::OptionTreeGeometry::LabelTextInset);
+        m_pane->resize(290, 1000);
+        QCOMPARE(tree->GetColumn(), optiontree::OptionTreeGeometry::DefaultColumn);
+
+        const int y = item(6)->GetLocation().y() - tree->GetScrollOffset() + item(6)->GetItemHeight() / 2;
+        QWidget* list = tree->GetListWindow();
+        QTest::mousePress(list, Qt::LeftButton, {}, { tree->GetColumn(), y });
+        QTest::mouseMove(list, { 200, y });
+        QTest::mouseRelease(list, Qt::LeftButton, {}, { 200, y });
+        QCOMPARE(tree->GetColumn(), 200);
+        m_pane->resize(800, 1000);
+        QCOMPARE(tree->GetColumn(), 200);
+    }
 };
 
 QTEST_MAIN(CRightViewTest)

@@ -205,6 +205,19 @@ void COptionTree::SetColumn(int x)
     RepaintAll();
 }
 
+int COptionTree::WidestLabelRight()
+{
+    layoutRows();
+    int widest = 0;
+    for (const COptionTreeItem* item = m_firstVisible; item; item = item->m_nextVisible) {
+        const QRect text = item->m_labelTextRect;
+        if (!text.isEmpty()) {
+            widest = std::max(widest, text.x() + text.width());
+        }
+    }
+    return widest;
+}
+
 COptionTreeItem* COptionTree::RowAt(int contentY)
 {
     layoutRows();

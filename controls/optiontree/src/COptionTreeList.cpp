@@ -355,15 +355,7 @@ void COptionTreeList::activateItem(COptionTreeItem* item)
 
 void COptionTreeList::autoFitDivider()
 {
-    m_tree->layoutRows();
-    int widest = 0;
-    for (const COptionTreeItem* item = m_tree->m_firstVisible; item; item = item->GetNextVisible()) {
-        const QRect text = item->GetLabelTextRect();
-        if (!text.isEmpty()) {
-            widest = std::max(widest, text.x() + text.width());
-        }
-    }
-    m_tree->SetColumn(m_tree->Geometry().autoFitColumn(widest));
+    m_tree->SetColumn(m_tree->Geometry().autoFitColumn(m_tree->WidestLabelRight()));
     m_tree->MoveItems();
     update();
 }

@@ -80,11 +80,15 @@ private:
     // The entry chosen in "Page Size", or -1.
     int pageSizeSelection() const;
     optiontree::COptionTreeEditItem* sizeEdit(quint32 id) const;
+    // Until the user drags the divider, it follows the pane's width: far enough right for the widest label,
+    // but never past the middle unless the labels' usual column already is.
+    void fitDivider();
 
     engine::ConversionOptions* const m_options;
     optiontree::COptionTree* m_tree;
     bool m_treeCreated = false;
     bool m_runInProgress = false;
+    bool m_dividerDragged = false;
     MessageAsker* m_asker;
 };
 

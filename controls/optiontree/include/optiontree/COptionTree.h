@@ -59,6 +59,8 @@ public:
 
     void SetColumn(int x);
     int GetColumn() const { return m_column; }
+    // The right edge of the widest label shown, counting its whole text even where it is shortened.
+    int WidestLabelRight();
     // The shown row that contains the content y, or none.
     COptionTreeItem* RowAt(int contentY);
     // Hit code (TreeHit*) of a point in content coordinates of the list.
