@@ -15,6 +15,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QUrl>
 
 #include <filesystem>
@@ -231,6 +232,7 @@ private slots:
             QCOMPARE(f.pane->button(StopConvertCommand)->geometry(), QRect(57, size.height() - 40, 32, 32));
             QCOMPARE(f.pane->currentBar().geometry(), QRect(145, size.height() - 40, size.width() - 145, 12));
             QCOMPARE(f.pane->totalBar().geometry(), QRect(145, size.height() - 20, size.width() - 145, 12));
+            QTRY_VERIFY(!f.grid().horizontalScrollBar()->isVisible()); // the columns fit
         }
         const QImage shot = f.pane->grab().toImage();
         QCOMPARE(QColor(shot.pixel(300, f.grid().height() + 2)), QColor(227, 246, 253));

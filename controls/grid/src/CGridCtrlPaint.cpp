@@ -105,14 +105,20 @@ void CGridCtrl::updateScrollBars()
     m_geometry.setViewportSize(viewport()->size());
     QScrollBar* vertical = verticalScrollBar();
     QScrollBar* horizontal = horizontalScrollBar();
-    const QSignalBlocker blockVertical(vertical);
-    const QSignalBlocker blockHorizontal(horizontal);
-    vertical->setRange(0, m_geometry.maxVerticalOffset());
-    vertical->setPageStep(m_geometry.pageRows());
-    vertical->setValue(m_geometry.verticalOffset());
-    horizontal->setRange(0, m_geometry.maxHorizontalOffset());
-    horizontal->setPageStep(m_geometry.pageColumns());
-    horizontal->setValue(m_geometry.horizontalOffset());
+    {
+        const QSignalBlocker blockVertical(vertical);
+        const QSignalBlocker blockHorizontal(horizontal);
+        vertical->setRange(0, m_geometry.maxVerticalOffset());
+        vertical->setPageStep(m_geometry.pageRows());
+        vertical->setValue(m_geometry.verticalOffset());
+        horizontal->setRange(0, m_geometry.maxHorizontalOffset());
+        horizontal->setPageStep(m_geometry.pageColumns());
+        horizontal->setValue(m_geometry.horizontalOffset());
+    }
+    // The scroll area shows or hides a bar when told that its range changed, which the blockers kept from it:
+    // a bar shown while the grid was narrower would stay after the columns fit.
+    emit vertical->rangeChanged(vertical->minimum(), vertical->maximum());
+    emit horizontal->rangeChanged(horizontal->minimum(), horizontal->maximum());
 }
 
 void CGridCtrl::resizeEvent(QResizeEvent*)
