@@ -150,9 +150,12 @@ TEST_F(ConversionRunTest, AnAbandonGivesUpTheFileUnderWayWritesNothingAndEndsThe
 {
     for (int workers : { 1, 2 }) {
         auto jobs = writeJobs(3);
+        // Lines long enough that a page's content outgrows the library's first buffer for it: the abandon is
+        // then seen as a failed allocation in the middle of a page.
         std::string longText;
         for (int line = 0; line < 3000; ++line) {
-            longText += "line " + std::to_string(line) + " of a text many pages long\n";
+            longText += "line " + std::to_string(line)
+                + " of a text many pages long, in words that fill most of a page's width\n";
         }
         m_dir.write("file2.txt", longText);
         auto older = m_dir.write("file2.pdf", "%PDF older");

@@ -94,8 +94,9 @@ void ApplyPageMode(HPDF_Doc doc, int openMode)
 
 enum class LayoutEnd { Complete, Refused, Abandoned };
 
-// Lays the working text out into lines and pages, giving up between two pages when asked. The text
-// uses single CRs as line separators.
+// Lays the working text out into lines and pages, giving up between two pages when asked, or at once
+// when the library refuses (an abandon makes its allocations fail). The text uses single CRs as line
+// separators.
 LayoutEnd LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure, const PageGeometry& geometry,
                  ProgressThrottle& progress, const std::stop_token& abandon)
 {
@@ -107,7 +108,9 @@ LayoutEnd LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& mea
     std::int64_t position = 0;
     while (!rest.empty()) {
         LineBreak line = breaker.next(rest);
-        writer.drawLine(rest.substr(0, line.length));
+        if (!writer.drawLine(rest.substr(0, line.length))) {
+            return abandon.stop_requested() ? LayoutEnd::Abandoned : LayoutEnd::Refused;
+        }
         rest.remove_prefix(line.consumed);
         position += static_cast<std::int64_t>(line.length);
         progress.advance(position);

@@ -32,7 +32,7 @@ void PageWriter::endPage()
     HPDF_Page_EndText(m_page);
 }
 
-void PageWriter::drawLine(std::string_view line)
+bool PageWriter::drawLine(std::string_view line)
 {
     HPDF_Page_MoveTextPos(m_page, 0, -m_geometry.fontSize - LineGap);
     // The library refuses to show more than its longest text at once; a line that long still fits
@@ -43,6 +43,7 @@ void PageWriter::drawLine(std::string_view line)
         HPDF_Page_ShowText(m_page, m_lineBuffer.c_str());
         line.remove_prefix(piece.size());
     }
+    return !m_document.failed();
 }
 
 bool PageWriter::pageFull() const

@@ -32,7 +32,9 @@ public:
     // Adds a page of the configured size and opens its text object; false when the library refused.
     bool beginPage();
     void endPage();
-    void drawLine(std::string_view line);
+    // Draws the line below the last one; false when the library refused, which leaves the text where it
+    // was, so that the page would never fill.
+    bool drawLine(std::string_view line);
     bool pageFull() const;
     HPDF_Page page() const { return m_page; }
 
