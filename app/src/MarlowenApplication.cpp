@@ -141,8 +141,9 @@ int RunApplication(int argc, char** argv, const ShownObserver& shown)
     }
     frame.addPaths(start.paths);
     QObject::connect(&instance, &SingleInstance::pathsArrived, &frame, [&frame](const std::vector<std::string>& paths) {
-        frame.addPaths(paths);
+        // Raised first, so that a box about files already listed comes above it, not behind.
         frame.bringToFront();
+        frame.addPaths(paths);
     });
 
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &frame, &CMainFrame::closeQuietly);
