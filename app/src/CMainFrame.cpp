@@ -82,6 +82,7 @@ CMainFrame::CMainFrame(engine::ConversionOptions& options, OptionsKeeper& keeper
     });
     connect(m_rightView, &panes::CRightView::resetAvailableChanged, this, &CMainFrame::updateActions);
     connect(m_rightView, &panes::CRightView::optionCommitted, &m_keeper, &OptionsKeeper::optionsChanged);
+    connect(m_rightView, &panes::CRightView::optionCommitted, &fileList(), &panes::CFileListDialog::optionsChanged);
     updateActions();
     resize(MinimumFrameSize);
 }

@@ -579,12 +579,26 @@ void CFileListDialog::showPreview(int row)
     if (row < 1 || std::size_t(row - 1) >= m_entries.size()) {
         return;
     }
+    loadPreview(m_entries.path(std::size_t(row - 1)));
+}
+
+void CFileListDialog::optionsChanged()
+{
+    if (!m_previewPath.empty()) {
+        loadPreview(std::string(m_previewPath));
+    }
+}
+
+void CFileListDialog::loadPreview(std::string path)
+{
     clearPreview();
-    m_previewLoader->load(m_entries.path(std::size_t(row - 1)), m_options.ReadBackOptions());
+    m_previewPath = std::move(path);
+    m_previewLoader->load(m_previewPath, m_options.ReadBackOptions());
 }
 
 void CFileListDialog::clearPreview()
 {
+    m_previewPath.clear();
     m_previewLoader->cancel();
     m_previewTimer.stop();
     m_previewPieces.clear();

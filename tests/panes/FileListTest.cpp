@@ -275,6 +275,9 @@ private slots:
         QTRY_COMPARE(f.pane->preview().toPlainText(), QStringLiteral("hi\n"));
         f.click(4, 1);
         QTRY_COMPARE(f.pane->preview().toPlainText(), QStringLiteral("a       b\n        c\n"));
+        f.options.options.TabWidth = 2;
+        f.pane->optionsChanged();
+        QTRY_COMPARE(f.pane->preview().toPlainText(), QStringLiteral("a b\n  c\n"));
         std::filesystem::remove(gone.toStdString());
         f.click(2, 1);
         QTRY_VERIFY(f.pane->preview().toPlainText().startsWith(QStringLiteral("The file cannot be shown: ")));

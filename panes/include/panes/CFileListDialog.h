@@ -86,6 +86,8 @@ public:
     void addDroppedPaths(const QStringList& paths);
     // Adds the text files below a folder, as Import Directory does.
     void importFolder(const QString& folder);
+    // Shows the file in the preview again, as the options now decode it and expand its tabs.
+    void optionsChanged();
 
     // The running flag: set by Start Convert, cleared by Stop Convert and at the end of a run.
     bool isRunning() const { return m_running; }
@@ -141,6 +143,7 @@ private:
 
     // Preview.
     void showPreview(int row);
+    void loadPreview(std::string path);
     void clearPreview();
     void insertNextPreviewPiece();
 
@@ -172,6 +175,7 @@ private:
     FileEntryList m_entries;
     std::unordered_map<FileEntryList::Id, QString> m_failures;
     PreviewLoader* m_previewLoader = nullptr;
+    std::string m_previewPath; // the file the preview shows, or empty
     QStringList m_previewPieces;
     QTimer m_previewTimer;
 
