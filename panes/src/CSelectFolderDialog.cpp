@@ -74,6 +74,9 @@ void CSelectFolderDialog::configureModel(QFileDialog::Options options)
     m_model->setOption(QFileSystemModel::DontUseCustomDirectoryIcons,
                        options.testFlag(QFileDialog::DontUseCustomDirectoryIcons));
     m_list->setModel(m_model);
+    // The provider's icons come in several sizes (a folder larger than a link to one): draw them all alike.
+    const int iconSide = style()->pixelMetric(QStyle::PM_SmallIconSize);
+    m_list->setIconSize(QSize(iconSide, iconSide));
 }
 
 void CSelectFolderDialog::buildLayout()
