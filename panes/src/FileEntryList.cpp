@@ -25,8 +25,10 @@ void FileEntryList::remove(std::vector<std::size_t> indices)
             ++next;
             continue;
         }
-        m_paths[kept] = std::move(m_paths[i]);
-        m_ids[kept] = m_ids[i];
+        if (kept != i) { // a string moved onto itself comes out empty
+            m_paths[kept] = std::move(m_paths[i]);
+            m_ids[kept] = m_ids[i];
+        }
         ++kept;
     }
     m_paths.resize(kept);

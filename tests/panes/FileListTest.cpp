@@ -185,6 +185,7 @@ private slots:
         QCOMPARE(checks(f), QList<bool>({ false, false, false }));
         PaneFixture::key(Qt::Key_Delete);
         QCOMPARE(f.names(), QStringList({ "one.txt", "three.txt" }));
+        QCOMPARE(f.pane->entryPath(0), one.toStdString());
         QCOMPARE(f.pane->entryPath(1), three.toStdString());
         PaneFixture::key(Qt::Key_Delete); // the selection went with the row
         QCOMPARE(f.pane->entryCount(), std::size_t(2));
