@@ -1,4 +1,5 @@
 #include "engine/ConversionRun.h"
+#include "engine/Converter.h"
 
 #include "pdf/HaruDocument.h"
 
@@ -183,6 +184,19 @@ TEST_F(ConversionRunTest, AnAbandonGivesUpTheFileUnderWayWritesNothingAndEndsThe
             EXPECT_NE(entry.path().filename().string().front(), '.') << "left " << entry.path();
         }
     }
+}
+
+// Asked before the file is begun, the abandon is told as such: it is no want of memory that halts a run.
+TEST_F(ConversionRunTest, AnAbandonBeforeTheDocumentExistsGivesTheFileUp)
+{
+    std::stop_source abandon;
+    abandon.request_stop();
+    testsupport::RecordingObserver observer;
+    auto result = engine::ConvertTextFile({}, m_dir.write("early.txt", "text\n").string(), "", "", observer,
+                                          abandon.get_token());
+    EXPECT_FALSE(result.noDocument);
+    ASSERT_FALSE(result.written());
+    EXPECT_EQ(result.outcome.failure().kind, base::FailureKind::Abandoned) << result.outcome.error();
 }
 
 // The assembly of a finished document takes about as long as its layout and has no page to test

@@ -168,12 +168,15 @@ FileResult Convert(const ConversionOptions& options, const std::string& inputPat
 
     // The document before the text: once a large text is in memory, a document that cannot be had
     // is this file's want of memory, not a reason to halt the run.
+    auto giveUp = [&fail] { return fail({ base::FailureKind::Abandoned, "given up before its PDF was complete" }); };
     HaruDocument document(abandon);
     if (!document.valid()) {
+        if (abandon.stop_requested()) { // the library's allocations fail once an abandon is asked
+            return giveUp();
+        }
         result.noDocument = true;
         return fail({ base::FailureKind::Memory, "cannot create PdfDoc object" });
     }
-    auto giveUp = [&fail] { return fail({ base::FailureKind::Abandoned, "given up before its PDF was complete" }); };
     // An abandon makes the library's allocations fail: that is no want of memory.
     auto failInLibrary = [&](base::Failure failure) {
         if (abandon.stop_requested()) {
