@@ -123,28 +123,31 @@ TEST_F(ConversionRunTest, MakingARunKeepsFreedHeapForReuse)
 #endif
 }
 
-// Asks the run to abandon once the given file's layout is under way.
+// Asks the run to abandon at the first progress after the given file started: with several workers a
+// later file may start before that file reports.
 class AbandoningObserver : public testsupport::RecordingObserver
 {
 public:
     AbandoningObserver(engine::ConversionRun& run, int file)
         : m_run(run)
-        , m_file(file)
     {
-        onFileStarted = [this](int index) { m_current.store(index); };
+        onFileStarted = [this, file](int index) {
+            if (index == file) {
+                m_started.store(true);
+            }
+        };
     }
     void progressPosition(std::int64_t position) override
     {
         RecordingObserver::progressPosition(position);
-        if (m_current.load() == m_file) {
+        if (m_started.load()) {
             m_run.requestAbandon();
         }
     }
 
 private:
     engine::ConversionRun& m_run;
-    const int m_file;
-    std::atomic<int> m_current { -1 };
+    std::atomic<bool> m_started { false };
 };
 
 TEST_F(ConversionRunTest, AnAbandonGivesUpTheFileUnderWayWritesNothingAndEndsTheRun)
