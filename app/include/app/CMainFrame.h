@@ -56,7 +56,6 @@ public:
                FrameServices services = {});
     ~CMainFrame() override;
 
-    panes::CLeftView& leftView() const { return *m_leftView; }
     panes::CFileListDialog& fileList() const;
     panes::CRightView& rightView() const { return *m_rightView; }
 

@@ -47,7 +47,6 @@ public:
 
     // A reset deletes every item and is refused during a run: the main window greys its command from this.
     bool isResetAvailable() const { return !m_runInProgress; }
-    bool isRunInProgress() const { return m_runInProgress; }
     // Told by whoever starts and ends runs.
     void setRunInProgress(bool running);
 
