@@ -13,6 +13,8 @@ packages=(
   # The desktop program's end-to-end test drives it in an X server of its own; dpkg-dev lets
   # cpack find the libraries the Debian package depends on.
   xvfb xdotool dpkg-dev
+  # man renders the manual page for the test that compares it with --help.
+  man-db
 )
 # clang builds the fuzz targets (fuzz/run.sh); the tests only replay their corpora with g++.
 if [ "${MARLOWEN_WITH_FUZZ:-0}" = 1 ]; then packages+=(clang); fi

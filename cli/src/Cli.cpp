@@ -1,6 +1,7 @@
 #include "cli/Cli.h"
 
 #include "engine/ConversionRun.h"
+#include "engine/OptionTable.h"
 #include "engine/SettingsFile.h"
 #include "platform/FolderWalk.h"
 #include "platform/SettingsLocation.h"
@@ -151,6 +152,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (auto applied = ApplyOverride(options, flag, values); !applied) {
             return UsageError(err, applied.error());
         }
+    }
+
+    // Values each within its range can still leave no room for text: judged once for the whole run.
+    if (auto refused = engine::RefusedOptions(options); !refused.empty()) {
+        return UsageError(err, refused);
     }
 
     auto style = arguments.quiet ? ProgressStyle::Quiet : stderrIsTerminal ? ProgressStyle::Bar : ProgressStyle::Lines;

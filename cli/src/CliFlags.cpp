@@ -1,7 +1,6 @@
 #include "CliFlags.h"
 
-#include "engine/ChoiceLists.h"
-#include "engine/TabExpansion.h"
+#include "engine/OptionTable.h"
 
 #include "NumberArgument.h"
 
@@ -44,95 +43,104 @@ ArgumentSetter SetJobs()
     };
 }
 
+// The help of an option's flag: its own text, with the range and default of a number.
+std::string OptionHelp(const engine::OptionDescription& option)
+{
+    std::string help(option.help);
+    if (option.kind == engine::OptionKind::Number && !help.empty()) {
+        help += "\n(" + option.rangeText() + ", default " + option.defaultText() + ")";
+    }
+    return help;
+}
+
+// Flags whose setting does more than set their one option.
+OptionSetter SpecialSetter(const engine::OptionDescription& option)
+{
+    if (option.name == "PageWidth" || option.name == "PageHeight") {
+        return SetPageSide(option);
+    }
+    if (option.name == "Type1MetricsFile") {
+        return SetType1Font();
+    }
+    if (option.name == "TrueTypeFile") {
+        return SetTrueTypeFont();
+    }
+    return SetOption(option);
+}
+
+// The flags of the command line that set several options, or none, each listed before the flag of
+// the option named.
+struct ListedBefore
+{
+    std::string_view option;
+    CliFlag flag;
+};
+
+std::vector<ListedBefore> OwnFlags()
+{
+    return {
+        { "PageSize",
+          { "--settings", "", "FILE", "read the options from FILE instead of Settings.ini",
+            SetArgument(&CliArguments::settingsPath) } },
+        { "LeftMargin", { "--margins", "", "N", "all four margins in points", SetMargins() } },
+        { "EmbeddingFont",
+          { "--font", "", "NAME",
+            "a standard font (Courier, Helvetica-Bold, Times-Roman, ...) or a CID\n"
+            "font (SimSun, SimHei, MingLiU, MS-Gothic, Batang, ...); sets the kind",
+            SetFont() } },
+        { "PermitRead",
+          { "--owner-password", "", "P",
+            "encrypt every PDF with this owner password; other users of this\n"
+            "machine can read it in the process list: prefer the file below",
+            SetArgument(&CliArguments::ownerPassword) } },
+        { "PermitRead",
+          { "--owner-password-file", "", "FILE",
+            "the owner password is the first line of FILE (\"-\": standard input)",
+            SetArgument(&CliArguments::ownerPasswordFile) } },
+        { "PermitRead",
+          { "--user-password", "", "P",
+            "password needed to open the PDFs (needs an owner password); visible\n"
+            "to other users like --owner-password",
+            SetArgument(&CliArguments::userPassword) } },
+        { "PermitRead",
+          { "--user-password-file", "", "FILE",
+            "the user password is the first line of FILE (\"-\": standard input)",
+            SetArgument(&CliArguments::userPasswordFile) } },
+        { {},
+          { "--jobs", "-j", "N",
+            "convert N files at once, each on a processor core of its own\n"
+            "(default: one per core); results are printed as files finish",
+            SetJobs() } },
+        { {}, { "--quiet", "-q", "", "print nothing but failures and warnings", Switch(&CliArguments::quiet) } },
+        { {}, { "--help", "-h", "", "show this text", Switch(&CliArguments::help) } },
+    };
+}
+
+// The flags of the options that have one, in the option table's order, with the command line's own
+// flags among them; those listed before no option come last.
 std::vector<CliFlag> MakeFlags()
 {
-    using O = ConversionOptions;
-    const std::string fontSize = "font size in points (0 means " + std::to_string(engine::DefaultFontSize) + ")";
-    const std::string tabWidth = "columns between tab stops, 0 to " + std::to_string(engine::MaxTabWidth)
-        + " (default " + std::to_string(engine::DefaultTabWidth) + "); 0 keeps tabs as they are";
-    auto side = [](const std::string& which) {
-        return "custom page " + which + " in points (chooses \"Custom Page Size\")";
+    const auto own = OwnFlags();
+    std::vector<CliFlag> flags;
+    auto addOwnBefore = [&](std::string_view option) {
+        for (const auto& listed : own) {
+            if (listed.option == option) {
+                flags.push_back(listed.flag);
+            }
+        }
     };
-    return {
-        { "--settings", "", "FILE", "read the options from FILE instead of Settings.ini",
-          SetArgument(&CliArguments::settingsPath) },
-        { "--page-size", "", "SIZE", "A4, Letter, Legal, \"B5 [(JIS) 182 x 257 mm]\", 0..37, \"Custom Page Size\"",
-          SetPageSize() },
-        { "--page-width", "", "N", side("width"), SetPageSide(&O::PageWidth) },
-        { "--page-height", "", "N", side("height"), SetPageSide(&O::PageHeight) },
-        { "--margins", "", "N", "all four margins in points", SetMargins() },
-        { "--left-margin", "", "N", "", SetNumber(&O::LeftMargin) },
-        { "--right-margin", "", "N", "", SetNumber(&O::RightMargin) },
-        { "--top-margin", "", "N", "", SetNumber(&O::TopMargin) },
-        { "--bottom-margin", "", "N", "one margin in points", SetNumber(&O::BottomMargin) },
-        { "--font-kind", "", "KIND", "\"Base14 Font\", \"Type1 Font\", \"TrueType Font\" or \"CID Font\"",
-          SetChoice(&O::PageFont, engine::PageFontChoices) },
-        { "--font", "", "NAME",
-          "a standard font (Courier, Helvetica-Bold, Times-Roman, ...) or a CID\n"
-          "font (SimSun, SimHei, MingLiU, MS-Gothic, Batang, ...); sets the kind",
-          SetFont() },
-        { "--type1", "", "AFM DATA", "a Type 1 font from its metrics (.afm) and data (.pfa/.pfb) files",
-          SetType1Font() },
-        { "--truetype", "", "FILE", "a TrueType font (.ttf) or the first font of a collection (.ttc)",
-          SetTrueTypeFont() },
-        { "--embed-font", "", "yes|no", "embed the TrueType font file in the PDF",
-          SetChoice(&O::EmbeddingFont, engine::YesNoChoices) },
-        { "--encoding", "", "NAME",
-          "single-byte encoding (StandardEncoding, WinAnsiEncoding, CP1251, ...),\n"
-          "or UTF-8 for any Unicode text with a TrueType font (always embedded)",
-          SetChoice(&O::SingeEncode, engine::SingleByteEncodingChoices) },
-        { "--cmap", "", "NAME", "multi-byte encoding of CID fonts (GB-EUC-H, 90ms-RKSJ-H, KSC-EUC-H, ...)",
-          SetChoice(&O::MultiEncode, engine::MultiByteEncodingChoices) },
-        { "--font-size", "", "N", fontSize, SetNumber(&O::FontSize) },
-        { "--tab-width", "", "N", tabWidth, SetNumberWithin(&O::TabWidth, 0, engine::MaxTabWidth) },
-        { "--open-mode", "", "MODE", "None, Bookmarks, Thumbnails or \"Full screen\"",
-          SetChoice(&O::OpenMode, engine::OpenModeChoices) },
-        { "--author", "", "T", "", SetText(&O::Author) },
-        { "--creator", "", "T", "", SetText(&O::Creator) },
-        { "--title", "", "T", "", SetText(&O::Title) },
-        { "--subject", "", "T", "", SetText(&O::Subject) },
-        { "--keywords", "", "T", "document information", SetText(&O::Keywords) },
-        { "--owner-password", "", "P",
-          "encrypt every PDF with this owner password; other users of this\n"
-          "machine can read it in the process list: prefer the file below",
-          SetArgument(&CliArguments::ownerPassword) },
-        { "--owner-password-file", "", "FILE", "the owner password is the first line of FILE (\"-\": standard input)",
-          SetArgument(&CliArguments::ownerPasswordFile) },
-        { "--user-password", "", "P",
-          "password needed to open the PDFs (needs an owner password); visible\n"
-          "to other users like --owner-password",
-          SetArgument(&CliArguments::userPassword) },
-        { "--user-password-file", "", "FILE", "the user password is the first line of FILE (\"-\": standard input)",
-          SetArgument(&CliArguments::userPasswordFile) },
-        { "--permit-read", "", "yes|no", "", SetChoice(&O::PermitRead, engine::YesNoChoices) },
-        { "--permit-print", "", "yes|no", "", SetChoice(&O::PermitPrint, engine::YesNoChoices) },
-        { "--permit-copy", "", "yes|no", "", SetChoice(&O::PermitCopy, engine::YesNoChoices) },
-        { "--permit-modify", "", "yes|no", "permissions; withholding one needs an owner password",
-          SetChoice(&O::PermitModify, engine::YesNoChoices) },
-        { "--encrypt-level", "", "BITS", "key length: 40 or less gives 40 bits, up to 128 bits",
-          SetNumber(&O::EncryptLevel) },
-        { "--jobs", "-j", "N",
-          "convert N files at once, each on a processor core of its own\n"
-          "(default: one per core); results are printed as files finish",
-          SetJobs() },
-        { "--quiet", "-q", "", "print nothing but failures and warnings", Switch(&CliArguments::quiet) },
-        { "--help", "-h", "", "show this text", Switch(&CliArguments::help) },
-    };
+    for (const auto& option : engine::OptionTable()) {
+        addOwnBefore(option.name);
+        if (!option.flag.empty()) {
+            flags.push_back({ option.flag, "", option.flagValue, OptionHelp(option), SpecialSetter(option) });
+        }
+    }
+    addOwnBefore({});
+    return flags;
 }
 
 // The column at which the help of a flag starts.
 constexpr std::size_t HelpColumn = 28;
-
-// The names of a flag as --help shows them: "-j, --jobs N".
-std::string Synopsis(const CliFlag& flag)
-{
-    std::string text = flag.shortName.empty() ? std::string() : std::string(flag.shortName) + ", ";
-    text += flag.name;
-    if (!flag.values.empty()) {
-        text += " " + std::string(flag.values);
-    }
-    return text;
-}
 
 // The lines of the flags that share one help: their synopses, then the help from HelpColumn on, on
 // the same line when the synopses leave room for it.
@@ -177,6 +185,30 @@ const CliFlag* FindFlag(std::string_view name)
     return found == flags.end() ? nullptr : &*found;
 }
 
+std::string Synopsis(const CliFlag& flag)
+{
+    std::string text = flag.shortName.empty() ? std::string() : std::string(flag.shortName) + ", ";
+    text += flag.name;
+    if (!flag.values.empty()) {
+        text += " " + std::string(flag.values);
+    }
+    return text;
+}
+
+std::vector<FlagGroup> FlagGroups()
+{
+    std::vector<FlagGroup> groups;
+    std::vector<const CliFlag*> waiting;
+    for (const auto& flag : CliFlags()) {
+        waiting.push_back(&flag);
+        if (!flag.help.empty()) {
+            groups.push_back({ std::move(waiting), flag.help });
+            waiting.clear();
+        }
+    }
+    return groups;
+}
+
 base::Result<> ApplyOverride(ConversionOptions& options, const std::string& flag, const FlagValues& values)
 {
     const CliFlag* found = FindFlag(flag);
@@ -207,13 +239,12 @@ The options start from the desktop program's Settings.ini; the flags below chang
 only. Choices take the list text (any letter case), its short name, or its index.
 
 )";
-    std::string synopses;
-    for (const auto& flag : CliFlags()) {
-        synopses += (synopses.empty() ? "" : ", ") + Synopsis(flag);
-        if (!flag.help.empty()) {
-            text += HelpEntry(synopses, flag.help);
-            synopses.clear();
+    for (const auto& group : FlagGroups()) {
+        std::string synopses;
+        for (const CliFlag* flag : group.flags) {
+            synopses += (synopses.empty() ? "" : ", ") + Synopsis(*flag);
         }
+        text += HelpEntry(synopses, group.help);
     }
     text += R"(
 Progress goes to standard error: a bar on a terminal, plain lines otherwise.

@@ -44,6 +44,17 @@ const CliFlag* FindFlag(std::string_view name);
 // when a value is not understood.
 base::Result<> ApplyOverride(engine::ConversionOptions& options, const std::string& flag, const FlagValues& values);
 
+// The names of a flag as --help shows them: "-j, --jobs N".
+std::string Synopsis(const CliFlag& flag);
+
+// Flags listed together because they share one help, in the order of CliFlags().
+struct FlagGroup
+{
+    std::vector<const CliFlag*> flags;
+    std::string help;
+};
+std::vector<FlagGroup> FlagGroups();
+
 // The text of --help, its list of flags built from CliFlags().
 std::string UsageText();
 

@@ -61,75 +61,56 @@ base::Failure NotOneOf(const std::string& value, std::span<const std::string_vie
     return NotUnderstood(text);
 }
 
-// The "Page Size" choice list: the named sizes, then "Custom Page Size".
-std::span<const std::string_view> PageSizeLabels()
+} // namespace
+
+namespace {
+
+base::Result<> SetNumber(const engine::OptionDescription& option, ConversionOptions& options, const std::string& value)
 {
-    static const std::vector<std::string_view> Labels = [] {
-        std::vector<std::string_view> labels;
-        for (const auto& size : engine::PageSizeTable) {
-            labels.push_back(size.label);
-        }
-        labels.push_back(engine::CustomPageSizeLabel);
-        return labels;
-    }();
-    return Labels;
+    auto number = ParseNumberArgument(value);
+    if (!number) {
+        return number.failure();
+    }
+    if (!option.inRange(*number)) {
+        return NotUnderstood("'" + value + "' is out of range (" + option.rangeText() + ")");
+    }
+    options.*option.intMember() = *number;
+    return {};
+}
+
+base::Result<> SetChoice(const engine::OptionDescription& option, ConversionOptions& options, const std::string& value)
+{
+    auto index = FindChoice(option.choices, value);
+    if (!index) {
+        return NotOneOf(value, option.choices);
+    }
+    options.*option.intMember() = *index;
+    return {};
 }
 
 } // namespace
 
-OptionSetter SetNumber(int ConversionOptions::*field)
+OptionSetter SetOption(const engine::OptionDescription& option)
 {
-    return [field](ConversionOptions& options, const FlagValues& values) -> base::Result<> {
-        auto number = ParseNumberArgument(values[0]);
-        if (!number) {
-            return number.failure();
+    return [&option](ConversionOptions& options, const FlagValues& values) -> base::Result<> {
+        switch (option.kind) {
+        case engine::OptionKind::Number:
+            return SetNumber(option, options, values[0]);
+        case engine::OptionKind::Choice:
+            return SetChoice(option, options, values[0]);
+        case engine::OptionKind::Text:
+        case engine::OptionKind::Path:
+            options.*option.textMember() = values[0];
+            return {};
         }
-        options.*field = *number;
         return {};
     };
 }
 
-OptionSetter SetNumberWithin(int ConversionOptions::*field, int lowest, int highest)
+OptionSetter SetPageSide(const engine::OptionDescription& side)
 {
-    return [field, lowest, highest](ConversionOptions& options, const FlagValues& values) -> base::Result<> {
-        auto number = ParseNumberArgument(values[0]);
-        if (number && (*number < lowest || *number > highest)) {
-            return NotUnderstood("'" + values[0] + "' is out of range (" + std::to_string(lowest) + " to "
-                                 + std::to_string(highest) + ")");
-        }
-        return SetNumber(field)(options, values);
-    };
-}
-
-OptionSetter SetText(std::string ConversionOptions::*field)
-{
-    return [field](ConversionOptions& options, const FlagValues& values) -> base::Result<> {
-        options.*field = values[0];
-        return {};
-    };
-}
-
-OptionSetter SetChoice(int ConversionOptions::*field, std::span<const std::string_view> choices)
-{
-    return [field, choices](ConversionOptions& options, const FlagValues& values) -> base::Result<> {
-        auto index = FindChoice(choices, values[0]);
-        if (!index) {
-            return NotOneOf(values[0], choices);
-        }
-        options.*field = *index;
-        return {};
-    };
-}
-
-OptionSetter SetPageSize()
-{
-    return SetChoice(&ConversionOptions::PageSize, PageSizeLabels());
-}
-
-OptionSetter SetPageSide(int ConversionOptions::*field)
-{
-    return [field](ConversionOptions& options, const FlagValues& values) -> base::Result<> {
-        auto set = SetNumber(field)(options, values);
+    return [&side](ConversionOptions& options, const FlagValues& values) -> base::Result<> {
+        auto set = SetOption(side)(options, values);
         if (set) {
             options.PageSize = engine::CustomPageSizeIndex;
         }
@@ -142,7 +123,7 @@ OptionSetter SetMargins()
     return [](ConversionOptions& options, const FlagValues& values) -> base::Result<> {
         for (auto field : { &ConversionOptions::LeftMargin, &ConversionOptions::RightMargin,
                             &ConversionOptions::TopMargin, &ConversionOptions::BottomMargin }) {
-            if (auto set = SetNumber(field)(options, values); !set) {
+            if (auto set = SetNumber(*engine::FindOption(field), options, values[0]); !set) {
                 return set;
             }
         }

@@ -2,6 +2,7 @@
 
 #include "base/Result.h"
 #include "engine/ConversionOptions.h"
+#include "engine/OptionTable.h"
 
 #include <functional>
 #include <span>
@@ -18,14 +19,10 @@ using FlagValues = std::vector<std::string>;
 // its index.
 using OptionSetter = std::function<base::Result<>(engine::ConversionOptions&, const FlagValues&)>;
 
-OptionSetter SetNumber(int engine::ConversionOptions::*field);
-OptionSetter SetNumberWithin(int engine::ConversionOptions::*field, int lowest, int highest);
-OptionSetter SetText(std::string engine::ConversionOptions::*field);
-OptionSetter SetChoice(int engine::ConversionOptions::*field, std::span<const std::string_view> choices);
-// A named page size, or "Custom Page Size".
-OptionSetter SetPageSize();
+// Sets the option from its value: a number within the option's range, a choice, or a text.
+OptionSetter SetOption(const engine::OptionDescription& option);
 // A side of a custom page: also chooses "Custom Page Size", so that it takes effect.
-OptionSetter SetPageSide(int engine::ConversionOptions::*field);
+OptionSetter SetPageSide(const engine::OptionDescription& side);
 // All four margins.
 OptionSetter SetMargins();
 // A standard or a CID font by name, with its kind.

@@ -3,6 +3,7 @@
 // the layout's promises (see LayoutCheck.h) on the text with its tabs expanded, that the expansion
 // keeps every other character, and that no measure makes the library refuse the document.
 #include "engine/ChoiceLists.h"
+#include "engine/OptionTable.h"
 #include "engine/TabExpansion.h"
 #include "platform/TextFile.h"
 
@@ -70,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto fontSize = static_cast<float>(input.ConsumeIntegralInRange<int>(1, HPDF_MAX_FONTSIZE));
     const auto width = static_cast<float>(input.ConsumeBool() ? input.ConsumeIntegralInRange<int>(1, 200)
                                                               : input.ConsumeIntegralInRange<int>(1, 14394));
-    const int tabWidth = input.ConsumeIntegralInRange<int>(0, engine::MaxTabWidth);
+    const int tabWidth = input.ConsumeIntegralInRange<int>(0, engine::FindOption("TabWidth")->highest);
     const std::string decoded = platform::TextModeFromBytes(input.ConsumeRemainingBytesAsString());
 
     engine::HaruDocument document;

@@ -6,6 +6,7 @@
 #include "optiontree/COptionTreeComboItem.h"
 #include "optiontree/COptionTreeEditItem.h"
 #include "optiontree/COptionTreeFileItem.h"
+#include "optiontree/COptionTreeInfo.h"
 #include "optiontree/OptionTreeConstants.h"
 #include "optiontree/OptionTreeNotifyRecord.h"
 #include "panes/MessageBoxAsker.h"
@@ -13,6 +14,8 @@
 #include <QFile>
 
 #include <algorithm>
+#include <limits>
+#include <optional>
 
 namespace panes {
 
@@ -54,22 +57,26 @@ bool hasControl(const COptionTreeItem* item)
     return !windowItem || windowItem->HasWindow();
 }
 
-int intValue(OptionItemKind kind, COptionTreeItem* item)
+int chosenIndex(COptionTreeItem* item)
 {
-    if (kind == OptionItemKind::Combo) {
-        const auto* combo = dynamic_cast<COptionTreeComboItem*>(item);
-        return combo ? combo->currentIndex() : -1;
-    }
+    const auto* combo = dynamic_cast<COptionTreeComboItem*>(item);
+    return combo ? combo->currentIndex() : -1;
+}
+
+// The number the edit holds, or nothing when it holds no number or one too large for an int.
+std::optional<int> typedNumber(COptionTreeItem* item)
+{
+    const auto* edit = dynamic_cast<COptionTreeEditItem*>(item);
     int value = 0;
-    if (const auto* edit = dynamic_cast<COptionTreeEditItem*>(item)) {
-        edit->GetEditInt(value);
+    if (!edit || !edit->GetEditInt(value) || value == std::numeric_limits<int>::max()) {
+        return std::nullopt;
     }
     return value;
 }
 
-std::string textValue(OptionItemKind kind, COptionTreeItem* item)
+std::string textValue(engine::OptionKind kind, COptionTreeItem* item)
 {
-    if (kind == OptionItemKind::File) {
+    if (kind == engine::OptionKind::Path) {
         // The path the item shows: the stored one until the user picks another. (The dialog's own file name
         // stays empty until the dialog has been opened, which would lose the stored path.)
         const auto* file = dynamic_cast<COptionTreeFileItem*>(item);
@@ -78,6 +85,17 @@ std::string textValue(OptionItemKind kind, COptionTreeItem* item)
     }
     const auto* edit = dynamic_cast<COptionTreeEditItem*>(item);
     return edit ? edit->text().toStdString() : std::string();
+}
+
+// The item's info text: its description, and the range of a number.
+QString infoText(const OptionItemSpec& spec)
+{
+    QString info = QString::fromLatin1(spec.info);
+    const engine::OptionDescription* option = spec.option();
+    if (option && option->kind == engine::OptionKind::Number) {
+        info += QStringLiteral(" Range: %1.").arg(QString::fromStdString(option->rangeText()));
+    }
+    return info;
 }
 
 } // namespace
@@ -123,50 +141,49 @@ void CRightView::insertItem(const OptionItemSpec& spec)
     auto insert = [&](auto* item) {
         m_tree->InsertItem(item, parent);
         item->SetLabelText(QString::fromLatin1(spec.label));
-        item->SetInfoText(QString::fromLatin1(spec.info));
+        item->SetInfoText(infoText(spec));
         return item;
     };
-    const auto* intField = std::get_if<IntField>(&spec.field);
-    const auto* textField = std::get_if<TextField>(&spec.field);
-    switch (spec.kind) {
-    case OptionItemKind::Category: {
-        COptionTreeItem* category = insert(new COptionTreeItem);
-        category->SetRootBackground(CategoryBackground);
-        category->SetLabelTextColor(Qt::black);
-        break;
+    const engine::OptionDescription* option = spec.option();
+    if (!option) {
+        COptionTreeItem* row = insert(new COptionTreeItem);
+        if (!spec.parent) {
+            row->SetRootBackground(CategoryBackground);
+            row->SetLabelTextColor(Qt::black);
+        }
+        return;
     }
-    case OptionItemKind::Heading:
-        insert(new COptionTreeItem);
-        break;
-    case OptionItemKind::Combo: {
+    switch (option->kind) {
+    case engine::OptionKind::Choice: {
         COptionTreeComboItem* combo = insert(new COptionTreeComboItem);
         if (combo->CreateComboItem()) {
-            for (const std::string_view choice : spec.choices) {
+            for (const std::string_view choice : option->choices) {
                 combo->addItem(toQString(choice));
             }
-            const int index = m_options->*(*intField);
-            combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+            const int index = m_options->*option->intMember();
+            combo->setCurrentIndex(option->inRange(index) ? index : -1);
         }
         break;
     }
-    case OptionItemKind::Number: {
+    case engine::OptionKind::Number: {
         COptionTreeEditItem* edit = insert(new COptionTreeEditItem);
         if (edit->CreateEditItem(optiontree::EditOptionNumeric)) {
-            edit->SetEditInt(m_options->*(*intField));
+            edit->SetEditInt(m_options->*option->intMember());
         }
         break;
     }
-    case OptionItemKind::Text: {
+    case engine::OptionKind::Text: {
         COptionTreeEditItem* edit = insert(new COptionTreeEditItem);
         if (edit->CreateEditItem()) {
-            edit->setText(QString::fromStdString(m_options->*(*textField)));
+            edit->setText(QString::fromStdString(m_options->*option->textMember()));
         }
         break;
     }
-    case OptionItemKind::File:
+    case engine::OptionKind::Path:
         // The stored path is shown, so a chosen font file need not be picked again after a restart.
         insert(new COptionTreeFileItem)
-            ->CreateFileItem(pathFromRecord(m_options->*(*textField)), QString(), QString::fromLatin1(spec.filter),
+            ->CreateFileItem(pathFromRecord(m_options->*option->textMember()), QString(),
+                             QString::fromLatin1(spec.filter),
                              optiontree::FileOptionOpenDialog | optiontree::FileOptionShowFullPath,
                              optiontree::DialogOverwritePrompt);
         break;
@@ -271,10 +288,46 @@ void CRightView::storeValue(quint32 id, COptionTreeItem* item)
         return;
     }
     const OptionItemSpec& spec = items[id - 1];
-    if (const auto* number = std::get_if<IntField>(&spec.field)) {
-        m_options->*(*number) = intValue(spec.kind, item);
-    } else if (const auto* text = std::get_if<TextField>(&spec.field)) {
-        m_options->*(*text) = textValue(spec.kind, item);
+    const engine::OptionDescription* option = spec.option();
+    if (!option) {
+        return;
+    }
+    switch (option->kind) {
+    case engine::OptionKind::Choice:
+        m_options->*option->intMember() = chosenIndex(item);
+        break;
+    case engine::OptionKind::Number:
+        storeNumber(spec, *option, item);
+        break;
+    case engine::OptionKind::Text:
+    case engine::OptionKind::Path:
+        m_options->*option->textMember() = textValue(option->kind, item);
+        break;
+    }
+}
+
+void CRightView::storeNumber(const OptionItemSpec& spec, const engine::OptionDescription& option,
+                             COptionTreeItem* item)
+{
+    int& stored = m_options->*option.intMember();
+    auto* edit = dynamic_cast<COptionTreeEditItem*>(item);
+    const auto typed = typedNumber(item);
+    if (typed && option.inRange(*typed)) {
+        stored = *typed;
+        item->SetInfoText(infoText(spec));
+        return;
+    }
+    // The edit keeps the last good value, and the info pane says why.
+    const QString shown = edit ? edit->text().trimmed() : QString();
+    if (edit) {
+        edit->SetEditInt(stored);
+    }
+    item->SetInfoText(QStringLiteral("%1 is outside %2; %3 is kept. %4")
+                          .arg(shown.isEmpty() ? QStringLiteral("An empty value") : shown,
+                               QString::fromStdString(option.rangeText()), QString::number(stored),
+                               infoText(spec)));
+    if (m_tree->GetInfoWindow()) {
+        m_tree->GetInfoWindow()->update();
     }
 }
 

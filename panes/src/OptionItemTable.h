@@ -1,38 +1,26 @@
 #pragma once
 
-#include "engine/ConversionOptions.h"
+#include "engine/OptionTable.h"
 
 #include <QtGlobal>
 
 #include <span>
-#include <string>
-#include <string_view>
-#include <variant>
 
 namespace panes {
 
-// What an item of the options pane is and how it shows its field.
-enum class OptionItemKind {
-    Category, // top-level row without a value
-    Heading,  // a row without a value below a category
-    Combo,    // a choice list; the field holds the index of the chosen entry
-    Number,   // a whole number typed as digits
-    Text,     // free text
-    File,     // a file chosen with the open dialog
-};
-
-using IntField = int engine::ConversionOptions::*;
-using TextField = std::string engine::ConversionOptions::*;
-
+// An item of the options pane. An item with a field shows that option as its description in the engine's
+// option table has it: a number as an edit limited to its range, a choice as a combo of its entries, a text
+// as an edit, a path as a file chooser. An item without one is a category (no parent) or a heading.
 struct OptionItemSpec
 {
     const char* label;
     quint32 parent; // identifier of the parent item; 0 for a category
-    OptionItemKind kind;
-    std::variant<std::monostate, IntField, TextField> field;
+    const char* field; // the record's field the item shows, or null
     const char* info;
-    std::span<const std::string_view> choices = {}; // the entries of a combo, in list order
-    const char* filter = "";                        // the file types of a file item
+    const char* filter = ""; // the file types of a path item
+
+    // The field's description; null for a category or heading.
+    const engine::OptionDescription* option() const;
 };
 
 // Identifiers of the items the pane treats apart from the others. Items are numbered from 1 in the order of

@@ -2,10 +2,14 @@
 
 #include "engine/ChoiceLists.h"
 #include "engine/ConversionOptions.h"
+#include "engine/OptionTable.h"
 #include "engine/PageSizes.h"
 #include "engine/SettingsFile.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
+#include <tuple>
 
 #include <unistd.h>
 
@@ -38,58 +42,88 @@ TEST(SettingsFile, MissingFileGivesTheDefaults)
         << "a stored 0 keeps its meaning";
 }
 
-TEST(SettingsFile, SaveThenLoadGivesBackEveryStoredField)
+namespace {
+
+// Counts the fields of an aggregate: the most initialisers it takes.
+struct AnyField
 {
-    testsupport::TempDir dir;
-    auto path = (dir.path() / "Settings.ini").string();
-    ConversionOptions saved;
-    int value = -3;
-    for (int* field : { &saved.PageSize, &saved.PageWidth, &saved.PageHeight, &saved.LeftMargin, &saved.RightMargin,
-                        &saved.TopMargin, &saved.BottomMargin, &saved.PageFont, &saved.B14Font, &saved.EmbeddingFont,
-                        &saved.CIDFont, &saved.SingeEncode, &saved.MultiEncode, &saved.FontSize, &saved.OpenMode,
-                        &saved.OpenResult, &saved.PermitRead, &saved.PermitPrint, &saved.PermitCopy,
-                        &saved.PermitModify, &saved.EncryptLevel }) {
-        *field = value++;
+    template <typename T>
+    operator T() const;
+};
+
+template <typename T, typename... Fields>
+constexpr std::size_t FieldCount()
+{
+    if constexpr (requires { T { Fields {}..., AnyField {} }; }) {
+        return FieldCount<T, Fields..., AnyField>();
+    } else {
+        return sizeof...(Fields);
     }
-    saved.Author = "Ann = Author; [not a section]";
-    saved.Creator = "creator";
-    saved.Title = std::string(1023, 't');
-    saved.Subject = "  padded subject";
-    saved.Keywords = "k1 k2";
-    saved.TrueTypeFile = "/fonts/a.ttf";
-    saved.Type1MetricsFile = "/fonts/a.afm";
-    saved.Type1DataFile = "/fonts/a.pfb";
-    saved.TabWidth = 4;
-    ASSERT_TRUE(engine::SaveOptions(path, saved));
-
-    ConversionOptions loaded;
-    ASSERT_TRUE(engine::LoadOptions(path, loaded));
-    EXPECT_EQ(loaded, saved);
-
-    auto text = testsupport::readFile(path);
-    EXPECT_NE(text.find("[Paper Option]\nPageSize=-3\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("\nFont Size=10\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("\nSingeEncode=8\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("\nFont Size=10\nType1MetricsFile=/fonts/a.afm\nType1DataFile=/fonts/a.pfb\n"
-                        "TrueTypeFile=/fonts/a.ttf\nTabWidth=4\n[Document Display Option]\n"),
-              std::string::npos)
-        << text;
 }
 
-TEST(SettingsFile, ATabWidthOutsideZeroToThirtyTwoIsAProblemAndGivesEight)
+// A record whose every field differs from its default and lies within its option's range.
+ConversionOptions EveryFieldOffItsDefault()
+{
+    ConversionOptions options;
+    for (const auto& option : engine::OptionTable()) {
+        if (option.isNumeric()) {
+            int& field = options.*option.intMember();
+            field = field == option.rangeHighest() ? option.rangeLowest() : option.rangeHighest();
+        } else {
+            options.*option.textMember() = "  " + std::string(option.name) + " = [\"text\"] ";
+        }
+    }
+    options.Title = std::string(1023, 't');
+    return options;
+}
+
+} // namespace
+
+TEST(SettingsFile, EveryFieldIsInTheOptionTableOnceAndComesBackAsSaved)
+{
+    const auto table = engine::OptionTable();
+    EXPECT_EQ(table.size(), FieldCount<ConversionOptions>());
+    std::set<std::string_view> names, keys;
+    for (const auto& option : table) {
+        EXPECT_TRUE(names.insert(option.name).second) << option.name;
+        EXPECT_TRUE(keys.insert(option.key).second) << option.key;
+        EXPECT_EQ(engine::FindOption(option.name), &option);
+    }
+
+    testsupport::TempDir dir;
+    for (const ConversionOptions& saved : { ConversionOptions {}, EveryFieldOffItsDefault() }) {
+        auto path = (dir.path() / "Settings.ini").string();
+        ASSERT_TRUE(engine::SaveOptions(path, saved));
+        ConversionOptions loaded;
+        auto load = engine::LoadOptions(path, loaded);
+        ASSERT_TRUE(load);
+        EXPECT_TRUE(load->empty());
+        EXPECT_EQ(loaded, saved);
+    }
+    EXPECT_TRUE(engine::CheckOptions(ConversionOptions {}).empty());
+    auto text = testsupport::readFile((dir.path() / "Settings.ini").string());
+    EXPECT_NE(text.find("[Paper Option]\nPageSize=37\nPageWidth=14400\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nFont Size=600\nType1MetricsFile=\"  Type1MetricsFile"), std::string::npos) << text;
+}
+
+TEST(SettingsFile, ANumberOutsideItsRangeIsAProblemAndGivesTheDefault)
 {
     testsupport::TempDir dir;
     ConversionOptions options;
-    for (const char* stored : { "33", "-1", "99999999999" }) {
-        auto load = engine::LoadOptions(dir.write("Settings.ini", std::string("[Paper Option]\nTabWidth=") + stored)
-                                            .string(),
-                                        options);
-        EXPECT_EQ(options.TabWidth, 8) << stored;
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        { "Paper Option", "TabWidth", "33", "8" },          { "Paper Option", "TabWidth", "-1", "8" },
+        { "Paper Option", "TabWidth", "99999999999", "8" }, { "Paper Option", "BottomMargin", "-5", "60" },
+        { "Paper Option", "PageSize", "38", "7" },          { "PDF Security Option", "EncryptLevel", "200", "48" },
+    };
+    for (const auto& [section, key, stored, used] : cases) {
+        auto load = engine::LoadOptions(
+            dir.write("Settings.ini", "[" + std::string(section) + "]\n" + key + "=" + stored).string(), options);
+        EXPECT_EQ(options, ConversionOptions {}) << key << stored;
         ASSERT_EQ(load->size(), 1u) << stored;
-        EXPECT_EQ((*load)[0].key, "TabWidth");
+        EXPECT_EQ((*load)[0].key, key);
         EXPECT_EQ((*load)[0].value, stored);
         EXPECT_EQ((*load)[0].reason, "out of range");
-        EXPECT_EQ((*load)[0].usedInstead, "8");
+        EXPECT_EQ((*load)[0].usedInstead, used);
     }
     auto load = engine::LoadOptions(dir.write("Settings.ini", "[Paper Option]\nTabWidth=0\n").string(), options);
     EXPECT_TRUE(load->empty());

@@ -4,6 +4,7 @@
 #include "RecordingObserver.h"
 #include "TempDir.h"
 #include "engine/Converter.h"
+#include "engine/PageSizes.h"
 #include "engine/SettingsFile.h"
 #include "optiontree/COptionTree.h"
 #include "optiontree/COptionTreeComboItem.h"
@@ -368,6 +369,31 @@ private slots:
         ConversionOptions loaded;
         QVERIFY(engine::LoadOptions(settings, loaded));
         QVERIFY(loaded == snapshot);
+    }
+
+    // A number outside its option's range is refused where it is typed: the edit shows the last good value
+    // and the info text says the range, whichever way the edit ends (Enter, leaving the item, a run's read-back).
+    void aNumberOutsideItsRangeIsRefusedAtEntry()
+    {
+        openPane();
+        QVERIFY(item(37)->GetInfoText().contains("0 to 32 columns"));
+        type(37, "99", false);
+        click(1, false);
+        QCOMPARE(shown(37), "8");
+        QCOMPARE(m_options.TabWidth, 8);
+        QVERIFY2(item(37)->GetInfoText().startsWith("99 is outside 0 to 32 columns; 8 is kept."),
+                 qPrintable(item(37)->GetInfoText()));
+
+        choose(2, engine::CustomPageSizeIndex);
+        type(4, "99999999999999");
+        QCOMPARE(m_options.PageHeight, 842);
+        type(36, "30", false);
+        QCOMPARE(m_pane->ReadBackOptions().EncryptLevel, 48);
+        QCOMPARE(shown(36), "48");
+
+        type(37, "12");
+        QCOMPARE(m_options.TabWidth, 12);
+        QVERIFY(!item(37)->GetInfoText().contains("outside"));
     }
 
     // Labels are shown whole wherever the pane has the room; a divider the user placed stays where it is.

@@ -9,7 +9,8 @@ inline constexpr int DefaultFontSize = 9;
 
 // Every setting that shapes a conversion. Index fields hold the 0-based position of the chosen
 // entry of their choice list (ChoiceLists.h); "Yes"/"No" choices hold 0 for "Yes" and 1 for "No".
-// Sizes and margins are whole PDF points. The record enforces no ranges.
+// Sizes and margins are whole PDF points. The record enforces no ranges: OptionTable.h describes each
+// field (its settings key, range or choices, and flag) and CheckOptions judges a record.
 struct ConversionOptions
 {
     int PageSize = 7;
@@ -43,7 +44,7 @@ struct ConversionOptions
     int PermitCopy = 0;
     int PermitModify = 0;
     int EncryptLevel = 48;
-    int TabWidth = 8; // columns between tab stops, 0 to 32; 0 keeps tabs as they are (TabExpansion.h)
+    int TabWidth = 8; // columns between tab stops; 0 keeps tabs as they are (TabExpansion.h)
 
     bool operator==(const ConversionOptions&) const = default;
 };

@@ -37,12 +37,12 @@ using SettingsLoad = base::Result<SettingsProblems>;
 // that cannot be read and so is not replaced), for the user: the changes are otherwise lost.
 using SettingsSave = base::Result<>;
 
-// Reads the file once and every option key into the record; a missing file, section or key gives
-// that field's default (so a file written before the font-file paths were stored gives them empty),
-// and so does a number that cannot be read or lies outside the field's range ("TabWidth" takes 0 to
-// 32, the other numbers any int), which is listed among the problems. A file that is there but
-// cannot be read gives all the defaults and fails; the caller warns the user (saving would not
-// replace such a file either).
+// Reads the file once and every option of the option table (OptionTable.h) into the record; a
+// missing file, section or key gives that field's default (so a file written before the font-file
+// paths were stored gives them empty), and so does a number that cannot be read or lies outside the
+// option's range or choice list, which is listed among the problems. A file that is there but cannot
+// be read gives all the defaults and fails; the caller warns the user (saving would not replace such
+// a file either).
 SettingsLoad LoadOptions(const std::string& path, ConversionOptions& options);
 
 // Writes every option key into the file in one atomic replace: the file holds either all its old

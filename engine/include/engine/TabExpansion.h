@@ -4,10 +4,6 @@
 
 namespace engine {
 
-// Columns between tab stops: the default, and the largest width allowed ("TabWidth" 0 to 32).
-inline constexpr int DefaultTabWidth = 8;
-inline constexpr int MaxTabWidth = 32;
-
 // Replaces every tab of a decoded text with the blanks up to the next tab stop, as the converter does
 // before it breaks the text into lines. Stops lie every tabWidth columns; columns count characters
 // (not bytes) from the start of the line, and every line break (CR, LF, CR LF) starts a line again.

@@ -1,6 +1,7 @@
 #include "engine/Converter.h"
 
 #include "engine/ChoiceLists.h"
+#include "engine/OptionTable.h"
 #include "engine/TabExpansion.h"
 #include "platform/PathParts.h"
 #include "platform/TextFile.h"
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <new>
+#include <optional>
 #include <stdexcept>
 
 namespace engine {
@@ -31,55 +33,16 @@ base::Failure Refused(std::string reason)
     return { base::FailureKind::Options, std::move(reason) };
 }
 
-// The sizes in points the PDF library takes for a page's sides and for a font.
-constexpr int MinPageSize = HPDF_MIN_PAGE_SIZE;
-constexpr int MaxPageSize = HPDF_MAX_PAGE_SIZE;
-constexpr int MinFontSize = 1;
-constexpr int MaxFontSize = HPDF_MAX_FONTSIZE;
-
-std::string Range(int lowest, int highest)
+// The geometry the options give, or every reason why no page can be laid out with them.
+base::Result<PageGeometry> CheckOptionsForConversion(const ConversionOptions& options)
 {
-    return std::to_string(lowest) + " to " + std::to_string(highest);
-}
-
-// The geometry the options give, or why the library could not lay a page out with them.
-base::Result<PageGeometry> CheckGeometry(const ConversionOptions& options)
-{
+    if (auto reasons = RefusedOptions(options); !reasons.empty()) {
+        return Refused(reasons);
+    }
     PageGeometry geometry;
     geometry.box = GetPageBox(options);
-    if (geometry.box.width < MinPageSize || geometry.box.width > MaxPageSize || geometry.box.height < MinPageSize
-        || geometry.box.height > MaxPageSize) {
-        return Refused("the page size " + std::to_string(geometry.box.width) + " x "
-                       + std::to_string(geometry.box.height) + " points is outside "
-                       + Range(MinPageSize, MaxPageSize) + " points");
-    }
-    const int fontSize = options.FontSize == 0 ? DefaultFontSize : options.FontSize;
-    if (fontSize < MinFontSize || fontSize > MaxFontSize) {
-        return Refused("the font size " + std::to_string(options.FontSize) + " is outside "
-                       + Range(MinFontSize, MaxFontSize) + " points");
-    }
-    geometry.fontSize = static_cast<float>(fontSize);
-    // A negative margin puts text off the page. The sums are taken in 64 bits: stored margins may be
-    // any int.
-    const std::pair<const char*, int> margins[] = { { "left", options.LeftMargin },
-                                                    { "right", options.RightMargin },
-                                                    { "top", options.TopMargin },
-                                                    { "bottom", options.BottomMargin } };
-    for (const auto& [side, margin] : margins) {
-        if (margin < 0) {
-            return Refused(std::string("the ") + side + " margin of " + std::to_string(margin) + " points is below 0");
-        }
-    }
-    const std::int64_t width = std::int64_t { geometry.box.width } - options.LeftMargin - options.RightMargin;
-    if (width <= 0) {
-        return Refused("the left and right margins leave no room for text on a page "
-                       + std::to_string(geometry.box.width) + " points wide");
-    }
-    if (std::int64_t { options.TopMargin } + options.BottomMargin >= geometry.box.height) {
-        return Refused("the top and bottom margins leave no room for text on a page "
-                       + std::to_string(geometry.box.height) + " points high");
-    }
-    geometry.textWidth = static_cast<float>(width);
+    geometry.fontSize = static_cast<float>(options.FontSize == 0 ? DefaultFontSize : options.FontSize);
+    geometry.textWidth = static_cast<float>(geometry.box.width - options.LeftMargin - options.RightMargin);
     return geometry;
 }
 
@@ -139,124 +102,178 @@ std::string OutputPathFor(const std::string& inputPath)
 
 namespace {
 
-FileResult Convert(const ConversionOptions& options, const std::string& inputPath, const std::string& ownerPassword,
-                   const std::string& userPassword, ConversionObserver& observer, const std::stop_token& abandon)
+// One file's conversion in its four steps: check the options, read and decode the text, lay it out,
+// finish the document. Each step returns false once the file has failed; the result says why.
+class FileConversion
 {
-    FileResult result;
-    result.inputPath = inputPath;
-    result.outputPath = OutputPathFor(inputPath);
-    auto fail = [&result](base::Failure failure) {
-        result.outcome = std::move(failure);
-        return result;
-    };
-    auto warn = [&result, &observer](const std::string& message) {
-        result.warnings.push_back(message);
-        observer.warning(message);
-    };
-
-    auto geometry = CheckGeometry(options);
-    if (!geometry) {
-        return fail(geometry.failure());
-    }
-    if (options.TabWidth < 0 || options.TabWidth > MaxTabWidth) {
-        return fail(Refused("the tab width " + std::to_string(options.TabWidth) + " is outside "
-                            + Range(0, MaxTabWidth) + " columns"));
-    }
-    if (auto security = CheckSecurity(options, ownerPassword, userPassword); !security) {
-        return fail(security.failure());
+public:
+    FileConversion(const ConversionOptions& options, const std::string& inputPath, const std::string& ownerPassword,
+                   const std::string& userPassword, ConversionObserver& observer, const std::stop_token& abandon)
+        : m_options(options)
+        , m_ownerPassword(ownerPassword)
+        , m_userPassword(userPassword)
+        , m_observer(observer)
+        , m_abandon(abandon)
+    {
+        m_result.inputPath = inputPath;
+        m_result.outputPath = OutputPathFor(inputPath);
     }
 
-    // The document before the text: once a large text is in memory, a document that cannot be had
-    // is this file's want of memory, not a reason to halt the run.
-    auto giveUp = [&fail] { return fail({ base::FailureKind::Abandoned, "given up before its PDF was complete" }); };
-    HaruDocument document(abandon);
-    if (!document.valid()) {
-        if (abandon.stop_requested()) { // the library's allocations fail once an abandon is asked
-            return giveUp();
+    FileResult run()
+    {
+        // The document before the text: once a large text is in memory, a document that cannot be
+        // had is this file's want of memory, not a reason to halt the run.
+        if (check() && createDocument() && readAndDecode() && layOut()) {
+            finish();
         }
-        result.noDocument = true;
-        return fail({ base::FailureKind::Memory, "cannot create PdfDoc object" });
+        return std::move(m_result);
     }
+
+private:
+    bool fail(base::Failure failure)
+    {
+        m_result.outcome = std::move(failure);
+        return false;
+    }
+
+    void warn(const std::string& message)
+    {
+        m_result.warnings.push_back(message);
+        m_observer.warning(message);
+    }
+
+    bool giveUp() { return fail({ base::FailureKind::Abandoned, "given up before its PDF was complete" }); }
+
     // An abandon makes the library's allocations fail: that is no want of memory.
-    auto failInLibrary = [&](base::Failure failure) {
-        if (abandon.stop_requested()) {
+    bool failInLibrary(base::Failure failure)
+    {
+        if (m_abandon.stop_requested()) {
             return giveUp();
         }
-        return fail(document.outOfMemory() ? base::Failure { base::FailureKind::Memory, NotEnoughMemoryError }
-                                           : std::move(failure));
-    };
-    HPDF_SetCompressionMode(document.get(), HPDF_COMP_ALL);
-    ApplyPageMode(document.get(), options.OpenMode);
-
-    auto read = platform::ReadWholeFile(inputPath);
-    if (!read) {
-        return fail(read.failure());
-    }
-    if (abandon.stop_requested()) {
-        return giveUp();
+        return fail(m_document->outOfMemory() ? base::Failure { base::FailureKind::Memory, NotEnoughMemoryError }
+                                              : std::move(failure));
     }
 
-    if (NeedsUtf8Fallback(options)) {
-        warn(Utf8FallbackWarning);
-    }
-    HPDF_Font font = RequestPageFont(document, options);
-    if (!font && !document.outOfMemory()) {
-        warn(DefaultFontWarning);
-        font = RequestDefaultFont(document);
-    }
-    if (!font) {
-        return failInLibrary(Refused("the default font could not be loaded: " + document.errorText()));
-    }
-    if (options.FontSize == 0) {
-        warn(DefaultFontSizeWarning);
-    }
-    if (document.failed()) {
-        return failInLibrary(Refused(document.errorText()));
-    }
-    // The text is read as the font's encoding has it; the working text ends lines with single CRs,
-    // while the progress counts the text with CR LF endings.
-    const char* fontEncoding = HPDF_Font_GetEncodingName(font);
-    auto decoded = DecodeInputBytes(std::move(read->text), fontEncoding ? fontEncoding : "");
-    for (const auto& warning : decoded.warnings) {
-        warn(warning);
-    }
-    // Tabs become blanks before anything counts or measures the text.
-    std::string text = ExpandTabs(std::move(decoded.text), options.TabWidth,
-                                  CharacterBounds::ForFont(document.get(), font));
-    if (auto warning = MissingGlyphWarning(font, text)) {
-        warn(*warning);
-    }
-    const auto lineFeeds = std::count(text.begin(), text.end(), '\n');
-    const std::int64_t progressEnd = static_cast<std::int64_t>(text.size()) + lineFeeds;
-    std::replace(text.begin(), text.end(), '\n', '\r');
-
-    observer.progressRange(1, progressEnd);
-    PageWriter writer(document, font, options, *geometry);
-    HaruTextMeasure measure(document.get(), font, geometry->fontSize);
-    ProgressThrottle progress(observer, progressEnd);
-    LayoutEnd laidOut = LayOut(text, writer, measure, *geometry, progress, abandon);
-    if (laidOut == LayoutEnd::Abandoned) {
-        return giveUp();
-    }
-    if (laidOut == LayoutEnd::Refused || document.failed()) {
-        return failInLibrary(Refused("the PDF library refused the layout: " + document.errorText()));
+    bool check()
+    {
+        auto geometry = CheckOptionsForConversion(m_options);
+        if (!geometry) {
+            return fail(geometry.failure());
+        }
+        m_geometry = *geometry;
+        auto security = CheckSecurity(m_options, m_ownerPassword, m_userPassword);
+        return security || fail(security.failure());
     }
 
-    if (auto warning = ApplyDocumentInfo(document, options)) {
-        warn(*warning);
+    bool createDocument()
+    {
+        m_document.emplace(m_abandon);
+        if (!m_document->valid()) {
+            if (m_abandon.stop_requested()) { // the library's allocations fail once an abandon is asked
+                return giveUp();
+            }
+            m_result.noDocument = true;
+            return fail({ base::FailureKind::Memory, "cannot create PdfDoc object" });
+        }
+        HPDF_SetCompressionMode(m_document->get(), HPDF_COMP_ALL);
+        ApplyPageMode(m_document->get(), m_options.OpenMode);
+        return true;
     }
-    if (auto warning = ApplySecurity(document, options, ownerPassword, userPassword)) {
-        warn(*warning);
+
+    // Reads the text and turns it into the working text of the font in use: decoded into the font's
+    // encoding, tabs expanded, lines ended with single CRs.
+    bool readAndDecode()
+    {
+        auto read = platform::ReadWholeFile(m_result.inputPath);
+        if (!read) {
+            return fail(read.failure());
+        }
+        if (m_abandon.stop_requested()) {
+            return giveUp();
+        }
+        if (NeedsUtf8Fallback(m_options)) {
+            warn(Utf8FallbackWarning);
+        }
+        m_font = RequestPageFont(*m_document, m_options);
+        if (!m_font && !m_document->outOfMemory()) {
+            warn(DefaultFontWarning);
+            m_font = RequestDefaultFont(*m_document);
+        }
+        if (!m_font) {
+            return failInLibrary(Refused("the default font could not be loaded: " + m_document->errorText()));
+        }
+        if (m_options.FontSize == 0) {
+            warn(DefaultFontSizeWarning);
+        }
+        if (m_document->failed()) {
+            return failInLibrary(Refused(m_document->errorText()));
+        }
+        const char* fontEncoding = HPDF_Font_GetEncodingName(m_font);
+        auto decoded = DecodeInputBytes(std::move(read->text), fontEncoding ? fontEncoding : "");
+        for (const auto& warning : decoded.warnings) {
+            warn(warning);
+        }
+        // Tabs become blanks before anything counts or measures the text.
+        m_text = ExpandTabs(std::move(decoded.text), m_options.TabWidth,
+                            CharacterBounds::ForFont(m_document->get(), m_font));
+        if (auto warning = MissingGlyphWarning(m_font, m_text)) {
+            warn(*warning);
+        }
+        // The progress counts the text with CR LF endings.
+        const auto lineFeeds = std::count(m_text.begin(), m_text.end(), '\n');
+        m_progressEnd = static_cast<std::int64_t>(m_text.size()) + lineFeeds;
+        std::replace(m_text.begin(), m_text.end(), '\n', '\r');
+        return true;
     }
-    if (document.failed()) {
-        return failInLibrary(Refused("the PDF library refused the document settings: " + document.errorText()));
+
+    bool layOut()
+    {
+        m_observer.progressRange(1, m_progressEnd);
+        PageWriter writer(*m_document, m_font, m_options, m_geometry);
+        HaruTextMeasure measure(m_document->get(), m_font, m_geometry.fontSize);
+        ProgressThrottle progress(m_observer, m_progressEnd);
+        LayoutEnd laidOut = LayOut(m_text, writer, measure, m_geometry, progress, m_abandon);
+        if (laidOut == LayoutEnd::Abandoned) {
+            return giveUp();
+        }
+        if (laidOut == LayoutEnd::Refused || m_document->failed()) {
+            return failInLibrary(Refused("the PDF library refused the layout: " + m_document->errorText()));
+        }
+        return true;
     }
-    if (auto saved = document.saveAtomically(result.outputPath); !saved) {
-        return failInLibrary(saved.failure());
+
+    // Document information, protection, and the save that replaces any older PDF.
+    bool finish()
+    {
+        if (auto warning = ApplyDocumentInfo(*m_document, m_options)) {
+            warn(*warning);
+        }
+        if (auto warning = ApplySecurity(*m_document, m_options, m_ownerPassword, m_userPassword)) {
+            warn(*warning);
+        }
+        if (m_document->failed()) {
+            return failInLibrary(
+                Refused("the PDF library refused the document settings: " + m_document->errorText()));
+        }
+        if (auto saved = m_document->saveAtomically(m_result.outputPath); !saved) {
+            return failInLibrary(saved.failure());
+        }
+        m_observer.progressPosition(m_progressEnd);
+        return true;
     }
-    observer.progressPosition(progressEnd);
-    return result;
-}
+
+    const ConversionOptions& m_options;
+    const std::string& m_ownerPassword;
+    const std::string& m_userPassword;
+    ConversionObserver& m_observer;
+    const std::stop_token& m_abandon;
+    FileResult m_result;
+    PageGeometry m_geometry;
+    std::optional<HaruDocument> m_document;
+    HPDF_Font m_font = nullptr;
+    std::string m_text;
+    std::int64_t m_progressEnd = 0;
+};
 
 } // namespace
 
@@ -276,7 +293,7 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
     // A text too large for memory fails alone; whatever it took is freed on the way out, and the
     // temporary PDF with it.
     try {
-        return Convert(options, inputPath, ownerPassword, userPassword, observer, abandon);
+        return FileConversion(options, inputPath, ownerPassword, userPassword, observer, abandon).run();
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }

@@ -12,6 +12,10 @@ class COptionTreeItem;
 class COptionTreeEditItem;
 } // namespace optiontree
 
+namespace engine {
+struct OptionDescription;
+}
+
 namespace panes {
 
 class MessageAsker;
@@ -68,6 +72,10 @@ private:
     void insertItem(const OptionItemSpec& spec);
     // Stores the value of the item with the identifier into its field; items without a field store nothing.
     void storeValue(quint32 id, optiontree::COptionTreeItem* item);
+    // Stores the number the edit holds when it lies in the option's range; otherwise the edit shows the stored
+    // value again and the item's info text says what was refused.
+    void storeNumber(const OptionItemSpec& spec, const engine::OptionDescription& option,
+                     optiontree::COptionTreeItem* item);
     // Shows the points of a named size, read-only. The edits keep their text otherwise: the record's own size
     // after a build, or the size shown before; editable for "Custom Page Size" only.
     void showPageSize(int selection);
