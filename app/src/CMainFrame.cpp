@@ -82,12 +82,16 @@ CMainFrame::CMainFrame(engine::ConversionOptions& options, OptionsKeeper& keeper
     });
     connect(m_rightView, &panes::CRightView::resetAvailableChanged, this, &CMainFrame::updateActions);
     connect(m_rightView, &panes::CRightView::optionCommitted, &m_keeper, &OptionsKeeper::optionsChanged);
+    m_keeper.setCommitEdits([this] { static_cast<void>(m_rightView->ReadBackOptions()); });
     connect(m_rightView, &panes::CRightView::optionCommitted, &fileList(), &panes::CFileListDialog::optionsChanged);
     updateActions();
     resize(MinimumFrameSize);
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    m_keeper.setCommitEdits({});
+}
 
 panes::CFileListDialog& CMainFrame::fileList() const
 {

@@ -5,6 +5,7 @@ namespace app {
 OptionsKeeper::OptionsKeeper(std::string settingsPath, const engine::ConversionOptions& options)
     : m_path(std::move(settingsPath))
     , m_options(options)
+    , m_asSaved(options)
 {
     m_timer.setSingleShot(true);
     m_timer.setInterval(SaveDelayMilliseconds);
@@ -19,7 +20,14 @@ void OptionsKeeper::optionsChanged()
 engine::SettingsSave OptionsKeeper::saveNow()
 {
     m_timer.stop();
-    return engine::SaveOptions(m_path, m_options);
+    if (m_commitEdits) {
+        m_commitEdits();
+    }
+    auto saved = engine::SaveOptions(m_path, m_options, &m_asSaved);
+    if (saved) {
+        m_asSaved = m_options;
+    }
+    return saved;
 }
 
 } // namespace app

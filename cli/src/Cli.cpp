@@ -139,6 +139,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (arguments.settingsPath && !std::filesystem::exists(settings, ignored)) {
         return UsageError(err, settings + ": the settings file does not exist");
     }
+    if (arguments.settingsPath && std::filesystem::is_directory(settings, ignored)) {
+        return UsageError(err, settings + ": a folder, not a settings file");
+    }
     auto load = engine::LoadOptions(settings, options);
     if (!load) {
         PrintProblem(err, settings, "warning: " + load.error() + "; the defaults are used");

@@ -2,6 +2,7 @@
 
 #include "OptionItemTable.h"
 #include "engine/PageSizes.h"
+#include "engine/SettingsFile.h"
 #include "optiontree/COptionTree.h"
 #include "optiontree/COptionTreeComboItem.h"
 #include "optiontree/COptionTreeEditItem.h"
@@ -175,7 +176,7 @@ void CRightView::insertItem(const OptionItemSpec& spec)
     case engine::OptionKind::Text: {
         COptionTreeEditItem* edit = insert(new COptionTreeEditItem);
         if (edit->CreateEditItem()) {
-            edit->setText(QString::fromStdString(m_options->*option->textMember()));
+            edit->setText(QString::fromStdString(engine::SettingsTextAsUtf8(m_options->*option->textMember())));
         }
         break;
     }
@@ -198,9 +199,7 @@ void CRightView::OnItemChanged(COptionTreeItem* item)
     const quint32 id = item->GetCtrlID();
     storeValue(id, item);
     if (id == OptionItemId::PageSize) {
-        // The record follows what the pane shows, so a save without a run keeps a custom size as shown.
         showPageSize(m_options->PageSize);
-        storePageSize();
     } else if (id == OptionItemId::PageFont) {
         applyFontKind(m_options->PageFont, false);
     }
@@ -217,10 +216,6 @@ engine::ConversionOptions CRightView::ReadBackOptions()
             break;
         }
         storeValue(id, item);
-        if (id == OptionItemId::PageSize) {
-            // A named size refills the two edits before they are read; a custom size keeps what was typed.
-            showPageSize(m_options->PageSize);
-        }
     }
     return *m_options;
 }
@@ -283,8 +278,8 @@ void CRightView::storeValue(quint32 id, COptionTreeItem* item)
         return;
     }
     const bool sizeItem = id == OptionItemId::PageWidth || id == OptionItemId::PageHeight;
-    if (sizeItem && pageSizeSelection() < 0) {
-        // No page size is chosen: the edits show the record's own size, which stays as it is.
+    if (sizeItem && pageSizeSelection() != engine::CustomPageSizeIndex) {
+        // The edits show a named size, or the record's own with no size chosen: the custom size stays.
         return;
     }
     const OptionItemSpec& spec = items[id - 1];
@@ -294,15 +289,24 @@ void CRightView::storeValue(quint32 id, COptionTreeItem* item)
     }
     switch (option->kind) {
     case engine::OptionKind::Choice:
-        m_options->*option->intMember() = chosenIndex(item);
+        // A combo without a choice shows a stored index outside its list, which stays as it is.
+        if (const int index = chosenIndex(item); index >= 0) {
+            m_options->*option->intMember() = index;
+        }
         break;
     case engine::OptionKind::Number:
         storeNumber(spec, *option, item);
         break;
     case engine::OptionKind::Text:
-    case engine::OptionKind::Path:
-        m_options->*option->textMember() = textValue(option->kind, item);
+    case engine::OptionKind::Path: {
+        // A text the user left as shown keeps its stored bytes, whatever their encoding.
+        std::string& stored = m_options->*option->textMember();
+        std::string shown = textValue(option->kind, item);
+        if (option->kind == engine::OptionKind::Path || shown != engine::SettingsTextAsUtf8(stored)) {
+            stored = std::move(shown);
+        }
         break;
+    }
     }
 }
 
@@ -335,22 +339,16 @@ void CRightView::showPageSize(int selection)
 {
     const bool named = selection >= 0 && selection < engine::CustomPageSizeIndex;
     const quint32 ids[2] = { OptionItemId::PageWidth, OptionItemId::PageHeight };
-    int size[2] = {};
+    int size[2] = { m_options->PageWidth, m_options->PageHeight };
     engine::LookupPageSize(selection, size[0], size[1]);
     for (int i = 0; i < 2; ++i) {
         if (COptionTreeEditItem* edit = sizeEdit(ids[i])) {
-            if (named) {
+            if (named || selection == engine::CustomPageSizeIndex) {
                 edit->SetEditInt(size[i]);
             }
             edit->ReadOnly(selection != engine::CustomPageSizeIndex);
         }
     }
-}
-
-void CRightView::storePageSize()
-{
-    storeValue(OptionItemId::PageWidth, m_tree->FindItem(OptionItemId::PageWidth));
-    storeValue(OptionItemId::PageHeight, m_tree->FindItem(OptionItemId::PageHeight));
 }
 
 void CRightView::applyFontKind(int kind, bool building)

@@ -5,6 +5,7 @@
 #include "platform/WholeNumber.h"
 
 #include <algorithm>
+#include <iconv.h>
 #include <cctype>
 #include <cerrno>
 #include <sys/stat.h>
@@ -13,6 +14,29 @@ namespace platform {
 namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view Utf16LeMark = "\xFF\xFE";
+constexpr std::string_view Utf16BeMark = "\xFE\xFF";
+
+// The whole text recoded by iconv, or nothing when a byte sequence is not valid in the source.
+std::optional<std::string> Recode(std::string_view text, const char* from, const char* to)
+{
+    iconv_t converter = iconv_open(to, from);
+    if (converter == reinterpret_cast<iconv_t>(-1)) {
+        return std::nullopt;
+    }
+    std::string out(text.size() * 2 + 4, '\0');
+    char* in = const_cast<char*>(text.data());
+    std::size_t inLeft = text.size();
+    char* outPlace = out.data();
+    std::size_t outLeft = out.size();
+    std::size_t result = iconv(converter, &in, &inLeft, &outPlace, &outLeft);
+    iconv_close(converter);
+    if (result == static_cast<std::size_t>(-1) || inLeft != 0) {
+        return std::nullopt;
+    }
+    out.resize(out.size() - outLeft);
+    return out;
+}
 
 bool IsBlank(char c)
 {
@@ -155,7 +179,19 @@ base::Result<IniProfile> IniProfile::Read(std::string path)
     if (!content) {
         return base::Failure { base::FailureKind::Input, "cannot read " + profile.m_path + ": " + content.error() };
     }
-    profile.parse(content->text);
+    std::string_view bytes = content->text;
+    for (auto [mark, charset] : { std::pair { Utf16LeMark, "UTF-16LE" }, std::pair { Utf16BeMark, "UTF-16BE" } }) {
+        if (bytes.substr(0, mark.size()) != mark) {
+            continue;
+        }
+        // A byte order mark followed by what is not UTF-16 leaves the bytes as they are.
+        if (auto text = Recode(bytes.substr(mark.size()), charset, "UTF-8")) {
+            profile.m_utf16 = charset;
+            profile.parse(*text);
+            return profile;
+        }
+    }
+    profile.parse(bytes);
     return profile;
 }
 
@@ -166,9 +202,16 @@ void IniProfile::parse(std::string_view content)
         m_byteOrderMark = true;
         rest.remove_prefix(ByteOrderMark.size());
     }
+    // A file whose first line ends in CR LF keeps that line end on every line.
+    const auto firstEnd = rest.find('\n');
+    m_crlf = firstEnd != std::string_view::npos && firstEnd > 0 && rest[firstEnd - 1] == '\r';
     while (!rest.empty()) {
         auto end = rest.find('\n');
-        m_lines.emplace_back(rest.substr(0, end));
+        auto line = rest.substr(0, end);
+        if (m_crlf && !line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        m_lines.emplace_back(line);
         rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     }
 }
@@ -180,6 +223,21 @@ std::optional<std::string> IniProfile::value(std::string_view section, std::stri
         return std::nullopt;
     }
     return std::string(ParseKeyLine(m_lines[*place.key])->value);
+}
+
+std::vector<std::string> IniProfile::ignoredValues(std::string_view section, std::string_view key) const
+{
+    std::vector<std::string> ignored;
+    auto place = FindKey(m_lines, section, key);
+    if (!place.key) {
+        return ignored;
+    }
+    for (std::size_t i = *place.key + 1; i < place.sectionEnd; ++i) {
+        if (auto entry = ParseKeyLine(m_lines[i]); entry && SameName(entry->key, key)) {
+            ignored.emplace_back(entry->value);
+        }
+    }
+    return ignored;
 }
 
 std::optional<std::string> IniProfile::text(std::string_view section, std::string_view key,
@@ -225,7 +283,15 @@ base::Result<> IniProfile::save()
     std::string content = m_byteOrderMark ? std::string(ByteOrderMark) : std::string();
     for (const auto& line : m_lines) {
         content += line;
-        content += '\n';
+        content += m_crlf ? "\r\n" : "\n";
+    }
+    if (m_utf16) {
+        auto recoded = Recode(content, "UTF-8", m_utf16);
+        if (!recoded) {
+            return base::Failure { base::FailureKind::Output,
+                                   "cannot write " + m_path + ": a text cannot be written in " + m_utf16 };
+        }
+        content = std::string(m_utf16 == std::string_view("UTF-16LE") ? Utf16LeMark : Utf16BeMark) + *recoded;
     }
     AtomicFile file(m_path);
     auto saved = file.open();

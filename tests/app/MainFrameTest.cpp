@@ -63,8 +63,13 @@ struct Window
     QList<QUrl> pages;
     std::unique_ptr<CMainFrame> frame;
 
-    Window()
+    // Over a settings file of this text, when given.
+    explicit Window(const std::string& settingsText = {})
     {
+        if (!settingsText.empty()) {
+            dir.write("Settings.ini", settingsText);
+            static_cast<void>(engine::LoadOptions(settings, options));
+        }
         options.OpenResult = engine::No;
         keeper = std::make_unique<app::OptionsKeeper>(settings, options);
         app::FrameServices services;
@@ -105,12 +110,13 @@ struct Window
         return *static_cast<optiontree::COptionTreeEditItem*>(frame->rightView().optionTree()->FindItem(26));
     }
 
-    // Opens the editor of "Author" and returns its line edit, which has the focus.
-    QLineEdit* editAuthor() const
+    // Opens the editor of an item ("Author" by default) and returns its line edit, which has the focus.
+    QLineEdit* editAuthor(quint32 id = 26) const
     {
         auto* tree = frame->rightView().optionTree();
-        tree->SetFocusedItem(&author());
-        author().Activate();
+        auto* item = tree->FindItem(id);
+        tree->SetFocusedItem(item);
+        item->Activate();
         auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         return edit;
     }
@@ -369,6 +375,28 @@ private slots:
         QCOMPARE(names, (QStringList { "first.txt", "b.txt", "c.TXT", "last.log" }));
     }
 
+    // A session writes only what the user changed: a Latin-1 file with CR LF line ends keeps every other byte,
+    // a value the program could not use stays, a hand edit made meanwhile survives, and a value still in an
+    // open editor is saved at the close.
+    void aSessionWritesOnlyWhatTheUserChanged()
+    {
+        const std::string before = "[PDF Property Option]\r\nAuthor=Zo\xeb M\xfcller \xa9 2024\r\n"
+                                   "[Paper Option]\r\nPageSize=99\r\nLeftMargin=36\r\n";
+        Window window(before);
+        QVERIFY(QTest::qWaitForWindowActive(window.frame.get()));
+        QCOMPARE(window.author().text(), QStringLiteral("Zo\u00eb M\u00fcller \u00a9 2024"));
+        window.dir.write("Settings.ini", before + "[Tips]\r\nStartUp=0\r\n");
+        auto* margin = window.editAuthor(6);
+        QVERIFY(margin);
+        margin->selectAll();
+        QTest::keyClicks(margin, QStringLiteral("72"));
+        QVERIFY(window.frame->close());
+        QCOMPARE(testsupport::readFile(window.settings),
+                 "[PDF Property Option]\r\nAuthor=Zo\xeb M\xfcller \xa9 2024\r\n"
+                 "[Paper Option]\r\nPageSize=99\r\nLeftMargin=72\r\n[Tips]\r\nStartUp=0\r\n");
+        QVERIFY(window.asker.told().isEmpty());
+    }
+
     void optionsAreSavedSoonAfterAChangeAndAFailedSaveIsTold()
     {
         Window window;
@@ -380,9 +408,11 @@ private slots:
         QCOMPARE(window.options.Author, std::string("Jane"));
         QTRY_VERIFY(testsupport::readFile(window.settings).find("Author=Jane") != std::string::npos);
 
-        // A read-only Settings.ini: the close still happens, and the user learns which file and why.
+        // A read-only Settings.ini: the close still happens, and the user learns which file and why. The value
+        // is still in the open editor: the save at the close commits it first.
         std::filesystem::permissions(window.settings, std::filesystem::perms::owner_read);
-        window.options.Title = "changed";
+        edit = window.editAuthor();
+        QTest::keyClicks(edit, QStringLiteral(" changed"));
         QVERIFY(window.frame->close());
         QCOMPARE(window.asker.told().size(), 1);
         const auto& message = window.asker.told().front().text;

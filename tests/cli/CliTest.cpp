@@ -80,6 +80,7 @@ TEST_F(CliTest, UsageErrorsExitWithTwoAndSayWhy)
         { { "--type1", "only.afm" }, "--type1 needs 2 values" },
         { {}, "no file given" },
         { { "--settings", "/nonexistent/Settings.ini", "a.txt" }, "the settings file does not exist" },
+        { { "--settings", "/tmp", "a.txt" }, "/tmp: a folder, not a settings file" },
     };
     for (const auto& [args, message] : cases) {
         EXPECT_EQ(run(args), cli::ExitUsage) << message;
@@ -218,12 +219,9 @@ TEST_F(CliTest, SettingsThatCannotBeUsedGiveTheDefaultsAndAWarning)
     EXPECT_NE(m_err.str().find("Font Size=99999999999 is out of range; 9 is used"), std::string::npos) << m_err.str();
 
     std::filesystem::remove(m_dir.path() / "Settings.ini");
-    std::filesystem::create_directory(m_dir.path() / "Settings.ini"); // a folder cannot be read as a file
-    EXPECT_EQ(run({ input }), cli::ExitConverted) << m_err.str();
-    EXPECT_NE(m_err.str().find("warning: cannot read " + (m_dir.path() / "Settings.ini").string()
-                               + ": it is a folder, not a file; the defaults are used"),
-              std::string::npos)
-        << m_err.str();
+    std::filesystem::create_directory(m_dir.path() / "Settings.ini"); // a folder is no settings file
+    EXPECT_EQ(run({ input }), cli::ExitUsage) << m_err.str();
+    EXPECT_NE(m_err.str().find("Settings.ini: a folder, not a settings file"), std::string::npos) << m_err.str();
     EXPECT_EQ(testsupport::PdfProbe(pdf("a.pdf")).pages()[0].width, 595);
 }
 

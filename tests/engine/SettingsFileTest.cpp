@@ -150,13 +150,50 @@ TEST(SettingsFile, FontFilesOfAnOlderFileAreEmptyAndAResetEmptiesThem)
     EXPECT_TRUE(options.Type1MetricsFile.empty() && options.Type1DataFile.empty() && options.TrueTypeFile.empty());
 }
 
-TEST(SettingsFile, LongTextsAreCutTo1023Characters)
+// A save writes only what the program changed: the bytes of texts it did not touch (a Latin-1 file), a
+// value it could not use, a key edited by hand meanwhile, the line ends and the file's encoding stay.
+TEST(SettingsFile, ASaveKeepsWhatTheProgramDidNotChange)
 {
     testsupport::TempDir dir;
-    auto path = dir.write("Settings.ini", "[PDF Property Option]\nTitle=" + std::string(2000, 'x') + "\n");
+    const std::string latin1 = "[PDF Property Option]\r\nAuthor=Zo\xeb M\xfcller \xa9 2024\r\nTitle=" + std::string(2000, 'x')
+        + "\r\n[Paper Option]\r\nPageSize=99\r\nTabWidth=4\r\nTabWidth=6\r\n";
+    auto path = dir.write("Settings.ini", latin1).string();
     ConversionOptions options;
-    ASSERT_TRUE(engine::LoadOptions(path.string(), options));
-    EXPECT_EQ(options.Title, std::string(1023, 'x'));
+    auto load = engine::LoadOptions(path, options);
+    ASSERT_TRUE(load);
+    EXPECT_EQ(options.Title, std::string(2000, 'x'));
+    EXPECT_EQ(options.TabWidth, 4);
+    ASSERT_EQ(load->size(), 2u);
+    EXPECT_EQ((*load)[0].key, "PageSize");
+    EXPECT_EQ((*load)[1].value, "6") << "the ignored second line is named";
+
+    const ConversionOptions asRead = options;
+    options.FontSize = 12;
+    dir.write("Settings.ini", testsupport::readFile(path) + "[Tips]\r\nStartUp=0\r\n"); // a hand edit meanwhile
+    ASSERT_TRUE(engine::SaveOptions(path, options, &asRead));
+    EXPECT_EQ(testsupport::readFile(path),
+              latin1.substr(0, latin1.find("PageSize")) + "PageSize=99\r\nTabWidth=4\r\nTabWidth=6\r\nFont Size=12\r\n"
+                  + "[Tips]\r\nStartUp=0\r\n");
+    const auto unchanged = std::filesystem::last_write_time(path);
+    ASSERT_TRUE(engine::SaveOptions(path, options, &options));
+    EXPECT_EQ(std::filesystem::last_write_time(path), unchanged) << "nothing changed, nothing written";
+
+    // Notepad's "Unicode": UTF-16LE with its byte order mark, read and written back so.
+    auto utf16 = [](std::string_view latin1) {
+        std::string text("\xFF\xFE");
+        for (char c : latin1) {
+            text += c;
+            text += '\0';
+        }
+        return text;
+    };
+    auto wide = dir.write("Wide.ini", utf16("[PDF Property Option]\nTitle=\xA9\n")).string();
+    ASSERT_TRUE(engine::LoadOptions(wide, options));
+    EXPECT_EQ(options.Title, "\xC2\xA9");
+    const ConversionOptions wideRead = options;
+    options.Author = "A";
+    ASSERT_TRUE(engine::SaveOptions(wide, options, &wideRead));
+    EXPECT_EQ(testsupport::readFile(wide), utf16("[PDF Property Option]\nTitle=\xA9\nAuthor=A\n"));
 }
 
 TEST(SettingsFile, SavingKeepsOtherSectionsAndReportsAReadOnlyFile)

@@ -189,17 +189,23 @@ private slots:
         QCOMPARE(shown(4), "595");
         QVERIFY(item(3)->IsReadOnly() && item(4)->IsReadOnly());
 
-        // "Custom Page Size" starts from the size shown before, and the record holds it at once.
+        // "Custom Page Size" shows the record's own size, and a custom size entered once comes back after a
+        // named size was chosen in between.
         choose(2, 37);
-        QCOMPARE(shown(3), "420");
-        QCOMPARE(shown(4), "595");
+        QCOMPARE(shown(3), "595");
+        QCOMPARE(shown(4), "842");
         QVERIFY(!item(3)->IsReadOnly() && !item(4)->IsReadOnly());
         QCOMPARE(m_options.PageSize, 37);
-        QCOMPARE(m_options.PageWidth, 420);
         type(3, "500");
         QCOMPARE(m_options.PageWidth, 500);
         type(4, "700");
         QCOMPARE(m_options.PageHeight, 700);
+        choose(2, 7);
+        QCOMPARE(shown(3), "595");
+        QCOMPARE(m_options.PageWidth, 500);
+        choose(2, 37);
+        QCOMPARE(shown(3), "500");
+        QCOMPARE(shown(4), "700");
 
         // A restart shows the custom size the record holds.
         openPane();
@@ -210,8 +216,8 @@ private slots:
         choose(2, 8);
         const ConversionOptions snapshot = m_pane->ReadBackOptions();
         QCOMPARE(snapshot.PageSize, 8);
-        QCOMPARE(snapshot.PageWidth, 420);
-        QCOMPARE(snapshot.PageHeight, 595);
+        QCOMPARE(engine::GetPageBox(snapshot).width, 420);
+        QCOMPARE(snapshot.PageWidth, 500);
     }
 
     void pageFontDecidesWhichFontItemsCanBeEdited()
@@ -328,8 +334,10 @@ private slots:
         QCOMPARE(editable(fontItems), QList<quint32> { 19 });
 
         const ConversionOptions snapshot = m_pane->ReadBackOptions();
+        value = 99;
         for (auto index : indexes) {
-            QCOMPARE(snapshot.*index, -1);
+            QCOMPARE(snapshot.*index, value); // kept as stored, not turned into -1
+            value = value == 99 ? -5 : 99;
         }
         QCOMPARE(snapshot.PageWidth, 500);
         QCOMPARE(snapshot.PageHeight, -700);

@@ -15,7 +15,7 @@ namespace engine {
 inline constexpr const char* DefaultFontWarning = "Can not find right font, use default font.";
 inline constexpr const char* DefaultFontSizeWarning = "Font size can not be 0. Set default 9.";
 inline constexpr const char* Utf8FallbackWarning =
-    "the UTF-8 encoding needs a TrueType font; StandardEncoding is used";
+    "the UTF-8 encoding needs a TrueType font; WinAnsiEncoding is used";
 
 // The reason of a file whose conversion ran out of memory, in the PDF library or outside it.
 inline constexpr const char* NotEnoughMemoryError = "not enough memory to convert this file";

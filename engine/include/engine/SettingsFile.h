@@ -3,6 +3,7 @@
 #include "base/Result.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace engine {
@@ -14,9 +15,13 @@ struct ConversionOptions;
 // to others and are kept. Numbers are signed decimal text. Texts are read back as they were saved:
 // a text with surrounding blanks or enclosing quotes is saved in double quotes, and reading drops one
 // pair of enclosing quotes. A text cannot hold a line break (a line of the file ends there): each CR
-// and LF is saved as a blank. A text longer than MaxSettingsTextLength bytes is cut when read, at the
-// start of a UTF-8 character.
-inline constexpr std::size_t MaxSettingsTextLength = 1023;
+// and LF is saved as a blank. Texts are kept as bytes, whatever their encoding, and come back whole
+// however long.
+
+// A text of the record as UTF-8: valid UTF-8 as it is, anything else read as Windows-1252 (the code
+// page Windows editors save a settings file in). What the document information and the options pane
+// show of a stored text.
+std::string SettingsTextAsUtf8(std::string_view stored);
 
 // A value of the settings file that could not be used as it stands.
 struct SettingsProblem
@@ -45,8 +50,12 @@ using SettingsSave = base::Result<>;
 // a file either).
 SettingsLoad LoadOptions(const std::string& path, ConversionOptions& options);
 
-// Writes every option key into the file in one atomic replace: the file holds either all its old
-// values or all the new ones. A file whose values already match is not written.
-SettingsSave SaveOptions(const std::string& path, const ConversionOptions& options);
+// Writes the option keys into the file in one atomic replace: the file holds either all its old
+// values or all the new ones. With asRead (the record as it was read or last saved), only the keys
+// whose fields differ from it are written, so that what the user edited in the file meanwhile, and a
+// value the record could not take, stay as they are; without, every key. A file whose values already
+// match is not written.
+SettingsSave SaveOptions(const std::string& path, const ConversionOptions& options,
+                         const ConversionOptions* asRead = nullptr);
 
 } // namespace engine

@@ -1,8 +1,7 @@
 #include "convert/DocumentInfo.h"
 
+#include "engine/SettingsFile.h"
 #include "engine/Utf8.h"
-
-#include "text/FontCharset.h"
 
 #include <cstdio>
 #include <utility>
@@ -16,11 +15,8 @@ constexpr const char* Producer = "Marlowen 2.0";
 
 std::string InfoTextAsUtf8(std::string_view stored, std::size_t& beyond)
 {
-    std::string decoded;
-    if (!IsValidUtf8(stored)) {
-        decoded = FontCharset::For("CP1252")->toUnicode(stored);
-        stored = decoded;
-    }
+    const std::string decoded = SettingsTextAsUtf8(stored);
+    stored = decoded;
     std::string text;
     text.reserve(stored.size());
     for (std::size_t at = 0; at < stored.size();) {

@@ -2,7 +2,10 @@
 
 #include "engine/ConversionOptions.h"
 #include "engine/OptionTable.h"
+#include "engine/Utf8.h"
 #include "platform/IniProfile.h"
+
+#include "text/FontCharset.h"
 
 namespace engine {
 namespace {
@@ -16,6 +19,11 @@ std::string NumberReason(const base::Result<int>& number)
 
 } // namespace
 
+std::string SettingsTextAsUtf8(std::string_view stored)
+{
+    return IsValidUtf8(stored) ? std::string(stored) : FontCharset::For("CP1252")->toUnicode(stored);
+}
+
 SettingsLoad LoadOptions(const std::string& path, ConversionOptions& options)
 {
     options = ConversionOptions {};
@@ -25,9 +33,12 @@ SettingsLoad LoadOptions(const std::string& path, ConversionOptions& options)
     }
     std::vector<SettingsProblem> problems;
     for (const auto& option : OptionTable()) {
+        for (const auto& ignored : profile->ignoredValues(option.section, option.key)) {
+            problems.push_back({ std::string(option.section), std::string(option.key), ignored,
+                                 "a second line of the key", "the first line's value" });
+        }
         if (!option.isNumeric()) {
-            options.*option.textMember()
-                = profile->text(option.section, option.key, MaxSettingsTextLength).value_or("");
+            options.*option.textMember() = profile->text(option.section, option.key, std::string::npos).value_or("");
             continue;
         }
         auto value = profile->value(option.section, option.key);
@@ -44,13 +55,19 @@ SettingsLoad LoadOptions(const std::string& path, ConversionOptions& options)
     return problems;
 }
 
-SettingsSave SaveOptions(const std::string& path, const ConversionOptions& options)
+SettingsSave SaveOptions(const std::string& path, const ConversionOptions& options, const ConversionOptions* asRead)
 {
     auto profile = platform::IniProfile::Read(path);
     if (!profile) {
         return profile.failure();
     }
     for (const auto& option : OptionTable()) {
+        const bool changed = !asRead
+            || (option.isNumeric() ? options.*option.intMember() != asRead->*option.intMember()
+                                   : options.*option.textMember() != asRead->*option.textMember());
+        if (!changed) {
+            continue;
+        }
         profile->setText(option.section, option.key,
                          option.isNumeric() ? std::to_string(options.*option.intMember())
                                             : options.*option.textMember());

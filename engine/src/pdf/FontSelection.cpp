@@ -110,7 +110,7 @@ std::string PageFontEncoding(const ConversionOptions& options)
             encoding = ChoiceAt(MultiByteEncodingChoices, CidEncodingIndex(row->rule, options.MultiEncode));
         }
     } else if (NeedsUtf8Fallback(options)) {
-        encoding = DefaultFontEncoding;
+        encoding = Utf8FallbackEncoding;
     } else {
         encoding = ChoiceAt(SingleByteEncodingChoices, options.SingeEncode);
     }

@@ -17,9 +17,13 @@ HPDF_Font RequestPageFont(HaruDocument& document, const ConversionOptions& optio
 // The encoding of the default font, Helvetica requested without an encoding.
 inline constexpr std::string_view DefaultFontEncoding = "StandardEncoding";
 
+// The single-byte encoding a font that is not TrueType takes in place of "UTF-8" (the library draws
+// UTF-8 only with TrueType fonts): the program's default, which keeps accented letters and signs.
+inline constexpr std::string_view Utf8FallbackEncoding = "WinAnsiEncoding";
+
 // The name of the encoding the page font of the options is requested in: the chosen single-byte
-// encoding, or the CMap that the CID font's rule picks; "StandardEncoding" in place of "UTF-8" for
-// a font that is not TrueType (the library draws UTF-8 only with TrueType fonts). Empty when an
+// encoding, or the CMap that the CID font's rule picks; Utf8FallbackEncoding in place of "UTF-8" for
+// a font that is not TrueType. Empty when an
 // index lies outside its list: no font can then be had, and the default font is used.
 std::string PageFontEncoding(const ConversionOptions& options);
 

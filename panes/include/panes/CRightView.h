@@ -76,11 +76,9 @@ private:
     // value again and the item's info text says what was refused.
     void storeNumber(const OptionItemSpec& spec, const engine::OptionDescription& option,
                      optiontree::COptionTreeItem* item);
-    // Shows the points of a named size, read-only. The edits keep their text otherwise: the record's own size
-    // after a build, or the size shown before; editable for "Custom Page Size" only.
+    // Shows the points of a named size, read-only, or the record's custom size, editable. With no size chosen
+    // the edits keep the record's own size, read-only.
     void showPageSize(int selection);
-    // Stores the width and height shown, unless no page size is chosen (the record then keeps its own).
-    void storePageSize();
     // Makes the font items read-only or editable for the kind of page font. A kind outside the list changes
     // nothing, except while building, when it leaves only "Single-byte Encoding" editable.
     void applyFontKind(int kind, bool building);

@@ -14,7 +14,8 @@ namespace platform {
 //
 // Section and key names match regardless of letter case; the first section of a name is the one
 // used, and in it the first line of a key. A UTF-8 byte-order mark at the start of the file is
-// skipped (and kept on writing). Values are read with surrounding blanks removed.
+// skipped (and kept on writing); a file that starts with a UTF-16 byte-order mark is read as UTF-16
+// and written back so. A file whose first line ends in CR LF is written with CR LF line ends. Values are read with surrounding blanks removed.
 //
 // Setting a key replaces its value in place (the key keeps the spelling it has in the file), or adds
 // the key after the last key line of its section, or adds the section at the end; every other line,
@@ -28,6 +29,8 @@ public:
 
     // A key's value as the file holds it, without surrounding blanks; nothing for a missing key.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
+    // The values of the key's later lines in its section, which reading ignores.
+    std::vector<std::string> ignoredValues(std::string_view section, std::string_view key) const;
     // A key's value as a text: one pair of enclosing double or single quotes is dropped, and a text
     // longer than maxLength bytes is cut there, or before, at the start of a UTF-8 character.
     std::optional<std::string> text(std::string_view section, std::string_view key, std::size_t maxLength) const;
@@ -47,6 +50,8 @@ private:
 
     std::string m_path;
     bool m_byteOrderMark = false;
+    bool m_crlf = false;
+    const char* m_utf16 = nullptr; // "UTF-16LE" or "UTF-16BE" for a file in UTF-16, kept so on writing
     bool m_changed = false;
     std::vector<std::string> m_lines;
 };
