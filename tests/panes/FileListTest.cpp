@@ -2,7 +2,8 @@
 #include "PaneFixture.h"
 
 #include "panes/FileListCommands.h"
-#include "panes/FileListTexts.h"
+
+#include "filelist/FileListTexts.h"
 
 #include <chrome/CIconButton.h>
 #include <chrome/CTextProgressBar.h>

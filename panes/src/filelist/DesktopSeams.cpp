@@ -1,6 +1,6 @@
 #include "panes/DesktopSeams.h"
 
-#include "panes/CSelectFolderDialog.h"
+#include "folderchooser/CSelectFolderDialog.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>

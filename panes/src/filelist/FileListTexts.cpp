@@ -1,4 +1,4 @@
-#include "panes/FileListTexts.h"
+#include "filelist/FileListTexts.h"
 
 #include <array>
 

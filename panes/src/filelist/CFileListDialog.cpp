@@ -3,12 +3,13 @@
 #include "panes/DesktopRun.h"
 #include "panes/DesktopSeams.h"
 #include "panes/FileListCommands.h"
-#include "panes/FileListGrid.h"
-#include "panes/FileListTexts.h"
 #include "panes/MessageBoxAsker.h"
 #include "panes/OptionsSource.h"
-#include "panes/PreviewLoader.h"
-#include "panes/RunReport.h"
+
+#include "filelist/FileListGrid.h"
+#include "filelist/FileListTexts.h"
+#include "filelist/PreviewLoader.h"
+#include "filelist/RunReport.h"
 
 #include <chrome/CIconButton.h>
 #include <chrome/CTextProgressBar.h>
