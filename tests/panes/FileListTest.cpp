@@ -7,6 +7,7 @@
 
 #include <chrome/CIconButton.h>
 #include <chrome/CTextProgressBar.h>
+#include <chrome/Palette.h>
 #include <grid/CGridCellCheck.h>
 
 #include <QAction>
@@ -237,7 +238,7 @@ private slots:
             QTRY_VERIFY(!f.grid().horizontalScrollBar()->isVisible()); // the columns fit
         }
         const QImage shot = f.pane->grab().toImage();
-        QCOMPARE(QColor(shot.pixel(300, f.grid().height() + 2)), QColor(227, 246, 253));
+        QCOMPARE(QColor(shot.pixel(300, f.grid().height() + 2)), chrome::PaneBackground);
     }
 
     // Dropped .txt files (any case) are added, other files not; dropped folders are walked.

@@ -59,7 +59,6 @@ class CFileListDialog : public QWidget, private controls::NotifyTarget
 
 public:
     static constexpr int GridId = 1021;
-    static const QColor BackgroundColour;
 
     // options supplies the options snapshot of every run; it must outlive the pane.
     explicit CFileListDialog(OptionsSource& options, QWidget* parent = nullptr);

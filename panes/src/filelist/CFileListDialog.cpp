@@ -13,6 +13,7 @@
 
 #include <chrome/CIconButton.h>
 #include <chrome/CTextProgressBar.h>
+#include <chrome/Palette.h>
 #include <grid/CGridCtrl.h>
 #include <grid/GridNotify.h>
 #include <platform/FileInfo.h>
@@ -33,8 +34,6 @@
 #include <array>
 
 namespace panes {
-
-const QColor CFileListDialog::BackgroundColour(227, 246, 253);
 
 namespace {
 
@@ -69,7 +68,7 @@ CFileListDialog::CFileListDialog(OptionsSource& options, QWidget* parent)
     m_services = { &MessageBoxAsker::instance(), &dialogChooser, &desktopOpener };
 
     QPalette background = palette();
-    background.setColor(QPalette::Window, BackgroundColour);
+    background.setColor(QPalette::Window, chrome::PaneBackground);
     setPalette(background);
     setAutoFillBackground(true);
     setAcceptDrops(true);
