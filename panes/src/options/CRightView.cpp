@@ -10,6 +10,8 @@
 #include "optiontree/OptionTreeNotifyRecord.h"
 #include "panes/MessageBoxAsker.h"
 
+#include <chrome/Palette.h>
+
 #include <QFile>
 
 #include <algorithm>
@@ -25,7 +27,6 @@ namespace {
 
 constexpr quint32 TreeStyle
     = optiontree::TreeStyleShowInfo | optiontree::TreeStyleShadeMargin | optiontree::TreeStyleShadeRootItems;
-const QColor CategoryBackground(227, 246, 253);
 constexpr int FontKindCount = 4;
 
 QString toQString(std::string_view text)
@@ -131,7 +132,7 @@ void CRightView::insertItem(const OptionItemSpec& spec)
     switch (spec.kind) {
     case OptionItemKind::Category: {
         COptionTreeItem* category = insert(new COptionTreeItem);
-        category->SetRootBackground(CategoryBackground);
+        category->SetRootBackground(chrome::PaneBackground);
         category->SetLabelTextColor(Qt::black);
         break;
     }
