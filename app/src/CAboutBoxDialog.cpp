@@ -1,9 +1,9 @@
 #include "app/CAboutBoxDialog.h"
 
-#include "panes/CFileListDialog.h"
 #include "app/DialogUnits.h"
 #include "app/Pictures.h"
 #include "app/SiteAddresses.h"
+#include "chrome/Palette.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -68,7 +68,7 @@ CAboutBoxDialog::CAboutBoxDialog(QWidget* parent, chrome::UrlOpener opener)
 void CAboutBoxDialog::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), panes::CFileListDialog::BackgroundColour);
+    painter.fillRect(rect(), chrome::PaneBackground);
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     DrawPicture(painter, QStringLiteral("banner"), m_banner);

@@ -6,6 +6,7 @@
 #include "app/OptionsKeeper.h"
 #include "app/Pictures.h"
 #include "app/SiteAddresses.h"
+#include "chrome/Palette.h"
 #include "panes/CFileListDialog.h"
 #include "panes/CLeftView.h"
 #include "panes/CRightView.h"
@@ -53,7 +54,7 @@ CMainFrame::CMainFrame(engine::ConversionOptions& options, OptionsKeeper& keeper
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setMinimumSize(MinimumFrameSize);
     auto colors = palette();
-    colors.setColor(QPalette::Window, panes::CFileListDialog::BackgroundColour);
+    colors.setColor(QPalette::Window, chrome::PaneBackground);
     setPalette(colors);
     setAutoFillBackground(true);
 

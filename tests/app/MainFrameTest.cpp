@@ -15,7 +15,8 @@
 #include "panes/CRightView.h"
 #include "panes/DesktopSeams.h"
 #include "panes/FileListCommands.h"
-#include "panes/FileListGrid.h"
+
+#include "filelist/FileListGrid.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,5 +1,6 @@
 #include "chrome/CIconButton.h"
 #include "chrome/CTextProgressBar.h"
+#include "chrome/Palette.h"
 
 #include <resources/Icons.h>
 
@@ -91,7 +92,7 @@ private slots:
         QWidget parent;
         parent.setAutoFillBackground(true);
         QPalette palette = parent.palette();
-        palette.setColor(QPalette::Window, QColor(227, 246, 253));
+        palette.setColor(QPalette::Window, chrome::PaneBackground);
         parent.setPalette(palette);
         parent.resize(64, 64);
         auto* button = new chrome::CIconButton(&parent);
@@ -109,7 +110,7 @@ private slots:
         QVERIFY(button->isHovered());
         const int over = brightness(button->currentPixmap());
         QVERIFY2(over > away * 5 / 4, qPrintable(QStringLiteral("%1 vs %2").arg(over).arg(away)));
-        QCOMPARE(parent.grab().toImage().pixelColor(button->x() + 1, button->y() + 1), QColor(227, 246, 253));
+        QCOMPARE(parent.grab().toImage().pixelColor(button->x() + 1, button->y() + 1), chrome::PaneBackground);
         const QColor green = button->currentPixmap().toImage().pixelColor(6, 16); // inside the disc
         QVERIFY(green.green() > green.red() + 40);
         button->setEnabled(false);

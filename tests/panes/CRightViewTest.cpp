@@ -3,6 +3,7 @@
 #include "RecordingAsker.h"
 #include "RecordingObserver.h"
 #include "TempDir.h"
+#include "chrome/Palette.h"
 #include "engine/Converter.h"
 #include "engine/PageSizes.h"
 #include "engine/SettingsFile.h"
@@ -151,7 +152,7 @@ private:
         }
         for (quint32 category : { 1, 22, 25, 31 }) {
             QVERIFY(item(category)->IsRootLevel());
-            QCOMPARE(item(category)->GetRootBackground(), QColor(227, 246, 253));
+            QCOMPARE(item(category)->GetRootBackground(), chrome::PaneBackground);
         }
         QCOMPARE(item(11)->GetParent(), item(10));
         QCOMPARE(item(16)->GetParent(), item(15));

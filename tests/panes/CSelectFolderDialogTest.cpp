@@ -1,4 +1,4 @@
-#include "panes/CSelectFolderDialog.h"
+#include "folderchooser/CSelectFolderDialog.h"
 
 #include "RecordingAsker.h"
 #include "TempDir.h"

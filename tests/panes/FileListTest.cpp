@@ -2,10 +2,12 @@
 #include "PaneFixture.h"
 
 #include "panes/FileListCommands.h"
-#include "panes/FileListTexts.h"
+
+#include "filelist/FileListTexts.h"
 
 #include <chrome/CIconButton.h>
 #include <chrome/CTextProgressBar.h>
+#include <chrome/Palette.h>
 #include <grid/CGridCellCheck.h>
 
 #include <QAction>
@@ -236,7 +238,7 @@ private slots:
             QTRY_VERIFY(!f.grid().horizontalScrollBar()->isVisible()); // the columns fit
         }
         const QImage shot = f.pane->grab().toImage();
-        QCOMPARE(QColor(shot.pixel(300, f.grid().height() + 2)), QColor(227, 246, 253));
+        QCOMPARE(QColor(shot.pixel(300, f.grid().height() + 2)), chrome::PaneBackground);
     }
 
     // Dropped .txt files (any case) are added, other files not; dropped folders are walked.

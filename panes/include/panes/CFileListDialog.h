@@ -1,25 +1,22 @@
 #pragma once
 
-#include "engine/ConversionRun.h"
+#include "panes/DesktopSeams.h"
 #include "panes/FileEntryList.h"
 
 #include <controls/ControlNotify.h>
 
 #include <QHash>
-#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
 #include <chrono>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
-class QKeyEvent;
 
 namespace grid {
 class CGridCtrl;
@@ -31,9 +28,7 @@ class CTextProgressBar;
 
 namespace panes {
 
-class DesktopOpener;
-class DesktopRun;
-class FileChooser;
+class FileListRun;
 class MessageAsker;
 class OptionsSource;
 class PreviewLoader;
@@ -64,7 +59,6 @@ class CFileListDialog : public QWidget, private controls::NotifyTarget
 
 public:
     static constexpr int GridId = 1021;
-    static const QColor BackgroundColour;
 
     // options supplies the options snapshot of every run; it must outlive the pane.
     explicit CFileListDialog(OptionsSource& options, QWidget* parent = nullptr);
@@ -72,9 +66,9 @@ public:
 
     // Replaceable services (tests); each must outlive the pane. By default: real message boxes, the program's
     // open-file dialog and folder chooser, the desktop's services.
-    void setMessageAsker(MessageAsker& asker) { m_asker = &asker; }
-    void setFileChooser(FileChooser& chooser) { m_chooser = &chooser; }
-    void setDesktopOpener(DesktopOpener& opener) { m_opener = &opener; }
+    void setMessageAsker(MessageAsker& asker) { m_services.asker = &asker; }
+    void setFileChooser(FileChooser& chooser) { m_services.chooser = &chooser; }
+    void setDesktopOpener(DesktopOpener& opener) { m_services.opener = &opener; }
 
     bool isCommandEnabled(int command) const;
     // Runs an enabled command; false when it is not enabled (or unknown).
@@ -90,7 +84,7 @@ public:
     void optionsChanged();
 
     // The running flag: set by Start Convert, cleared by Stop Convert and at the end of a run.
-    bool isRunning() const { return m_running; }
+    bool isRunning() const;
     // A worker is converting (possibly finishing its file after Stop Convert).
     bool isWorkerAlive() const;
     // For a close request: stops the run, closes a warning box that holds it, abandons the file under way at its
@@ -115,8 +109,6 @@ signals:
     void runInProgressChanged(bool inProgress);
 
 protected:
-    bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -126,7 +118,6 @@ private:
     qintptr notify(controls::NotifyHeader& record) override;
     void createControls();
     void layOut();
-    bool handleKey(QKeyEvent& key);
     bool listEmpty() const { return m_entries.empty(); }
     void stateChanged();
 
@@ -139,7 +130,6 @@ private:
     void setChecks(int command);
     int selectedRow() const;
     void openSelected(bool folder);
-    void resetCaptions();
 
     // Preview.
     void showPreview(int row);
@@ -147,21 +137,8 @@ private:
     void clearPreview();
     void insertNextPreviewPiece();
 
-    // The run.
-    void startConvert();
-    void stopConvert();
-    void onFileFinished(int index, const engine::FileResult& result, const QString& caption);
-    void onRunEnded(const engine::RunSummary& summary);
-    void onWarning(const QString& text);
-    void setRunning(bool running);
-    void markFailure(FileEntryList::Id id, const QString& reason);
-    void clearFailureMarks();
-    void openResult(const engine::RunSummary& summary);
-
     OptionsSource& m_options;
-    MessageAsker* m_asker;
-    FileChooser* m_chooser;
-    DesktopOpener* m_opener;
+    FileListServices m_services;
 
     grid::CGridCtrl* m_grid = nullptr;
     QPlainTextEdit* m_preview = nullptr;
@@ -173,20 +150,12 @@ private:
     QMenu* m_contextMenu = nullptr;
 
     FileEntryList m_entries;
-    std::unordered_map<FileEntryList::Id, QString> m_failures;
     PreviewLoader* m_previewLoader = nullptr;
     std::string m_previewPath; // the file the preview shows, or empty
     QStringList m_previewPieces;
     QTimer m_previewTimer;
 
-    DesktopRun* m_run = nullptr;
-    bool m_running = false;
-    bool m_stopRequested = false;
-    bool m_closing = false;
-    std::vector<engine::ConversionJob> m_jobs;
-    std::vector<FileEntryList::Id> m_jobIds;
-    engine::ConversionOptions m_runOptions;
-    QPointer<QWidget> m_warningBox;
+    FileListRun* m_run = nullptr;
 };
 
 } // namespace panes

@@ -9,6 +9,8 @@ class QWidget;
 
 namespace panes {
 
+class MessageAsker;
+
 // The file list's dialogs for choosing files and folders. Both return at once and call back when the user has
 // confirmed; a cancelled dialog calls nothing.
 class FileChooser
@@ -31,6 +33,17 @@ public:
 
     // False when the desktop reported that it could not open the path.
     virtual bool open(const QString& path) = 0;
+};
+
+// The services the file list pane works through: message boxes, the file and folder dialogs, the desktop.
+struct FileListServices
+{
+    MessageAsker* asker = nullptr;
+    FileChooser* chooser = nullptr;
+    DesktopOpener* opener = nullptr;
+
+    // Hands the path to the desktop, and tells in a warning box when the desktop could not open it.
+    void openOnDesktop(QWidget* parent, const QString& path) const;
 };
 
 // The open-file dialog and the folder chooser of the program, shown window-modal without waiting.

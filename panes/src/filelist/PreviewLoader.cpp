@@ -1,8 +1,9 @@
-#include "panes/PreviewLoader.h"
+#include "filelist/PreviewLoader.h"
 
 #include "engine/TabExpansion.h"
 #include "engine/TextDecoding.h"
-#include "panes/PostBox.h"
+
+#include "filelist/PostBox.h"
 
 #include <thread>
 

@@ -1,6 +1,8 @@
 #include "panes/DesktopSeams.h"
 
-#include "panes/CSelectFolderDialog.h"
+#include "panes/MessageAsker.h"
+
+#include "folderchooser/CSelectFolderDialog.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -13,6 +15,13 @@ namespace {
 const char* const TextFileTypes = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||";
 
 } // namespace
+
+void FileListServices::openOnDesktop(QWidget* parent, const QString& path) const
+{
+    if (!opener->open(path)) {
+        asker->show(parent, QMessageBox::Warning, QStringLiteral("The desktop could not open %1").arg(path));
+    }
+}
 
 void DialogFileChooser::chooseFiles(QWidget* parent, std::function<void(const QStringList&)> chosen)
 {

@@ -12,6 +12,8 @@
 #include "optiontree/OptionTreeNotifyRecord.h"
 #include "panes/MessageBoxAsker.h"
 
+#include <chrome/Palette.h>
+
 #include <QFile>
 
 #include <algorithm>
@@ -29,7 +31,6 @@ namespace {
 
 constexpr quint32 TreeStyle
     = optiontree::TreeStyleShowInfo | optiontree::TreeStyleShadeMargin | optiontree::TreeStyleShadeRootItems;
-const QColor CategoryBackground(227, 246, 253);
 constexpr int FontKindCount = 4;
 
 QString toQString(std::string_view text)
@@ -149,7 +150,7 @@ void CRightView::insertItem(const OptionItemSpec& spec)
     if (!option) {
         COptionTreeItem* row = insert(new COptionTreeItem);
         if (!spec.parent) {
-            row->SetRootBackground(CategoryBackground);
+            row->SetRootBackground(chrome::PaneBackground);
             row->SetLabelTextColor(Qt::black);
         }
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panes/FileTypeList.h"
+#include "folderchooser/FileTypeList.h"
 
 #include <QDialog>
 #include <QFileDialog>

@@ -5,8 +5,13 @@
 
 #include <cstdint>
 #include <ctime>
+#include <string>
 
 namespace panes {
+
+// A path as the file system holds it (bytes in the locale's encoding) turned into text, and back.
+QString FromNative(const std::string& path);
+std::string ToNative(const QString& path);
 
 // The size column: whole kilobytes with comma groups, whatever the locale: 0 -> "0 KB", 1,048,576 -> "1,024 KB".
 QString SizeText(std::uint64_t bytes);

@@ -1,4 +1,4 @@
-#include "panes/PostBox.h"
+#include "filelist/PostBox.h"
 
 #include <QMetaObject>
 

@@ -1,7 +1,8 @@
-#include "panes/CSelectFolderDialog.h"
+#include "folderchooser/CSelectFolderDialog.h"
 
-#include "panes/FolderConfirmation.h"
 #include "panes/MessageBoxAsker.h"
+
+#include "folderchooser/FolderConfirmation.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "panes/FolderConfirmation.h"
+#include "folderchooser/FolderConfirmation.h"
 
 #include "panes/MessageAsker.h"
 

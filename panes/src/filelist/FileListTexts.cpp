@@ -1,8 +1,20 @@
-#include "panes/FileListTexts.h"
+#include "filelist/FileListTexts.h"
+
+#include <QFile>
 
 #include <array>
 
 namespace panes {
+
+QString FromNative(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::string ToNative(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
 
 QString SizeText(std::uint64_t bytes)
 {

@@ -1,4 +1,4 @@
-#include "panes/FileListGrid.h"
+#include "filelist/FileListGrid.h"
 
 #include <grid/CGridCellCheck.h>
 #include <grid/CGridCtrl.h>

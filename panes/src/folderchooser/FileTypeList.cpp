@@ -1,4 +1,4 @@
-#include "panes/FileTypeList.h"
+#include "folderchooser/FileTypeList.h"
 
 #include "optiontree/COptionTreeFileDialog.h"
 

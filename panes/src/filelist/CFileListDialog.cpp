@@ -1,17 +1,19 @@
 #include "panes/CFileListDialog.h"
 
-#include "panes/DesktopRun.h"
-#include "panes/DesktopSeams.h"
 #include "panes/FileListCommands.h"
-#include "panes/FileListGrid.h"
-#include "panes/FileListTexts.h"
 #include "panes/MessageBoxAsker.h"
 #include "panes/OptionsSource.h"
-#include "panes/PreviewLoader.h"
-#include "panes/RunReport.h"
+
+#include "filelist/FailureMarks.h"
+#include "filelist/FileListGrid.h"
+#include "filelist/FileListKeyFilter.h"
+#include "filelist/FileListRun.h"
+#include "filelist/FileListTexts.h"
+#include "filelist/PreviewLoader.h"
 
 #include <chrome/CIconButton.h>
 #include <chrome/CTextProgressBar.h>
+#include <chrome/Palette.h>
 #include <grid/CGridCtrl.h>
 #include <grid/GridNotify.h>
 #include <platform/FileInfo.h>
@@ -19,10 +21,8 @@
 #include <platform/PathParts.h>
 #include <resources/Icons.h>
 
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -30,17 +30,12 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
-#include <QToolTip>
 
 #include <array>
 
 namespace panes {
 
-const QColor CFileListDialog::BackgroundColour(227, 246, 253);
-
 namespace {
-
-const char* const WaitingCaption = "Waiting for converting.";
 
 struct ButtonSpec
 {
@@ -62,54 +57,26 @@ const std::array<ButtonSpec, 6> Buttons { {
 const std::array<int, 5> RunDisabledButtons { OpenFileCommand, ImportDirectoryCommand, RemoveSelectedCommand,
     ClearAllSelectedCommand, StartConvertCommand };
 
-const QColor FailureColour(192, 0, 0);
-
-QString FromNative(const std::string& path)
-{
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-std::string ToNative(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
 } // namespace
 
 CFileListDialog::CFileListDialog(OptionsSource& options, QWidget* parent)
     : QWidget(parent)
     , m_options(options)
-    , m_asker(&MessageBoxAsker::instance())
 {
     static DialogFileChooser dialogChooser;
     static DesktopServicesOpener desktopOpener;
-    m_chooser = &dialogChooser;
-    m_opener = &desktopOpener;
+    m_services = { &MessageBoxAsker::instance(), &dialogChooser, &desktopOpener };
 
     QPalette background = palette();
-    background.setColor(QPalette::Window, BackgroundColour);
+    background.setColor(QPalette::Window, chrome::PaneBackground);
     setPalette(background);
     setAutoFillBackground(true);
     setAcceptDrops(true);
     createControls();
 
-    m_run = new DesktopRun(this);
-    connect(m_run, &DesktopRun::progressChanged, this, [this](qint64 low, qint64 high, qint64 position) {
-        // The bar counts in ints; large files are scaled down alike.
-        const int shift = high > INT_MAX ? 10 : 0;
-        m_currentBar->setRange(int(low >> shift), int(high >> shift));
-        m_currentBar->setPosition(int(position >> shift));
-    });
-    connect(m_run, &DesktopRun::fileFinished, this,
-            [this](int index, int, const engine::FileResult& result, const QString& caption) {
-                onFileFinished(index, result, caption);
-            });
-    connect(m_run, &DesktopRun::warningRaised, this, &CFileListDialog::onWarning);
-    connect(m_run, &DesktopRun::runEnded, this, &CFileListDialog::onRunEnded);
-    connect(m_run, &DesktopRun::workerEnded, this, [this] {
-        stateChanged();
-        emit runInProgressChanged(false);
-    });
+    m_run = new FileListRun({ *this, *m_grid, m_entries, *m_currentBar, *m_totalBar }, m_options, m_services);
+    connect(m_run, &FileListRun::stateChanged, this, &CFileListDialog::stateChanged);
+    connect(m_run, &FileListRun::runInProgressChanged, this, &CFileListDialog::runInProgressChanged);
 
     m_previewLoader = new PreviewLoader(this);
     m_previewTimer.setInterval(0);
@@ -164,7 +131,6 @@ void CFileListDialog::createControls()
              static_cast<QWidget*>(m_currentBar), static_cast<QWidget*>(m_totalBar) }) {
         widget->setFont(small);
     }
-    resetCaptions();
 
     m_contextMenu = new QMenu(this);
     for (const auto& entry : FileListMenu()) {
@@ -177,12 +143,13 @@ void CFileListDialog::createControls()
         connect(action, &QAction::triggered, this, [this, command = entry.command] { runCommand(command); });
     }
 
-    for (QObject* watched : std::initializer_list<QObject*> { m_grid, m_grid->viewport(), m_preview,
+    auto* keys = new FileListKeyFilter([this](int command) { runCommand(command); }, this);
+    for (QObject* watched : std::initializer_list<QObject*> { this, m_grid, m_grid->viewport(), m_preview,
              m_preview->viewport() }) {
-        watched->installEventFilter(this);
+        keys->watch(*watched);
     }
     for (auto* button : std::as_const(m_buttons)) {
-        button->installEventFilter(this);
+        keys->watch(*button);
     }
     layOut();
 }
@@ -194,8 +161,12 @@ chrome::CIconButton* CFileListDialog::button(int command) const
 
 QString CFileListDialog::failureOf(std::size_t index) const
 {
-    auto found = m_failures.find(m_entries.id(index));
-    return found == m_failures.end() ? QString() : found->second;
+    return m_run->failures().reasonOf(index);
+}
+
+bool CFileListDialog::isRunning() const
+{
+    return m_run->running();
 }
 
 bool CFileListDialog::isWorkerAlive() const
@@ -210,16 +181,16 @@ bool CFileListDialog::isCommandEnabled(int command) const
     switch (command) {
     case OpenFileCommand:
     case ImportDirectoryCommand:
-        return !m_running;
+        return !isRunning();
     case RemoveSelectedCommand:
     case RemoveAllCommand:
     case SelectCurrentItemCommand:
     case SelectAllItemsCommand:
     case ClearAllSelectedCommand:
     case InvertSelectCommand:
-        return !listEmpty() && !m_running;
+        return !listEmpty() && !isRunning();
     case StartConvertCommand:
-        return !listEmpty() && !m_running && !isWorkerAlive();
+        return !listEmpty() && !isRunning() && !isWorkerAlive();
     case OpenFileDirectoryCommand:
     case OpenWithAssociatedAppCommand:
     case StopConvertCommand:
@@ -260,10 +231,10 @@ bool CFileListDialog::runCommand(int command)
         openSelected(false);
         break;
     case StartConvertCommand:
-        startConvert();
+        m_run->start();
         break;
     case StopConvertCommand:
-        stopConvert();
+        m_run->stop();
         break;
     }
     return true;
@@ -272,72 +243,10 @@ bool CFileListDialog::runCommand(int command)
 void CFileListDialog::stateChanged()
 {
     for (int command : RunDisabledButtons) {
-        m_buttons[command]->setEnabled(!m_running);
+        m_buttons[command]->setEnabled(!isRunning());
     }
-    m_buttons[StartConvertCommand]->setEnabled(!m_running && !isWorkerAlive());
+    m_buttons[StartConvertCommand]->setEnabled(!isRunning() && !isWorkerAlive());
     emit commandStateChanged();
-}
-
-// ---------------------------------------------------------------- keys
-
-bool CFileListDialog::event(QEvent* event)
-{
-    if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)
-        && handleKey(*static_cast<QKeyEvent*>(event))) {
-        return true;
-    }
-    return QWidget::event(event);
-}
-
-bool CFileListDialog::eventFilter(QObject* watched, QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::ShortcutOverride:
-    case QEvent::KeyPress: {
-        if (handleKey(*static_cast<QKeyEvent*>(event))) {
-            return true;
-        }
-        break;
-    }
-    case QEvent::ToolTip:
-        if (watched == m_grid->viewport()) {
-            auto* help = static_cast<QHelpEvent*>(event);
-            const grid::GridCellId cell = m_grid->GetCellFromPt(help->pos());
-            const int index = cell.row - 1;
-            const QString reason = index >= 0 && std::size_t(index) < m_entries.size() ? failureOf(std::size_t(index))
-                                                                                       : QString();
-            if (reason.isEmpty()) {
-                QToolTip::hideText();
-            } else {
-                QToolTip::showText(help->globalPos(), reason, m_grid->viewport());
-            }
-            return true;
-        }
-        break;
-    default:
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-bool CFileListDialog::handleKey(QKeyEvent& key)
-{
-    const QKeyCombination combination = key.keyCombination();
-    const int command = CommandForKey(combination);
-    const bool editorKey = IsTextEditor(QApplication::focusWidget()) && IsTextEditorKey(combination);
-    if (command == 0 && !editorKey) {
-        return false;
-    }
-    if (key.type() == QEvent::ShortcutOverride) {
-        // The key is the pane's (or the editor's): no window shortcut takes it.
-        key.accept();
-        return true;
-    }
-    if (editorKey) {
-        return false;
-    }
-    runCommand(command);
-    return true;
 }
 
 // ---------------------------------------------------------------- layout and menus
@@ -466,30 +375,22 @@ void CFileListDialog::addPaths(const std::vector<std::string>& paths)
         stateChanged();
     }
     if (!repeated.isEmpty()) {
-        m_asker->show(this, QMessageBox::NoIcon, DuplicatesMessage(repeated));
-    }
-}
-
-void CFileListDialog::resetCaptions()
-{
-    for (auto* bar : { m_currentBar, m_totalBar }) {
-        bar->setPosition(0);
-        bar->setCaption(QString::fromLatin1(WaitingCaption));
+        m_services.asker->show(this, QMessageBox::NoIcon, DuplicatesMessage(repeated));
     }
 }
 
 void CFileListDialog::openFile()
 {
-    m_chooser->chooseFiles(this, [this](const QStringList& files) {
-        resetCaptions();
+    m_services.chooser->chooseFiles(this, [this](const QStringList& files) {
+        m_run->showWaiting();
         addFiles(files);
     });
 }
 
 void CFileListDialog::importDirectory()
 {
-    m_chooser->chooseFolder(this, [this](const QString& folder) {
-        resetCaptions();
+    m_services.chooser->chooseFolder(this, [this](const QString& folder) {
+        m_run->showWaiting();
         importFolder(folder);
     });
 }
@@ -524,7 +425,7 @@ void CFileListDialog::removeSelected()
 void CFileListDialog::removeAll()
 {
     m_entries.clear();
-    m_failures.clear();
+    m_run->failures().clear();
     SetUpFileListGrid(*m_grid);
     clearPreview();
     stateChanged();
@@ -555,10 +456,7 @@ void CFileListDialog::openSelected(bool folder)
         return;
     }
     const std::string& path = m_entries.path(std::size_t(row - 1));
-    const QString target = FromNative(folder ? platform::SplitPath(path).folder : path);
-    if (!m_opener->open(target)) {
-        m_asker->show(this, QMessageBox::Warning, QStringLiteral("The desktop could not open %1").arg(target));
-    }
+    m_services.openOnDesktop(this, FromNative(folder ? platform::SplitPath(path).folder : path));
 }
 
 // ---------------------------------------------------------------- preview
@@ -616,143 +514,12 @@ void CFileListDialog::insertNextPreviewPiece()
     cursor.insertText(m_previewPieces.takeFirst());
 }
 
-// ---------------------------------------------------------------- the run
-
-void CFileListDialog::startConvert()
-{
-    m_grid->EndEditing();
-    clearFailureMarks();
-    m_jobs.clear();
-    m_jobIds.clear();
-    for (int row = 1; row < m_grid->GetRowCount(); ++row) {
-        if (IsRowChecked(*m_grid, row)) {
-            m_jobs.push_back({ m_entries.path(std::size_t(row - 1)),
-                               m_grid->GetItemText(row, OwnerPasswordColumn).toStdString(),
-                               m_grid->GetItemText(row, UserPasswordColumn).toStdString() });
-            m_jobIds.push_back(m_entries.id(std::size_t(row - 1)));
-        }
-    }
-    m_runOptions = m_options.ReadBackOptions();
-    if (m_jobs.empty()) {
-        return;
-    }
-    m_stopRequested = false;
-    m_run->start(m_runOptions, m_jobs);
-    setRunning(true);
-    emit runInProgressChanged(true);
-}
-
-void CFileListDialog::stopConvert()
-{
-    setRunning(false);
-    for (auto* bar : { m_currentBar, m_totalBar }) {
-        bar->setPosition(0);
-        bar->setCaption(QString::fromLatin1(engine::ConvertStoppedCaption));
-    }
-    if (isWorkerAlive()) {
-        m_stopRequested = true;
-        m_run->stop();
-    }
-}
-
-void CFileListDialog::setRunning(bool running)
-{
-    m_running = running;
-    stateChanged();
-}
-
-void CFileListDialog::onFileFinished(int index, const engine::FileResult& result, const QString& caption)
-{
-    if (!caption.isEmpty()) {
-        m_totalBar->setCaption(caption);
-    }
-    if (!result.written()) {
-        markFailure(m_jobIds[std::size_t(index)], QString::fromStdString(result.outcome.error()));
-    }
-}
-
-void CFileListDialog::onRunEnded(const engine::RunSummary& summary)
-{
-    if (m_closing) {
-        return;
-    }
-    QString report = RunReportText(summary.results);
-    if (summary.end == engine::RunEnd::Halted) {
-        setRunning(false);
-        const auto& last = summary.results.back();
-        report.prepend(QStringLiteral("The conversion stopped at %1: %2\n\n")
-                           .arg(QString::fromStdString(last.inputPath), QString::fromStdString(last.outcome.error())));
-    } else if (summary.end == engine::RunEnd::Finished && !m_stopRequested) {
-        setRunning(false);
-        for (auto* bar : { m_currentBar, m_totalBar }) {
-            bar->setCaption(QString::fromLatin1(engine::ConvertFinishedCaption));
-        }
-        openResult(summary);
-    }
-    if (!report.isEmpty()) {
-        m_asker->show(this, QMessageBox::Warning, report.trimmed());
-    }
-}
-
-void CFileListDialog::openResult(const engine::RunSummary& summary)
-{
-    if (m_runOptions.OpenResult != engine::Yes || summary.converted == 0) {
-        return;
-    }
-    const QString target = FromNative(engine::ResultToOpen(m_jobs));
-    if (!m_opener->open(target)) {
-        m_asker->show(this, QMessageBox::Warning, QStringLiteral("The desktop could not open %1").arg(target));
-    }
-}
-
-void CFileListDialog::onWarning(const QString& text)
-{
-    if (m_closing) {
-        m_run->continueAfterWarning();
-        return;
-    }
-    m_warningBox = m_asker->show(this, QMessageBox::Warning, text, [run = QPointer<DesktopRun>(m_run)] {
-        if (run) {
-            run->continueAfterWarning();
-        }
-    });
-}
-
-void CFileListDialog::markFailure(FileEntryList::Id id, const QString& reason)
-{
-    m_failures[id] = reason;
-    const auto index = m_entries.indexOf(id);
-    if (index < 0) {
-        return;
-    }
-    for (int col = FileNameColumn; col < FileListColumnCount; ++col) {
-        m_grid->SetItemFgColour(int(index) + 1, col, FailureColour);
-    }
-}
-
-void CFileListDialog::clearFailureMarks()
-{
-    for (const auto& [id, reason] : m_failures) {
-        const auto index = m_entries.indexOf(id);
-        for (int col = FileNameColumn; index >= 0 && col < FileListColumnCount; ++col) {
-            m_grid->SetItemFgColour(int(index) + 1, col, QColor());
-        }
-    }
-    m_failures.clear();
-}
+// ---------------------------------------------------------------- closing
 
 bool CFileListDialog::closeDown(std::chrono::milliseconds timeout)
 {
-    m_closing = true;
-    if (m_warningBox) {
-        m_warningBox->close();
-    }
     clearPreview();
-    const bool ended = m_run->shutDown(timeout);
-    if (m_running) {
-        setRunning(false);
-    }
-    return ended;
+    return m_run->closeDown(timeout);
 }
 
 } // namespace panes

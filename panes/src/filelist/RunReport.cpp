@@ -1,6 +1,6 @@
-#include "panes/RunReport.h"
+#include "filelist/RunReport.h"
 
-#include "panes/FileListTexts.h"
+#include "filelist/FileListTexts.h"
 
 #include <QStringList>
 

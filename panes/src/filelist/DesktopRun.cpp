@@ -1,7 +1,7 @@
 #include "panes/DesktopRun.h"
 
-#include "panes/PostBox.h"
-#include "panes/RunReport.h"
+#include "filelist/PostBox.h"
+#include "filelist/RunReport.h"
 
 #include <QPointer>
 #include <QThread>
