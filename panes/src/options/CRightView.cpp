@@ -12,7 +12,7 @@
 #include "optiontree/OptionTreeNotifyRecord.h"
 #include "panes/MessageBoxAsker.h"
 
-#include <chrome/Palette.h>
+#include "chrome/Palette.h"
 
 #include <QFile>
 
