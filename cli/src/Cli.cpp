@@ -3,16 +3,19 @@
 #include "engine/ConversionRun.h"
 #include "engine/OptionTable.h"
 #include "engine/SettingsFile.h"
-#include "platform/FolderWalk.h"
 #include "platform/SettingsLocation.h"
 #include "platform/TemporaryFiles.h"
 
 #include "CliArguments.h"
 #include "CliFlags.h"
+#include "InputList.h"
+#include "JobCollection.h"
 #include "PasswordFiles.h"
 #include "ProgressPrinter.h"
+#include "StandardOutputPdf.h"
 #include "TerminalText.h"
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <filesystem>
@@ -22,43 +25,6 @@
 
 namespace cli {
 namespace {
-
-struct CollectedJobs
-{
-    std::vector<engine::ConversionJob> jobs;
-    bool folderFailed = false; // a folder named on the command line held no text file
-};
-
-// The files the inputs stand for: a folder gives its .txt files; anything else is taken as it is,
-// so that a missing file fails with its reason like any other. A folder without a text file fails
-// too: the user named it to have something converted.
-CollectedJobs CollectJobs(const CliArguments& arguments, std::ostream& err)
-{
-    CollectedJobs collected;
-    auto add = [&](const std::string& path) {
-        collected.jobs.push_back({ path, arguments.ownerPassword, arguments.userPassword });
-    };
-    for (const auto& input : arguments.inputs) {
-        std::error_code ignored;
-        if (!std::filesystem::is_directory(input, ignored)) {
-            add(input);
-            continue;
-        }
-        std::vector<std::string> unreadable;
-        auto files = platform::ListTextFiles(input, &unreadable);
-        for (const auto& folder : unreadable) {
-            PrintProblem(err, folder, "warning: the folder cannot be read");
-        }
-        if (files.empty()) {
-            PrintProblem(err, input, "no .txt files in this folder");
-            collected.folderFailed = true;
-        }
-        for (const auto& file : files) {
-            add(file);
-        }
-    }
-    return collected;
-}
 
 // While alive, the first Ctrl+C asks the run to stop after the file under way (so no PDF is left
 // half-written); a second one, SIGTERM or SIGHUP ends the program at once, after removing the
@@ -114,6 +80,70 @@ int UsageError(std::ostream& err, const std::string& problem)
     return ExitUsage;
 }
 
+// Standard input can be read once: as an input, a list of inputs or a password.
+base::Result<> CheckStandardInputUse(const CliArguments& arguments)
+{
+    const auto readers = std::count(arguments.inputs.begin(), arguments.inputs.end(), "-")
+        + (arguments.filesFrom == "-") + (arguments.ownerPasswordFile == "-" || arguments.userPasswordFile == "-");
+    if (readers > 1) {
+        return base::Failure { base::FailureKind::Options,
+                               "standard input (\"-\") can be read only once: as one input, the list of "
+                               "--files-from or one password file" };
+    }
+    return {};
+}
+
+// The inputs of the command line, then those of the --files-from list.
+base::Result<std::vector<InputName>> InputNames(const CliArguments& arguments)
+{
+    std::vector<InputName> names;
+    for (const auto& input : arguments.inputs) {
+        names.push_back({ input, false });
+    }
+    if (arguments.filesFrom) {
+        auto listed = ReadInputList(*arguments.filesFrom, arguments.nullSeparated, std::cin);
+        if (!listed) {
+            return listed.failure();
+        }
+        for (auto& name : *listed) {
+            names.push_back({ std::move(name), true });
+        }
+    }
+    return names;
+}
+
+// Where -o sends the output: the one job's PDF or the combined PDF; "-" through a temporary file.
+base::Result<> ApplyOutputFile(const CliArguments& arguments, engine::ConversionOptions& options,
+                               std::vector<engine::ConversionJob>& jobs, StandardOutputPdf& standardOutput)
+{
+    auto target = arguments.outputFile ? *arguments.outputFile : options.CombineInto;
+    if (target == "-") {
+        auto path = standardOutput.create();
+        if (!path) {
+            return path.failure();
+        }
+        target = *path;
+    }
+    if (!options.CombineInto.empty()) {
+        options.CombineInto = target;
+        return {};
+    }
+    if (!arguments.outputFile) {
+        return {};
+    }
+    if (jobs.size() != 1) {
+        return base::Failure { base::FailureKind::Options,
+                               "-o names the PDF of one input file; for more, use --output-dir or --combine" };
+    }
+    jobs.front().outputPath = target;
+    return {};
+}
+
+bool ReadsStandardInput(const std::vector<engine::ConversionJob>& jobs)
+{
+    return std::any_of(jobs.begin(), jobs.end(), [](const engine::ConversionJob& job) { return job.standardInput; });
+}
+
 } // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool stderrIsTerminal,
@@ -128,8 +158,15 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         out << UsageText();
         return ExitConverted;
     }
+    if (auto once = CheckStandardInputUse(arguments); !once) {
+        return UsageError(err, once.error());
+    }
     if (auto read = ReadPasswordFiles(arguments, std::cin); !read) {
         return UsageError(err, read.error());
+    }
+    auto inputs = InputNames(arguments);
+    if (!inputs) {
+        return UsageError(err, inputs.error());
     }
 
     engine::ConversionOptions options;
@@ -162,16 +199,36 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return UsageError(err, refused);
     }
 
+    engine::ConversionJob passwords;
+    passwords.ownerPassword = arguments.ownerPassword;
+    passwords.userPassword = arguments.userPassword;
+    auto collected = CollectJobs(*inputs, arguments.patterns, passwords, err);
+    if (ReadsStandardInput(collected.jobs) && !arguments.outputFile && options.CombineInto.empty()) {
+        return UsageError(err, "standard input (\"-\") needs -o FILE or --combine FILE to name its PDF");
+    }
+    StandardOutputPdf standardOutput;
+    if (auto applied = ApplyOutputFile(arguments, options, collected.jobs, standardOutput); !applied) {
+        if (applied.failure().kind == base::FailureKind::Options) {
+            return UsageError(err, applied.error());
+        }
+        PrintProblem(err, "-", applied.error());
+        return ExitSomeFailed;
+    }
+
     auto style = arguments.quiet ? ProgressStyle::Quiet : stderrIsTerminal ? ProgressStyle::Bar : ProgressStyle::Lines;
     ProgressPrinter printer(err, style, std::move(terminalColumns));
     int workers = arguments.jobs > 0 ? arguments.jobs : static_cast<int>(std::thread::hardware_concurrency());
-    auto collected = CollectJobs(arguments, err);
     engine::ConversionRun run(options, std::move(collected.jobs), workers);
     StopOnInterrupt stopOnInterrupt(run);
     auto summary = run.execute(printer);
-    return summary.failed == 0 && summary.end == engine::RunEnd::Finished && !collected.folderFailed
-        ? ExitConverted
-        : ExitSomeFailed;
+    bool allConverted = summary.failed == 0 && summary.end == engine::RunEnd::Finished && !collected.folderFailed;
+    if (summary.converted > 0 && standardOutput.created()) {
+        if (auto copied = standardOutput.copyTo(out); !copied) {
+            PrintProblem(err, "-", copied.error());
+            allConverted = false;
+        }
+    }
+    return allConverted ? ExitConverted : ExitSomeFailed;
 }
 
 } // namespace cli

@@ -20,7 +20,14 @@ struct CliArguments
     std::optional<std::string> ownerPasswordFile;
     std::optional<std::string> userPasswordFile;
     std::vector<std::pair<std::string, std::vector<std::string>>> overrides;
-    std::vector<std::string> inputs;
+    std::vector<std::string> inputs; // "-" for standard input
+    // -o: the PDF of the one input, or the combined PDF; "-" for standard output.
+    std::optional<std::string> outputFile;
+    // --files-from: a file naming more inputs, one a line or, with -0, NUL-separated; "-" for standard
+    // input.
+    std::optional<std::string> filesFrom;
+    bool nullSeparated = false;
+    std::vector<std::string> patterns; // the files a folder stands for; none: *.txt
     int jobs = 0; // files converted at once; 0 for one per processor core
     bool quiet = false;
     bool help = false;

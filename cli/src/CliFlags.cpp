@@ -28,6 +28,14 @@ ArgumentSetter SetArgument(Field CliArguments::*field)
     };
 }
 
+ArgumentSetter AddPattern()
+{
+    return [](CliArguments& arguments, const FlagValues& values) -> base::Result<> {
+        arguments.patterns.push_back(values[0]);
+        return {};
+    };
+}
+
 ArgumentSetter SetJobs()
 {
     return [](CliArguments& arguments, const FlagValues& values) -> base::Result<> {
@@ -106,6 +114,23 @@ std::vector<ListedBefore> OwnFlags()
           { "--user-password-file", "", "FILE",
             "the user password is the first line of FILE (\"-\": standard input)",
             SetArgument(&CliArguments::userPasswordFile) } },
+        { "OutputFolder",
+          { "--output", "-o", "FILE",
+            "the PDF of the one input file, or with --combine the combined PDF,\n"
+            "is FILE (\"-\": standard output)",
+            SetArgument(&CliArguments::outputFile) } },
+        { "OutputFolder",
+          { "--files-from", "", "FILE",
+            "convert the files FILE names too, one a line (\"-\": standard input)",
+            SetArgument(&CliArguments::filesFrom) } },
+        { "OutputFolder",
+          { "--null", "-0", "", "the names of --files-from end with NUL, not with a line end",
+            Switch(&CliArguments::nullSeparated) } },
+        { "OutputFolder",
+          { "--pattern", "", "GLOB",
+            "the files a folder stands for (default *.txt, letter case ignored);\n"
+            "give it again for more",
+            AddPattern() } },
         { {},
           { "--jobs", "-j", "N",
             "convert N files at once, each on a processor core of its own\n"
@@ -227,8 +252,10 @@ std::string UsageText()
     std::string text = R"(Usage: marlowen-cli [options] FILE...
 
 Converts each text FILE into a PDF beside it (same name, extension .pdf; an older PDF is replaced
-only when the new one is complete). A FILE that is a folder stands for every *.txt file in it and
-its sub-folders, depth first in name order.
+only when the new one is complete), or below the folder of --output-dir, or all into one PDF with
+--combine. A FILE that is a folder stands for every *.txt file in it and its sub-folders, depth
+first in name order (see --pattern); a sub-folder that cannot be read is a failure. A FILE "-" is
+standard input, named "stdin", and needs -o or --combine.
 
 A FILE in UTF-8, or in UTF-16 (with a byte order mark, or Latin text without one), is converted into
 the font's encoding, and a character that encoding lacks is drawn as "?" with a warning. Any other
@@ -251,7 +278,8 @@ Progress goes to standard error: a bar on a terminal, plain lines otherwise.
 
 Exit codes:
   0  every file was converted
-  1  at least one file failed (each failure is printed with the file and the reason)
+  1  at least one file failed, or part of a folder could not be walked (each failure is
+     printed with the file or folder and the reason)
   2  the command line could not be understood
 )";
     return text;

@@ -77,6 +77,9 @@ void ProgressPrinter::fileFinished(int index, int, const engine::FileResult& res
 void ProgressPrinter::runEnded(const engine::RunSummary& summary)
 {
     clearBar();
+    if (!summary.combined) {
+        m_err << "marlowen-cli: " << Printable(summary.combined.error()) << "\n";
+    }
     if (summary.end == engine::RunEnd::Halted) {
         m_err << "marlowen-cli: stopped: the PDF library could not create a document (out of memory?)\n";
     }

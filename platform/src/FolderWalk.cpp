@@ -1,13 +1,21 @@
 #include "platform/FolderWalk.h"
 
+#include "platform/AtomicFile.h"
+
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
+#include <cerrno>
+#include <climits>
+#include <dirent.h>
+#include <fcntl.h>
+#include <fnmatch.h>
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
 namespace platform {
 namespace {
-
-namespace fs = std::filesystem;
 
 std::string Upper(std::string text)
 {
@@ -17,59 +25,138 @@ std::string Upper(std::string text)
     return text;
 }
 
-bool HasTxtExtension(const std::string& name)
+struct Entry
 {
-    auto dot = name.rfind('.');
-    return dot != std::string::npos && Upper(name.substr(dot)) == ".TXT";
-}
+    std::string name;
+    std::string upper;
+};
 
-// A pipe would hold the whole run until something writes to it, and a device may never end.
-bool IsPipeOrDevice(const fs::directory_entry& entry)
-{
-    std::error_code ignored;
-    auto type = entry.status(ignored).type();
-    return type == fs::file_type::fifo || type == fs::file_type::socket || type == fs::file_type::block
-        || type == fs::file_type::character;
-}
+using FolderIdentity = std::pair<dev_t, ino_t>;
 
-void Walk(const fs::path& folder, std::vector<std::string>& files, std::vector<std::string>* unreadable)
+class Walker
 {
-    std::error_code error;
-    std::vector<fs::directory_entry> entries;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        entries.push_back(*it);
+public:
+    Walker(const std::vector<std::string>& patterns, FolderListing& listing)
+        : m_patterns(patterns)
+        , m_listing(listing)
+    {
     }
-    if (error) {
-        if (unreadable) {
-            unreadable->push_back(folder.string());
+
+    // Walks the folder open at fd (closed on return), shown as path, whose files lie below relative.
+    void walk(int fd, const std::string& path, const std::string& relative)
+    {
+        struct stat own {};
+        ::fstat(fd, &own);
+        const FolderIdentity identity { own.st_dev, own.st_ino };
+        if (!m_ancestors.insert(identity).second) {
+            ::close(fd);
+            problem(path, "a folder loop: the folder contains itself");
+            return;
         }
-        return;
+        auto entries = readEntries(fd, path);
+        for (const auto& entry : entries) {
+            visit(fd, entry.name, path + "/" + entry.name, relative + entry.name);
+        }
+        ::close(fd);
+        m_ancestors.erase(identity);
     }
-    std::sort(entries.begin(), entries.end(), [](const fs::directory_entry& a, const fs::directory_entry& b) {
-        auto upperA = Upper(a.path().filename().string());
-        auto upperB = Upper(b.path().filename().string());
-        return upperA != upperB ? upperA < upperB : a.path().filename() < b.path().filename();
-    });
-    for (const auto& entry : entries) {
-        std::error_code statusError;
-        if (entry.is_symlink(statusError) && entry.is_directory(statusError)) {
-            continue;
+
+private:
+    void problem(const std::string& path, std::string reason) { m_listing.problems.push_back({ path, std::move(reason) }); }
+
+    // The entries of the folder in name order, letter case ignored; the handle stays open.
+    std::vector<Entry> readEntries(int fd, const std::string& path)
+    {
+        std::vector<Entry> entries;
+        int own = ::dup(fd);
+        DIR* dir = own < 0 ? nullptr : ::fdopendir(own);
+        if (!dir) {
+            problem(path, "the folder cannot be read: " + ErrnoText(errno));
+            if (own >= 0) {
+                ::close(own);
+            }
+            return entries;
         }
-        if (entry.is_directory(statusError)) {
-            Walk(entry.path(), files, unreadable);
-        } else if (HasTxtExtension(entry.path().filename().string()) && !IsPipeOrDevice(entry)) {
-            files.push_back(entry.path().string());
+        errno = 0;
+        while (const dirent* entry = ::readdir(dir)) {
+            std::string name = entry->d_name;
+            if (name != "." && name != "..") {
+                entries.push_back({ name, Upper(name) });
+            }
+            errno = 0;
         }
+        if (errno != 0) {
+            problem(path, "the folder cannot be read: " + ErrnoText(errno));
+        }
+        ::closedir(dir);
+        std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+            return a.upper != b.upper ? a.upper < b.upper : a.name < b.name;
+        });
+        return entries;
     }
-}
+
+    void visit(int parent, const std::string& name, const std::string& path, const std::string& relative)
+    {
+        struct stat link {};
+        if (::fstatat(parent, name.c_str(), &link, AT_SYMLINK_NOFOLLOW) != 0) {
+            problem(path, "cannot be examined: " + ErrnoText(errno));
+            return;
+        }
+        if (S_ISDIR(link.st_mode)) {
+            int fd = ::openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (fd < 0) {
+                problem(path, "the folder cannot be read: " + ErrnoText(errno));
+                return;
+            }
+            walk(fd, path, relative + "/");
+            return;
+        }
+        if (!matches(name)) {
+            return;
+        }
+        struct stat target = link;
+        // A link is taken for what it leads to; a broken one is listed and fails later with its reason.
+        if (S_ISLNK(link.st_mode) && ::fstatat(parent, name.c_str(), &target, 0) == 0 && !S_ISREG(target.st_mode)) {
+            return;
+        }
+        if (!S_ISREG(target.st_mode) && !S_ISLNK(target.st_mode)) {
+            return; // pipes and devices may never end
+        }
+        if (path.size() >= PATH_MAX) {
+            problem(path, "the path is too long to open");
+            return;
+        }
+        m_listing.files.push_back({ path, relative });
+    }
+
+    bool matches(const std::string& name) const
+    {
+        return std::any_of(m_patterns.begin(), m_patterns.end(), [&name](const std::string& pattern) {
+            return ::fnmatch(pattern.c_str(), name.c_str(), FNM_CASEFOLD) == 0;
+        });
+    }
+
+    const std::vector<std::string>& m_patterns;
+    FolderListing& m_listing;
+    std::set<FolderIdentity> m_ancestors;
+};
 
 } // namespace
 
-std::vector<std::string> ListTextFiles(const std::string& folder, std::vector<std::string>* unreadable)
+FolderListing WalkFolder(const std::string& folder, const std::vector<std::string>& patterns)
 {
-    std::vector<std::string> files;
-    Walk(fs::path(folder), files, unreadable);
-    return files;
+    FolderListing listing;
+    std::string shown = folder;
+    while (shown.size() > 1 && shown.back() == '/') {
+        shown.pop_back();
+    }
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        listing.problems.push_back({ shown, "the folder cannot be read: " + ErrnoText(errno) });
+        return listing;
+    }
+    Walker(patterns, listing).walk(fd, shown == "/" ? "" : shown, "");
+    return listing;
 }
 
 } // namespace platform

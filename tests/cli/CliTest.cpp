@@ -4,6 +4,7 @@
 #include "CliFlags.h"
 #include "PdfProbe.h"
 #include "TempDir.h"
+#include "Unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +79,9 @@ TEST_F(CliTest, UsageErrorsExitWithTwoAndSayWhy)
         { { "-j", "a.txt" }, "-j: 'a.txt' is not a whole number" },
         { { "--page-size", "A9", "a.txt" }, "'A9' is not one of" },
         { { "--type1", "only.afm" }, "--type1 needs 2 values" },
+        { { "-" }, "standard input (\"-\") needs -o FILE or --combine FILE" },
+        { { "-o", "x.pdf", "a.txt", "b.txt" }, "-o names the PDF of one input file" },
+        { { "-", "--files-from", "-" }, "standard input (\"-\") can be read only once" },
         { {}, "no file given" },
         { { "--settings", "/nonexistent/Settings.ini", "a.txt" }, "the settings file does not exist" },
         { { "--settings", "/tmp", "a.txt" }, "/tmp: a folder, not a settings file" },
@@ -111,6 +115,109 @@ TEST_F(CliTest, ANamedFolderWithoutTextFilesFailsWhileTheOthersAreConverted)
     EXPECT_NE(m_err.str().find("marlowen-cli: " + empty + ": no .txt files in this folder\n"), std::string::npos)
         << m_err.str();
     EXPECT_TRUE(std::filesystem::exists(pdf("good.pdf")));
+}
+
+// -o names the one PDF; --output-dir keeps the tree below each folder argument (a file argument: its
+// name) and makes its folders; --pattern says which files a folder stands for.
+TEST_F(CliTest, OutputFileOutputFolderAndPatterns)
+{
+    auto single = file("a.txt", "alone");
+    EXPECT_EQ(run({ "-o", pdf("named.pdf"), single }), cli::ExitConverted) << m_err.str();
+    EXPECT_EQ(testsupport::PdfProbe(pdf("named.pdf")).lines(), std::vector<std::string> { "alone" });
+    EXPECT_FALSE(std::filesystem::exists(pdf("a.pdf")));
+
+    file("tree/top.txt");
+    file("tree/one/two/deep.txt", "deep");
+    file("tree/one/notes.LOG", "log");
+    EXPECT_EQ(run({ "--output-dir", pdf("out"), (m_dir.path() / "tree").string(), single }), cli::ExitConverted)
+        << m_err.str();
+    for (auto made : { "out/top.pdf", "out/one/two/deep.pdf", "out/a.pdf" }) {
+        EXPECT_TRUE(std::filesystem::exists(pdf(made))) << made;
+    }
+    EXPECT_FALSE(std::filesystem::exists(pdf("tree/top.pdf")));
+
+    EXPECT_EQ(run({ "--pattern", "*.log", "--output-dir", pdf("logs"), (m_dir.path() / "tree").string() }),
+              cli::ExitConverted)
+        << m_err.str();
+    EXPECT_TRUE(std::filesystem::exists(pdf("logs/one/notes.pdf")));
+    EXPECT_FALSE(std::filesystem::exists(pdf("logs/top.pdf")));
+}
+
+// With -0, a list names any file, blanks and line ends included.
+TEST_F(CliTest, FilesFromANulSeparatedList)
+{
+    auto blanks = file("with blanks.txt", "blanks");
+    auto newline = file("line\nend.txt", "newline");
+    file("list", blanks + '\0' + newline + '\0');
+    EXPECT_EQ(run({ "--files-from", pdf("list"), "-0" }), cli::ExitConverted) << m_err.str();
+    EXPECT_EQ(testsupport::PdfProbe(pdf("with blanks.pdf")).lines(), std::vector<std::string> { "blanks" });
+    EXPECT_EQ(testsupport::PdfProbe(pdf("line\nend.pdf")).lines(), std::vector<std::string> { "newline" });
+}
+
+// One PDF in the order given, a bookmark per file named by its path below its folder argument that
+// leads to its first page, page numbers from 1 for each file; a file that fails is left out.
+TEST_F(CliTest, CombineMakesOnePdfWithABookmarkPerFile)
+{
+    std::string longText;
+    for (int line = 0; line < 80; ++line) {
+        longText += "line " + std::to_string(line) + "\n";
+    }
+    auto first = file("first.txt", "first text");
+    file("folder/sub/second.txt", longText);
+    auto third = file("third.txt", "third text");
+    auto missing = (m_dir.path() / "missing.txt").string();
+    EXPECT_EQ(run({ "--combine", pdf("all.pdf"), first, (m_dir.path() / "folder").string(), missing, third }),
+              cli::ExitSomeFailed);
+    EXPECT_NE(m_err.str().find(missing), std::string::npos) << m_err.str();
+    testsupport::PdfProbe combined(pdf("all.pdf"));
+    EXPECT_EQ(combined.outlines(), (std::vector<std::pair<std::string, int>> {
+                                       { "first.txt", 0 }, { "sub/second.txt", 1 }, { "third.txt", 3 } }));
+    EXPECT_EQ(combined.pageLabels(), (std::vector<std::string> { "1", "1", "2", "1" }));
+    const auto text = testsupport::ExtractText(pdf("all.pdf"));
+    const auto firstAt = text.find("first text");
+    const auto secondAt = text.find("line 79");
+    const auto thirdAt = text.find("third text");
+    EXPECT_LT(firstAt, secondAt);
+    EXPECT_LT(secondAt, thirdAt);
+    EXPECT_NE(thirdAt, std::string::npos);
+}
+
+// What a folder walk cannot take in fails the run and is named; a folder one may only read converts
+// fine into an output folder.
+TEST_F(CliTest, AnUnreadableSubfolderFailsTheRunAndAReadOnlyFolderConvertsElsewhere)
+{
+    namespace fs = std::filesystem;
+    const auto readAndEnter = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read
+        | fs::perms::others_exec;
+    fs::permissions(m_dir.path(), fs::perms::all);
+    file("tree/readable.txt");
+    auto locked = m_dir.path() / "tree" / "locked";
+    file("tree/locked/hidden.txt");
+    fs::permissions(locked, fs::perms::none);
+    file("readonly/a.txt", "read only");
+    fs::permissions(m_dir.path() / "readonly", readAndEnter);
+    fs::create_directory(m_dir.path() / "out");
+    fs::permissions(m_dir.path() / "out", fs::perms::all);
+    fs::permissions(m_dir.path() / "tree", fs::perms::all);
+    file("Settings.ini", "");
+    fs::permissions(m_dir.path() / "Settings.ini", fs::perms::all);
+
+    auto verdict = RunUnprivileged([&]() -> std::string {
+        if (run({ (m_dir.path() / "tree").string() }) != cli::ExitSomeFailed
+            || m_err.str().find(locked.string() + ": the folder cannot be read: Permission denied") == std::string::npos) {
+            return "unreadable subfolder: " + m_err.str();
+        }
+        if (run({ "--output-dir", pdf("out"), (m_dir.path() / "readonly").string() }) != cli::ExitConverted) {
+            return "read-only input folder: " + m_err.str();
+        }
+        return {};
+    });
+    fs::permissions(locked, fs::perms::all);
+    if (!verdict) {
+        GTEST_SKIP() << "running as root and cannot become the unprivileged user nobody";
+    }
+    EXPECT_EQ(*verdict, "");
+    EXPECT_EQ(testsupport::PdfProbe(pdf("out/a.pdf")).lines(), std::vector<std::string> { "read only" });
 }
 
 TEST_F(CliTest, AFailureIsPrintedWithItsFileAndGivesExitCodeOne)

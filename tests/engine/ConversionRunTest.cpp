@@ -27,7 +27,7 @@ protected:
         std::vector<ConversionJob> jobs;
         for (int i = 1; i <= count; ++i) {
             auto path = m_dir.write("file" + std::to_string(i) + ".txt", "text of file " + std::to_string(i));
-            jobs.push_back({ path.string(), "owner" + std::to_string(i), "user" + std::to_string(i) });
+            jobs.push_back({ .path = path.string(), .ownerPassword = "owner" + std::to_string(i), .userPassword = "user" + std::to_string(i) });
         }
         return jobs;
     }
@@ -56,8 +56,8 @@ TEST_F(ConversionRunTest, ConvertsEveryJobInOrderWithItsOwnPasswords)
             testsupport::PdfProbe(summary.results[i].outputPath, jobs[(i + 1) % 3].userPassword), std::exception);
     }
     EXPECT_EQ(m_observer.runsEnded, 1);
-    EXPECT_EQ(engine::ResultToOpen(jobs), m_dir.path().string() + "/");
-    EXPECT_EQ(engine::ResultToOpen({ jobs[1] }), (m_dir.path() / "file2.pdf").string());
+    EXPECT_EQ(engine::ResultToOpen({}, jobs), m_dir.path().string() + "/");
+    EXPECT_EQ(engine::ResultToOpen({}, { jobs[1] }), (m_dir.path() / "file2.pdf").string());
 }
 
 TEST_F(ConversionRunTest, AFailedFileIsCountedAndTheRunGoesOn)

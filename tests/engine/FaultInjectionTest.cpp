@@ -177,7 +177,7 @@ TEST_F(FaultInjectionTest, ARunGoesOnPastFilesThatVanishOrChangeWhileItRuns)
 {
     std::vector<engine::ConversionJob> jobs;
     for (const char* name : { "a.txt", "b.txt", "c.txt", "d.txt" }) {
-        jobs.push_back({ m_dir.write(name, std::string("text of ") + name).string(), "", "" });
+        jobs.push_back({ .path = m_dir.write(name, std::string("text of ") + name).string() });
     }
     m_observer.onFileStarted = [&](int index) {
         if (index == 0) {
@@ -207,7 +207,7 @@ TEST_F(FaultInjectionTest, AStopFromAnotherThreadEndsTheRunBetweenFiles)
 {
     std::vector<engine::ConversionJob> jobs;
     for (int i = 0; i < 40; ++i) {
-        jobs.push_back({ m_dir.write("f" + std::to_string(i) + ".txt", ManyLines(20)).string(), "", "" });
+        jobs.push_back({ .path = m_dir.write("f" + std::to_string(i) + ".txt", ManyLines(20)).string() });
     }
     std::atomic<int> started { 0 };
     m_observer.onFileStarted = [&](int) { started++; };

@@ -25,10 +25,10 @@ TEST_F(InputTest, QuotesArePartOfTheFileName)
     EXPECT_EQ(probe(result).lines(), std::vector<std::string> { "quoted name" });
     EXPECT_FALSE(std::filesystem::exists(m_dir.path() / "q.pdf"));
 
-    const engine::ConversionJob quoted { (m_dir.path() / "\"q.txt\"").string(), "", "" };
-    const engine::ConversionJob inQuotedFolder { (m_dir.path() / "\"sub\"" / "a.txt").string(), "", "" };
-    EXPECT_EQ(engine::ResultToOpen({ quoted }), result.outputPath);
-    EXPECT_EQ(engine::ResultToOpen({ inQuotedFolder, quoted }), (m_dir.path() / "\"sub\"").string() + "/");
+    const engine::ConversionJob quoted { .path = (m_dir.path() / "\"q.txt\"").string() };
+    const engine::ConversionJob inQuotedFolder { .path = (m_dir.path() / "\"sub\"" / "a.txt").string() };
+    EXPECT_EQ(engine::ResultToOpen({}, { quoted }), result.outputPath);
+    EXPECT_EQ(engine::ResultToOpen({}, { inQuotedFolder, quoted }), (m_dir.path() / "\"sub\"").string() + "/");
 }
 
 // A preview reads the front of a file only, decoded as the whole file is, and never ends inside a

@@ -31,7 +31,7 @@ std::vector<ConversionJob> Jobs(const std::vector<fs::path>& paths)
 {
     std::vector<ConversionJob> jobs;
     for (const auto& path : paths) {
-        jobs.push_back({ path.string(), "", "" });
+        jobs.push_back({ .path = path.string() });
     }
     return jobs;
 }

@@ -24,9 +24,9 @@ std::vector<engine::ConversionJob> WriteJobs(const testsupport::TempDir& dir, in
                 + " with words enough to wrap once the page is narrow enough to need it\n";
         }
         auto path = dir.write("in" + std::to_string(file) + ".txt", text);
-        jobs.push_back({ path.string(), "", "" });
+        jobs.push_back({ .path = path.string() });
     }
-    jobs.push_back({ (dir.path() / "missing.txt").string(), "", "" });
+    jobs.push_back({ .path = (dir.path() / "missing.txt").string() });
     return jobs;
 }
 
@@ -130,7 +130,7 @@ TEST(ParallelRun, ASecondWorkerConvertsWhileTheFirstIsUnderWay)
     }
     auto slow = dir.write("slow.txt", slowText);
     auto quick = dir.write("quick.txt", "quick text\n");
-    std::vector<engine::ConversionJob> jobs = { { slow.string(), "", "" }, { quick.string(), "", "" } };
+    std::vector<engine::ConversionJob> jobs = { { .path = slow.string() }, { .path = quick.string() } };
     FirstFileHeld observer;
     auto summary = engine::ConversionRun(engine::ConversionOptions {}, jobs, 2).execute(observer);
     EXPECT_EQ(summary.converted, 2);

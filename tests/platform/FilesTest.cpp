@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -74,10 +77,59 @@ TEST(FolderWalk, TextFilesDepthFirstInNameOrder)
         dir.write(name, "x");
     }
     std::filesystem::create_directory_symlink(dir.path() / "c", dir.path() / "link");
-    auto files = platform::ListTextFiles(dir.path().string());
+    auto listing = platform::WalkFolder(dir.path().string());
+    std::vector<std::string> paths;
+    std::vector<std::string> relativePaths;
+    for (const auto& file : listing.files) {
+        paths.push_back(file.path);
+        relativePaths.push_back(file.relativePath);
+    }
     auto root = dir.path().string() + "/";
-    EXPECT_EQ(files, (std::vector<std::string> { root + "A.TXT", root + "b.txt", root + "c/y/deep.Txt",
+    EXPECT_EQ(paths, (std::vector<std::string> { root + "A.TXT", root + "b.txt", root + "c/y/deep.Txt",
                                                  root + "c/z.txt", root + "d.txt" }));
+    EXPECT_EQ(relativePaths, (std::vector<std::string> { "A.TXT", "b.txt", "c/y/deep.Txt", "c/z.txt", "d.txt" }));
+    EXPECT_TRUE(listing.problems.empty());
+    auto other = platform::WalkFolder(dir.path().string(), { "*.BAK", "read*" });
+    ASSERT_EQ(other.files.size(), 2u);
+    EXPECT_EQ(other.files[0].relativePath, "notes.txt.bak");
+    EXPECT_EQ(other.files[1].relativePath, "readme");
+}
+
+// Folders are opened below their parent's handle, so a tree deeper than a path can name is walked
+// to its end; a file whose path is too long to open is reported, not skipped in silence.
+TEST(FolderWalk, DepthIsNoLimitAndATooLongPathIsReported)
+{
+    testsupport::TempDir dir;
+    dir.write("near.txt", "x");
+    const std::string level(200, 'd');
+    int fd = ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
+    std::vector<int> levels;
+    for (int depth = 0; depth < 25; ++depth) { // 25 x 201 bytes: beyond PATH_MAX
+        ASSERT_EQ(::mkdirat(fd, level.c_str(), 0700), 0);
+        levels.push_back(fd);
+        fd = ::openat(fd, level.c_str(), O_RDONLY | O_DIRECTORY);
+        ASSERT_GE(fd, 0);
+    }
+    int deep = ::openat(fd, "far.txt", O_WRONLY | O_CREAT, 0600);
+    ASSERT_GE(deep, 0);
+    ::close(deep);
+
+    auto listing = platform::WalkFolder(dir.path().string());
+    ASSERT_EQ(listing.files.size(), 1u);
+    EXPECT_EQ(listing.files[0].relativePath, "near.txt");
+    ASSERT_EQ(listing.problems.size(), 1u);
+    EXPECT_EQ(listing.problems[0].reason, "the path is too long to open");
+    EXPECT_TRUE(listing.problems[0].path.ends_with("/far.txt"));
+
+    // The tree is removed from the bottom up, as no path can name its deep end.
+    ::unlinkat(fd, "far.txt", 0);
+    while (!levels.empty()) {
+        ::close(fd);
+        fd = levels.back();
+        levels.pop_back();
+        ::unlinkat(fd, level.c_str(), AT_REMOVEDIR);
+    }
+    ::close(fd);
 }
 
 TEST(AtomicFile, ReplacesOnlyOnCommit)

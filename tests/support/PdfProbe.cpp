@@ -2,6 +2,8 @@
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFOutlineDocumentHelper.hh>
+#include <qpdf/QPDFPageLabelDocumentHelper.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
 
@@ -109,6 +111,38 @@ std::string PdfProbe::pageMode() const
 {
     auto root = m_pdf->getRoot();
     return root.hasKey("/PageMode") ? root.getKey("/PageMode").getName() : std::string();
+}
+
+std::vector<std::pair<std::string, int>> PdfProbe::outlines() const
+{
+    std::vector<std::pair<std::string, int>> entries;
+    const auto pages = QPDFPageDocumentHelper(*m_pdf).getAllPages();
+    for (auto& outline : QPDFOutlineDocumentHelper(*m_pdf).getTopLevelOutlines()) {
+        auto target = outline.getDestPage();
+        int index = -1;
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            if (pages[i].getObjectHandle().getObjGen() == target.getObjGen()) {
+                index = static_cast<int>(i);
+            }
+        }
+        entries.emplace_back(outline.getTitle(), index);
+    }
+    return entries;
+}
+
+std::vector<std::string> PdfProbe::pageLabels() const
+{
+    QPDFPageLabelDocumentHelper labels(*m_pdf);
+    std::vector<std::string> texts;
+    if (!labels.hasPageLabels()) {
+        return texts;
+    }
+    for (long long i = 0; i < static_cast<long long>(m_pages.size()); ++i) {
+        auto label = labels.getLabelForPage(i);
+        long long start = label.hasKey("/St") ? label.getKey("/St").getIntValue() : 1;
+        texts.push_back(std::to_string(start));
+    }
+    return texts;
 }
 
 bool PdfProbe::encrypted() const

@@ -47,6 +47,10 @@ public:
     // A /Info entry as text, or nothing when absent.
     std::optional<std::string> info(const std::string& key) const;
     std::string pageMode() const;
+    // The top-level outline entries: their titles (as UTF-8) and the 0-based pages they lead to.
+    std::vector<std::pair<std::string, int>> outlines() const;
+    // The page labels, one per page ("1", "2", "1", ...); empty when the PDF has none.
+    std::vector<std::string> pageLabels() const;
 
     bool encrypted() const;
     int encryptionRevision() const;

@@ -45,6 +45,11 @@ struct ConversionOptions
     int PermitModify = 0;
     int EncryptLevel = 48;
     int TabWidth = 8; // columns between tab stops; 0 keeps tabs as they are (TabExpansion.h)
+    // The folder every PDF goes below, at its input's path relative to the folder the input was found
+    // in (ConversionJob::relativePath); empty: each PDF beside its input.
+    std::string OutputFolder;
+    // The one PDF that every file of a run goes into, one after another; empty: a PDF per file.
+    std::string CombineInto;
 
     bool operator==(const ConversionOptions&) const = default;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ConversionJob.h"
 #include "engine/ConversionObserver.h"
 #include "engine/ConversionOptions.h"
 #include "engine/FileResult.h"
@@ -11,14 +12,6 @@
 #include <vector>
 
 namespace engine {
-
-// One file of a run, with the passwords of its own list entry.
-struct ConversionJob
-{
-    std::string path;
-    std::string ownerPassword;
-    std::string userPassword;
-};
 
 enum class RunEnd {
     Finished, // every job was taken in hand
@@ -33,6 +26,8 @@ struct RunSummary
     int converted = 0; // files whose PDF was written
     int failed = 0;    // files that yielded no PDF
     std::vector<FileResult> results; // one per job taken in hand, in job order
+    // With CombineInto: the writing of the combined PDF. When it failed, so did every file.
+    base::Result<> combined;
 };
 
 // The captions of the whole-run progress bar.
@@ -65,6 +60,11 @@ public:
 // No file is written twice and no input is written over: an input whose PDF would be the input
 // itself fails unconverted, and so does an input whose PDF an earlier input of the list writes
 // (paths compared once made absolute and normal, with symbolic links followed).
+//
+// With CombineInto, every job goes into that one PDF (CombinedDocument), one after another on the
+// calling thread, with the passwords of the first job; it is written once the last job is in, and not
+// at all when the run is stopped first or when it would be written over an input. A file that fails
+// is left out.
 //
 // With more than one worker, that many files are converted at once, each in a PDF document of its
 // own on a thread of its own (the PDF library keeps no state shared between documents); the jobs are
@@ -103,6 +103,8 @@ public:
     const std::vector<ConversionJob>& jobs() const { return m_jobs; }
 
 private:
+    RunSummary executeCombined(RunObserver& observer);
+
     const ConversionOptions m_options;
     const std::vector<ConversionJob> m_jobs;
     const int m_workers;
@@ -111,8 +113,8 @@ private:
     std::thread m_worker;
 };
 
-// The result a finished run opens: the PDF itself when the run had one job, otherwise the folder of
-// the first job.
-std::string ResultToOpen(const std::vector<ConversionJob>& jobs);
+// The result a finished run opens: the combined PDF, or the PDF itself when the run had one job,
+// otherwise the folder of the first job's PDF.
+std::string ResultToOpen(const ConversionOptions& options, const std::vector<ConversionJob>& jobs);
 
 } // namespace engine

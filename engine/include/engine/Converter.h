@@ -1,9 +1,11 @@
 #pragma once
 
+#include "engine/ConversionJob.h"
 #include "engine/ConversionObserver.h"
 #include "engine/ConversionOptions.h"
 #include "engine/FileResult.h"
 
+#include <memory>
 #include <stop_token>
 #include <string>
 
@@ -23,6 +25,11 @@ inline constexpr const char* NotEnoughMemoryError = "not enough memory to conver
 // The PDF beside an input: same folder and name, the last extension replaced by ".pdf" (appended
 // when there is none). The path is taken as it is: quotes are part of a file name here.
 std::string OutputPathFor(const std::string& inputPath);
+
+// Where a job's PDF goes: the job's own output path; otherwise below the options' OutputFolder at the
+// job's relative path (its file name when it has none), the extension replaced as OutputPathFor
+// does; otherwise beside the input.
+std::string OutputPathOf(const ConversionOptions& options, const ConversionJob& job);
 
 // Converts one plain-text file into the PDF at OutputPathFor(inputPath), laid out with the options.
 //
@@ -46,6 +53,39 @@ std::string OutputPathFor(const std::string& inputPath);
 FileResult ConvertTextFile(const ConversionOptions& options, const std::string& inputPath,
                            const std::string& ownerPassword, const std::string& userPassword,
                            ConversionObserver& observer, std::stop_token abandon = {});
+
+// Converts one job into the PDF at OutputPathOf(options, job), as above; the folders below an output
+// folder are made as needed. Standard input is read to its end.
+FileResult ConvertJob(const ConversionOptions& options, const ConversionJob& job, ConversionObserver& observer,
+                      std::stop_token abandon = {});
+
+// Many texts in one PDF, in the order they are added, each laid out as ConvertTextFile lays out one
+// from a new page on. Each file has an outline entry that leads to its first page, named by its
+// relative path (its file name when it has none), and page labels that count its pages from 1. The
+// outline is shown when the PDF opens unless the options choose another open mode. Document
+// information and protection (with the passwords given) apply to the whole document.
+//
+// A file that fails before its first page (its text cannot be read) is left out. A failure of the PDF
+// library on the way leaves the document unusable: that file and every later one fail, and so does
+// the save. The document is written only by save(), as safely as ConvertTextFile writes.
+class CombinedDocument
+{
+public:
+    CombinedDocument(const ConversionOptions& options, std::string outputPath, const std::string& ownerPassword,
+                     const std::string& userPassword, ConversionObserver& observer, std::stop_token abandon = {});
+    ~CombinedDocument();
+    CombinedDocument(const CombinedDocument&) = delete;
+    CombinedDocument& operator=(const CombinedDocument&) = delete;
+
+    // Lays out the job's text after the files before; the result's output path is the combined PDF.
+    FileResult add(const ConversionJob& job);
+    // Completes the document with the files added and writes it; refused when none was added.
+    base::Result<> save();
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> m_parts;
+};
 
 // The result of an input that yields no PDF, for the failure given: a file refused before it is
 // converted.

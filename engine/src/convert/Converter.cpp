@@ -3,6 +3,8 @@
 #include "engine/ChoiceLists.h"
 #include "engine/OptionTable.h"
 #include "engine/TabExpansion.h"
+#include "engine/Utf8.h"
+#include "platform/AtomicFile.h"
 #include "platform/PathParts.h"
 #include "platform/TextFile.h"
 
@@ -21,6 +23,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
+#include <iostream>
+#include <iterator>
 #include <new>
 #include <optional>
 #include <stdexcept>
@@ -100,14 +105,40 @@ std::string OutputPathFor(const std::string& inputPath)
     return parts.folder + parts.name + ".pdf";
 }
 
+std::string OutputPathOf(const ConversionOptions& options, const ConversionJob& job)
+{
+    if (!job.outputPath.empty()) {
+        return job.outputPath;
+    }
+    if (options.OutputFolder.empty()) {
+        return OutputPathFor(job.path);
+    }
+    auto relative = job.relativePath.empty() ? job.path.substr(job.path.find_last_of('/') + 1) : job.relativePath;
+    auto folder = options.OutputFolder;
+    if (folder.back() != '/') {
+        folder += '/';
+    }
+    return OutputPathFor(folder + relative);
+}
+
+ConversionJob StandardInputJob()
+{
+    ConversionJob job;
+    job.path = StandardInputName;
+    job.standardInput = true;
+    return job;
+}
+
 namespace {
 
 // One file's conversion in its four steps: check the options, read and decode the text, lay it out,
-// finish the document. Each step returns false once the file has failed; the result says why.
+// finish the document. Each step returns false once the file has failed; the result says why. A
+// combined document takes the steps apart: the checks and the document once, the text and its layout
+// once per file, the finish at the end.
 class FileConversion
 {
 public:
-    FileConversion(const ConversionOptions& options, const std::string& inputPath, const std::string& ownerPassword,
+    FileConversion(const ConversionOptions& options, const std::string& ownerPassword,
                    const std::string& userPassword, ConversionObserver& observer, const std::stop_token& abandon)
         : m_options(options)
         , m_ownerPassword(ownerPassword)
@@ -115,12 +146,12 @@ public:
         , m_observer(observer)
         , m_abandon(abandon)
     {
-        m_result.inputPath = inputPath;
-        m_result.outputPath = OutputPathFor(inputPath);
     }
 
-    FileResult run()
+    FileResult run(const ConversionJob& job)
     {
+        beginFile(job, OutputPathOf(m_options, job));
+        m_makeFolders = job.outputPath.empty() && !m_options.OutputFolder.empty();
         // The document before the text: once a large text is in memory, a document that cannot be
         // had is this file's want of memory, not a reason to halt the run.
         if (check() && createDocument() && readAndDecode() && layOut()) {
@@ -129,7 +160,52 @@ public:
         return std::move(m_result);
     }
 
+    // The checks and the document of a combined PDF; the outline shows when it opens unless the
+    // options choose another mode.
+    base::Result<> open(const std::string& outputPath)
+    {
+        beginDocumentStep(outputPath);
+        if (check() && createDocument() && m_options.OpenMode == 0) {
+            HPDF_SetPageMode(m_document->get(), HPDF_PAGE_MODE_USE_OUTLINE);
+        }
+        return m_result.outcome;
+    }
+
+    // One more file of a combined PDF, from a new page on, with its outline entry and page labels.
+    FileResult append(const ConversionJob& job, const std::string& outputPath)
+    {
+        beginFile(job, outputPath);
+        const int first = m_pageCount;
+        if (readAndDecode() && layOut()) {
+            markFile(job, first);
+        }
+        return std::move(m_result);
+    }
+
+    base::Result<> save(const std::string& outputPath)
+    {
+        beginDocumentStep(outputPath);
+        finish();
+        return m_result.outcome;
+    }
+
+    bool documentFailed() const { return m_document && m_document->failed(); }
+
 private:
+    void beginFile(const ConversionJob& job, const std::string& outputPath)
+    {
+        beginDocumentStep(outputPath);
+        m_job = &job;
+        m_result.inputPath = job.path;
+    }
+
+    void beginDocumentStep(const std::string& outputPath)
+    {
+        m_job = nullptr;
+        m_result = {};
+        m_result.outputPath = outputPath;
+    }
+
     bool fail(base::Failure failure)
     {
         m_result.outcome = std::move(failure);
@@ -184,29 +260,15 @@ private:
     // encoding, tabs expanded, lines ended with single CRs.
     bool readAndDecode()
     {
-        auto read = platform::ReadWholeFile(m_result.inputPath);
+        auto read = m_job->standardInput ? ReadStandardInput() : platform::ReadWholeFile(m_result.inputPath);
         if (!read) {
             return fail(read.failure());
         }
         if (m_abandon.stop_requested()) {
             return giveUp();
         }
-        if (NeedsUtf8Fallback(m_options)) {
-            warn(Utf8FallbackWarning);
-        }
-        m_font = RequestPageFont(*m_document, m_options);
-        if (!m_font && !m_document->outOfMemory()) {
-            warn(DefaultFontWarning);
-            m_font = RequestDefaultFont(*m_document);
-        }
-        if (!m_font) {
-            return failInLibrary(Refused("the default font could not be loaded: " + m_document->errorText()));
-        }
-        if (m_options.FontSize == 0) {
-            warn(DefaultFontSizeWarning);
-        }
-        if (m_document->failed()) {
-            return failInLibrary(Refused(m_document->errorText()));
+        if (!m_font && !loadFont()) {
+            return false;
         }
         const char* fontEncoding = HPDF_Font_GetEncodingName(m_font);
         auto decoded = DecodeInputBytes(std::move(read->text), fontEncoding ? fontEncoding : "");
@@ -226,6 +288,40 @@ private:
         return true;
     }
 
+    // The font of the document, loaded with its first text.
+    bool loadFont()
+    {
+        if (NeedsUtf8Fallback(m_options)) {
+            warn(Utf8FallbackWarning);
+        }
+        m_font = RequestPageFont(*m_document, m_options);
+        if (!m_font && !m_document->outOfMemory()) {
+            warn(DefaultFontWarning);
+            m_font = RequestDefaultFont(*m_document);
+        }
+        if (!m_font) {
+            return failInLibrary(Refused("the default font could not be loaded: " + m_document->errorText()));
+        }
+        if (m_options.FontSize == 0) {
+            warn(DefaultFontSizeWarning);
+        }
+        if (m_document->failed()) {
+            return failInLibrary(Refused(m_document->errorText()));
+        }
+        return true;
+    }
+
+    static base::Result<platform::FileText> ReadStandardInput()
+    {
+        platform::FileText read;
+        read.text.assign(std::istreambuf_iterator<char>(std::cin), {});
+        if (std::cin.bad()) {
+            return base::Failure { base::FailureKind::Input, "standard input cannot be read" };
+        }
+        read.fileSize = read.text.size();
+        return read;
+    }
+
     bool layOut()
     {
         m_observer.progressRange(1, m_progressEnd);
@@ -233,6 +329,7 @@ private:
         HaruTextMeasure measure(m_document->get(), m_font, m_geometry.fontSize);
         ProgressThrottle progress(m_observer, m_progressEnd);
         LayoutEnd laidOut = LayOut(m_text, writer, measure, m_geometry, progress, m_abandon);
+        m_pageCount += writer.pageCount();
         if (laidOut == LayoutEnd::Abandoned) {
             return giveUp();
         }
@@ -255,10 +352,46 @@ private:
             return failInLibrary(
                 Refused("the PDF library refused the document settings: " + m_document->errorText()));
         }
+        if (m_makeFolders && !makeFolders()) {
+            return false;
+        }
         if (auto saved = m_document->saveAtomically(m_result.outputPath); !saved) {
             return failInLibrary(saved.failure());
         }
         m_observer.progressPosition(m_progressEnd);
+        return true;
+    }
+
+    // The folders of a PDF below an output folder.
+    bool makeFolders()
+    {
+        const auto folder = std::filesystem::path(m_result.outputPath).parent_path();
+        std::error_code error;
+        if (!folder.empty() && !std::filesystem::create_directories(folder, error) && error) {
+            return fail({ base::FailureKind::Output,
+                          "cannot create the folder " + folder.string() + ": " + platform::ErrnoText(error.value()) });
+        }
+        return true;
+    }
+
+    // The outline entry of the file whose pages begin at index first, and page labels from 1 there.
+    bool markFile(const ConversionJob& job, int first)
+    {
+        HPDF_Doc doc = m_document->get();
+        std::string title = job.relativePath.empty() ? job.path.substr(job.path.find_last_of('/') + 1) : job.relativePath;
+        HPDF_Encoder encoder = nullptr;
+        if (HasNonAscii(title)) {
+            std::size_t beyond = 0;
+            title = InfoTextAsUtf8(title, beyond);
+            m_document->useUtfEncodings();
+            encoder = HPDF_GetEncoder(doc, "UTF-8");
+        }
+        HPDF_Outline outline = HPDF_CreateOutline(doc, nullptr, title.c_str(), encoder);
+        HPDF_Outline_SetDestination(outline, HPDF_Page_CreateDestination(HPDF_GetPageByIndex(doc, first)));
+        HPDF_AddPageLabel(doc, static_cast<HPDF_UINT>(first), HPDF_PAGE_NUM_STYLE_DECIMAL, 1, nullptr);
+        if (m_document->failed()) {
+            return failInLibrary(Refused("the PDF library refused the outline: " + m_document->errorText()));
+        }
         return true;
     }
 
@@ -267,7 +400,10 @@ private:
     const std::string& m_userPassword;
     ConversionObserver& m_observer;
     const std::stop_token& m_abandon;
+    const ConversionJob* m_job = nullptr;
     FileResult m_result;
+    bool m_makeFolders = false;
+    int m_pageCount = 0; // of the document
     PageGeometry m_geometry;
     std::optional<HaruDocument> m_document;
     HPDF_Font m_font = nullptr;
@@ -290,14 +426,110 @@ FileResult ConvertTextFile(const ConversionOptions& options, const std::string& 
                            const std::string& ownerPassword, const std::string& userPassword,
                            ConversionObserver& observer, std::stop_token abandon)
 {
-    // A text too large for memory fails alone; whatever it took is freed on the way out, and the
-    // temporary PDF with it.
+    ConversionJob job;
+    job.path = inputPath;
+    job.ownerPassword = ownerPassword;
+    job.userPassword = userPassword;
+    return ConvertJob(options, job, observer, std::move(abandon));
+}
+
+namespace {
+
+// A text too large for memory fails alone; whatever it took is freed on the way out, and the
+// temporary PDF with it.
+template <typename Step>
+FileResult UnlessOutOfMemory(const ConversionJob& job, const std::string& outputPath, Step step)
+{
     try {
-        return FileConversion(options, inputPath, ownerPassword, userPassword, observer, abandon).run();
+        return step();
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }
-    return FailedFile(inputPath, { base::FailureKind::Memory, NotEnoughMemoryError });
+    FileResult result = FailedFile(job.path, { base::FailureKind::Memory, NotEnoughMemoryError });
+    result.outputPath = outputPath;
+    return result;
+}
+
+} // namespace
+
+FileResult ConvertJob(const ConversionOptions& options, const ConversionJob& job, ConversionObserver& observer,
+                      std::stop_token abandon)
+{
+    return UnlessOutOfMemory(job, OutputPathOf(options, job), [&] {
+        return FileConversion(options, job.ownerPassword, job.userPassword, observer, abandon).run(job);
+    });
+}
+
+struct CombinedDocument::Parts
+{
+    Parts(const ConversionOptions& runOptions, std::string pdfPath, const std::string& owner, const std::string& user,
+          ConversionObserver& observer, std::stop_token stop)
+        : options(runOptions)
+        , outputPath(std::move(pdfPath))
+        , ownerPassword(owner)
+        , userPassword(user)
+        , abandon(std::move(stop))
+        , conversion(this->options, this->ownerPassword, this->userPassword, observer, this->abandon)
+    {
+    }
+
+    const ConversionOptions options;
+    const std::string outputPath;
+    const std::string ownerPassword;
+    const std::string userPassword;
+    const std::stop_token abandon;
+    FileConversion conversion;
+    base::Result<> usable; // failed once the document cannot take more
+    int added = 0;
+};
+
+CombinedDocument::CombinedDocument(const ConversionOptions& options, std::string outputPath,
+                                   const std::string& ownerPassword, const std::string& userPassword,
+                                   ConversionObserver& observer, std::stop_token abandon)
+    : m_parts(std::make_unique<Parts>(options, std::move(outputPath), ownerPassword, userPassword, observer,
+                                      std::move(abandon)))
+{
+    try {
+        m_parts->usable = m_parts->conversion.open(m_parts->outputPath);
+    } catch (const std::bad_alloc&) {
+        m_parts->usable = base::Failure { base::FailureKind::Memory, NotEnoughMemoryError };
+    }
+}
+
+CombinedDocument::~CombinedDocument() = default;
+
+FileResult CombinedDocument::add(const ConversionJob& job)
+{
+    Parts& parts = *m_parts;
+    if (!parts.usable) {
+        FileResult result = FailedFile(job.path, parts.usable.failure());
+        result.outputPath = parts.outputPath;
+        return result;
+    }
+    FileResult result = UnlessOutOfMemory(job, parts.outputPath,
+                                          [&] { return parts.conversion.append(job, parts.outputPath); });
+    if (result.written()) {
+        ++parts.added;
+    } else if (parts.conversion.documentFailed() || result.outcome.failure().kind == base::FailureKind::Memory) {
+        parts.usable = result.outcome;
+    }
+    return result;
+}
+
+base::Result<> CombinedDocument::save()
+{
+    Parts& parts = *m_parts;
+    if (!parts.usable) {
+        return parts.usable;
+    }
+    if (parts.added == 0) {
+        return base::Failure { base::FailureKind::Input, "no file could be added to " + parts.outputPath };
+    }
+    try {
+        return parts.conversion.save(parts.outputPath);
+    } catch (const std::bad_alloc&) {
+        return base::Failure { base::FailureKind::Memory, NotEnoughMemoryError };
+    }
 }
 
 } // namespace engine

@@ -122,6 +122,13 @@ const std::vector<OptionDescription> Table = {
           "permissions; withholding one needs an owner password"),
     Number("EncryptLevel", &O::EncryptLevel, Security, "EncryptLevel", "encrypt level", 40, 128, "bits",
            "--encrypt-level", "key length of the encryption"),
+    Path("OutputFolder", &O::OutputFolder, "OutputFolder", "output folder", "--output-dir", "DIR",
+         "every PDF goes below DIR, at its path below the folder argument it\n"
+         "came from (a file argument: its name alone); folders are made as needed"),
+    Path("CombineInto", &O::CombineInto, "CombineInto", "combined PDF", "--combine", "OUT.pdf",
+         "every file into the one PDF OUT.pdf, in the order given, each from a\n"
+         "new page with a bookmark and page numbers of its own; a file that\n"
+         "fails is reported and left out"),
 };
 
 // Margins that leave no room for text on the page, when each margin is within its range.

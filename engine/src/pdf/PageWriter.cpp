@@ -17,6 +17,7 @@ bool PageWriter::beginPage()
     if (!m_page) {
         return false;
     }
+    ++m_pageCount;
     HPDF_Page_SetWidth(m_page, static_cast<HPDF_REAL>(m_geometry.box.width));
     HPDF_Page_SetHeight(m_page, static_cast<HPDF_REAL>(m_geometry.box.height));
     HPDF_Page_SetFontAndSize(m_page, m_font, m_geometry.fontSize);

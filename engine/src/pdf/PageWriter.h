@@ -37,6 +37,8 @@ public:
     bool drawLine(std::string_view line);
     bool pageFull() const;
     HPDF_Page page() const { return m_page; }
+    // The pages this writer added.
+    int pageCount() const { return m_pageCount; }
 
 private:
     HaruDocument& m_document;
@@ -44,6 +46,7 @@ private:
     const ConversionOptions& m_options;
     PageGeometry m_geometry;
     HPDF_Page m_page = nullptr;
+    int m_pageCount = 0;
     std::string m_lineBuffer; // NUL-terminated copy for the library, reused from line to line
 };
 

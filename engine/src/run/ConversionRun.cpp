@@ -35,6 +35,22 @@ std::string RunEndCaption(RunEnd end)
     return {};
 }
 
+namespace {
+
+RunSummary Summarize(RunEnd end, int jobCount, std::vector<FileResult> results)
+{
+    RunSummary summary;
+    summary.end = end;
+    summary.jobCount = jobCount;
+    for (auto& result : results) {
+        (result.written() ? summary.converted : summary.failed)++;
+    }
+    summary.results = std::move(results);
+    return summary;
+}
+
+} // namespace
+
 ConversionRun::ConversionRun(ConversionOptions options, std::vector<ConversionJob> jobs, int workers)
     : m_options(std::move(options))
     , m_jobs(std::move(jobs))
@@ -54,6 +70,9 @@ ConversionRun::~ConversionRun()
 // the calling thread is that worker.
 RunSummary ConversionRun::execute(RunObserver& observer)
 {
+    if (!m_options.CombineInto.empty()) {
+        return executeCombined(observer);
+    }
     const int count = static_cast<int>(m_jobs.size());
     std::mutex lock;
     int nextJob = 0;
@@ -74,13 +93,13 @@ RunSummary ConversionRun::execute(RunObserver& observer)
                 }
                 i = nextJob++;
                 const auto& job = m_jobs[static_cast<std::size_t>(i)];
-                claimed = claims.claim(job.path, OutputPathFor(job.path));
+                claimed = claims.claim(job, OutputPathOf(m_options, job));
                 observer.fileStarted(i, count, job);
             }
             const auto& job = m_jobs[static_cast<std::size_t>(i)];
-            FileResult result = !claimed ? FailedFile(job.path, claimed.failure())
-                                         : ConvertTextFile(m_options, job.path, job.ownerPassword, job.userPassword,
-                                                           fileObserver, m_abandon.get_token());
+            FileResult result = claimed ? ConvertJob(m_options, job, fileObserver, m_abandon.get_token())
+                                        : FailedFile(job.path, claimed.failure());
+            result.outputPath = OutputPathOf(m_options, job);
             std::lock_guard guard(lock);
             auto& kept = results[static_cast<std::size_t>(i)].emplace(std::move(result));
             std::string caption;
@@ -101,16 +120,51 @@ RunSummary ConversionRun::execute(RunObserver& observer)
         helper.join();
     }
 
-    RunSummary summary;
-    summary.jobCount = count;
     bool stopped = nextJob < count || abandonRequested();
-    summary.end = halted ? RunEnd::Halted : stopped ? RunEnd::Stopped : RunEnd::Finished;
+    std::vector<FileResult> taken;
     for (auto& result : results) {
         if (result) {
-            (result->written() ? summary.converted : summary.failed)++;
-            summary.results.push_back(std::move(*result));
+            taken.push_back(std::move(*result));
         }
     }
+    auto summary = Summarize(halted ? RunEnd::Halted : stopped ? RunEnd::Stopped : RunEnd::Finished, count,
+                             std::move(taken));
+    observer.runEnded(summary);
+    return summary;
+}
+
+// The jobs in order into one document on the calling thread; written once all are in.
+RunSummary ConversionRun::executeCombined(RunObserver& observer)
+{
+    const int count = static_cast<int>(m_jobs.size());
+    const std::string& output = m_options.CombineInto;
+    const base::Result<> claimed = ClaimCombinedOutput(m_jobs, output);
+    const ConversionJob noJob;
+    const ConversionJob& first = m_jobs.empty() ? noJob : m_jobs.front();
+    CombinedDocument document(m_options, output, first.ownerPassword, first.userPassword, observer,
+                              m_abandon.get_token());
+    std::vector<FileResult> results;
+    for (int i = 0; i < count && !stopRequested(); ++i) {
+        const auto& job = m_jobs[static_cast<std::size_t>(i)];
+        observer.fileStarted(i, count, job);
+        FileResult result = claimed ? document.add(job) : FailedFile(job.path, claimed.failure());
+        result.outputPath = output;
+        observer.fileFinished(i, count, result, FileCountCaption(i, count));
+        results.push_back(std::move(result));
+    }
+    const bool stopped = static_cast<int>(results.size()) < count || abandonRequested();
+    base::Result<> saved = !claimed ? claimed
+        : stopped ? base::Failure { base::FailureKind::Abandoned, "the run stopped before " + output + " was written" }
+                  : document.save();
+    if (!saved) {
+        for (auto& result : results) {
+            if (result.written()) {
+                result.outcome = base::Failure { saved.failure().kind, "not combined: " + saved.error() };
+            }
+        }
+    }
+    auto summary = Summarize(stopped ? RunEnd::Stopped : RunEnd::Finished, count, std::move(results));
+    summary.combined = std::move(saved);
     observer.runEnded(summary);
     return summary;
 }
@@ -134,15 +188,16 @@ void ConversionRun::wait()
     }
 }
 
-std::string ResultToOpen(const std::vector<ConversionJob>& jobs)
+std::string ResultToOpen(const ConversionOptions& options, const std::vector<ConversionJob>& jobs)
 {
+    if (!options.CombineInto.empty()) {
+        return options.CombineInto;
+    }
     if (jobs.empty()) {
         return {};
     }
-    if (jobs.size() == 1) {
-        return OutputPathFor(jobs.front().path);
-    }
-    return platform::SplitPath(jobs.front().path).folder;
+    const auto first = OutputPathOf(options, jobs.front());
+    return jobs.size() == 1 ? first : platform::SplitPath(first).folder;
 }
 
 } // namespace engine

@@ -22,18 +22,39 @@ bool SameFile(const std::string& a, const std::string& b)
     return fs::equivalent(a, b, error);
 }
 
+bool WritesOver(const ConversionJob& job, const std::string& outputIdentity, const std::string& output)
+{
+    return !job.standardInput && (outputIdentity == Identity(job.path) || SameFile(job.path, output));
+}
+
+base::Failure Refused(std::string reason)
+{
+    return { base::FailureKind::Output, std::move(reason) };
+}
+
 } // namespace
 
-base::Result<> OutputClaims::claim(const std::string& input, const std::string& output)
+base::Result<> OutputClaims::claim(const ConversionJob& job, const std::string& output)
 {
-    auto refused = [](std::string reason) { return base::Failure { base::FailureKind::Output, std::move(reason) }; };
     auto outputIdentity = Identity(output);
-    if (outputIdentity == Identity(input) || SameFile(input, output)) {
-        return refused("not converted: its PDF " + output + " would be written over the file itself");
+    if (WritesOver(job, outputIdentity, output)) {
+        return Refused("not converted: its PDF " + output + " would be written over the file itself");
     }
-    auto [owner, added] = m_owners.try_emplace(outputIdentity, input);
+    auto [owner, added] = m_owners.try_emplace(outputIdentity, job.path);
     if (!added) {
-        return refused("not converted: its PDF " + output + " is the PDF of " + owner->second + ", which comes first");
+        return Refused("not converted: its PDF " + output + " is the PDF of " + owner->second + ", which comes first");
+    }
+    return {};
+}
+
+base::Result<> ClaimCombinedOutput(const std::vector<ConversionJob>& jobs, const std::string& output)
+{
+    auto outputIdentity = Identity(output);
+    for (const auto& job : jobs) {
+        if (WritesOver(job, outputIdentity, output)) {
+            return Refused("not combined: the combined PDF " + output + " would be written over the input "
+                           + job.path);
+        }
     }
     return {};
 }

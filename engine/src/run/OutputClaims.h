@@ -1,9 +1,11 @@
 #pragma once
 
 #include "base/Result.h"
+#include "engine/ConversionJob.h"
 
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace engine {
 
@@ -14,11 +16,16 @@ namespace engine {
 class OutputClaims
 {
 public:
-    // Ok when input may write output (it owns it from now on); else why not, of the kind Output.
-    base::Result<> claim(const std::string& input, const std::string& output);
+    // Ok when the job may write output (it owns it from now on); else why not, of the kind Output.
+    // Standard input is no file that could be written over.
+    base::Result<> claim(const ConversionJob& job, const std::string& output);
 
 private:
     std::unordered_map<std::string, std::string> m_owners; // output identity -> input that owns it
 };
+
+// Ok when the one PDF that every job goes into is none of their inputs; else why not, of the kind
+// Output.
+base::Result<> ClaimCombinedOutput(const std::vector<ConversionJob>& jobs, const std::string& output);
 
 } // namespace engine

@@ -26,6 +26,10 @@ class CIconButton;
 class CTextProgressBar;
 }
 
+namespace platform {
+struct FoundFile;
+}
+
 namespace panes {
 
 class FileListRun;
@@ -122,7 +126,7 @@ private:
     void stateChanged();
 
     // Filling and thinning the list.
-    void addPaths(const std::vector<std::string>& paths);
+    void addPaths(const std::vector<platform::FoundFile>& files);
     void openFile();
     void importDirectory();
     void removeSelected();

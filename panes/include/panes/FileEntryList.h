@@ -18,11 +18,13 @@ public:
     std::size_t size() const { return m_paths.size(); }
     bool empty() const { return m_paths.empty(); }
     const std::string& path(std::size_t index) const { return m_paths[index]; }
+    // The path below the folder the entry was imported or dropped from; empty for a file added alone.
+    const std::string& relativePath(std::size_t index) const { return m_relativePaths[index]; }
     Id id(std::size_t index) const { return m_ids[index]; }
     bool contains(const std::string& path) const { return m_indexOfPath.contains(path); }
 
     // Appends a path not yet listed and returns its identity.
-    Id append(const std::string& path);
+    Id append(const std::string& path, const std::string& relativePath = {});
     // Removes the entries at the given positions (in any order).
     void remove(std::vector<std::size_t> indices);
     void clear();
@@ -33,6 +35,7 @@ private:
     void reindex();
 
     std::vector<std::string> m_paths;
+    std::vector<std::string> m_relativePaths;
     std::vector<Id> m_ids;
     std::unordered_map<std::string, std::size_t> m_indexOfPath;
     std::unordered_map<Id, std::size_t> m_indexOfId;

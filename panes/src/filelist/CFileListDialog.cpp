@@ -320,24 +320,24 @@ void CFileListDialog::dropEvent(QDropEvent* event)
 
 void CFileListDialog::addFiles(const QStringList& paths)
 {
-    std::vector<std::string> native;
+    std::vector<platform::FoundFile> native;
     native.reserve(std::size_t(paths.size()));
     for (const QString& path : paths) {
-        native.push_back(ToNative(path));
+        native.push_back({ ToNative(path), {} });
     }
     addPaths(native);
 }
 
 void CFileListDialog::addDroppedPaths(const QStringList& paths)
 {
-    std::vector<std::string> native;
+    std::vector<platform::FoundFile> native;
     for (const QString& path : paths) {
         if (QFileInfo(path).isDir()) {
-            for (auto& file : platform::ListTextFiles(ToNative(path))) {
+            for (auto& file : platform::WalkFolder(ToNative(path)).files) {
                 native.push_back(std::move(file));
             }
         } else if (path.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive)) {
-            native.push_back(ToNative(path));
+            native.push_back({ ToNative(path), {} });
         }
     }
     addPaths(native);
@@ -345,18 +345,18 @@ void CFileListDialog::addDroppedPaths(const QStringList& paths)
 
 void CFileListDialog::importFolder(const QString& folder)
 {
-    addPaths(platform::ListTextFiles(ToNative(folder)));
+    addPaths(platform::WalkFolder(ToNative(folder)).files);
 }
 
-void CFileListDialog::addPaths(const std::vector<std::string>& paths)
+void CFileListDialog::addPaths(const std::vector<platform::FoundFile>& files)
 {
     QStringList repeated;
     std::vector<const std::string*> fresh;
-    for (const auto& path : paths) {
+    for (const auto& [path, relativePath] : files) {
         if (m_entries.contains(path)) {
             repeated.append(FromNative(path));
         } else {
-            m_entries.append(path);
+            m_entries.append(path, relativePath);
             fresh.push_back(&path);
         }
     }

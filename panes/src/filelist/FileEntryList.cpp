@@ -4,12 +4,13 @@
 
 namespace panes {
 
-FileEntryList::Id FileEntryList::append(const std::string& path)
+FileEntryList::Id FileEntryList::append(const std::string& path, const std::string& relativePath)
 {
     const Id id = m_nextId++;
     m_indexOfPath.emplace(path, m_paths.size());
     m_indexOfId.emplace(id, m_paths.size());
     m_paths.push_back(path);
+    m_relativePaths.push_back(relativePath);
     m_ids.push_back(id);
     return id;
 }
@@ -27,11 +28,13 @@ void FileEntryList::remove(std::vector<std::size_t> indices)
         }
         if (kept != i) { // a string moved onto itself comes out empty
             m_paths[kept] = std::move(m_paths[i]);
+            m_relativePaths[kept] = std::move(m_relativePaths[i]);
             m_ids[kept] = m_ids[i];
         }
         ++kept;
     }
     m_paths.resize(kept);
+    m_relativePaths.resize(kept);
     m_ids.resize(kept);
     reindex();
 }
@@ -39,6 +42,7 @@ void FileEntryList::remove(std::vector<std::size_t> indices)
 void FileEntryList::clear()
 {
     m_paths.clear();
+    m_relativePaths.clear();
     m_ids.clear();
     reindex();
 }

@@ -76,9 +76,11 @@ void FileListRun::start()
     m_jobIds.clear();
     for (int row = 1; row < grid.GetRowCount(); ++row) {
         if (IsRowChecked(grid, row)) {
-            m_jobs.push_back({ m_parts.entries.path(std::size_t(row - 1)),
-                               grid.GetItemText(row, OwnerPasswordColumn).toStdString(),
-                               grid.GetItemText(row, UserPasswordColumn).toStdString() });
+            auto& job = m_jobs.emplace_back();
+            job.path = m_parts.entries.path(std::size_t(row - 1));
+            job.relativePath = m_parts.entries.relativePath(std::size_t(row - 1));
+            job.ownerPassword = grid.GetItemText(row, OwnerPasswordColumn).toStdString();
+            job.userPassword = grid.GetItemText(row, UserPasswordColumn).toStdString();
             m_jobIds.push_back(m_parts.entries.id(std::size_t(row - 1)));
         }
     }
@@ -144,7 +146,7 @@ void FileListRun::onRunEnded(const engine::RunSummary& summary)
 void FileListRun::openResult(const engine::RunSummary& summary)
 {
     if (m_runOptions.OpenResult == engine::Yes && summary.converted > 0) {
-        m_services.openOnDesktop(&m_parts.pane, FromNative(engine::ResultToOpen(m_jobs)));
+        m_services.openOnDesktop(&m_parts.pane, FromNative(engine::ResultToOpen(m_runOptions, m_jobs)));
     }
 }
 

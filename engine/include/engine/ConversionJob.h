@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+namespace engine {
+
+// The name standard input goes by in messages and results.
+inline constexpr const char* StandardInputName = "stdin";
+
+// One file of a run: where its text comes from, where its PDF goes, and the passwords of its own list
+// entry.
+struct ConversionJob
+{
+    std::string path; // StandardInputName for standard input
+    std::string ownerPassword;
+    std::string userPassword;
+    // The path below the folder the file was found in ("sub/a.txt"), which it keeps below an output
+    // folder; empty: its file name alone.
+    std::string relativePath;
+    // The PDF's path chosen for this file alone; empty: as the options place it (OutputPathOf).
+    std::string outputPath;
+    bool standardInput = false; // the text is read from standard input, to its end
+};
+
+// A job for the text of standard input.
+ConversionJob StandardInputJob();
+
+} // namespace engine
