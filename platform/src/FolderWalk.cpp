@@ -31,7 +31,20 @@ struct Entry
     std::string upper;
 };
 
+// Why the folder cannot be read, from errno.
+std::string UnreadableReason()
+{
+    return "the folder cannot be read: " + ErrnoText(errno);
+}
+
 using FolderIdentity = std::pair<dev_t, ino_t>;
+
+FolderIdentity IdentityOf(int fd)
+{
+    struct stat own {};
+    ::fstat(fd, &own);
+    return { own.st_dev, own.st_ino };
+}
 
 class Walker
 {
@@ -42,27 +55,35 @@ public:
     {
     }
 
-    // Walks the folder open at fd (closed on return), shown as path, whose files lie below relative.
-    void walk(int fd, const std::string& path, const std::string& relative)
+    // Walks the folder open at fd, shown as path, whose files lie below relative. Only one handle is
+    // open at a time, whatever the depth: a folder's handle is closed while a sub-folder is walked and
+    // had again through the sub-folder's "..". Returns the handle the folder ends with, or -1 when the
+    // tree changed so that the folder could not be had again (the walk then ends, with a problem).
+    int walk(int fd, const std::string& path, const std::string& relative)
     {
-        struct stat own {};
-        ::fstat(fd, &own);
-        const FolderIdentity identity { own.st_dev, own.st_ino };
+        const FolderIdentity identity = IdentityOf(fd);
         if (!m_ancestors.insert(identity).second) {
-            ::close(fd);
             problem(path, "a folder loop: the folder contains itself");
-            return;
+            return fd;
         }
         auto entries = readEntries(fd, path);
         for (const auto& entry : entries) {
-            visit(fd, entry.name, path + "/" + entry.name, relative + entry.name);
+            fd = visit(fd, entry.name, path + "/" + entry.name, relative + entry.name);
+            if (fd < 0) {
+                if (!m_lost) {
+                    m_lost = true;
+                    problem(path, "the folder was moved while it was walked; the rest of the walk is left out");
+                }
+                return -1;
+            }
         }
-        ::close(fd);
         m_ancestors.erase(identity);
+        return fd;
     }
 
 private:
     void problem(const std::string& path, std::string reason) { m_listing.problems.push_back({ path, std::move(reason) }); }
+    void unreadable(const std::string& path) { problem(path, UnreadableReason()); }
 
     // The entries of the folder in name order, letter case ignored; the handle stays open.
     std::vector<Entry> readEntries(int fd, const std::string& path)
@@ -71,7 +92,7 @@ private:
         int own = ::dup(fd);
         DIR* dir = own < 0 ? nullptr : ::fdopendir(own);
         if (!dir) {
-            problem(path, "the folder cannot be read: " + ErrnoText(errno));
+            unreadable(path);
             if (own >= 0) {
                 ::close(own);
             }
@@ -86,7 +107,7 @@ private:
             errno = 0;
         }
         if (errno != 0) {
-            problem(path, "the folder cannot be read: " + ErrnoText(errno));
+            unreadable(path);
         }
         ::closedir(dir);
         std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
@@ -95,22 +116,46 @@ private:
         return entries;
     }
 
-    void visit(int parent, const std::string& name, const std::string& path, const std::string& relative)
+    // Takes in one entry of the folder open at parent; returns the folder's handle to go on with.
+    int visit(int parent, const std::string& name, const std::string& path, const std::string& relative)
     {
         struct stat link {};
         if (::fstatat(parent, name.c_str(), &link, AT_SYMLINK_NOFOLLOW) != 0) {
             problem(path, "cannot be examined: " + ErrnoText(errno));
-            return;
+            return parent;
         }
         if (S_ISDIR(link.st_mode)) {
-            int fd = ::openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-            if (fd < 0) {
-                problem(path, "the folder cannot be read: " + ErrnoText(errno));
-                return;
-            }
-            walk(fd, path, relative + "/");
-            return;
+            return descend(parent, name, path, relative);
         }
+        addIfWanted(parent, name, link, path, relative);
+        return parent;
+    }
+
+    int descend(int parent, const std::string& name, const std::string& path, const std::string& relative)
+    {
+        int child = ::openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (child < 0) {
+            unreadable(path);
+            return parent;
+        }
+        const FolderIdentity parentIdentity = IdentityOf(parent);
+        ::close(parent);
+        child = walk(child, path, relative + "/");
+        if (child < 0) {
+            return -1;
+        }
+        int back = ::openat(child, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ::close(child);
+        if (back >= 0 && IdentityOf(back) != parentIdentity) {
+            ::close(back);
+            back = -1;
+        }
+        return back;
+    }
+
+    void addIfWanted(int parent, const std::string& name, const struct stat& link, const std::string& path,
+                     const std::string& relative)
+    {
         if (!matches(name)) {
             return;
         }
@@ -139,6 +184,7 @@ private:
     const std::vector<std::string>& m_patterns;
     FolderListing& m_listing;
     std::set<FolderIdentity> m_ancestors;
+    bool m_lost = false;
 };
 
 } // namespace
@@ -152,10 +198,13 @@ FolderListing WalkFolder(const std::string& folder, const std::vector<std::strin
     }
     int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
-        listing.problems.push_back({ shown, "the folder cannot be read: " + ErrnoText(errno) });
+        listing.problems.push_back({ shown, UnreadableReason() });
         return listing;
     }
-    Walker(patterns, listing).walk(fd, shown == "/" ? "" : shown, "");
+    fd = Walker(patterns, listing).walk(fd, shown == "/" ? "" : shown, "");
+    if (fd >= 0) {
+        ::close(fd);
+    }
     return listing;
 }
 

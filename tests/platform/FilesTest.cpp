@@ -1,3 +1,4 @@
+#include "ChildProcess.h"
 #include "TempDir.h"
 
 #include "platform/AtomicFile.h"
@@ -10,6 +11,7 @@
 
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -95,41 +97,52 @@ TEST(FolderWalk, TextFilesDepthFirstInNameOrder)
     EXPECT_EQ(other.files[1].relativePath, "readme");
 }
 
-// Folders are opened below their parent's handle, so a tree deeper than a path can name is walked
-// to its end; a file whose path is too long to open is reported, not skipped in silence.
+// Each folder is opened below its parent's handle and only one handle is open at a time, so a tree
+// deeper than a path can name, and deeper than the handles a process may hold, is walked to its end;
+// a file whose path is too long to open is reported, not skipped in silence.
 TEST(FolderWalk, DepthIsNoLimitAndATooLongPathIsReported)
 {
     testsupport::TempDir dir;
     dir.write("near.txt", "x");
     const std::string level(200, 'd');
+    constexpr int Depth = 40; // 40 x 201 bytes: beyond PATH_MAX
     int fd = ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
-    std::vector<int> levels;
-    for (int depth = 0; depth < 25; ++depth) { // 25 x 201 bytes: beyond PATH_MAX
+    for (int depth = 0; depth < Depth; ++depth) {
         ASSERT_EQ(::mkdirat(fd, level.c_str(), 0700), 0);
-        levels.push_back(fd);
-        fd = ::openat(fd, level.c_str(), O_RDONLY | O_DIRECTORY);
+        int child = ::openat(fd, level.c_str(), O_RDONLY | O_DIRECTORY);
+        ::close(fd);
+        fd = child;
         ASSERT_GE(fd, 0);
     }
-    int deep = ::openat(fd, "far.txt", O_WRONLY | O_CREAT, 0600);
-    ASSERT_GE(deep, 0);
-    ::close(deep);
+    ::close(::openat(fd, "far.txt", O_WRONLY | O_CREAT, 0600));
+    ::close(fd);
 
-    auto listing = platform::WalkFolder(dir.path().string());
-    ASSERT_EQ(listing.files.size(), 1u);
-    EXPECT_EQ(listing.files[0].relativePath, "near.txt");
-    ASSERT_EQ(listing.problems.size(), 1u);
-    EXPECT_EQ(listing.problems[0].reason, "the path is too long to open");
-    EXPECT_TRUE(listing.problems[0].path.ends_with("/far.txt"));
+    auto verdict = testsupport::RunInChild([&]() -> std::string {
+        const rlimit few { 20, 20 }; // fewer handles than levels
+        ::setrlimit(RLIMIT_NOFILE, &few);
+        auto listing = platform::WalkFolder(dir.path().string());
+        if (listing.files.size() != 1 || listing.files[0].relativePath != "near.txt") {
+            return "files: " + std::to_string(listing.files.size());
+        }
+        if (listing.problems.size() != 1 || listing.problems[0].reason != "the path is too long to open"
+            || !listing.problems[0].path.ends_with("/far.txt")) {
+            return "problems: " + (listing.problems.empty() ? std::string() : listing.problems[0].reason);
+        }
+        return {};
+    });
+    EXPECT_EQ(verdict, "");
 
     // The tree is removed from the bottom up, as no path can name its deep end.
-    ::unlinkat(fd, "far.txt", 0);
-    while (!levels.empty()) {
-        ::close(fd);
-        fd = levels.back();
-        levels.pop_back();
-        ::unlinkat(fd, level.c_str(), AT_REMOVEDIR);
+    std::vector<int> levels { ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY) };
+    for (int depth = 0; depth < Depth; ++depth) {
+        levels.push_back(::openat(levels.back(), level.c_str(), O_RDONLY | O_DIRECTORY));
     }
-    ::close(fd);
+    ::unlinkat(levels.back(), "far.txt", 0);
+    for (int depth = Depth; depth > 0; --depth) {
+        ::close(levels[std::size_t(depth)]);
+        ::unlinkat(levels[std::size_t(depth - 1)], level.c_str(), AT_REMOVEDIR);
+    }
+    ::close(levels.front());
 }
 
 TEST(AtomicFile, ReplacesOnlyOnCommit)

@@ -22,7 +22,4 @@ struct ConversionJob
     bool standardInput = false; // the text is read from standard input, to its end
 };
 
-// A job for the text of standard input.
-ConversionJob StandardInputJob();
-
 } // namespace engine

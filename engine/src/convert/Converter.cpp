@@ -121,14 +121,6 @@ std::string OutputPathOf(const ConversionOptions& options, const ConversionJob& 
     return OutputPathFor(folder + relative);
 }
 
-ConversionJob StandardInputJob()
-{
-    ConversionJob job;
-    job.path = StandardInputName;
-    job.standardInput = true;
-    return job;
-}
-
 namespace {
 
 // One file's conversion in its four steps: check the options, read and decode the text, lay it out,
