@@ -13,6 +13,7 @@
 #include "optiontree/COptionTreeFileItem.h"
 #include "optiontree/COptionTreeList.h"
 #include "optiontree/FilePathDisplay.h"
+#include "optiontree/OptionTreeConstants.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -146,7 +147,7 @@ private:
             "Page Encoding", "Single-byte Encoding", "Multi-byte Encoding", "Font Size", "Document Display Options",
             "Open Mode", "Open Results", "PDF Property Options", "Author", "Creator", "Title", "Subject", "Keywords",
             "PDF Security Options", "Read Permission", "Print Permission", "Copy Permission", "Modify Permission",
-            "Encrypt Level", "Tab Width" };
+            "Encrypt Level", "Tab Width", "Output Folder", "Combine Into" };
         for (int i = 0; i < labels.size(); ++i) {
             QCOMPARE(item(quint32(i + 1))->GetLabelText(), labels.at(i));
         }
@@ -268,6 +269,28 @@ private slots:
         QVERIFY(m_pane->OnResetOptions());
         QVERIFY(m_options.TrueTypeFile.empty());
         QCOMPARE(shown(15), "No selection made.");
+    }
+
+    // Output Folder asks for a folder, Combine Into for a PDF to write; each choice is committed.
+    void outputFolderAndCombineIntoAreChosenAsAFolderAndAPdf()
+    {
+        openPane();
+        constexpr quint32 OutputFolder = 38;
+        constexpr quint32 CombineInto = 39;
+        QVERIFY(item<COptionTreeFileItem>(OutputFolder)->GetFileOptions() & optiontree::FileOptionFolder);
+        item<COptionTreeFileItem>(OutputFolder)->SetFileDialog(std::make_unique<PickingDialog>("/srv/pdfs/"));
+        click(OutputFolder, true);
+        QCOMPARE(m_options.OutputFolder, std::string("/srv/pdfs/"));
+
+        auto* combine = item<COptionTreeFileItem>(CombineInto);
+        QVERIFY(!(combine->GetFileOptions() & (optiontree::FileOptionFolder | optiontree::FileOptionOpenDialog)));
+        auto picking = std::make_unique<PickingDialog>("/srv/all.pdf");
+        const auto* dialog = picking.get();
+        combine->SetFileDialog(std::move(picking));
+        click(CombineInto, true);
+        QCOMPARE(m_options.CombineInto, std::string("/srv/all.pdf"));
+        QCOMPARE(dialog->GetRequest().kind, optiontree::COptionTreeFileDialog::Kind::Save);
+        QVERIFY(dialog->GetRequest().filter.startsWith("PDF Files (*.pdf)"));
     }
 
     void resetAsksFirstAndIsRefusedDuringARun()

@@ -270,6 +270,33 @@ private slots:
         QCOMPARE(left, QStringList({ "after.txt", "large.pdf", "large.txt" }));
     }
 
+    // An imported folder keeps its tree below the output folder; with Combine Into the Total bar counts the files
+    // and the one PDF is opened, a bookmark per file named by its path below the imported folder.
+    void outputFolderAndCombineInto()
+    {
+        PaneFixture f;
+        f.write("tree/a.txt", "first\n");
+        f.write("tree/sub/b.txt", "second\n");
+        f.pane->importFolder(QString::fromStdString((f.dir.path() / "tree").string()));
+        f.options.options.OutputFolder = (f.dir.path() / "out").string();
+        QVERIFY(f.pane->runCommand(StartConvertCommand));
+        finishRun(f);
+        QVERIFY(fs::exists(f.dir.path() / "out" / "a.pdf"));
+        QVERIFY(fs::exists(f.dir.path() / "out" / "sub" / "b.pdf"));
+        QVERIFY(!fs::exists(f.dir.path() / "tree" / "a.pdf"));
+
+        const std::string combined = (f.dir.path() / "all.pdf").string();
+        f.options.options.CombineInto = combined;
+        QStringList* captions = recordCaptions(f);
+        QVERIFY(f.pane->runCommand(StartConvertCommand));
+        finishRun(f);
+        QCOMPARE(*captions, QStringList({ "File 1 of 2, 50%", "File 2 of 2, 100%", "Convert Finished" }));
+        QCOMPARE(f.opener.opened.last(), QString::fromStdString(combined));
+        using Outline = std::pair<std::string, int>;
+        QCOMPARE(testsupport::PdfProbe(combined).outlines(),
+                 (std::vector<Outline> { { "a.txt", 0 }, { "sub/b.txt", 1 } }));
+    }
+
     // The result is opened only when a PDF was written and "Open Results" says so; a failed opening is told once.
     void resultOpenedOnlyWhenWanted()
     {

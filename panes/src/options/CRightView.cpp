@@ -1,5 +1,6 @@
 #include "panes/CRightView.h"
 
+#include "FolderChooserDialog.h"
 #include "OptionItemTable.h"
 #include "engine/PageSizes.h"
 #include "engine/SettingsFile.h"
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 #include <optional>
 
 namespace panes {
@@ -181,14 +183,18 @@ void CRightView::insertItem(const OptionItemSpec& spec)
         }
         break;
     }
-    case engine::OptionKind::Path:
+    case engine::OptionKind::Path: {
         // The stored path is shown, so a chosen font file need not be picked again after a restart.
-        insert(new COptionTreeFileItem)
-            ->CreateFileItem(pathFromRecord(m_options->*option->textMember()), QString(),
-                             QString::fromLatin1(spec.filter),
-                             optiontree::FileOptionOpenDialog | optiontree::FileOptionShowFullPath,
+        COptionTreeFileItem* file = insert(new COptionTreeFileItem);
+        file->CreateFileItem(pathFromRecord(m_options->*option->textMember()),
+                             spec.dialog == PathDialog::Save ? QStringLiteral("pdf") : QString(),
+                             QString::fromLatin1(spec.filter), PathItemOptions(spec.dialog),
                              optiontree::DialogOverwritePrompt);
+        if (spec.dialog == PathDialog::Folder) {
+            file->SetFileDialog(std::make_unique<FolderChooserDialog>());
+        }
         break;
+    }
     }
 }
 

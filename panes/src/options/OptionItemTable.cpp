@@ -57,6 +57,13 @@ const OptionItemSpec Items[] = {
     // Added after the others so that every older item keeps its identifier.
     { "Tab Width", 1, "TabWidth",
       "Columns between tab stops; 0 draws tabs as they are." },
+    { "Output Folder", 1, "OutputFolder",
+      "Folder the PDFs go to, each at its path below the folder it was imported from. Empty: beside each file.",
+      "", PathDialog::Folder },
+    { "Combine Into", 1, "CombineInto",
+      "One PDF that every file goes into, each from a new page with a bookmark of its own. Empty: one PDF per "
+      "file.",
+      "PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*|", PathDialog::Save },
 };
 
 const FontItemRule Rules[] = {

@@ -8,6 +8,9 @@
 
 namespace panes {
 
+// The dialog a path item opens: a file to read, a file to write, or a folder (the folder chooser).
+enum class PathDialog { Open, Save, Folder };
+
 // An item of the options pane. An item with a field shows that option as its description in the engine's
 // option table has it: a number as an edit limited to its range, a choice as a combo of its entries, a text
 // as an edit, a path as a file chooser. An item without one is a category (no parent) or a heading.
@@ -18,6 +21,7 @@ struct OptionItemSpec
     const char* field; // the record's field the item shows, or null
     const char* info;
     const char* filter = ""; // the file types of a path item
+    PathDialog dialog = PathDialog::Open;
 
     // The field's description; null for a category or heading.
     const engine::OptionDescription* option() const;
