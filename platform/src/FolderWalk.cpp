@@ -82,7 +82,10 @@ public:
     }
 
 private:
-    void problem(const std::string& path, std::string reason) { m_listing.problems.push_back({ path, std::move(reason) }); }
+    void problem(const std::string& path, std::string reason)
+    {
+        m_listing.problems.push_back({ path, std::move(reason) });
+    }
     void unreadable(const std::string& path) { problem(path, UnreadableReason()); }
 
     // The entries of the folder in name order, letter case ignored; the handle stays open.

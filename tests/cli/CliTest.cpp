@@ -203,8 +203,9 @@ TEST_F(CliTest, AnUnreadableSubfolderFailsTheRunAndAReadOnlyFolderConvertsElsewh
     fs::permissions(m_dir.path() / "Settings.ini", fs::perms::all);
 
     auto verdict = RunUnprivileged([&]() -> std::string {
+        const std::string named = locked.string() + ": the folder cannot be read: Permission denied";
         if (run({ (m_dir.path() / "tree").string() }) != cli::ExitSomeFailed
-            || m_err.str().find(locked.string() + ": the folder cannot be read: Permission denied") == std::string::npos) {
+            || m_err.str().find(named) == std::string::npos) {
             return "unreadable subfolder: " + m_err.str();
         }
         if (run({ "--output-dir", pdf("out"), (m_dir.path() / "readonly").string() }) != cli::ExitConverted) {

@@ -3,6 +3,7 @@
 
 #include "pdf/HaruDocument.h"
 
+#include "JobFor.h"
 #include "PdfProbe.h"
 #include "RecordingObserver.h"
 #include "TempDir.h"
@@ -27,7 +28,7 @@ protected:
         std::vector<ConversionJob> jobs;
         for (int i = 1; i <= count; ++i) {
             auto path = m_dir.write("file" + std::to_string(i) + ".txt", "text of file " + std::to_string(i));
-            jobs.push_back({ .path = path.string(), .ownerPassword = "owner" + std::to_string(i), .userPassword = "user" + std::to_string(i) });
+            jobs.push_back(testsupport::JobFor(path.string(), "owner" + std::to_string(i), "user" + std::to_string(i)));
         }
         return jobs;
     }

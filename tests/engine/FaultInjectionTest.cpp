@@ -1,5 +1,6 @@
 // Conversions meeting files and folders that fight back: each fails with its reason, leaves an
 // older PDF as it was and leaves nothing behind, and a run goes on past it.
+#include "JobFor.h"
 #include "ConversionFixture.h"
 #include "Unprivileged.h"
 
@@ -177,7 +178,7 @@ TEST_F(FaultInjectionTest, ARunGoesOnPastFilesThatVanishOrChangeWhileItRuns)
 {
     std::vector<engine::ConversionJob> jobs;
     for (const char* name : { "a.txt", "b.txt", "c.txt", "d.txt" }) {
-        jobs.push_back({ .path = m_dir.write(name, std::string("text of ") + name).string() });
+        jobs.push_back(testsupport::JobFor(m_dir.write(name, std::string("text of ") + name).string()));
     }
     m_observer.onFileStarted = [&](int index) {
         if (index == 0) {
@@ -207,7 +208,7 @@ TEST_F(FaultInjectionTest, AStopFromAnotherThreadEndsTheRunBetweenFiles)
 {
     std::vector<engine::ConversionJob> jobs;
     for (int i = 0; i < 40; ++i) {
-        jobs.push_back({ .path = m_dir.write("f" + std::to_string(i) + ".txt", ManyLines(20)).string() });
+        jobs.push_back(testsupport::JobFor(m_dir.write("f" + std::to_string(i) + ".txt", ManyLines(20)).string()));
     }
     std::atomic<int> started { 0 };
     m_observer.onFileStarted = [&](int) { started++; };

@@ -1,5 +1,6 @@
 // What the converter reads: the file the path names, and only a file.
 #include "ConversionFixture.h"
+#include "JobFor.h"
 
 #include "engine/ChoiceLists.h"
 #include "engine/ConversionRun.h"
@@ -25,8 +26,8 @@ TEST_F(InputTest, QuotesArePartOfTheFileName)
     EXPECT_EQ(probe(result).lines(), std::vector<std::string> { "quoted name" });
     EXPECT_FALSE(std::filesystem::exists(m_dir.path() / "q.pdf"));
 
-    const engine::ConversionJob quoted { .path = (m_dir.path() / "\"q.txt\"").string() };
-    const engine::ConversionJob inQuotedFolder { .path = (m_dir.path() / "\"sub\"" / "a.txt").string() };
+    const auto quoted = testsupport::JobFor((m_dir.path() / "\"q.txt\"").string());
+    const auto inQuotedFolder = testsupport::JobFor((m_dir.path() / "\"sub\"" / "a.txt").string());
     EXPECT_EQ(engine::ResultToOpen({}, { quoted }), result.outputPath);
     EXPECT_EQ(engine::ResultToOpen({}, { inQuotedFolder, quoted }), (m_dir.path() / "\"sub\"").string() + "/");
 }

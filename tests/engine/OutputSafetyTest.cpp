@@ -2,6 +2,7 @@
 // written twice, PDFs get the permissions the umask allows, links to PDFs stay links, and a file
 // too large for memory fails alone.
 #include "ChildProcess.h"
+#include "JobFor.h"
 #include "PdfProbe.h"
 #include "RecordingObserver.h"
 #include "TempDir.h"
@@ -31,7 +32,7 @@ std::vector<ConversionJob> Jobs(const std::vector<fs::path>& paths)
 {
     std::vector<ConversionJob> jobs;
     for (const auto& path : paths) {
-        jobs.push_back({ .path = path.string() });
+        jobs.push_back(testsupport::JobFor(path.string()));
     }
     return jobs;
 }

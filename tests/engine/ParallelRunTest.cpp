@@ -1,5 +1,6 @@
 // A run on several workers converts the same files into the same PDFs as a run on one, reports every
 // file once with captions that count the finished files, and stops taking files when asked.
+#include "JobFor.h"
 #include "PdfProbe.h"
 #include "RecordingObserver.h"
 #include "TempDir.h"
@@ -24,9 +25,9 @@ std::vector<engine::ConversionJob> WriteJobs(const testsupport::TempDir& dir, in
                 + " with words enough to wrap once the page is narrow enough to need it\n";
         }
         auto path = dir.write("in" + std::to_string(file) + ".txt", text);
-        jobs.push_back({ .path = path.string() });
+        jobs.push_back(testsupport::JobFor(path.string()));
     }
-    jobs.push_back({ .path = (dir.path() / "missing.txt").string() });
+    jobs.push_back(testsupport::JobFor((dir.path() / "missing.txt").string()));
     return jobs;
 }
 
@@ -130,7 +131,8 @@ TEST(ParallelRun, ASecondWorkerConvertsWhileTheFirstIsUnderWay)
     }
     auto slow = dir.write("slow.txt", slowText);
     auto quick = dir.write("quick.txt", "quick text\n");
-    std::vector<engine::ConversionJob> jobs = { { .path = slow.string() }, { .path = quick.string() } };
+    std::vector<engine::ConversionJob> jobs = { testsupport::JobFor(slow.string()),
+                                                testsupport::JobFor(quick.string()) };
     FirstFileHeld observer;
     auto summary = engine::ConversionRun(engine::ConversionOptions {}, jobs, 2).execute(observer);
     EXPECT_EQ(summary.converted, 2);

@@ -20,6 +20,13 @@ struct ConversionJob
     // The PDF's path chosen for this file alone; empty: as the options place it (OutputPathOf).
     std::string outputPath;
     bool standardInput = false; // the text is read from standard input, to its end
+
+    // The path it keeps below an output folder and its bookmark in a combined PDF: the relative path,
+    // or the file name.
+    std::string keptPath() const
+    {
+        return relativePath.empty() ? path.substr(path.find_last_of('/') + 1) : relativePath;
+    }
 };
 
 } // namespace engine

@@ -113,12 +113,11 @@ std::string OutputPathOf(const ConversionOptions& options, const ConversionJob& 
     if (options.OutputFolder.empty()) {
         return OutputPathFor(job.path);
     }
-    auto relative = job.relativePath.empty() ? job.path.substr(job.path.find_last_of('/') + 1) : job.relativePath;
     auto folder = options.OutputFolder;
     if (folder.back() != '/') {
         folder += '/';
     }
-    return OutputPathFor(folder + relative);
+    return OutputPathFor(folder + job.keptPath());
 }
 
 namespace {
@@ -370,7 +369,7 @@ private:
     bool markFile(const ConversionJob& job, int first)
     {
         HPDF_Doc doc = m_document->get();
-        std::string title = job.relativePath.empty() ? job.path.substr(job.path.find_last_of('/') + 1) : job.relativePath;
+        std::string title = job.keptPath();
         HPDF_Encoder encoder = nullptr;
         if (HasNonAscii(title)) {
             std::size_t beyond = 0;
