@@ -3,6 +3,7 @@
 #include "app/CTipOfTheDayDialog.h"
 #include "app/MainMenu.h"
 #include "app/OptionsKeeper.h"
+#include "app/StartSettings.h"
 #include "chrome/CTextProgressBar.h"
 
 #include "RecordingAsker.h"
@@ -396,6 +397,27 @@ private slots:
                  "[PDF Property Option]\r\nAuthor=Zo\xeb M\xfcller \xa9 2024\r\n"
                  "[Paper Option]\r\nPageSize=99\r\nLeftMargin=72\r\n[Tips]\r\nStartUp=0\r\n");
         QVERIFY(window.asker.told().isEmpty());
+    }
+
+    // A Settings.ini the program cannot save beside itself is read, copied to where the options are kept and
+    // told once; the next start reads the copy and says nothing.
+    void aSettingsFileThatCannotBeSavedWhereItIsIsAdoptedAndToldOnce()
+    {
+        testsupport::TempDir dir;
+        const auto beside = dir.write("program/Settings.ini", "[Paper Option]\nFont Size=12\nTabWidth=99\n").string();
+        const auto kept = (dir.path() / "Settings.ini").string();
+        engine::ConversionOptions options;
+        auto start = app::LoadStartSettings(beside, kept, options);
+        QCOMPARE(start.path, kept);
+        QCOMPARE(options.FontSize, 12);
+        QVERIFY2(start.notice.contains(QString::fromStdString(kept)) && start.notice.contains("TabWidth=99"),
+                 qPrintable(start.notice));
+        QCOMPARE(testsupport::readFile(kept), testsupport::readFile(beside));
+
+        dir.write("Settings.ini", "[Paper Option]\nFont Size=12\n");
+        start = app::LoadStartSettings(kept, kept, options);
+        QVERIFY2(start.notice.isEmpty(), qPrintable(start.notice));
+        QCOMPARE(options.FontSize, 12);
     }
 
     void optionsAreSavedSoonAfterAChangeAndAFailedSaveIsTold()

@@ -4,6 +4,7 @@
 #include "RecordingObserver.h"
 #include "TempDir.h"
 #include "chrome/Palette.h"
+#include "engine/ChoiceLists.h"
 #include "engine/Converter.h"
 #include "engine/PageSizes.h"
 #include "engine/SettingsFile.h"
@@ -230,6 +231,13 @@ private slots:
             QCOMPARE(m_options.PageFont, kind);
             QCOMPARE(editable(fontItems), editableFontItems[kind]);
         }
+        // A TrueType font with UTF-8 is always embedded: "Embedding Font" cannot say otherwise.
+        choose(10, 2);
+        QVERIFY(!item(16)->IsReadOnly());
+        choose(19, static_cast<int>(engine::SingleByteEncodingChoices.size()) - 1);
+        QVERIFY(item(16)->IsReadOnly());
+        choose(19, 2);
+        QVERIFY(!item(16)->IsReadOnly());
     }
 
     void eachPermissionStoresOnlyItsOwnField()

@@ -58,7 +58,7 @@ void COptionTreeFileItem::OnActivate()
     }
     COptionTreeFileDialog::Request request;
     request.owner = tree;
-    request.initialPath = m_paths.isEmpty() ? QString() : m_paths.first();
+    request.initialPath = m_paths.isEmpty() ? m_initialFolder : m_paths.first();
     request.flags = m_dialogFlags;
     if (m_fileOptions & FileOptionFolder) {
         request.kind = COptionTreeFileDialog::Kind::Folder;

@@ -15,6 +15,7 @@
 #include "pdf/GlyphCoverage.h"
 #include "pdf/HaruDocument.h"
 #include "pdf/PageWriter.h"
+#include "pdf/Type1Pair.h"
 #include "text/CharacterBounds.h"
 #include "text/InputDecoder.h"
 #include "text/TabExpander.h"
@@ -161,6 +162,11 @@ private:
             return fail(geometry.failure());
         }
         m_geometry = *geometry;
+        if (m_options.PageFont == Type1Font) {
+            if (auto pair = CheckType1Pair(m_options.Type1MetricsFile, m_options.Type1DataFile); !pair) {
+                return fail(pair.failure());
+            }
+        }
         auto security = CheckSecurity(m_options, m_ownerPassword, m_userPassword);
         return security || fail(security.failure());
     }
@@ -193,6 +199,9 @@ private:
         }
         if (NeedsUtf8Fallback(m_options)) {
             warn(Utf8FallbackWarning);
+        }
+        if (auto warning = CmapSubstitutionWarning(m_options)) {
+            warn(*warning);
         }
         m_font = RequestPageFont(*m_document, m_options);
         if (!m_font && !m_document->outOfMemory()) {
