@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build ccache g++ pkg-config
   libhpdf-dev zlib1g-dev
+  libuchardet-dev
   qt6-base-dev qt6-svg-dev
   libgtest-dev
   libqpdf-dev qpdf poppler-utils poppler-data

@@ -45,6 +45,8 @@ struct ConversionOptions
     int PermitModify = 0;
     int EncryptLevel = 48;
     int TabWidth = 8; // columns between tab stops; 0 keeps tabs as they are (TabExpansion.h)
+    // How input files hold their characters: "Auto" (found from the bytes) or a name iconv knows.
+    std::string InputEncoding = "Auto";
 
     bool operator==(const ConversionOptions&) const = default;
 };

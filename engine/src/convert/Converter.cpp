@@ -218,7 +218,11 @@ private:
             return failInLibrary(Refused(m_document->errorText()));
         }
         const char* fontEncoding = HPDF_Font_GetEncodingName(m_font);
-        auto decoded = DecodeInputBytes(std::move(read->text), fontEncoding ? fontEncoding : "");
+        auto decoded = DecodeInputBytes(std::move(read->text), fontEncoding ? fontEncoding : "",
+                                        m_options.InputEncoding);
+        if (decoded.notText) {
+            return fail({ base::FailureKind::Input, std::string(NotTextError) });
+        }
         for (const auto& warning : decoded.warnings) {
             warn(warning);
         }

@@ -3,6 +3,8 @@
 #include "engine/ChoiceLists.h"
 #include "engine/PageSizes.h"
 
+#include "text/InputEncoding.h"
+
 #include <hpdf_consts.h>
 
 #include <algorithm>
@@ -122,6 +124,14 @@ const std::vector<OptionDescription> Table = {
           "permissions; withholding one needs an owner password"),
     Number("EncryptLevel", &O::EncryptLevel, Security, "EncryptLevel", "encrypt level", 40, 128, "bits",
            "--encrypt-level", "key length of the encryption"),
+    [] {
+        auto option = Text("InputEncoding", &O::InputEncoding, Paper, "InputEncoding", "input encoding",
+                           "--input-encoding",
+                           "encoding of the input files: Auto (found from their bytes), UTF-8, CP1252,\n"
+                           "ISO-8859-2, KOI8-R, Shift_JIS, EUC-JP, GB18030, Big5, EUC-KR, UTF-16LE, ...");
+        option.flagValue = "NAME";
+        return option;
+    }(),
 };
 
 // Margins that leave no room for text on the page, when each margin is within its range.
@@ -194,6 +204,9 @@ std::vector<OptionProblem> CheckOptions(const ConversionOptions& options)
     });
     if (sizesInRange) {
         CheckRoom(options, problems);
+    }
+    if (auto problem = InputEncodingProblem(options.InputEncoding)) {
+        problems.push_back({ FindOption("InputEncoding"), *problem });
     }
     return problems;
 }

@@ -57,8 +57,11 @@ const OptionItemSpec Items[] = {
       "User can edit the contents of the document ." },
     { "Encrypt Level", 31, "EncryptLevel", "Encrypt level(40 bits to 128 bits)" },
     // Added after the others so that every older item keeps its identifier.
-    { "Tab Width", 1, "TabWidth",
-      "Columns between tab stops; 0 draws tabs as they are." },
+    { "Tab Width", 1, "TabWidth", "Columns between tab stops; 0 draws tabs as they are." },
+    { "Input Encoding", 18, "InputEncoding",
+        "Encoding of the input files. Auto finds it from their bytes: a byte order mark, UTF-8, UTF-16, or what a "
+        "charset detector is sure of; else the bytes are taken to be in the page encoding. Or a name such as "
+        "UTF-8, CP1252, ISO-8859-2, KOI8-R, Shift_JIS, EUC-JP, GB18030, Big5, EUC-KR or UTF-16LE." },
 };
 
 const FontItemRule Rules[] = {
