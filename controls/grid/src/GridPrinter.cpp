@@ -1,6 +1,8 @@
-#include "grid/GridPrinter.h"
+#include "GridPrinter.h"
 
 #include "grid/CGridCtrl.h"
+
+#include "GridGeometry.h"
 
 #include <QFontMetrics>
 #include <QPainter>
