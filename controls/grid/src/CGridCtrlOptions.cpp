@@ -178,24 +178,24 @@ int CGridCtrl::GetAutoSizeStyle() const
     return d->m_options.autoSizeStyle;
 }
 
-void CGridCtrl::SetGridBkColor(const QColor& colour)
+void CGridCtrl::SetGridBkColour(const QColor& colour)
 {
     d->m_options.gridBkColour = colour;
     Refresh();
 }
 
-QColor CGridCtrl::GetGridBkColor() const
+QColor CGridCtrl::GetGridBkColour() const
 {
     return d->m_options.gridBkColour.isValid() ? d->m_options.gridBkColour : palette().color(QPalette::Dark);
 }
 
-void CGridCtrl::SetGridLineColor(const QColor& colour)
+void CGridCtrl::SetGridLineColour(const QColor& colour)
 {
     d->m_options.gridLineColour = colour;
     Refresh();
 }
 
-QColor CGridCtrl::GetGridLineColor() const
+QColor CGridCtrl::GetGridLineColour() const
 {
     return d->m_options.gridLineColour;
 }

@@ -21,7 +21,7 @@ void CGridCtrl::paintEvent(QPaintEvent* e)
     }
     QPainter painter(viewport());
     const QRect dirty = e->rect();
-    painter.fillRect(dirty, GetGridBkColor());
+    painter.fillRect(dirty, GetGridBkColour());
 
     const int fixedRows = GetFixedRowCount();
     const int fixedCols = GetFixedColumnCount();

@@ -154,10 +154,10 @@ public:
     void SetAutoSizeStyle(int style);
     int GetAutoSizeStyle() const;
     // Colour of the area outside the cells; an invalid colour means the palette's button shadow.
-    void SetGridBkColor(const QColor& colour);
-    QColor GetGridBkColor() const;
-    void SetGridLineColor(const QColor& colour);
-    QColor GetGridLineColor() const;
+    void SetGridBkColour(const QColor& colour);
+    QColor GetGridBkColour() const;
+    void SetGridLineColour(const QColor& colour);
+    QColor GetGridLineColour() const;
     void SetImageList(const QList<QPixmap>& images);
     const QList<QPixmap>& GetImageList() const;
     // Rows scrolled per wheel notch; -1 scrolls a page.
