@@ -1,5 +1,7 @@
 #include "panes/CRightView.h"
 
+#include "COptionTreeList.h"
+#include "FilePathDisplay.h"
 #include "RecordingAsker.h"
 #include "RecordingObserver.h"
 #include "TempDir.h"
@@ -12,8 +14,6 @@
 #include "optiontree/COptionTreeComboItem.h"
 #include "optiontree/COptionTreeEditItem.h"
 #include "optiontree/COptionTreeFileItem.h"
-#include "optiontree/COptionTreeList.h"
-#include "optiontree/FilePathDisplay.h"
 
 #include <QSignalSpy>
 #include <QTest>

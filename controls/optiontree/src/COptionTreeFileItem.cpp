@@ -1,10 +1,11 @@
 #include "optiontree/COptionTreeFileItem.h"
 
 #include "optiontree/COptionTree.h"
-#include "optiontree/FilePathDisplay.h"
-#include "optiontree/OptionTreeColors.h"
 #include "optiontree/OptionTreeConstants.h"
-#include "optiontree/OptionTreeFonts.h"
+
+#include "FilePathDisplay.h"
+#include "OptionTreeColors.h"
+#include "OptionTreeFonts.h"
 
 #include <QPainter>
 
