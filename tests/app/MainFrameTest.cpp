@@ -16,12 +16,14 @@
 #include "panes/DesktopSeams.h"
 #include "panes/FileListCommands.h"
 #include "panes/FileListGrid.h"
+#include "panes/MessageBoxAsker.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QTest>
+#include <QTimer>
 #include <QUrlQuery>
 
 #include <filesystem>
@@ -63,12 +65,13 @@ struct Window
     QList<QUrl> pages;
     std::unique_ptr<CMainFrame> frame;
 
-    Window()
+    // frameAsker answers the window's own boxes in place of the recording one.
+    explicit Window(panes::MessageAsker* frameAsker = nullptr)
     {
         options.OpenResult = engine::No;
         keeper = std::make_unique<app::OptionsKeeper>(settings, options);
         app::FrameServices services;
-        services.asker = &asker;
+        services.asker = frameAsker ? frameAsker : &asker;
         services.opener = [this](const QUrl& url) { pages.append(url); };
         frame = std::make_unique<CMainFrame>(options, *keeper, (dir.path() / "tips.txt").string(), services);
         list().setMessageAsker(asker);
@@ -389,6 +392,35 @@ private slots:
         QVERIFY2(message.contains(QString::fromStdString(window.settings)) && message.contains("read-only"),
                  qPrintable(message));
         QVERIFY(testsupport::readFile(window.settings).find("changed") == std::string::npos);
+    }
+
+    // A SIGTERM reaches closeQuietly() while the close waits on the real box telling that the options
+    // could not be saved: the box goes unanswered and the close ends.
+    void aQuietCloseEndsTheCloseWaitingOnTheUnsavedOptionsBox()
+    {
+        Window window(&panes::MessageBoxAsker::instance());
+        window.dir.write("Settings.ini", "");
+        std::filesystem::permissions(window.settings, std::filesystem::perms::owner_read);
+        int quietCloses = 0;
+        bool answeredByTest = false;
+        QTimer session;
+        connect(&session, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) {
+                return;
+            }
+            if (quietCloses++ == 0) {
+                window.frame->closeQuietly();
+            } else {
+                answeredByTest = true; // still open after the quiet close: answered here so the test ends
+                box->accept();
+            }
+        });
+        session.start(20);
+        QVERIFY(window.frame->close());
+        QCOMPARE(quietCloses, 1);
+        QVERIFY(!answeredByTest);
+        QVERIFY(!window.frame->isVisible());
     }
 };
 
