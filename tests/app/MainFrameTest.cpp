@@ -18,12 +18,14 @@
 #include "panes/FileListCommands.h"
 
 #include "filelist/FileListGrid.h"
+#include "panes/MessageBoxAsker.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QTest>
+#include <QTimer>
 #include <QUrlQuery>
 
 #include <filesystem>
@@ -65,8 +67,9 @@ struct Window
     QList<QUrl> pages;
     std::unique_ptr<CMainFrame> frame;
 
-    // Over a settings file of this text, when given.
-    explicit Window(const std::string& settingsText = {})
+    // Over a settings file of this text, when given; frameAsker answers the window's own boxes in place of the
+    // recording one.
+    explicit Window(const std::string& settingsText = {}, panes::MessageAsker* frameAsker = nullptr)
     {
         if (!settingsText.empty()) {
             dir.write("Settings.ini", settingsText);
@@ -75,7 +78,7 @@ struct Window
         options.OpenResult = engine::No;
         keeper = std::make_unique<app::OptionsKeeper>(settings, options);
         app::FrameServices services;
-        services.asker = &asker;
+        services.asker = frameAsker ? frameAsker : &asker;
         services.opener = [this](const QUrl& url) { pages.append(url); };
         frame = std::make_unique<CMainFrame>(options, *keeper, (dir.path() / "tips.txt").string(), services);
         list().setMessageAsker(asker);
@@ -442,6 +445,35 @@ private slots:
         QVERIFY2(message.contains(QString::fromStdString(window.settings)) && message.contains("read-only"),
                  qPrintable(message));
         QVERIFY(testsupport::readFile(window.settings).find("changed") == std::string::npos);
+    }
+
+    // A SIGTERM reaches closeQuietly() while the close waits on the real box telling that the options
+    // could not be saved: the box goes unanswered and the close ends.
+    void aQuietCloseEndsTheCloseWaitingOnTheUnsavedOptionsBox()
+    {
+        Window window({}, &panes::MessageBoxAsker::instance());
+        window.dir.write("Settings.ini", "");
+        std::filesystem::permissions(window.settings, std::filesystem::perms::owner_read);
+        int quietCloses = 0;
+        bool answeredByTest = false;
+        QTimer session;
+        connect(&session, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) {
+                return;
+            }
+            if (quietCloses++ == 0) {
+                window.frame->closeQuietly();
+            } else {
+                answeredByTest = true; // still open after the quiet close: answered here so the test ends
+                box->accept();
+            }
+        });
+        session.start(20);
+        QVERIFY(window.frame->close());
+        QCOMPARE(quietCloses, 1);
+        QVERIFY(!answeredByTest);
+        QVERIFY(!window.frame->isVisible());
     }
 };
 
