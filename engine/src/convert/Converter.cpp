@@ -248,14 +248,15 @@ private:
         if (auto warning = ApplyDocumentInfo(*m_document, m_options)) {
             warn(*warning);
         }
-        if (auto warning = ApplySecurity(*m_document, m_options, m_ownerPassword, m_userPassword)) {
-            warn(*warning);
+        auto security = ApplySecurity(*m_document, m_options, m_ownerPassword, m_userPassword);
+        if (security.warning) {
+            warn(*security.warning);
         }
         if (m_document->failed()) {
             return failInLibrary(
                 Refused("the PDF library refused the document settings: " + m_document->errorText()));
         }
-        if (auto saved = m_document->saveAtomically(m_result.outputPath); !saved) {
+        if (auto saved = m_document->saveAtomically(m_result.outputPath, security.finish); !saved) {
             return failInLibrary(saved.failure());
         }
         m_observer.progressPosition(m_progressEnd);

@@ -14,13 +14,21 @@ namespace engine {
 base::Result<> CheckSecurity(const ConversionOptions& options, const std::string& ownerPassword,
                       const std::string& userPassword);
 
-// Sets passwords, permissions and the encryption key length on the document, after CheckSecurity
-// passed. A user password without an owner password is not applied; the return value then holds the
-// warning to give.
-std::optional<std::string> ApplySecurity(HaruDocument& document, const ConversionOptions& options,
-                                         const std::string& ownerPassword, const std::string& userPassword);
+// What is left of the protection once ApplySecurity has set what the PDF library does itself.
+struct AppliedSecurity
+{
+    // The protection asked for that the PDF does not give, as the warning to give.
+    std::optional<std::string> warning;
+    // The AES encryption of the complete document, which the PDF library lacks; empty for RC4 or
+    // no encryption.
+    HaruDocument::Finish finish;
+};
 
-// The key length in bytes for revision 3 encryption, or 0 for the library's 40-bit revision 2.
-int EncryptionKeyBytes(int encryptLevelBits);
+// Protects the document with the owner and user passwords, after CheckSecurity passed, by the
+// options' encryption method: RC4 through the PDF library, with the key length of EncryptLevel, or
+// AES through the finish, which the save applies. The permissions answered "No" are withheld alike
+// under each method. Without an owner password the PDF is not encrypted.
+AppliedSecurity ApplySecurity(HaruDocument& document, const ConversionOptions& options,
+                              const std::string& ownerPassword, const std::string& userPassword);
 
 } // namespace engine
