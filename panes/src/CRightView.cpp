@@ -130,6 +130,7 @@ bool CRightView::BuildOptionTree()
     showPageSize(pageSizeSelection());
     const auto* fontKind = dynamic_cast<COptionTreeComboItem*>(m_tree->FindItem(OptionItemId::PageFont));
     applyFontKind(hasControl(fontKind) ? fontKind->currentIndex() : -1, true);
+    applyEncryptMethod();
     m_tree->UpdatedItems();
     m_tree->ExpandAllItems();
     return true;
@@ -203,6 +204,8 @@ void CRightView::OnItemChanged(COptionTreeItem* item)
         storePageSize();
     } else if (id == OptionItemId::PageFont) {
         applyFontKind(m_options->PageFont, false);
+    } else if (id == OptionItemId::EncryptMethod) {
+        applyEncryptMethod();
     }
     m_tree->UpdatedItems();
     emit optionCommitted();
@@ -364,6 +367,14 @@ void CRightView::applyFontKind(int kind, bool building)
         if (hasControl(item)) {
             item->ReadOnly(known ? !rule.editable[kind] : rule.id != EditableWithUnknownFontKind);
         }
+    }
+}
+
+void CRightView::applyEncryptMethod()
+{
+    COptionTreeItem* level = m_tree->FindItem(OptionItemId::EncryptLevel);
+    if (hasControl(level)) {
+        level->ReadOnly(chosenIndex(m_tree->FindItem(OptionItemId::EncryptMethod)) != engine::Rc4Encryption);
     }
 }
 
