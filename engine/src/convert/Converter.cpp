@@ -162,7 +162,13 @@ private:
         }
         m_geometry = *geometry;
         auto security = CheckSecurity(m_options, m_ownerPassword, m_userPassword);
-        return security || fail(security.failure());
+        if (!security) {
+            return fail(security.failure());
+        }
+        if (auto warning = SecurityWarning(m_options, m_ownerPassword, m_userPassword)) {
+            warn(*warning);
+        }
+        return true;
     }
 
     bool createDocument()
@@ -248,15 +254,12 @@ private:
         if (auto warning = ApplyDocumentInfo(*m_document, m_options)) {
             warn(*warning);
         }
-        auto security = ApplySecurity(*m_document, m_options, m_ownerPassword, m_userPassword);
-        if (security.warning) {
-            warn(*security.warning);
-        }
+        auto encryption = ApplySecurity(*m_document, m_options, m_ownerPassword, m_userPassword);
         if (m_document->failed()) {
             return failInLibrary(
                 Refused("the PDF library refused the document settings: " + m_document->errorText()));
         }
-        if (auto saved = m_document->saveAtomically(m_result.outputPath, security.finish); !saved) {
+        if (auto saved = m_document->saveAtomically(m_result.outputPath, encryption); !saved) {
             return failInLibrary(saved.failure());
         }
         m_observer.progressPosition(m_progressEnd);

@@ -89,25 +89,29 @@ base::Result<> CheckSecurity(const ConversionOptions& options, const std::string
     return {};
 }
 
-AppliedSecurity ApplySecurity(HaruDocument& document, const ConversionOptions& options,
-                              const std::string& ownerPassword, const std::string& userPassword)
+std::optional<std::string> SecurityWarning(const ConversionOptions& options, const std::string& ownerPassword,
+                                           const std::string& userPassword)
 {
-    AppliedSecurity applied;
-    if (ownerPassword.empty()) {
-        if (!userPassword.empty()) {
-            applied.warning = "the user password was not applied: without an owner password the PDF is not encrypted";
-        }
-        return applied;
+    if (ownerPassword.empty() && !userPassword.empty()) {
+        return "the user password was not applied: without an owner password the PDF is not encrypted";
     }
-    if (options.PermitRead != Yes && userPassword.empty()) {
-        applied.warning = "the read permission was not applied: without a user password the PDF opens for anyone";
+    if (!ownerPassword.empty() && userPassword.empty() && options.PermitRead != Yes) {
+        return "the read permission was not applied: without a user password the PDF opens for anyone";
+    }
+    return std::nullopt;
+}
+
+HaruDocument::Finish ApplySecurity(HaruDocument& document, const ConversionOptions& options,
+                                   const std::string& ownerPassword, const std::string& userPassword)
+{
+    if (ownerPassword.empty()) {
+        return {};
     }
     if (options.EncryptMethod == Rc4Encryption) {
         ApplyRc4(document, options, ownerPassword, userPassword);
-    } else {
-        applied.finish = AesFinish(options, ownerPassword, userPassword);
+        return {};
     }
-    return applied;
+    return AesFinish(options, ownerPassword, userPassword);
 }
 
 } // namespace engine

@@ -14,21 +14,17 @@ namespace engine {
 base::Result<> CheckSecurity(const ConversionOptions& options, const std::string& ownerPassword,
                       const std::string& userPassword);
 
-// What is left of the protection once ApplySecurity has set what the PDF library does itself.
-struct AppliedSecurity
-{
-    // The protection asked for that the PDF does not give, as the warning to give.
-    std::optional<std::string> warning;
-    // The AES encryption of the complete document, which the PDF library lacks; empty for RC4 or
-    // no encryption.
-    HaruDocument::Finish finish;
-};
+// The protection asked for that the PDF will not give, as the warning to give before the work:
+// a user password without an owner password, or reading withheld without a user password.
+std::optional<std::string> SecurityWarning(const ConversionOptions& options, const std::string& ownerPassword,
+                                           const std::string& userPassword);
 
 // Protects the document with the owner and user passwords, after CheckSecurity passed, by the
 // options' encryption method: RC4 through the PDF library, with the key length of EncryptLevel, or
-// AES through the finish, which the save applies. The permissions answered "No" are withheld alike
-// under each method. Without an owner password the PDF is not encrypted.
-AppliedSecurity ApplySecurity(HaruDocument& document, const ConversionOptions& options,
-                              const std::string& ownerPassword, const std::string& userPassword);
+// AES, which the library lacks, through the finish returned, which the save applies to the complete
+// document. The permissions answered "No" are withheld alike under each method. Without an owner
+// password the PDF is not encrypted, and the finish is empty, as it is for RC4.
+HaruDocument::Finish ApplySecurity(HaruDocument& document, const ConversionOptions& options,
+                                   const std::string& ownerPassword, const std::string& userPassword);
 
 } // namespace engine
