@@ -16,6 +16,8 @@ base::Result<std::string> EncryptWithAes(std::string_view pdf, AesStrength stren
         document.setSuppressWarnings(true);
         document.processMemoryFile("the PDF", pdf.data(), pdf.size());
         std::string encrypted;
+        // Encryption adds little: an initialisation vector and padding to each stream and string.
+        encrypted.reserve(pdf.size() + pdf.size() / 16 + 65536);
         Pl_String output("the encrypted PDF", nullptr, encrypted);
         QPDFWriter writer(document);
         writer.setOutputPipeline(&output);
