@@ -236,7 +236,8 @@ FILE is taken to be in the font's encoding already. A NUL or Ctrl+Z character en
 warning that says where. Tabs become blanks up to the next tab stop (see --tab-width).
 
 The options start from the desktop program's Settings.ini; the flags below change them for this run
-only. Choices take the list text (any letter case), its short name, or its index.
+only. Choices take the list text (any letter case, hyphens optional), its short name, or its
+index.
 
 )";
     for (const auto& group : FlagGroups()) {

@@ -15,8 +15,8 @@ namespace cli {
 using FlagValues = std::vector<std::string>;
 
 // Sets options from the values of a flag; fails (kind Options) when a value is not understood.
-// Choices take the list text (any letter case), its short name (the text before " [" or "("), or
-// its index.
+// Choices take the list text (any letter case, hyphens optional), its short name (the text before
+// " [" or "("), or its index.
 using OptionSetter = std::function<base::Result<>(engine::ConversionOptions&, const FlagValues&)>;
 
 // Sets the option from its value: a number within the option's range, a choice, or a text.

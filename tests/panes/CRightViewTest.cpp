@@ -147,7 +147,7 @@ private:
             "Page Encoding", "Single-byte Encoding", "Multi-byte Encoding", "Font Size", "Document Display Options",
             "Open Mode", "Open Results", "PDF Property Options", "Author", "Creator", "Title", "Subject", "Keywords",
             "PDF Security Options", "Read Permission", "Print Permission", "Copy Permission", "Modify Permission",
-            "Encrypt Level", "Tab Width" };
+            "Encrypt Level", "Tab Width", "Encrypt Method" };
         for (int i = 0; i < labels.size(); ++i) {
             QCOMPARE(item(quint32(i + 1))->GetLabelText(), labels.at(i));
         }
@@ -158,6 +158,7 @@ private:
         QCOMPARE(item(11)->GetParent(), item(10));
         QCOMPARE(item(16)->GetParent(), item(15));
         QCOMPARE(item(37)->GetParent(), item(1));
+        QCOMPARE(item(38)->GetParent(), item(31));
         QVERIFY(item(12)->IsExpanded());
     }
 
@@ -254,6 +255,26 @@ private slots:
         }
     }
 
+    // The key length is RC4's alone; the item that chooses the method says why RC4 is a poor choice.
+    void encryptLevelCanBeEditedOnlyWhileRc4IsChosen()
+    {
+        openPane();
+        QCOMPARE(shown(38), "AES-256");
+        QVERIFY(item(36)->IsReadOnly());
+        QVERIFY(item(38)->GetInfoText().contains("weak"));
+        choose(38, engine::Rc4Encryption);
+        QCOMPARE(m_options.EncryptMethod, engine::Rc4Encryption);
+        QVERIFY(!item(36)->IsReadOnly());
+        type(36, "128");
+        QCOMPARE(m_options.EncryptLevel, 128);
+        choose(38, engine::Aes128Encryption);
+        QVERIFY(item(36)->IsReadOnly());
+
+        m_options.EncryptMethod = engine::Rc4Encryption;
+        openPane();
+        QVERIFY(!item(36)->IsReadOnly());
+    }
+
     void aChosenFontFileIsShownAfterARestartAndKeptByTheReadBack()
     {
         m_options.PageFont = engine::TrueTypeFont;
@@ -324,7 +345,7 @@ private slots:
             &ConversionOptions::B14Font, &ConversionOptions::EmbeddingFont, &ConversionOptions::CIDFont,
             &ConversionOptions::SingeEncode, &ConversionOptions::MultiEncode, &ConversionOptions::OpenMode,
             &ConversionOptions::OpenResult, &ConversionOptions::PermitRead, &ConversionOptions::PermitPrint,
-            &ConversionOptions::PermitCopy, &ConversionOptions::PermitModify };
+            &ConversionOptions::PermitCopy, &ConversionOptions::PermitModify, &ConversionOptions::EncryptMethod };
         int value = 99;
         for (auto index : indexes) {
             m_options.*index = value;
@@ -333,7 +354,7 @@ private slots:
         m_options.PageWidth = 500;
         m_options.PageHeight = -700; // a hand-edited file: the digits-only edit could not read it back
         openPane();
-        for (quint32 id : { 2, 10, 11, 16, 17, 19, 20, 23, 24, 32, 33, 34, 35 }) {
+        for (quint32 id : { 2, 10, 11, 16, 17, 19, 20, 23, 24, 32, 33, 34, 35, 38 }) {
             QCOMPARE(item<COptionTreeComboItem>(id)->currentIndex(), -1);
         }
         // No size is chosen: the record's own is shown, read-only, and kept.
@@ -341,6 +362,7 @@ private slots:
         QCOMPARE(shown(4), "-700");
         QVERIFY(item(3)->IsReadOnly() && item(4)->IsReadOnly());
         QCOMPARE(editable(fontItems), QList<quint32> { 19 });
+        QVERIFY(item(36)->IsReadOnly());
 
         const ConversionOptions snapshot = m_pane->ReadBackOptions();
         value = 99;
@@ -392,6 +414,7 @@ private slots:
     // and the info text says the range, whichever way the edit ends (Enter, leaving the item, a run's read-back).
     void aNumberOutsideItsRangeIsRefusedAtEntry()
     {
+        m_options.EncryptMethod = engine::Rc4Encryption; // Encrypt Level can be edited
         openPane();
         QVERIFY(item(37)->GetInfoText().contains("0 to 32 columns"));
         type(37, "99", false);

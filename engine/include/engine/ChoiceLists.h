@@ -50,6 +50,8 @@ inline constexpr std::array<std::string_view, 4> OpenModeChoices = {
     "None", "Bookmarks", "Thumbnails", "Full screen",
 };
 
+inline constexpr std::array<std::string_view, 3> EncryptMethodChoices = { "RC4", "AES-128", "AES-256" };
+
 // "Embedding Font", "Open Results" and the four permissions.
 inline constexpr std::array<std::string_view, 2> YesNoChoices = { "Yes", "No" };
 

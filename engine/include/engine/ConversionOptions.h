@@ -45,6 +45,9 @@ struct ConversionOptions
     int PermitModify = 0;
     int EncryptLevel = 48;
     int TabWidth = 8; // columns between tab stops; 0 keeps tabs as they are (TabExpansion.h)
+    // How an owner password encrypts: RC4 with EncryptLevel's key length, or AES; the short RC4 keys
+    // fall to brute force, so AES-256 unless chosen otherwise.
+    int EncryptMethod = 2;
     // How input files hold their characters: "Auto" (found from the bytes) or a name iconv knows.
     std::string InputEncoding = "Auto";
 
@@ -56,6 +59,9 @@ void ResetOptions(ConversionOptions& options);
 
 // Values of PageFont.
 enum PageFontKind { Base14Font = 0, Type1Font = 1, TrueTypeFont = 2, CidFont = 3 };
+
+// Values of EncryptMethod.
+enum EncryptMethodKind { Rc4Encryption = 0, Aes128Encryption = 1, Aes256Encryption = 2 };
 
 // The answers of the "Yes"/"No" choices.
 enum YesNo { Yes = 0, No = 1 };

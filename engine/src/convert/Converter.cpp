@@ -168,7 +168,13 @@ private:
             }
         }
         auto security = CheckSecurity(m_options, m_ownerPassword, m_userPassword);
-        return security || fail(security.failure());
+        if (!security) {
+            return fail(security.failure());
+        }
+        if (auto warning = SecurityWarning(m_options, m_ownerPassword, m_userPassword)) {
+            warn(*warning);
+        }
+        return true;
     }
 
     bool createDocument()
@@ -261,14 +267,12 @@ private:
         if (auto warning = ApplyDocumentInfo(*m_document, m_options)) {
             warn(*warning);
         }
-        if (auto warning = ApplySecurity(*m_document, m_options, m_ownerPassword, m_userPassword)) {
-            warn(*warning);
-        }
+        auto encryption = ApplySecurity(*m_document, m_options, m_ownerPassword, m_userPassword);
         if (m_document->failed()) {
             return failInLibrary(
                 Refused("the PDF library refused the document settings: " + m_document->errorText()));
         }
-        if (auto saved = m_document->saveAtomically(m_result.outputPath); !saved) {
+        if (auto saved = m_document->saveAtomically(m_result.outputPath, encryption); !saved) {
             return failInLibrary(saved.failure());
         }
         m_observer.progressPosition(m_progressEnd);

@@ -121,9 +121,16 @@ const std::vector<OptionDescription> Table = {
     YesNo("PermitPrint", &O::PermitPrint, Security, "PermitPrint", "print permission", "--permit-print"),
     YesNo("PermitCopy", &O::PermitCopy, Security, "PermitCopy", "copy permission", "--permit-copy"),
     YesNo("PermitModify", &O::PermitModify, Security, "PermitModify", "modify permission", "--permit-modify",
-          "permissions; withholding one needs an owner password"),
+          "permissions; withholding one needs an owner password, withholding\n"
+          "reading a user password too (without one the PDF opens for anyone)"),
     Number("EncryptLevel", &O::EncryptLevel, Security, "EncryptLevel", "encrypt level", 40, 128, "bits",
-           "--encrypt-level", "key length of the encryption"),
+           "--encrypt-level", "key length of RC4 encryption"),
+    Choice("EncryptMethod", &O::EncryptMethod, Security, "EncryptMethod", "encryption method", EncryptMethodChoices,
+           "--encryption", "rc4|aes128|aes256",
+           "how an owner password encrypts: aes256 (the default: AES-256, which\n"
+           "every current reader opens), aes128, or rc4 for very old readers\n"
+           "only: RC4 is deprecated and its short keys (48 bits by default) are\n"
+           "found by brute force in hours"),
     [] {
         auto option = Text("InputEncoding", &O::InputEncoding, Paper, "InputEncoding", "input encoding",
                            "--input-encoding",

@@ -84,6 +84,8 @@ private:
     void applyFontKind(int kind, bool building);
     // The data file's dialog opens in the folder of the chosen metrics file, where its data file usually lies.
     void placeDataFileDialog();
+    // Makes "Encrypt Level" editable only while RC4 is chosen: AES keys have a length of their own.
+    void applyEncryptMethod();
     // The entry chosen in "Page Size", or -1.
     int pageSizeSelection() const;
     optiontree::COptionTreeEditItem* sizeEdit(quint32 id) const;

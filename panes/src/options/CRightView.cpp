@@ -135,6 +135,7 @@ bool CRightView::BuildOptionTree()
     placeDataFileDialog();
     const auto* fontKind = dynamic_cast<COptionTreeComboItem*>(m_tree->FindItem(OptionItemId::PageFont));
     applyFontKind(hasControl(fontKind) ? fontKind->currentIndex() : -1, true);
+    applyEncryptMethod();
     m_tree->UpdatedItems();
     m_tree->ExpandAllItems();
     return true;
@@ -210,6 +211,8 @@ void CRightView::OnItemChanged(COptionTreeItem* item)
         applyFontKind(m_options->PageFont, false);
     } else if (id == OptionItemId::Type1MetricsFile) {
         placeDataFileDialog();
+    } else if (id == OptionItemId::EncryptMethod) {
+        applyEncryptMethod();
     }
     m_tree->UpdatedItems();
     emit optionCommitted();
@@ -386,6 +389,14 @@ void CRightView::placeDataFileDialog()
     if (data) {
         const QString metrics = pathFromRecord(m_options->Type1MetricsFile);
         data->SetInitialFolder(metrics.isEmpty() ? QString() : QFileInfo(metrics).path());
+    }
+}
+
+void CRightView::applyEncryptMethod()
+{
+    COptionTreeItem* level = m_tree->FindItem(OptionItemId::EncryptLevel);
+    if (hasControl(level)) {
+        level->ReadOnly(chosenIndex(m_tree->FindItem(OptionItemId::EncryptMethod)) != engine::Rc4Encryption);
     }
 }
 

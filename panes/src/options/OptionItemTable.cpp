@@ -49,15 +49,20 @@ const OptionItemSpec Items[] = {
     { "Subject", 25, "Subject", "Subject." },
     { "Keywords", 25, "Keywords", "Keywords." },
     { "PDF Security Options", 0, nullptr, "PDF security options." },
-    { "Read Permission", 31, "PermitRead", "User can read the document." },
+    { "Read Permission", 31, "PermitRead",
+      "User can read the document. \"No\" needs a user password: a PDF without one opens for anyone." },
     { "Print Permission", 31, "PermitPrint", "User can print the document." },
     { "Copy Permission", 31, "PermitCopy",
       "User can copy the text and the graphics of the document." },
     { "Modify Permission", 31, "PermitModify",
       "User can edit the contents of the document ." },
-    { "Encrypt Level", 31, "EncryptLevel", "Encrypt level(40 bits to 128 bits)" },
+    { "Encrypt Level", 31, "EncryptLevel",
+      "Encrypt level(40 bits to 128 bits). Used by RC4 only: AES has a key length of its own." },
     // Added after the others so that every older item keeps its identifier.
     { "Tab Width", 1, "TabWidth", "Columns between tab stops; 0 draws tabs as they are." },
+    { "Encrypt Method", 31, "EncryptMethod",
+      "How the owner password encrypts the PDF. AES-256 suits every current reader; RC4 only very old ones: it "
+      "is deprecated and its keys are weak, short enough to be found by brute force in hours." },
     { "Input Encoding", 18, "InputEncoding",
         "Encoding of the input files. Auto finds it from their bytes: a byte order mark, UTF-8, UTF-16, or what a "
         "charset detector is sure of; else the bytes are taken to be in the page encoding. Or a name such as "
