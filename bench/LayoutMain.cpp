@@ -42,6 +42,7 @@ struct Conversion
         geometry.box = engine::GetPageBox(options);
         geometry.fontSize = static_cast<float>(options.FontSize);
         geometry.textWidth = static_cast<float>(geometry.box.width - options.LeftMargin - options.RightMargin);
+        geometry.lineGap = static_cast<float>(options.LineGap);
         HPDF_SetCompressionMode(document.get(), HPDF_COMP_ALL);
         font = engine::RequestPageFont(document, options);
     }

@@ -57,6 +57,8 @@ const OptionItemSpec Items[] = {
     // Added after the others so that every older item keeps its identifier.
     { "Tab Width", 1, "TabWidth",
       "Columns between tab stops; 0 draws tabs as they are." },
+    { "Page Layout Options", 0, nullptr, "How the text is placed on the pages." },
+    { "Line Gap", 38, "LineGap", "Points between two lines beyond the font size." },
 };
 
 const FontItemRule Rules[] = {

@@ -45,6 +45,7 @@ struct ConversionOptions
     int PermitModify = 0;
     int EncryptLevel = 48;
     int TabWidth = 8; // columns between tab stops; 0 keeps tabs as they are (TabExpansion.h)
+    int LineGap = 5;  // points between two lines beyond the font size
 
     bool operator==(const ConversionOptions&) const = default;
 };

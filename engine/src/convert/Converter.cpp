@@ -43,6 +43,7 @@ base::Result<PageGeometry> CheckOptionsForConversion(const ConversionOptions& op
     geometry.box = GetPageBox(options);
     geometry.fontSize = static_cast<float>(options.FontSize == 0 ? DefaultFontSize : options.FontSize);
     geometry.textWidth = static_cast<float>(geometry.box.width - options.LeftMargin - options.RightMargin);
+    geometry.lineGap = static_cast<float>(options.LineGap);
     return geometry;
 }
 

@@ -122,6 +122,8 @@ const std::vector<OptionDescription> Table = {
           "permissions; withholding one needs an owner password"),
     Number("EncryptLevel", &O::EncryptLevel, Security, "EncryptLevel", "encrypt level", 40, 128, "bits",
            "--encrypt-level", "key length of the encryption"),
+    Number("LineGap", &O::LineGap, Paper, "LineGap", "line gap", 0, 72, "points", "--line-gap",
+           "points between lines beyond the font size"),
 };
 
 // Margins that leave no room for text on the page, when each margin is within its range.

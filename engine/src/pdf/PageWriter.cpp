@@ -34,7 +34,7 @@ void PageWriter::endPage()
 
 bool PageWriter::drawLine(std::string_view line)
 {
-    HPDF_Page_MoveTextPos(m_page, 0, -m_geometry.fontSize - LineGap);
+    HPDF_Page_MoveTextPos(m_page, 0, -m_geometry.fontSize - m_geometry.lineGap);
     // The library refuses to show more than its longest text at once; a line that long still fits
     // only when its characters have no width, so pieces shown one after another look the same.
     while (!line.empty()) {

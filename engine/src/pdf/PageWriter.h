@@ -16,11 +16,10 @@ struct PageGeometry
     PageBox box {};
     float fontSize = 0;  // S: the font size in use
     float textWidth = 0; // W: page width less the left and right margins
+    // Points between lines: the first baseline lies lineGap below the top margin, and baselines are
+    // S + lineGap apart.
+    float lineGap = 0;
 };
-
-// Points between lines: the first baseline lies LineGap below the top margin, and baselines are
-// S + LineGap apart.
-inline constexpr float LineGap = 5;
 
 // Adds pages to the document and draws lines on them; a page is full once a baseline is at or below
 // the bottom margin (that line still belongs to it).
