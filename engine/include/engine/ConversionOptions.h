@@ -46,6 +46,13 @@ struct ConversionOptions
     int EncryptLevel = 48;
     int TabWidth = 8; // columns between tab stops; 0 keeps tabs as they are (TabExpansion.h)
     int LineGap = 5;  // points between two lines beyond the font size
+    int Orientation = 0; // 0 portrait; 1 landscape: the page's width and height swapped
+    int Columns = 1;
+    int FormFeed = 0;    // "Yes": a form feed ends the column; "No": form feeds are left out
+    int LineNumbers = 0; // a number before every n-th input line; 0: none
+    // "left|centre|right" texts with fields such as {page} (options/HeaderTemplate.h); empty: none
+    std::string Header;
+    std::string Footer;
 
     bool operator==(const ConversionOptions&) const = default;
 };
@@ -58,5 +65,8 @@ enum PageFontKind { Base14Font = 0, Type1Font = 1, TrueTypeFont = 2, CidFont = 3
 
 // The answers of the "Yes"/"No" choices.
 enum YesNo { Yes = 0, No = 1 };
+
+// Values of Orientation.
+enum PageOrientation { Portrait = 0, Landscape = 1 };
 
 } // namespace engine
