@@ -59,6 +59,23 @@ const OptionItemSpec Items[] = {
       "Columns between tab stops; 0 draws tabs as they are." },
     { "Page Layout Options", 0, nullptr, "How the text is placed on the pages." },
     { "Line Gap", 38, "LineGap", "Points between two lines beyond the font size." },
+    { "Orientation", 38, "Orientation",
+      "Portrait or Landscape; landscape swaps the width and height of the page size." },
+    { "Columns", 38, "Columns",
+      "Columns of text on each page: the text fills the first column, then the next. A column is as wide as the "
+      "page less the margins and the gaps between the columns (two font sizes each), divided by the columns." },
+    { "Form Feed", 38, "FormFeed",
+      "Yes: a form feed in the text starts a new page (in columns: a new column). No: form feeds are left out." },
+    { "Line Numbers", 38, "LineNumbers",
+      "Numbers every N-th line of the file in a gutter left of the text: 1 numbers every line, 0 none. The "
+      "continuation of a wrapped line has no number." },
+    { "Header", 38, "Header",
+      "A line above the text of each page, in the top margin: left|centre|right (one part is the left one, two "
+      "the left and right ones). Fields: {file} {path} {folder} {page} {pages} {date} {time} {modified} {title}; "
+      "{{ and }} write braces. Empty: no header." },
+    { "Footer", 38, "Footer",
+      "A line below the text of each page, in the bottom margin, written as the header: left|centre|right with "
+      "the fields {file} {path} {folder} {page} {pages} {date} {time} {modified} {title}. Empty: no footer." },
 };
 
 const FontItemRule Rules[] = {

@@ -1,5 +1,6 @@
 #include "panes/CRightView.h"
 
+#include "LayoutRecord.h"
 #include "RecordingAsker.h"
 #include "RecordingObserver.h"
 #include "TempDir.h"
@@ -145,17 +146,19 @@ private:
             "Page Encoding", "Single-byte Encoding", "Multi-byte Encoding", "Font Size", "Document Display Options",
             "Open Mode", "Open Results", "PDF Property Options", "Author", "Creator", "Title", "Subject", "Keywords",
             "PDF Security Options", "Read Permission", "Print Permission", "Copy Permission", "Modify Permission",
-            "Encrypt Level", "Tab Width" };
+            "Encrypt Level", "Tab Width", "Page Layout Options", "Line Gap", "Orientation", "Columns", "Form Feed",
+            "Line Numbers", "Header", "Footer" };
         for (int i = 0; i < labels.size(); ++i) {
             QCOMPARE(item(quint32(i + 1))->GetLabelText(), labels.at(i));
         }
-        for (quint32 category : { 1, 22, 25, 31 }) {
+        for (quint32 category : { 1, 22, 25, 31, 38 }) {
             QVERIFY(item(category)->IsRootLevel());
             QCOMPARE(item(category)->GetRootBackground(), QColor(227, 246, 253));
         }
         QCOMPARE(item(11)->GetParent(), item(10));
         QCOMPARE(item(16)->GetParent(), item(15));
         QCOMPARE(item(37)->GetParent(), item(1));
+        QCOMPARE(item(45)->GetParent(), item(38));
         QVERIFY(item(12)->IsExpanded());
     }
 
@@ -369,6 +372,27 @@ private slots:
         ConversionOptions loaded;
         QVERIFY(engine::LoadOptions(settings, loaded));
         QVERIFY(loaded == snapshot);
+    }
+
+    // The page layout items hold the record's fields as the command line's flags set them (CliTest).
+    void theLayoutItemsReadBackIntoTheRecord()
+    {
+        openPane();
+        QVERIFY(item(43)->GetInfoText().contains("Range: 0 to 10000 lines."));
+        QVERIFY(item(44)->GetInfoText().contains("{file} {path} {folder} {page} {pages}"));
+        QCOMPARE(shown(42), "Yes");
+        QCOMPARE(shown(39), "5");
+        type(39, "2");
+        choose(40, 1);
+        type(41, "3");
+        choose(42, 1);
+        type(43, "5");
+        type(44, "{file}||{page}/{pages}");
+        type(45, "{title}", false);
+        QVERIFY(m_pane->ReadBackOptions() == testsupport::LayoutRecord());
+        QCOMPARE(shown(40), "Landscape");
+        type(41, "9");
+        QCOMPARE(m_options.Columns, 3);
     }
 
     // A number outside its option's range is refused where it is typed: the edit shows the last good value
