@@ -65,6 +65,9 @@ OptionSetter SpecialSetter(const engine::OptionDescription& option)
     if (option.name == "TrueTypeFile") {
         return SetTrueTypeFont();
     }
+    if (option.name == "Orientation") {
+        return SetOrientation(engine::Landscape);
+    }
     return SetOption(option);
 }
 
@@ -88,6 +91,7 @@ std::vector<ListedBefore> OwnFlags()
             "a standard font (Courier, Helvetica-Bold, Times-Roman, ...) or a CID\n"
             "font (SimSun, SimHei, MingLiU, MS-Gothic, Batang, ...); sets the kind",
             SetFont() } },
+        { "Orientation", { "--portrait", "", "", "", SetOrientation(engine::Portrait) } },
         { "PermitRead",
           { "--owner-password", "", "P",
             "encrypt every PDF with this owner password; other users of this\n"

@@ -172,4 +172,12 @@ OptionSetter SetTrueTypeFont()
     };
 }
 
+OptionSetter SetOrientation(engine::PageOrientation orientation)
+{
+    return [orientation](ConversionOptions& options, const FlagValues&) -> base::Result<> {
+        options.Orientation = orientation;
+        return {};
+    };
+}
+
 } // namespace cli

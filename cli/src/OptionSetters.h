@@ -30,5 +30,7 @@ OptionSetter SetFont();
 // A Type 1 font from its metrics and data files, or a TrueType font file, with its kind.
 OptionSetter SetType1Font();
 OptionSetter SetTrueTypeFont();
+// The orientation of a flag without a value.
+OptionSetter SetOrientation(engine::PageOrientation orientation);
 
 } // namespace cli

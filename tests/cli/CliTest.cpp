@@ -2,8 +2,11 @@
 
 #include "ChildProcess.h"
 #include "CliFlags.h"
+#include "LayoutRecord.h"
 #include "PdfProbe.h"
+#include "RecordingObserver.h"
 #include "TempDir.h"
+#include "engine/Converter.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +78,8 @@ TEST_F(CliTest, UsageErrorsExitWithTwoAndSayWhy)
         { { "-j99999999999", "a.txt" }, "-j: '99999999999' is out of range" },
         { { "--tab-width", "33", "a.txt" }, "--tab-width: '33' is out of range (0 to 32 columns)" },
         { { "--margins", "300", "a.txt" }, "the left and right margins leave no room for text" },
+        { { "--header", "{file}|{nope}", "a.txt" }, "the header: unknown field {nope}" },
+        { { "--columns", "9", "a.txt" }, "--columns: '9' is out of range (1 to 8 columns)" },
         { { "-j", "a.txt" }, "-j: 'a.txt' is not a whole number" },
         { { "--page-size", "A9", "a.txt" }, "'A9' is not one of" },
         { { "--type1", "only.afm" }, "--type1 needs 2 values" },
@@ -170,6 +175,33 @@ TEST_F(CliTest, FlagsOverrideTheSettingsFile)
     EXPECT_EQ(probe.keyLengthBits(), 128);
     ASSERT_EQ(run({ "--owner-password", "o", "--encryption", "aes128", input }), cli::ExitConverted) << m_err.str();
     EXPECT_EQ(testsupport::PdfProbe(pdf("a.pdf")).cipher(), "AES-128");
+}
+
+// The desktop program converts with the record its options pane reads back (CRightViewTest); the
+// flags set the same record.
+TEST_F(CliTest, LayoutFlagsMakeThePdfOfTheSameRecord)
+{
+    std::string text;
+    for (int i = 1; i <= 300; ++i) {
+        text += "line " + std::to_string(i) + (i == 100 ? "\f\n" : "\n");
+    }
+    auto input = file("a.txt", text);
+    ASSERT_EQ(run({ "--line-gap", "2", "--portrait", "--landscape", "--columns", "3", "--form-feed", "no",
+                    "--line-numbers", "5", "--header", "{file}||{page}/{pages}", "--footer", "{title}", "--title",
+                    "T", input }),
+              cli::ExitConverted)
+        << m_err.str();
+    const std::string fromFlags = testsupport::readFile(pdf("a.pdf"));
+    EXPECT_EQ(testsupport::PdfProbe(pdf("a.pdf")).pages()[0].width, 842);
+
+    engine::ConversionOptions options = testsupport::LayoutRecord();
+    options.Title = "T";
+    testsupport::RecordingObserver observer;
+    ASSERT_TRUE(engine::ConvertTextFile(options, input, "", "", observer).written());
+    EXPECT_EQ(testsupport::readFile(pdf("a.pdf")), fromFlags);
+
+    ASSERT_EQ(run({ "--landscape", "--portrait", input }), cli::ExitConverted) << m_err.str();
+    EXPECT_EQ(testsupport::PdfProbe(pdf("a.pdf")).pages()[0].width, 595);
 }
 
 // Passwords on the command line are visible to every user in the process list; from a file or

@@ -2,6 +2,7 @@
 
 #include "COptionTreeList.h"
 #include "FilePathDisplay.h"
+#include "LayoutRecord.h"
 #include "RecordingAsker.h"
 #include "RecordingObserver.h"
 #include "TempDir.h"
@@ -147,11 +148,12 @@ private:
             "Page Encoding", "Single-byte Encoding", "Multi-byte Encoding", "Font Size", "Document Display Options",
             "Open Mode", "Open Results", "PDF Property Options", "Author", "Creator", "Title", "Subject", "Keywords",
             "PDF Security Options", "Read Permission", "Print Permission", "Copy Permission", "Modify Permission",
-            "Encrypt Level", "Tab Width", "Encrypt Method" };
+            "Encrypt Level", "Tab Width", "Encrypt Method", "Input Encoding", "Page Layout Options", "Line Gap",
+            "Orientation", "Columns", "Form Feed", "Line Numbers", "Header", "Footer" };
         for (int i = 0; i < labels.size(); ++i) {
             QCOMPARE(item(quint32(i + 1))->GetLabelText(), labels.at(i));
         }
-        for (quint32 category : { 1, 22, 25, 31 }) {
+        for (quint32 category : { 1, 22, 25, 31, 40 }) {
             QVERIFY(item(category)->IsRootLevel());
             QCOMPARE(item(category)->GetRootBackground(), chrome::PaneBackground);
         }
@@ -159,6 +161,8 @@ private:
         QCOMPARE(item(16)->GetParent(), item(15));
         QCOMPARE(item(37)->GetParent(), item(1));
         QCOMPARE(item(38)->GetParent(), item(31));
+        QCOMPARE(item(39)->GetParent(), item(18));
+        QCOMPARE(item(47)->GetParent(), item(40));
         QVERIFY(item(12)->IsExpanded());
     }
 
@@ -408,6 +412,27 @@ private slots:
         ConversionOptions loaded;
         QVERIFY(engine::LoadOptions(settings, loaded));
         QVERIFY(loaded == snapshot);
+    }
+
+    // The page layout items hold the record's fields as the command line's flags set them (CliTest).
+    void theLayoutItemsReadBackIntoTheRecord()
+    {
+        openPane();
+        QVERIFY(item(45)->GetInfoText().contains("Range: 0 to 10000 lines."));
+        QVERIFY(item(46)->GetInfoText().contains("{file} {path} {folder} {page} {pages}"));
+        QCOMPARE(shown(44), "Yes");
+        QCOMPARE(shown(41), "5");
+        type(41, "2");
+        choose(42, 1);
+        type(43, "3");
+        choose(44, 1);
+        type(45, "5");
+        type(46, "{file}||{page}/{pages}");
+        type(47, "{title}", false);
+        QVERIFY(m_pane->ReadBackOptions() == testsupport::LayoutRecord());
+        QCOMPARE(shown(42), "Landscape");
+        type(43, "9");
+        QCOMPARE(m_options.Columns, 3);
     }
 
     // A number outside its option's range is refused where it is typed: the edit shows the last good value

@@ -67,6 +67,25 @@ const OptionItemSpec Items[] = {
         "Encoding of the input files. Auto finds it from their bytes: a byte order mark, UTF-8, UTF-16, or what a "
         "charset detector is sure of; else the bytes are taken to be in the page encoding. Or a name such as "
         "UTF-8, CP1252, ISO-8859-2, KOI8-R, Shift_JIS, EUC-JP, GB18030, Big5, EUC-KR or UTF-16LE." },
+    { "Page Layout Options", 0, nullptr, "How the text is placed on the pages." },
+    { "Line Gap", 40, "LineGap", "Points between two lines beyond the font size." },
+    { "Orientation", 40, "Orientation",
+      "Portrait or Landscape; landscape swaps the width and height of the page size." },
+    { "Columns", 40, "Columns",
+      "Columns of text on each page: the text fills the first column, then the next. A column is as wide as the "
+      "page less the margins and the gaps between the columns (two font sizes each), divided by the columns." },
+    { "Form Feed", 40, "FormFeed",
+      "Yes: a form feed in the text starts a new page (in columns: a new column). No: form feeds are left out." },
+    { "Line Numbers", 40, "LineNumbers",
+      "Numbers every N-th line of the file in a gutter left of the text: 1 numbers every line, 0 none. The "
+      "continuation of a wrapped line has no number." },
+    { "Header", 40, "Header",
+      "A line above the text of each page, in the top margin: left|centre|right (one part is the left one, two "
+      "the left and right ones). Fields: {file} {path} {folder} {page} {pages} {date} {time} {modified} {title}; "
+      "{{ and }} write braces. Empty: no header." },
+    { "Footer", 40, "Footer",
+      "A line below the text of each page, in the bottom margin, written as the header: left|centre|right with "
+      "the fields {file} {path} {folder} {page} {pages} {date} {time} {modified} {title}. Empty: no footer." },
 };
 
 const FontItemRule Rules[] = {
