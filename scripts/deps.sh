@@ -4,10 +4,12 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build ccache g++ pkg-config
-  libhpdf-dev zlib1g-dev
+  # libharu writes the PDFs, libqpdf encrypts them with AES (and the tests read PDFs back with it).
+  libhpdf-dev zlib1g-dev libqpdf-dev
+  libuchardet-dev
   qt6-base-dev qt6-svg-dev
   libgtest-dev
-  libqpdf-dev qpdf poppler-utils poppler-data
+  qpdf poppler-utils poppler-data
   fonts-dejavu-core fonts-urw-base35 fonts-wqy-zenhei t1utils
   libclang-rt-14-dev time
   # The desktop program's end-to-end test drives it in an X server of its own; dpkg-dev lets
