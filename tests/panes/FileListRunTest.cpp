@@ -42,11 +42,11 @@ void finishRun(const PaneFixture& f)
     QTRY_VERIFY_WITH_TIMEOUT(!f.pane->isWorkerAlive(), 30000);
 }
 
-// The captions the whole-run bar shows from now on.
-QStringList* recordCaptions(PaneFixture& f)
+// The captions a bar (by default the whole-run bar) shows from now on.
+QStringList* recordCaptions(PaneFixture& f, chrome::CTextProgressBar* bar = nullptr)
 {
     auto* captions = new QStringList;
-    QObject::connect(&f.pane->totalBar(), &chrome::CTextProgressBar::captionChanged, f.pane,
+    QObject::connect(bar ? bar : &f.pane->totalBar(), &chrome::CTextProgressBar::captionChanged, f.pane,
                      [captions](const QString& caption) { captions->append(caption); });
     QObject::connect(f.pane, &QObject::destroyed, [captions] { delete captions; });
     return captions;
@@ -104,8 +104,8 @@ private slots:
         QStringList* captions = recordCaptions(f);
         QTest::mouseClick(f.pane->button(StartConvertCommand), Qt::LeftButton);
         finishRun(f);
-        QCOMPARE(*captions, QStringList({ "File 1 of 3, 33%", "File 2 of 3, 66%", "File 3 of 3, 100%",
-                                          "Convert Finished" }));
+        QCOMPARE(*captions, QStringList({ "File 0 of 3, 0%", "File 1 of 3, 33%", "File 2 of 3, 66%",
+                                          "File 3 of 3, 100%", "Convert Finished" }));
         QCOMPARE(f.pane->currentBar().caption(), QStringLiteral("Convert Finished"));
         for (int row : { 1, 3, 5 }) {
             const std::string pdf = pdfOf(texts[row - 1]);
@@ -166,12 +166,48 @@ private slots:
 
         f.asker.closeShown();
         finishRun(f);
-        QCOMPARE(captions->last(), QStringLiteral("File 2 of 5, 40%"));
+        QCOMPARE(captions->mid(captions->size() - 2),
+                 QStringList({ "File 2 of 5, 40%", "Convert stopped. 2 of 5 files done." }));
         QVERIFY(fs::exists(pdfOf(texts[0])) && fs::exists(pdfOf(texts[1])));
         QVERIFY(!fs::exists(pdfOf(texts[2])) && !fs::exists(pdfOf(dropped)));
         QVERIFY(f.opener.opened.isEmpty());
         QVERIFY(f.pane->isCommandEnabled(StartConvertCommand));
         QVERIFY(f.pane->button(StartConvertCommand)->isEnabled());
+    }
+
+    // Every run starts both bars afresh: after an idle stop and after a finished run, the current-file bar names
+    // the file under way, the whole-run bar fills with the files done, and the end tells how many failed.
+    void captionsFollowEachRun()
+    {
+        PaneFixture f;
+        const QStringList texts { f.write("one.txt"), f.write("two.txt"), f.write("three.txt"), f.write("four.txt") };
+        f.pane->addFiles(texts);
+        for (int i : { 0, 1, 3 }) {
+            fs::remove(texts[i].toStdString());
+        }
+        QVERIFY(f.pane->runCommand(StopConvertCommand));
+        QStringList* current = recordCaptions(f, &f.pane->currentBar());
+        QStringList* total = recordCaptions(f);
+        QVERIFY(f.pane->runCommand(StartConvertCommand));
+        QCOMPARE(f.pane->totalBar().caption(), QStringLiteral("File 0 of 4, 0%"));
+        finishRun(f);
+        QVERIFY2(current->filter(QStringLiteral("Convert")).size() == 1, qPrintable(current->join('|')));
+        QVERIFY2(current->contains(QStringLiteral("three.txt: 0%")), qPrintable(current->join('|')));
+        QCOMPARE(current->last(), QStringLiteral("Convert Finished"));
+        QCOMPARE(total->mid(total->size() - 2), QStringList({ "File 4 of 4, 100%", "3 of 4 failed" }));
+        QCOMPARE(f.pane->totalBar().value(), f.pane->totalBar().maximum());
+
+        for (int i : { 0, 1, 3 }) {
+            f.write(texts[i].toStdString().substr(f.dir.path().string().size() + 1));
+        }
+        current->clear();
+        total->clear();
+        QVERIFY(f.pane->runCommand(StartConvertCommand));
+        QCOMPARE(f.pane->totalBar().value(), 0);
+        finishRun(f);
+        QCOMPARE(current->filter(QStringLiteral("Convert")), QStringList({ "Convert Finished" }));
+        QCOMPARE(total->filter(QStringLiteral("Convert")), QStringList({ "Convert Finished" }));
+        QCOMPARE(total->first(), QStringLiteral("File 0 of 4, 0%"));
     }
 
     // A file that yields no PDF is told once at the end and marked in its row until the next run.
@@ -184,7 +220,7 @@ private slots:
         QStringList* captions = recordCaptions(f);
         QVERIFY(f.pane->runCommand(StartConvertCommand));
         finishRun(f);
-        QCOMPARE(captions->mid(captions->size() - 2), QStringList({ "File 3 of 3, 100%", "Convert Finished" }));
+        QCOMPARE(captions->mid(captions->size() - 2), QStringList({ "File 3 of 3, 100%", "1 of 3 failed" }));
         QCOMPARE(f.asker.told().size(), 1);
         const QString box = f.asker.told()[0].text;
         QVERIFY2(box.startsWith(QStringLiteral("1 file was not converted:\n") + texts[1] + QStringLiteral(": ")),

@@ -61,7 +61,11 @@ public:
         m_wake.wait(lock, [this] { return !m_held || m_released; });
     }
 
-    void fileStarted(int, int, const engine::ConversionJob&) override {}
+    void fileStarted(int index, int, const engine::ConversionJob& job) override
+    {
+        m_currentPath = job.path;
+        hand([run = m_run, index] { emit run->fileStarted(index); });
+    }
 
     void fileFinished(int index, int count, const engine::FileResult& result, const std::string& caption) override
     {
@@ -130,6 +134,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::set<std::string> m_shownKinds;
+    std::string m_currentPath; // of the file under way, on the worker (a run of one worker)
     bool m_held = false;
     bool m_released = false;
 };
