@@ -13,6 +13,7 @@
 #include <grid/CGridCellCheck.h>
 
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QToolTip>
 
 #include <filesystem>
@@ -255,12 +256,33 @@ private slots:
         f.asker.closeShown();
         finishRun(f);
         QCOMPARE(f.asker.told().size(), 2);
-        QCOMPARE(f.asker.told()[0].text, QString::fromLatin1(engine::DefaultFontWarning));
+        QCOMPARE(f.asker.told()[0].text, texts[0] + QStringLiteral(":\n") + engine::DefaultFontWarning);
         const QString summary = f.asker.told()[1].text;
         QVERIFY2(summary.contains(QString::fromLatin1(engine::DefaultFontWarning)), qPrintable(summary));
         for (const QString& text : texts) {
             QVERIFY(summary.contains(text));
             QVERIFY(fs::exists(pdfOf(text)));
+        }
+    }
+
+    // Characters the encoding lacks in two files: the box names the first file, the summary gives each file its own
+    // count and first character.
+    void warningsKeepTheirFiles()
+    {
+        PaneFixture f;
+        const QStringList texts { f.write("greek.txt", "\xCE\x95\xCE\x95 two\n"),
+                                  f.write("chinese.txt", "\xE4\xBD\xA0\xE4\xBD\xA0\xE4\xBD\xA0 three\n") };
+        f.pane->addFiles(texts);
+        QVERIFY(f.pane->runCommand(StartConvertCommand));
+        finishRun(f);
+        QCOMPARE(f.asker.told().size(), 2);
+        QVERIFY2(f.asker.told()[0].text.startsWith(texts[0] + QStringLiteral(":\n2 characters")),
+                 qPrintable(f.asker.told()[0].text));
+        const QString summary = f.asker.told()[1].text;
+        for (const auto& [file, figures] : { std::pair(texts[0], ": 2 characters.*U\\+0395"),
+                                             std::pair(texts[1], ": 3 characters.*U\\+4F60") }) {
+            const QRegularExpression own(QRegularExpression::escape(file) + QString::fromLatin1(figures));
+            QVERIFY2(summary.contains(own), qPrintable(summary));
         }
     }
 

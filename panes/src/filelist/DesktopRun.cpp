@@ -1,5 +1,6 @@
 #include "panes/DesktopRun.h"
 
+#include "filelist/FileListTexts.h"
 #include "filelist/PostBox.h"
 #include "filelist/RunReport.h"
 
@@ -53,7 +54,7 @@ public:
             return;
         }
         m_held = true;
-        const QString text = QString::fromStdString(message);
+        const QString text = FromNative(m_currentPath) + QStringLiteral(":\n") + QString::fromStdString(message);
         if (!hand([run = m_run, text] { emit run->warningRaised(text); })) {
             m_held = false;
             return;
