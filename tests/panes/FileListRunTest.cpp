@@ -6,6 +6,7 @@
 #include "engine/Converter.h"
 #include "panes/DesktopRun.h"
 #include "panes/FileListCommands.h"
+#include "filelist/FileListGrid.h"
 #include "panes/MessageBoxAsker.h"
 
 #include <chrome/CIconButton.h>
@@ -141,6 +142,13 @@ private slots:
         QCOMPARE(PaneFixture::enabledCommands(*menu),
                  QList<int>({ OpenFileDirectoryCommand, OpenWithAssociatedAppCommand, StopConvertCommand }));
         menu->close();
+        // The checks and passwords the run has read cannot be changed under it.
+        clickCheckBox(f, 3);
+        QVERIFY(IsRowChecked(f.grid(), 3));
+        f.click(3, 4);
+        QTest::keyClicks(&f.grid(), "x");
+        QCOMPARE(f.grid().GetItemText(3, 4), QString());
+        QVERIFY(!f.grid().IsEditable());
         // A drop joins the list, not the run.
         const QString dropped = f.write("dropped.txt");
         f.pane->addDroppedPaths({ dropped });

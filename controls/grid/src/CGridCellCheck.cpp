@@ -42,8 +42,11 @@ void CGridCellCheck::drawBox(QPainter& painter, const QRect& cellRect) const
 {
     QStyleOptionButton option;
     option.rect = GetCheckPlacement(cellRect);
-    option.state = QStyle::State_Enabled | (m_bChecked ? QStyle::State_On : QStyle::State_Off);
-    if (const QWidget* widget = GetGrid()) {
+    option.state = m_bChecked ? QStyle::State_On : QStyle::State_Off;
+    if (const CGridCtrl* widget = GetGrid()) {
+        if (widget->IsEditable()) {
+            option.state |= QStyle::State_Enabled;
+        }
         option.palette = widget->palette();
         widget->style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &painter, widget);
     }
@@ -84,7 +87,8 @@ QSize CGridCellCheck::GetCellExtent() const
 
 void CGridCellCheck::OnClick(QPoint pointInCell)
 {
-    if (GetCheckPlacement(QRect(QPoint(0, 0), m_rect.size())).contains(pointInCell)) {
+    const CGridCtrl* grid = GetGrid();
+    if ((!grid || grid->IsEditable()) && GetCheckPlacement(QRect(QPoint(0, 0), m_rect.size())).contains(pointInCell)) {
         SetCheck(!m_bChecked);
     }
 }

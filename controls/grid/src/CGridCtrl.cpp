@@ -671,6 +671,14 @@ bool CGridCtrl::IsCellEditable(int row, int col) const
 
 // ---------------------------------------------------------------- options
 
+void CGridCtrl::SetEditable(bool on)
+{
+    if (on != m_options.editable) {
+        m_options.editable = on;
+        viewport()->update();
+    }
+}
+
 void CGridCtrl::SetListMode(bool on)
 {
     ResetSelectedRange();

@@ -246,6 +246,8 @@ void CFileListDialog::stateChanged()
         m_buttons[command]->setEnabled(!isRunning());
     }
     m_buttons[StartConvertCommand]->setEnabled(!isRunning() && !isWorkerAlive());
+    // The run has read the checks and passwords: they cannot change until it ends.
+    m_grid->SetEditable(!isRunning());
     emit commandStateChanged();
 }
 

@@ -118,7 +118,8 @@ public:
     bool IsCellFixed(int row, int col) const;
 
     // --- Options ---
-    void SetEditable(bool on) { m_options.editable = on; }
+    // A grid that is not editable opens no editor and toggles no check box; its check boxes are drawn disabled.
+    void SetEditable(bool on);
     bool IsEditable() const { return m_options.editable; }
     // Clears the selection and the sort column.
     void SetListMode(bool on);
