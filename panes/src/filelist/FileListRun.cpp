@@ -101,6 +101,7 @@ void FileListRun::start()
     }
     m_runOptions = m_options.ReadBackOptions();
     if (m_jobs.empty()) {
+        resetBars(QString::fromLatin1(NoFileCheckedCaption));
         return;
     }
     m_stopRequested = false;
