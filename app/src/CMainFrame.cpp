@@ -260,7 +260,14 @@ void CMainFrame::bringToFront()
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     show();
     raise();
-    activateWindow();
+    // A modal dialog open over the window (the tip of the day, a message box) keeps the keyboard.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != this) {
+        modal->raise();
+        modal->activateWindow();
+    } else {
+        activateWindow();
+    }
 }
 
 void CMainFrame::closeQuietly()

@@ -69,6 +69,23 @@ wait "$other" || fail "the copy on the second display ended with status $?"
 keys "$main" F5
 wait_for test -s "$work/texts/three.pdf" || fail "the handed-over file was not in the list"
 grep -q "This is file three." <(pdftotext "$work/texts/three.pdf" -) || fail "three.pdf does not read back"
+[ ! -e "$work/texts/four.pdf" ] || fail "the start on the second display handed its file over"
+
+# With the About box open and another program in front, a second start gives the keyboard to the box.
+keys "$main" alt+h a
+about_box() { xdotool search --all --onlyvisible --pid "$first" --name '^Marlowen 2.0$' | grep -vx "$main"; }
+wait_for about_box >/dev/null || fail "Help > About showed no box"
+about="$(about_box)"
+"$work/other/front-$$" -Embedding >"$work/front.log" 2>&1 &
+front=$!
+pids+=($front)
+wait_for bash -c "xdotool getactivewindow | grep -qvx -e '$main' -e '$about'" || fail "the other program took no focus"
+timeout 15 "$work/app/$name" >>"$work/second.log" 2>&1 || fail "the third start did not end at once"
+wait_for bash -c "[ \"\$(xdotool getactivewindow)\" = '$about' ]" || fail "the About box did not get the keyboard"
+xdotool key Escape
+wait_for bash -c "! xdotool search --all --onlyvisible --pid $first --name '^Marlowen 2.0\$' | grep -qvx '$main'" \
+  || fail "Escape did not close the About box"
+kill "$front"
 
 # File > Reset All Options, answered Yes, changes "Open Results" back to "Yes"; then File > Exit.
 keys "$main" alt+f r
