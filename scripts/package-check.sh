@@ -12,4 +12,5 @@ sudo=""
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "./$package" >/dev/null
 trap 'DEBIAN_FRONTEND=noninteractive $sudo apt-get remove -y -qq marlowen >/dev/null' EXIT
 /usr/bin/marlowen-cli --help | head -1
+grep -q '^License: Expat' /usr/share/doc/marlowen/copyright
 dpkg-query -W -f='${Package} ${Version} installed; depends on ${Depends}\n' marlowen
