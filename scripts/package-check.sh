@@ -3,7 +3,7 @@
 # --help, and removes the package again (its dependencies stay). Needs root or sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh
+scripts/deps.sh --tests
 scripts/build.sh build >/dev/null
 (cd build && cpack -G DEB >/dev/null)
 package="$(ls -t build/marlowen_*_*.deb | head -1)"

@@ -101,6 +101,11 @@ std::vector<std::string> ArgumentBytes(int argc, char** argv)
 
 int RunApplication(int argc, char** argv, const ShownObserver& shown)
 {
+    // Answered as command-line programs do, without a display.
+    if (const auto answer = CommandLineAnswer(ArgumentBytes(argc, argv)); !answer.empty()) {
+        std::fputs(answer.c_str(), stdout);
+        return 0;
+    }
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("marlowen"));
     application.setDesktopFileName(QStringLiteral("marlowen"));

@@ -128,6 +128,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         out << UsageText();
         return ExitConverted;
     }
+    if (arguments.version) {
+        out << "marlowen-cli " MARLOWEN_VERSION "\n";
+        return ExitConverted;
+    }
     if (auto read = ReadPasswordFiles(arguments, std::cin); !read) {
         return UsageError(err, read.error());
     }

@@ -11,7 +11,7 @@ program="$1"
 skip() { echo "SKIPPED: $*"; exit 77; }
 fail() { echo "FAILED: $*"; exit 1; }
 for tool in Xvfb xdotool pdftotext; do
-  command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/deps.sh installs it)"
+  command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/deps.sh --tests installs it)"
 done
 
 source "$(dirname "$0")/../../scripts/x-session.sh"
