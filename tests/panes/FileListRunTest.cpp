@@ -247,6 +247,15 @@ private slots:
         QCOMPARE(f.grid().GetItemFgColour(2, 1), f.grid().GetItemFgColour(1, 1));
         finishRun(f);
         QCOMPARE(f.asker.told().size(), 1);
+
+        // The reason on screen goes with the list.
+        fs::remove(texts[1].toStdString());
+        QVERIFY(f.pane->runCommand(StartConvertCommand));
+        finishRun(f);
+        QApplication::sendEvent(f.grid().viewport(), &tip);
+        QVERIFY(QToolTip::isVisible());
+        QVERIFY(f.pane->runCommand(RemoveAllCommand));
+        QTRY_VERIFY(!QToolTip::isVisible());
     }
 
     // A missing font over three files: one box, which holds the run, and a summary naming the three files.

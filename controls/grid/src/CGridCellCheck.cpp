@@ -48,6 +48,11 @@ void CGridCellCheck::drawBox(QPainter& painter, const QRect& cellRect) const
             option.state |= QStyle::State_Enabled;
         }
         option.palette = widget->palette();
+        if (IsSelected()) { // the box takes the row's selection colours, as the cell's text does
+            option.palette.setColor(QPalette::Base, option.palette.color(QPalette::Highlight));
+            option.palette.setColor(QPalette::Text, option.palette.color(QPalette::HighlightedText));
+            option.palette.setColor(QPalette::WindowText, option.palette.color(QPalette::HighlightedText));
+        }
         widget->style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &painter, widget);
     }
 }

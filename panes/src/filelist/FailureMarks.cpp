@@ -34,6 +34,9 @@ void FailureMarks::clear()
     for (const auto& [id, reason] : m_reasons) {
         colourRow(m_entries.indexOf(id), QColor());
     }
+    if (!m_reasons.empty()) {
+        QToolTip::hideText(); // a reason on screen would outlive its row
+    }
     m_reasons.clear();
 }
 

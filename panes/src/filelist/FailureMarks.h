@@ -23,7 +23,7 @@ public:
     FailureMarks(grid::CGridCtrl& grid, const FileEntryList& entries, QObject* parent = nullptr);
 
     void mark(FileEntryList::Id id, const QString& reason);
-    // Draws the rows still listed in the grid's colour again and forgets every reason.
+    // Draws the rows still listed in the grid's colour again, forgets every reason and hides the one on screen.
     void clear();
     // The reason the entry at index yielded no PDF, or empty.
     QString reasonOf(std::size_t index) const;
