@@ -66,6 +66,8 @@ CMainFrame::CMainFrame(engine::ConversionOptions& options, OptionsKeeper& keeper
     m_splitter->addWidget(m_leftView);
     m_splitter->addWidget(m_rightView);
     m_splitter->setChildrenCollapsible(false);
+    // The options pane is never squeezed below its width in the smallest window: its labels and values stay legible.
+    m_rightView->setMinimumWidth(MinimumFrameSize.width() - LeftPaneWidth - m_splitter->handleWidth());
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({ LeftPaneWidth, MinimumFrameSize.width() - LeftPaneWidth });

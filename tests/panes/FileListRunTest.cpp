@@ -240,6 +240,9 @@ private slots:
         QHelpEvent tip(QEvent::ToolTip, f.cellCentre(2, 1), f.grid().viewport()->mapToGlobal(f.cellCentre(2, 1)));
         QApplication::sendEvent(f.grid().viewport(), &tip);
         QCOMPARE(QToolTip::text(), f.pane->failureOf(1));
+        QHelpEvent pathTip(QEvent::ToolTip, f.cellCentre(1, 1), f.grid().viewport()->mapToGlobal(f.cellCentre(1, 1)));
+        QApplication::sendEvent(f.grid().viewport(), &pathTip);
+        QCOMPARE(QToolTip::text(), texts[0]); // a row that did not fail shows its whole path
 
         f.write("b.txt");
         QVERIFY(f.pane->runCommand(StartConvertCommand));

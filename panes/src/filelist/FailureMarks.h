@@ -15,7 +15,8 @@ class CGridCtrl;
 namespace panes {
 
 // The entries whose file yielded no PDF in the last run: their rows drawn in the failure colour, and the reason
-// shown as the tooltip of such a row. A mark stays with its entry when other entries are removed.
+// shown as the tooltip of such a row (the other rows show their file's whole path). A mark stays with its entry
+// when other entries are removed.
 class FailureMarks : public QObject
 {
 public:
