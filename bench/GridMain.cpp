@@ -66,7 +66,7 @@ std::unique_ptr<CGridCtrl> makeFileListGrid()
     auto grid = std::make_unique<CGridCtrl>();
     grid->SetEditable(true);
     grid->SetRowResize(false);
-    grid->SetGridBkColor(QColor(255, 255, 255));
+    grid->SetGridBkColour(QColor(255, 255, 255));
     grid->SetColumnCount(Columns);
     grid->SetFixedRowCount(1);
     grid->SetListMode(true);

@@ -1,6 +1,9 @@
 // marlowen-bench-layout lines IN LINES
 //     Lays IN out as the converter does and writes the drawn lines, one per LF, with a line holding
 //     only a form feed between two pages: the input of marlowen-bench-floor.
+// marlowen-bench-layout numbered IN LINES
+//     The same with every line numbered (--line-numbers 1): each drawn line starts with the number it
+//     shows, if any, and a tab (marlowen-bench-floor --numbered).
 // marlowen-bench-layout literal IN OUT.pdf [LINES]
 //     Converts IN as the layout was first written: the text held three times (as read, with CR LF
 //     line ends, and the working text), every line searched for and measured from the start of the
@@ -14,6 +17,8 @@
 
 #include "layout/HaruTextMeasure.h"
 #include "layout/LineBreaker.h"
+#include "layout/PageFrame.h"
+#include "layout/Pagination.h"
 #include "pdf/FontSelection.h"
 #include "pdf/HaruDocument.h"
 #include "pdf/PageWriter.h"
@@ -29,19 +34,18 @@
 
 namespace {
 
-// The document, font and page geometry of a conversion with the default options.
+// The document, font and page frame of a conversion with the options.
 struct Conversion
 {
     engine::ConversionOptions options;
     engine::HaruDocument document;
-    engine::PageGeometry geometry;
+    engine::PageFrame frame;
     HPDF_Font font = nullptr;
 
-    Conversion()
+    explicit Conversion(const engine::ConversionOptions& chosen)
+        : options(chosen)
+        , frame(engine::MakePageFrame(chosen))
     {
-        geometry.box = engine::GetPageBox(options);
-        geometry.fontSize = static_cast<float>(options.FontSize);
-        geometry.textWidth = static_cast<float>(geometry.box.width - options.LeftMargin - options.RightMargin);
         HPDF_SetCompressionMode(document.get(), HPDF_COMP_ALL);
         font = engine::RequestPageFont(document, options);
     }
@@ -69,42 +73,46 @@ private:
     std::int64_t m_last = 0;
 };
 
-// Draws lines as the breaker cuts them and turns pages as the converter does; onLine and onPage see
-// every line and page break.
-template <class Breaker, class Rest, class Consume, class OnLine, class OnPage>
-bool LayOut(Conversion& conversion, engine::HaruTextMeasure& measure, Rest& rest, Consume consume, OnLine onLine,
-            OnPage onPage)
+// Draws lines as the first layout cut them and turns pages where the converter does; onLine and
+// onPage see every line and page break.
+template <class Rest, class Consume, class OnLine, class OnPage>
+bool LayOutLiterally(Conversion& conversion, engine::LibraryMeasure& measure, Rest& rest, Consume consume,
+                     OnLine onLine, OnPage onPage)
 {
-    engine::PageWriter writer(conversion.document, conversion.font, conversion.options, conversion.geometry);
+    engine::PageWriter writer(conversion.document, conversion.font, conversion.frame);
     if (!writer.beginPage()) {
         return false;
     }
     measure.setPage(writer.page());
-    Breaker breaker(measure, conversion.geometry.textWidth);
+    engine::ReferenceLineBreaker breaker(measure, conversion.frame.textWidth);
+    int row = 0;
     while (!rest.empty()) {
         engine::LineBreak line = breaker.next(rest);
-        std::string_view drawn = std::string_view(rest).substr(0, line.length);
-        writer.drawLine(drawn);
-        onLine(drawn);
-        consume(rest, line.consumed);
-        if (writer.pageFull() && !rest.empty()) {
+        if (row == conversion.frame.rows) {
             writer.endPage();
             onPage();
             if (!writer.beginPage()) {
                 return false;
             }
             measure.setPage(writer.page());
+            row = 0;
         }
+        std::string_view drawn = std::string_view(rest).substr(0, line.length);
+        writer.drawLine({ drawn, 0, row++, 0 });
+        onLine(drawn);
+        consume(rest, line.consumed);
     }
     writer.endPage();
     return !conversion.document.failed();
 }
 
-// The drawn lines, one per LF, with a line holding only a form feed between two pages.
-class LinesFile
+// The drawn lines, one per LF, with a line holding only a form feed between two pages; numbered, each
+// line starts with its number, if it shows one, and a tab.
+class LinesFile : public engine::PageSink
 {
 public:
-    explicit LinesFile(const char* path)
+    LinesFile(const char* path, bool numbered)
+        : m_numbered(numbered)
     {
         if (path) {
             m_out.open(path, std::ios::binary);
@@ -124,22 +132,48 @@ public:
     }
     bool good() const { return m_out.good(); }
 
+    bool beginPage() override
+    {
+        if (m_pages++ > 0) {
+            pageBreak();
+        }
+        return true;
+    }
+    bool placeLine(const engine::PlacedLine& placed) override
+    {
+        if (m_numbered) {
+            if (placed.number > 0) {
+                m_out << placed.number;
+            }
+            m_out << '\t';
+        }
+        line(placed.text);
+        return true;
+    }
+    void endPage() override {}
+
 private:
     std::ofstream m_out;
+    bool m_numbered;
+    int m_pages = 0;
 };
 
-int WriteLines(const char* input, const char* output)
+int WriteLines(const char* input, const char* output, bool numbered)
 {
     bool ok = false;
     std::string text = ReadText(input, ok);
     std::replace(text.begin(), text.end(), '\n', '\r');
-    Conversion conversion;
-    engine::HaruTextMeasure measure(conversion.document.get(), conversion.font, conversion.geometry.fontSize);
-    LinesFile lines(output);
-    std::string_view rest = text;
-    bool done = LayOut<engine::LineBreaker>(
-        conversion, measure, rest, [](std::string_view& r, std::size_t n) { r.remove_prefix(n); },
-        [&lines](std::string_view line) { lines.line(line); }, [&lines] { lines.pageBreak(); });
+    engine::ConversionOptions options;
+    options.LineNumbers = numbered ? 1 : 0;
+    Conversion conversion(options);
+    engine::HaruTextMeasure measure(conversion.document.get(), conversion.font, conversion.frame.fontSize);
+    if (numbered) {
+        const auto lastLine = std::count(text.begin(), text.end(), '\r') + 1;
+        conversion.frame = engine::MakePageFrame(options, engine::NumberGutter(measure, lastLine));
+    }
+    LinesFile lines(output, numbered);
+    const engine::FlowRules rules { true, options.LineNumbers };
+    bool done = engine::Paginate(text, measure, conversion.frame, rules, lines, {}) == engine::LayoutEnd::Complete;
     return ok && done && lines.good() ? 0 : 1;
 }
 
@@ -156,12 +190,12 @@ int ConvertLiterally(const char* input, const char* output, const char* linesPat
             working += fileText[i] == '\n' ? '\r' : fileText[i];
         }
     }
-    Conversion conversion;
-    engine::LibraryMeasure measure(conversion.document.get(), conversion.font, conversion.geometry.fontSize);
+    Conversion conversion { engine::ConversionOptions {} };
+    engine::LibraryMeasure measure(conversion.document.get(), conversion.font, conversion.frame.fontSize);
     LineProgress progress;
     std::int64_t position = 0;
-    LinesFile lines(linesPath);
-    bool done = LayOut<engine::ReferenceLineBreaker>(
+    LinesFile lines(linesPath, false);
+    bool done = LayOutLiterally(
         conversion, measure, working, [](std::string& r, std::size_t n) { r.erase(0, n); },
         [&](std::string_view line) {
             progress.position(position += static_cast<std::int64_t>(line.size()));
@@ -177,12 +211,12 @@ int ConvertLiterally(const char* input, const char* output, const char* linesPat
 int main(int argc, char** argv)
 {
     std::string mode = argc >= 4 ? argv[1] : "";
-    if (mode == "lines" && argc == 4) {
-        return WriteLines(argv[2], argv[3]);
+    if ((mode == "lines" || mode == "numbered") && argc == 4) {
+        return WriteLines(argv[2], argv[3], mode == "numbered");
     }
     if (mode == "literal" && argc <= 5) {
         return ConvertLiterally(argv[2], argv[3], argc == 5 ? argv[4] : nullptr);
     }
-    std::fprintf(stderr, "usage: marlowen-bench-layout lines IN LINES | literal IN OUT.pdf [LINES]\n");
+    std::fprintf(stderr, "usage: marlowen-bench-layout lines|numbered IN LINES | literal IN OUT.pdf [LINES]\n");
     return 2;
 }

@@ -5,7 +5,9 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build ccache g++ pkg-config
-  libhpdf-dev zlib1g-dev
+  # libharu writes the PDFs, libqpdf encrypts them with AES (and the tests read PDFs back with it).
+  libhpdf-dev zlib1g-dev libqpdf-dev
+  libuchardet-dev
   qt6-base-dev qt6-svg-dev
   # The fonts the converter draws with by default and the samples of examples/.
   fonts-dejavu-core fonts-urw-base35

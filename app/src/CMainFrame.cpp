@@ -16,10 +16,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <QSplitter>
 
@@ -275,6 +277,16 @@ void CMainFrame::bringToFront()
 void CMainFrame::closeQuietly()
 {
     m_quiet = true;
+    if (m_closing) {
+        // The close is waiting for an answer to the box telling that the options were not saved, and
+        // a second close would be dropped: the box goes unanswered and the close ends.
+        for (auto* box : findChildren<QDialog*>()) {
+            if (box->isVisible()) {
+                box->reject();
+            }
+        }
+        return;
+    }
     close();
 }
 
@@ -294,6 +306,7 @@ bool CMainFrame::event(QEvent* event)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    const QScopedValueRollback closing(m_closing, true);
     fileList().closeDown();
     auto saved = m_keeper.saveNow();
     if (!saved && !m_quiet) {

@@ -1,5 +1,6 @@
 #include "app/HandOverMessage.h"
 
+#include <QFile>
 #include <QtEndian>
 
 namespace app {
@@ -9,6 +10,14 @@ namespace {
 // Bounds that no real start reaches; a message beyond them is not from a copy of this program.
 constexpr quint32 MaxPaths = 1'000'000;
 constexpr quint32 MaxPathLength = 65'536;
+
+// A start sends absolute paths. Empty ones, those holding NUL and those whose bytes are not valid in the file
+// system's encoding (the list would receive another path than the one sent) would each be listed as a row that
+// names no file.
+bool NamesAFile(const QByteArray& path)
+{
+    return path.startsWith('/') && !path.contains('\0') && QFile::encodeName(QFile::decodeName(path)) == path;
+}
 
 void AppendNumber(QByteArray& message, quint32 number)
 {
@@ -69,7 +78,10 @@ HandOverReader::State HandOverReader::parse()
         if (m_buffer.size() - at < length) {
             return State::Incomplete;
         }
-        paths.emplace_back(m_buffer.constData() + at, length);
+        const auto path = QByteArray::fromRawData(m_buffer.constData() + at, length);
+        if (NamesAFile(path)) {
+            paths.push_back(path.toStdString());
+        }
         at += length;
     }
     if (at != m_buffer.size()) {

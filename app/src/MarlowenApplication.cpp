@@ -6,6 +6,7 @@
 #include "app/Pictures.h"
 #include "app/SingleInstance.h"
 #include "app/StartArguments.h"
+#include "app/StartSettings.h"
 #include "app/TerminationSignals.h"
 #include "app/TipsFile.h"
 #include "engine/SettingsFile.h"
@@ -32,30 +33,6 @@ namespace {
 
 // How long a second start keeps trying while the first is still starting.
 constexpr std::chrono::seconds HandOverPatience(5);
-// The problems of a settings file listed one by one; the rest are counted.
-constexpr std::size_t ListedProblems = 10;
-
-QString LoadProblemsText(const std::string& path, const engine::SettingsLoad& load)
-{
-    const auto file = QFile::decodeName(QByteArray::fromStdString(path));
-    if (!load) {
-        return QStringLiteral("The options cannot be read from %1:\n%2\n\nThe default options are used.")
-            .arg(file, QString::fromStdString(load.error()));
-    }
-    const engine::SettingsProblems& problems = *load;
-    auto text = QStringLiteral("Some options in %1 cannot be used as they stand:\n").arg(file);
-    for (std::size_t i = 0; i < problems.size() && i < ListedProblems; ++i) {
-        const auto& problem = problems[i];
-        text += QStringLiteral("\n[%1] %2=%3: %4; %5 is used instead.")
-                    .arg(QString::fromStdString(problem.section), QString::fromStdString(problem.key),
-                         QString::fromStdString(problem.value), QString::fromStdString(problem.reason),
-                         QString::fromStdString(problem.usedInstead));
-    }
-    if (problems.size() > ListedProblems) {
-        text += QStringLiteral("\n... and %1 more.").arg(problems.size() - ListedProblems);
-    }
-    return text;
-}
 
 void CentreOnScreen(QWidget& window)
 {
@@ -136,10 +113,10 @@ int RunApplication(int argc, char** argv, const ShownObserver& shown)
     }
 
     const auto executableFolder = platform::ExecutableFolder();
-    const auto settingsPath = platform::SettingsFilePath(executableFolder);
     engine::ConversionOptions options;
-    const auto load = engine::LoadOptions(settingsPath, options);
-    OptionsKeeper keeper(settingsPath, options);
+    const auto settings = LoadStartSettings(platform::SettingsFileToRead(executableFolder),
+                                            platform::SettingsFilePath(executableFolder), options);
+    OptionsKeeper keeper(settings.path, options);
     CMainFrame frame(options, keeper, FindTipsFile(executableFolder));
     CentreOnScreen(frame);
     frame.show();
@@ -167,9 +144,8 @@ int RunApplication(int argc, char** argv, const ShownObserver& shown)
 
     // After the window is up: the problems of the settings file, then the tip of the day.
     QTimer::singleShot(0, &frame, [&] {
-        if (!load || !load->empty()) {
-            panes::MessageBoxAsker::instance().tell(&frame, QMessageBox::Warning,
-                                                    LoadProblemsText(settingsPath, load));
+        if (!settings.notice.isEmpty()) {
+            panes::MessageBoxAsker::instance().tell(&frame, QMessageBox::Warning, settings.notice);
         }
         if (start.startupWindows) {
             frame.showTipAtStartup();

@@ -138,7 +138,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
     engine::ConversionOptions options;
     std::string settings = arguments.settingsPath ? *arguments.settingsPath
-                                                  : platform::SettingsFilePath(platform::ExecutableFolder());
+                                                  : platform::SettingsFileToRead(platform::ExecutableFolder());
     std::error_code ignored;
     if (arguments.settingsPath && !std::filesystem::exists(settings, ignored)) {
         return UsageError(err, settings + ": the settings file does not exist");

@@ -65,6 +65,9 @@ OptionSetter SpecialSetter(const engine::OptionDescription& option)
     if (option.name == "TrueTypeFile") {
         return SetTrueTypeFont();
     }
+    if (option.name == "Orientation") {
+        return SetOrientation(engine::Landscape);
+    }
     return SetOption(option);
 }
 
@@ -88,6 +91,7 @@ std::vector<ListedBefore> OwnFlags()
             "a standard font (Courier, Helvetica-Bold, Times-Roman, ...) or a CID\n"
             "font (SimSun, SimHei, MingLiU, MS-Gothic, Batang, ...); sets the kind",
             SetFont() } },
+        { "Orientation", { "--portrait", "", "", "", SetOrientation(engine::Portrait) } },
         { "PermitRead",
           { "--owner-password", "", "P",
             "encrypt every PDF with this owner password; other users of this\n"
@@ -237,7 +241,8 @@ FILE is taken to be in the font's encoding already. A NUL or Ctrl+Z character en
 warning that says where. Tabs become blanks up to the next tab stop (see --tab-width).
 
 The options start from the desktop program's Settings.ini; the flags below change them for this run
-only. Choices take the list text (any letter case), its short name, or its index.
+only. Choices take the list text (any letter case, hyphens optional), its short name, or its
+index.
 
 )";
     for (const auto& group : FlagGroups()) {

@@ -19,13 +19,16 @@ base::Failure NotUnderstood(std::string reason)
     return { base::FailureKind::Options, std::move(reason) };
 }
 
-std::string Lower(std::string_view text)
+// The text as a choice is matched: lower case, hyphens left out ("aes256" names "AES-256").
+std::string Loose(std::string_view text)
 {
-    std::string lower(text);
-    for (auto& c : lower) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::string loose;
+    for (char c : text) {
+        if (c != '-') {
+            loose += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
     }
-    return lower;
+    return loose;
 }
 
 // The entry's short name: the text before " [" or "(" (so "A4" for "A4 [210 x 297 mm]", "SimSun"
@@ -36,13 +39,13 @@ std::string_view ShortName(std::string_view entry)
     return entry.substr(0, cut);
 }
 
-// The index of the entry that text names: its whole text or short name in any letter case, or its
-// index in the list.
+// The index of the entry that text names: its whole text or short name in any letter case and with
+// or without its hyphens, or its index in the list.
 std::optional<int> FindChoice(std::span<const std::string_view> choices, const std::string& text)
 {
-    std::string wanted = Lower(text);
+    std::string wanted = Loose(text);
     for (std::size_t i = 0; i < choices.size(); ++i) {
-        if (Lower(choices[i]) == wanted || Lower(ShortName(choices[i])) == wanted) {
+        if (Loose(choices[i]) == wanted || Loose(ShortName(choices[i])) == wanted) {
             return static_cast<int>(i);
         }
     }
@@ -165,6 +168,14 @@ OptionSetter SetTrueTypeFont()
     return [](ConversionOptions& options, const FlagValues& values) -> base::Result<> {
         options.PageFont = engine::TrueTypeFont;
         options.TrueTypeFile = values[0];
+        return {};
+    };
+}
+
+OptionSetter SetOrientation(engine::PageOrientation orientation)
+{
+    return [orientation](ConversionOptions& options, const FlagValues&) -> base::Result<> {
+        options.Orientation = orientation;
         return {};
     };
 }

@@ -88,7 +88,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string text = fuzzsupport::CrLineEnds(expanded);
     engine::HaruTextMeasure measure(document.get(), font, fontSize);
-    measure.setPage(page);
     if (document.failed()) {
         Fail("the library refused the set-up: " + document.errorText(), options, fontSize, width);
     }

@@ -18,6 +18,7 @@ std::optional<FileInfo> GetFileInfo(const std::string& path)
     result.size = info.stx_size;
     bool hasBirth = (info.stx_mask & STATX_BTIME) != 0 && info.stx_btime.tv_sec != 0;
     result.creationTime = static_cast<std::time_t>(hasBirth ? info.stx_btime.tv_sec : info.stx_mtime.tv_sec);
+    result.modificationTime = static_cast<std::time_t>(info.stx_mtime.tv_sec);
     return result;
 }
 

@@ -161,6 +161,16 @@ std::string QuotedWhereNeeded(const std::string& text)
     return needsQuotes ? "\"" + text + "\"" : text;
 }
 
+// Decoded text that is a profile: a section line, and no control character but tabs and line ends
+// (bytes that only happen to decode as UTF-16 give neither).
+bool LooksLikeProfile(std::string_view text)
+{
+    const bool controls = std::any_of(text.begin(), text.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r' && c != '\n';
+    });
+    return !controls && text.find('[') != std::string_view::npos;
+}
+
 } // namespace
 
 IniProfile::IniProfile(std::string path)
@@ -184,8 +194,8 @@ base::Result<IniProfile> IniProfile::Read(std::string path)
         if (bytes.substr(0, mark.size()) != mark) {
             continue;
         }
-        // A byte order mark followed by what is not UTF-16 leaves the bytes as they are.
-        if (auto text = Recode(bytes.substr(mark.size()), charset, "UTF-8")) {
+        // A byte order mark followed by what is not a UTF-16 profile leaves the bytes as they are.
+        if (auto text = Recode(bytes.substr(mark.size()), charset, "UTF-8"); text && LooksLikeProfile(*text)) {
             profile.m_utf16 = charset;
             profile.parse(*text);
             return profile;

@@ -69,4 +69,16 @@ std::string SettingsFilePath(const std::string& executableFolder)
     return folder + "/Settings.ini";
 }
 
+std::string SettingsFileToRead(const std::string& executableFolder)
+{
+    std::string path = SettingsFilePath(executableFolder);
+    const std::string beside = executableFolder + "Settings.ini";
+    std::error_code ignored;
+    if (path != beside && !std::filesystem::exists(path, ignored) && !IsSystemFolder(executableFolder)
+        && std::filesystem::is_regular_file(beside, ignored)) {
+        return beside;
+    }
+    return path;
+}
+
 } // namespace platform

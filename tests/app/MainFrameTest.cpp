@@ -3,6 +3,7 @@
 #include "app/CTipOfTheDayDialog.h"
 #include "app/MainMenu.h"
 #include "app/OptionsKeeper.h"
+#include "app/StartSettings.h"
 #include "chrome/CTextProgressBar.h"
 
 #include "RecordingAsker.h"
@@ -17,6 +18,7 @@
 #include "panes/FileListCommands.h"
 
 #include "filelist/FileListGrid.h"
+#include "panes/MessageBoxAsker.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -24,6 +26,7 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QTest>
+#include <QTimer>
 #include <QUrlQuery>
 
 #include <filesystem>
@@ -65,8 +68,9 @@ struct Window
     QList<QUrl> pages;
     std::unique_ptr<CMainFrame> frame;
 
-    // Over a settings file of this text, when given.
-    explicit Window(const std::string& settingsText = {})
+    // Over a settings file of this text, when given; frameAsker answers the window's own boxes in place of the
+    // recording one.
+    explicit Window(const std::string& settingsText = {}, panes::MessageAsker* frameAsker = nullptr)
     {
         if (!settingsText.empty()) {
             dir.write("Settings.ini", settingsText);
@@ -75,7 +79,7 @@ struct Window
         options.OpenResult = engine::No;
         keeper = std::make_unique<app::OptionsKeeper>(settings, options);
         app::FrameServices services;
-        services.asker = &asker;
+        services.asker = frameAsker ? frameAsker : &asker;
         services.opener = [this](const QUrl& url) { pages.append(url); };
         frame = std::make_unique<CMainFrame>(options, *keeper, (dir.path() / "tips.txt").string(), services);
         list().setMessageAsker(asker);
@@ -415,6 +419,27 @@ private slots:
         QVERIFY(window.asker.told().isEmpty());
     }
 
+    // A Settings.ini the program cannot save beside itself is read, copied to where the options are kept and
+    // told once; the next start reads the copy and says nothing.
+    void aSettingsFileThatCannotBeSavedWhereItIsIsAdoptedAndToldOnce()
+    {
+        testsupport::TempDir dir;
+        const auto beside = dir.write("program/Settings.ini", "[Paper Option]\nFont Size=12\nTabWidth=99\n").string();
+        const auto kept = (dir.path() / "Settings.ini").string();
+        engine::ConversionOptions options;
+        auto start = app::LoadStartSettings(beside, kept, options);
+        QCOMPARE(start.path, kept);
+        QCOMPARE(options.FontSize, 12);
+        QVERIFY2(start.notice.contains(QString::fromStdString(kept)) && start.notice.contains("TabWidth=99"),
+                 qPrintable(start.notice));
+        QCOMPARE(testsupport::readFile(kept), testsupport::readFile(beside));
+
+        dir.write("Settings.ini", "[Paper Option]\nFont Size=12\n");
+        start = app::LoadStartSettings(kept, kept, options);
+        QVERIFY2(start.notice.isEmpty(), qPrintable(start.notice));
+        QCOMPARE(options.FontSize, 12);
+    }
+
     void optionsAreSavedSoonAfterAChangeAndAFailedSaveIsTold()
     {
         Window window;
@@ -437,6 +462,35 @@ private slots:
         QVERIFY2(message.contains(QString::fromStdString(window.settings)) && message.contains("read-only"),
                  qPrintable(message));
         QVERIFY(testsupport::readFile(window.settings).find("changed") == std::string::npos);
+    }
+
+    // A SIGTERM reaches closeQuietly() while the close waits on the real box telling that the options
+    // could not be saved: the box goes unanswered and the close ends.
+    void aQuietCloseEndsTheCloseWaitingOnTheUnsavedOptionsBox()
+    {
+        Window window({}, &panes::MessageBoxAsker::instance());
+        window.dir.write("Settings.ini", "");
+        std::filesystem::permissions(window.settings, std::filesystem::perms::owner_read);
+        int quietCloses = 0;
+        bool answeredByTest = false;
+        QTimer session;
+        connect(&session, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) {
+                return;
+            }
+            if (quietCloses++ == 0) {
+                window.frame->closeQuietly();
+            } else {
+                answeredByTest = true; // still open after the quiet close: answered here so the test ends
+                box->accept();
+            }
+        });
+        session.start(20);
+        QVERIFY(window.frame->close());
+        QCOMPARE(quietCloses, 1);
+        QVERIFY(!answeredByTest);
+        QVERIFY(!window.frame->isVisible());
     }
 };
 

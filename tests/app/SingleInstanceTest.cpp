@@ -16,8 +16,8 @@ namespace {
 
 using Paths = std::vector<std::string>;
 
-// Paths no line-based message would carry intact: a line break, bytes that are not UTF-8, a blank.
-const Paths AwkwardPaths = { "/tmp/two\nlines.txt", std::string("/tmp/latin1-\xe9\xff.txt"), "/tmp/a b.txt" };
+// Paths no line-based message would carry intact: a line break, letters beyond ASCII, a blank.
+const Paths AwkwardPaths = { "/tmp/two\nlines.txt", "/tmp/\xc3\xa9t\xc3\xa9.txt", "/tmp/a b.txt" };
 
 QString runtimeFolder(const testsupport::TempDir& dir)
 {
@@ -92,6 +92,26 @@ private slots:
         // Another executable name is another instance.
         SingleInstance other(QStringLiteral("marlowen-copy"), runtimeFolder(runtime));
         QCOMPARE(other.claim({}, 0ms), SingleInstance::Claim::First);
+    }
+
+    // A hand-over carries bytes, but only paths that name a file reach the list; the rest of the message does.
+    void pathsThatCannotNameAFileAreRefused()
+    {
+        testsupport::TempDir runtime;
+        SingleInstance first(QStringLiteral("marlowen"), runtimeFolder(runtime));
+        QCOMPARE(first.claim({}, 0ms), SingleInstance::Claim::First);
+        QVERIFY(first.listen());
+        QSignalSpy arrived(&first, &SingleInstance::pathsArrived);
+        const Paths sent = { "", "/tmp/kept.txt", std::string("/tmp/nul\0.txt", 13), "/tmp/latin1-\xe9\xff.txt",
+            "relative.txt", "/tmp/overlong-\xc0\xaf.txt" };
+        auto second = std::async(std::launch::async, [&] {
+            SingleInstance later(QStringLiteral("marlowen"), runtimeFolder(runtime));
+            return later.claim(sent, 2s);
+        });
+        QTRY_COMPARE(arrived.size(), 1);
+        QCOMPARE(arrived.front().front().value<Paths>(), Paths { "/tmp/kept.txt" });
+        QTRY_VERIFY(second.wait_for(0s) == std::future_status::ready);
+        QCOMPARE(second.get(), SingleInstance::Claim::HandedOver);
     }
 
     void aStartWaitsForAFirstThatIsStillStarting()

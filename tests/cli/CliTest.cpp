@@ -2,8 +2,11 @@
 
 #include "ChildProcess.h"
 #include "CliFlags.h"
+#include "LayoutRecord.h"
 #include "PdfProbe.h"
+#include "RecordingObserver.h"
 #include "TempDir.h"
+#include "engine/Converter.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +81,8 @@ TEST_F(CliTest, UsageErrorsExitWithTwoAndSayWhy)
         { { "-j99999999999", "a.txt" }, "-j: '99999999999' is out of range" },
         { { "--tab-width", "33", "a.txt" }, "--tab-width: '33' is out of range (0 to 32 columns)" },
         { { "--margins", "300", "a.txt" }, "the left and right margins leave no room for text" },
+        { { "--header", "{file}|{nope}", "a.txt" }, "the header: unknown field {nope}" },
+        { { "--columns", "9", "a.txt" }, "--columns: '9' is out of range (1 to 8 columns)" },
         { { "-j", "a.txt" }, "-j: 'a.txt' is not a whole number" },
         { { "--page-size", "A9", "a.txt" }, "'A9' is not one of" },
         { { "--type1", "only.afm" }, "--type1 needs 2 values" },
@@ -160,7 +165,7 @@ TEST_F(CliTest, FlagsOverrideTheSettingsFile)
         EXPECT_EQ(probe.pages()[0].height, height) << flags[0];
     }
     ASSERT_EQ(run({ "--title", "Mine", "--font", "Times-Roman", "--owner-password", "o", "--permit-print", "no",
-                    "--encrypt-level", "128", input }),
+                    "--encryption", "rc4", "--encrypt-level", "128", input }),
               cli::ExitConverted)
         << m_err.str();
     testsupport::PdfProbe probe(pdf("a.pdf"));
@@ -169,7 +174,37 @@ TEST_F(CliTest, FlagsOverrideTheSettingsFile)
     EXPECT_EQ(testsupport::PdfProbe(pdf("tab.pdf")).lines(), std::vector<std::string> { "a  b" });
     EXPECT_EQ(probe.fonts().begin()->first, "/Times-Roman");
     EXPECT_FALSE(probe.allowPrint());
+    EXPECT_EQ(probe.cipher(), "RC4");
     EXPECT_EQ(probe.keyLengthBits(), 128);
+    ASSERT_EQ(run({ "--owner-password", "o", "--encryption", "aes128", input }), cli::ExitConverted) << m_err.str();
+    EXPECT_EQ(testsupport::PdfProbe(pdf("a.pdf")).cipher(), "AES-128");
+}
+
+// The desktop program converts with the record its options pane reads back (CRightViewTest); the
+// flags set the same record.
+TEST_F(CliTest, LayoutFlagsMakeThePdfOfTheSameRecord)
+{
+    std::string text;
+    for (int i = 1; i <= 300; ++i) {
+        text += "line " + std::to_string(i) + (i == 100 ? "\f\n" : "\n");
+    }
+    auto input = file("a.txt", text);
+    ASSERT_EQ(run({ "--line-gap", "2", "--portrait", "--landscape", "--columns", "3", "--form-feed", "no",
+                    "--line-numbers", "5", "--header", "{file}||{page}/{pages}", "--footer", "{title}", "--title",
+                    "T", input }),
+              cli::ExitConverted)
+        << m_err.str();
+    const std::string fromFlags = testsupport::readFile(pdf("a.pdf"));
+    EXPECT_EQ(testsupport::PdfProbe(pdf("a.pdf")).pages()[0].width, 842);
+
+    engine::ConversionOptions options = testsupport::LayoutRecord();
+    options.Title = "T";
+    testsupport::RecordingObserver observer;
+    ASSERT_TRUE(engine::ConvertTextFile(options, input, "", "", observer).written());
+    EXPECT_EQ(testsupport::readFile(pdf("a.pdf")), fromFlags);
+
+    ASSERT_EQ(run({ "--landscape", "--portrait", input }), cli::ExitConverted) << m_err.str();
+    EXPECT_EQ(testsupport::PdfProbe(pdf("a.pdf")).pages()[0].width, 595);
 }
 
 // Passwords on the command line are visible to every user in the process list; from a file or
@@ -327,16 +362,24 @@ private:
 };
 
 // A converter in a child process is signalled while it writes a PDF, once the hidden temporary file
-// exists: SIGTERM, or a second Ctrl+C after a first one that only asked it to stop. It ends by that
-// signal, leaves no temporary file, and the older PDF stays. A signal that came only after the PDF
-// was complete proves nothing, so each case is tried until one lands during the save.
+// exists: SIGTERM, or a second Ctrl+C after a first one that only asked it to stop; and SIGTERM while
+// it encrypts a PDF in memory and writes it. It ends by that signal, leaves no temporary file, and the
+// older PDF stays. A signal that came only after the PDF was complete proves nothing, so each case is
+// tried until one lands during the save.
 TEST_F(CliTest, ASignalDuringASaveLeavesNoTemporaryFile)
 {
     auto input = file("big.txt", ManyLines(150000));
     auto settings = file("Settings.ini", "");
-    const std::pair<const char*, std::vector<int>> cases[] = { { "SIGTERM", { SIGTERM } },
-                                                               { "Ctrl+C twice", { SIGINT, SIGINT } } };
-    for (const auto& [what, signals] : cases) {
+    struct Case
+    {
+        const char* what;
+        std::vector<int> signals;
+        std::vector<std::string> flags;
+    };
+    const Case cases[] = { { "SIGTERM", { SIGTERM }, {} },
+                           { "Ctrl+C twice", { SIGINT, SIGINT }, {} },
+                           { "SIGTERM, encrypted", { SIGTERM }, { "--owner-password", "o" } } };
+    for (const auto& [what, signals, flags] : cases) {
         bool landedDuringTheSave = false;
         for (int attempt = 0; attempt < 3 && !landedDuringTheSave; ++attempt) {
             file("big.pdf", "%PDF older");
@@ -344,7 +387,9 @@ TEST_F(CliTest, ASignalDuringASaveLeavesNoTemporaryFile)
             testsupport::ChildProcess child([&] {
                 std::ostringstream out;
                 std::ostringstream err;
-                return cli::Run({ "--settings", settings, "--jobs", "1", input }, out, err, false);
+                std::vector<std::string> args { "--settings", settings, "--jobs", "1", input };
+                args.insert(args.end(), flags.begin(), flags.end());
+                return cli::Run(args, out, err, false);
             });
             // The input opened: the handlers are in place. A hidden file created: the save is under way.
             ASSERT_TRUE(events.waitFor([](const std::string& name) { return name == "big.txt"; }));

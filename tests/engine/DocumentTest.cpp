@@ -33,20 +33,37 @@ TEST_F(DocumentTest, OpenModeChoosesThePageMode)
     }
 }
 
-TEST_F(DocumentTest, OwnerPasswordEncryptsWithTheKeyLengthAsked)
+// Every method opens with either password and without one not at all, in libqpdf and in poppler;
+// AES-256 unless chosen otherwise, RC4 with the key length asked.
+TEST_F(DocumentTest, EachEncryptionMethodOpensOnlyWithAPassword)
 {
-    const std::tuple<int, int, int> levels[] = { { 40, 2, 40 }, { 48, 3, 48 }, { 128, 3, 128 } };
-    for (auto [level, revision, bits] : levels) {
-        m_options.EncryptLevel = level;
+    struct Case
+    {
+        int method, level;
+        const char* cipher;
+        int revision, bits;
+    };
+    const int defaultMethod = engine::ConversionOptions().EncryptMethod;
+    const Case cases[] = {
+        { defaultMethod, 48, "AES-256", 6, 256 }, { engine::Aes128Encryption, 48, "AES-128", 4, 128 },
+        { engine::Rc4Encryption, 40, "RC4", 2, 40 }, { engine::Rc4Encryption, 48, "RC4", 3, 48 },
+        { engine::Rc4Encryption, 128, "RC4", 3, 128 },
+    };
+    for (const auto& c : cases) {
+        m_options.EncryptMethod = c.method;
+        m_options.EncryptLevel = c.level;
         auto result = convert("secret", "input.txt", "owner", "user");
         ASSERT_TRUE(result.written()) << result.outcome.error();
         auto pdf = probe(result, "user");
-        EXPECT_TRUE(pdf.encrypted());
-        EXPECT_EQ(pdf.encryptionRevision(), revision) << level;
-        EXPECT_EQ(pdf.keyLengthBits(), bits) << level;
-        EXPECT_EQ(pdf.lines(), std::vector<std::string> { "secret" });
+        EXPECT_EQ(pdf.cipher(), c.cipher) << c.method << " " << c.level;
+        EXPECT_EQ(pdf.encryptionRevision(), c.revision) << c.cipher;
+        EXPECT_EQ(pdf.keyLengthBits(), c.bits) << c.cipher;
+        EXPECT_EQ(pdf.lines(), std::vector<std::string> { "secret" }) << c.cipher;
+        EXPECT_EQ(probe(result, "owner").lines(), std::vector<std::string> { "secret" }) << c.cipher;
+        EXPECT_EQ(testsupport::ExtractText(result.outputPath, "user"), "secret\n\f") << c.cipher;
+        EXPECT_THROW(testsupport::ExtractText(result.outputPath), std::exception) << c.cipher;
+        EXPECT_THROW(probe(result, "wrong"), std::exception) << c.cipher;
     }
-    EXPECT_THROW(probe(convert("x", "input.txt", "owner", "user"), "wrong"), std::exception);
 }
 
 struct PermissionCase
@@ -55,26 +72,33 @@ struct PermissionCase
     bool allowPrint, allowCopy, allowModify;
 };
 
+// The same answers give the same permissions under each method.
 TEST_F(DocumentTest, PermissionsAnsweredNoAreWithheldAndTheOthersKept)
 {
     const PermissionCase cases[] = {
+        { 0, 0, 0, 0, true, true, true },
         { 0, 1, 0, 0, false, true, true },
         { 0, 0, 1, 1, true, false, false },
         { 1, 0, 0, 1, true, true, false },
         { 1, 0, 0, 0, true, true, true },
     };
-    for (const auto& c : cases) {
-        m_options.PermitRead = c.read;
-        m_options.PermitPrint = c.print;
-        m_options.PermitCopy = c.copy;
-        m_options.PermitModify = c.modify;
-        auto result = convert("text", "input.txt", "owner");
-        ASSERT_TRUE(result.written()) << result.outcome.error();
-        auto pdf = probe(result);
-        EXPECT_TRUE(pdf.encrypted());
-        EXPECT_EQ(pdf.allowPrint(), c.allowPrint) << c.read << c.print << c.copy << c.modify;
-        EXPECT_EQ(pdf.allowCopy(), c.allowCopy) << c.read << c.print << c.copy << c.modify;
-        EXPECT_EQ(pdf.allowModify(), c.allowModify) << c.read << c.print << c.copy << c.modify;
+    for (int method : { engine::Rc4Encryption, engine::Aes128Encryption, engine::Aes256Encryption }) {
+        for (const auto& c : cases) {
+            m_options.EncryptMethod = method;
+            m_options.PermitRead = c.read;
+            m_options.PermitPrint = c.print;
+            m_options.PermitCopy = c.copy;
+            m_options.PermitModify = c.modify;
+            auto result = convert("text", "input.txt", "owner", "user");
+            ASSERT_TRUE(result.written()) << result.outcome.error();
+            auto pdf = probe(result, "user");
+            const std::string what = std::to_string(method) + ": " + std::to_string(c.read) + std::to_string(c.print)
+                + std::to_string(c.copy) + std::to_string(c.modify);
+            EXPECT_TRUE(pdf.encrypted()) << what;
+            EXPECT_EQ(pdf.allowPrint(), c.allowPrint) << what;
+            EXPECT_EQ(pdf.allowCopy(), c.allowCopy) << what;
+            EXPECT_EQ(pdf.allowModify(), c.allowModify) << what;
+        }
     }
 }
 
@@ -93,14 +117,26 @@ TEST_F(DocumentTest, PasswordsThatCannotWorkFailWithAReason)
     EXPECT_FALSE(std::filesystem::exists(same.outputPath));
 }
 
-TEST_F(DocumentTest, UserPasswordWithoutOwnerGivesAnUnencryptedPdfAndAWarning)
+// A user password without an owner password, and reading withheld without a user password, give
+// no protection: the PDF opens without a password, and the file's result says so.
+TEST_F(DocumentTest, ProtectionThePdfCannotGiveIsWarnedOf)
 {
-    auto result = convert("text", "input.txt", "", "user");
-    ASSERT_TRUE(result.written()) << result.outcome.error();
-    EXPECT_FALSE(probe(result).encrypted());
-    ASSERT_EQ(result.warnings.size(), 1u);
-    EXPECT_NE(result.warnings[0].find("user password was not applied"), std::string::npos);
-    EXPECT_EQ(m_observer.warnings, result.warnings);
+    auto noOwner = convert("text", "input.txt", "", "user");
+    ASSERT_TRUE(noOwner.written()) << noOwner.outcome.error();
+    EXPECT_FALSE(probe(noOwner).encrypted());
+    ASSERT_EQ(noOwner.warnings.size(), 1u);
+    EXPECT_NE(noOwner.warnings[0].find("user password was not applied"), std::string::npos);
+    EXPECT_EQ(m_observer.warnings, noOwner.warnings);
+
+    m_options.PermitRead = engine::No;
+    auto noUser = convert("text", "input.txt", "owner");
+    ASSERT_TRUE(noUser.written()) << noUser.outcome.error();
+    EXPECT_TRUE(probe(noUser).encrypted());
+    EXPECT_EQ(testsupport::ExtractText(noUser.outputPath), "text\n\f");
+    ASSERT_EQ(noUser.warnings.size(), 1u);
+    EXPECT_NE(noUser.warnings[0].find("read permission was not applied"), std::string::npos);
+
+    EXPECT_TRUE(convert("text", "input.txt", "owner", "user").warnings.empty());
 }
 
 // Readers show the information as typed, encrypted or not, and whatever the font: text outside
@@ -149,10 +185,12 @@ TEST_F(DocumentTest, AFailedConversionLeavesTheOlderPdfAndNoTemporaryFile)
     EXPECT_FALSE(convert("text").written());
     EXPECT_EQ(testsupport::readFile(older), "older PDF");
 
+    // An encrypted save, made in memory, leaves nothing else in the folder either.
     m_options = {};
-    ASSERT_TRUE(convert("text").written());
-    EXPECT_EQ(testsupport::PdfProbe(older.string()).lines(),
-              std::vector<std::string> { "text" });
+    ASSERT_TRUE(convert("text", "input.txt", "owner").written());
+    testsupport::PdfProbe pdf(older.string());
+    EXPECT_TRUE(pdf.encrypted());
+    EXPECT_EQ(pdf.lines(), std::vector<std::string> { "text" });
     int files = 0;
     for ([[maybe_unused]] auto& entry : std::filesystem::directory_iterator(m_dir.path())) {
         files++;

@@ -1,5 +1,7 @@
 #include "ConversionFixture.h"
 
+#include "engine/ChoiceLists.h"
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -53,7 +55,14 @@ TEST_F(FontTest, CidFontsTakeTheirEncodingByTheirLanguagesRule)
         auto [name, font] = onlyFont(result);
         EXPECT_EQ(name, c.baseFont);
         EXPECT_EQ(font.encoding, c.encoding) << c.baseFont;
-        EXPECT_TRUE(result.warnings.empty()) << c.baseFont;
+        // A replaced encoding is told.
+        const bool replaced = std::string("/") + std::string(engine::MultiByteEncodingChoices[static_cast<std::size_t>(c.multiEncode)]) != c.encoding;
+        EXPECT_EQ(result.warnings.size(), replaced ? 1u : 0u) << c.baseFont;
+        if (replaced) {
+            EXPECT_EQ(result.warnings[0], std::string("the CID font ") + (c.baseFont + 1) + " cannot take the encoding "
+                                               + std::string(engine::MultiByteEncodingChoices[static_cast<std::size_t>(c.multiEncode)]) + "; "
+                                               + (c.encoding + 1) + " is used");
+        }
     }
 }
 
@@ -154,6 +163,17 @@ TEST_F(FontTest, Type1FontFromMetricsAndBinaryData)
     EXPECT_EQ(font.encoding, "/WinAnsiEncoding");
     EXPECT_TRUE(font.embedded);
     EXPECT_EQ(probe(result).lines(), std::vector<std::string> { "type one" });
+
+    // The metrics of another font with this data file: refused, naming both, instead of a PDF named after
+    // one font and drawn with the other.
+    m_options.Type1MetricsFile = "/usr/share/fonts/type1/urw-base35/NimbusRoman-Italic.afm";
+    auto mismatch = convert("type one");
+    EXPECT_FALSE(mismatch.written());
+    EXPECT_EQ(mismatch.outcome.failure().kind, base::FailureKind::Options);
+    EXPECT_NE(mismatch.outcome.error().find("font NimbusRoman-Italic but the data file " + pfb.string()
+                                            + " holds the font NimbusSans-Regular"),
+              std::string::npos)
+        << mismatch.outcome.error();
 }
 
 TEST_F(FontTest, FontSizeZeroMeansNinePointsAndWarnsForEveryFile)

@@ -19,7 +19,7 @@ class LayoutTest : public ConversionFixture
 {
 };
 
-TEST_F(LayoutTest, BaselinesStartBelowTheTopMarginAndFollowTheFontSize)
+TEST_F(LayoutTest, BaselinesStartBelowTheTopMarginAndFollowTheFontSizeAndLineGap)
 {
     m_options.TopMargin = 100;
     m_options.FontSize = 12;
@@ -34,6 +34,13 @@ TEST_F(LayoutTest, BaselinesStartBelowTheTopMarginAndFollowTheFontSize)
     EXPECT_DOUBLE_EQ(texts[1].y, texts[0].y - 17);
     EXPECT_DOUBLE_EQ(texts[2].y, texts[1].y - 17);
     EXPECT_EQ(texts[2].fontSize, 12);
+
+    m_options.LineGap = 0;
+    auto tight = probe(convert("first\nsecond"));
+    const auto& lines = tight.pages()[0].texts;
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_DOUBLE_EQ(lines[0].y, 842 - 100);
+    EXPECT_DOUBLE_EQ(lines[1].y, lines[0].y - 12);
 }
 
 // A4 with margins of 60 and 9-point text: baselines at 777 - 14k; the first at or below 60 is

@@ -15,6 +15,9 @@ class LibraryMeasure : public HaruTextMeasure
 public:
     using HaruTextMeasure::HaruTextMeasure;
 
+    // The page whose font and size the library's measures use.
+    void setPage(HPDF_Page page) { m_page = page; }
+
     float textWidth(std::string_view text) override;
     std::size_t measureText(std::string_view text, float width, bool wordWrap) override;
 
@@ -22,6 +25,8 @@ private:
     // The whole text copied, as the first layout copied it; cut to the library's limit.
     const char* whole(std::string_view text);
 
+    HPDF_Page m_page = nullptr;
+    std::string m_copy;
     std::string m_cut;
 };
 

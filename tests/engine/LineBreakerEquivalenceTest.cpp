@@ -76,7 +76,6 @@ TEST_P(LibraryFonts, LinesMatchTheLiteralAlgorithm)
         engine::LibraryMeasure literal(page.doc(), page.font(), size);
         literal.setPage(page.page());
         engine::HaruTextMeasure measure(page.doc(), page.font(), size);
-        measure.setPage(page.page());
         for (float width : { 40.0f, 133.0f, 451.0f, 1000.0f }) {
             for (int round = 0; round < 12; ++round, ++seed) {
                 TextGenerator generator(seed, font.alphabet);

@@ -40,6 +40,10 @@ TEST(SettingsFile, MissingFileGivesTheDefaults)
     ASSERT_TRUE(engine::LoadOptions(dir.write("Settings.ini", "[Paper Option]\nSingeEncode=0\n").string(), options));
     EXPECT_EQ(engine::ChoiceAt(engine::SingleByteEncodingChoices, options.SingeEncode), "StandardEncoding")
         << "a stored 0 keeps its meaning";
+    ASSERT_TRUE(engine::LoadOptions(dir.write("Settings.ini", "[PDF Security Option]\nEncryptLevel=64\n").string(),
+                                    options));
+    EXPECT_EQ(engine::ChoiceAt(engine::EncryptMethodChoices, options.EncryptMethod), "AES-256")
+        << "a file from before the choice of method encrypts with AES-256";
 }
 
 namespace {

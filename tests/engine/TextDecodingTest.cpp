@@ -58,13 +58,13 @@ TEST(TextDecoding, UnicodeInputIsConvertedIntoTheFontsEncoding)
         { "UTF-16 LE without a byte order mark", Utf16(u"Tab\tcafé\r\n", false).substr(2), "WinAnsiEncoding",
           "Tab\tcaf\xE9\n" },
         { "UTF-16 BE without a byte order mark", Utf16(u"ab", true).substr(2), "CP1251", "ab" },
+        { "Cyrillic UTF-16 LE without a byte order mark", Utf16(u"Привет, мир!\r\n", false).substr(2), "CP1251",
+          "\xCF\xF0\xE8\xE2\xE5\xF2, \xEC\xE8\xF0!\n" },
         { "a DOS end-of-file mark ends the text without a word", "text\r\n\x1A", "CP1251", "text\n" },
         { "so it does in UTF-16", Utf16(u"text\u001A", false), "CP1251", "text" },
         { "ASCII passes unchanged", "plain\ttext", "KOI8-R", "plain\ttext" },
         { "Latin-1 passes unchanged", "caf\xE9 \xFC", "CP1251", "caf\xE9 \xFC" },
         { "GB2312 bytes pass unchanged", "\xD6\xD0\xCE\xC4", "GB-EUC-H", "\xD6\xD0\xCE\xC4" },
-        { "a byte order mark before bytes that are not UTF-8 stays", "\xEF\xBB\xBF\xE9"s, "WinAnsiEncoding",
-          "\xEF\xBB\xBF\xE9" },
     };
     for (const auto& c : cases) {
         auto decoded = engine::DecodeInputBytes(c.input, c.encoding);
@@ -89,8 +89,10 @@ TEST(TextDecoding, WhatTheTextLosesIsToldInOneWarning)
     const UnmappableCase cases[] = {
         { "one character", "Ж中Ж", "CP1251", "\xC6?\xC6",
           "1 character is not in the encoding CP1251 and is drawn as \"?\": U+4E2D \"中\"" },
-        { "several, the first named", "aЖé中", "WinAnsiEncoding", "a?\xE9?",
-          "2 characters are not in the encoding WinAnsiEncoding and are drawn as \"?\"; the first is U+0416 \"Ж\"" },
+        { "several, the first named", "a語é中", "WinAnsiEncoding", "a?\xE9?",
+          "2 characters are not in the encoding WinAnsiEncoding and are drawn as \"?\"; the first is U+8A9E \"語\"" },
+        { "a byte order mark makes bytes UTF-8", "\xEF\xBB\xBF\xE9"s, "WinAnsiEncoding", "?",
+          "1 character is not in the encoding WinAnsiEncoding and is drawn as \"?\": the byte 0xE9 (not UTF-8)" },
         { "a traditional character in GB2312", "中語", "GB-EUC-H", "\xD6\xD0?",
           "1 character is not in the encoding GB-EUC-H and is drawn as \"?\": U+8A9E \"語\"" },
         { "a broken UTF-16 surrogate", Utf16(u"a\xD800z", false), "CP1251", "a?z",

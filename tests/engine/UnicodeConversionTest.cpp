@@ -1,8 +1,12 @@
 #include "ConversionFixture.h"
 
 #include "engine/ChoiceLists.h"
+#include "engine/TextDecoding.h"
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -284,6 +288,84 @@ TEST_F(UnicodeConversionTest, AWidthNarrowerThanOneCharacterTakesOneWholeCharact
     auto utf8 = convert("Ж日€\n");
     ASSERT_TRUE(utf8.written()) << utf8.outcome.error();
     EXPECT_EQ(ReadBackLines(utf8.outputPath), (std::vector<std::string> { "Ж", "日", "€" }));
+}
+
+// Auto finds how a file holds its characters; a named encoding is read as named, and a name iconv
+// cannot read text in is refused.
+TEST_F(UnicodeConversionTest, TheInputEncodingIsFoundOrNamed)
+{
+    // A UTF-8 changelog with one name pasted in Latin-1.
+    const std::vector<std::string> names = { "Václav Šmíd", "Jörg Rössel", "Øyvind Bø", "Günter Müller" };
+    auto mostlyUtf8 = convert("Václav Šmíd\nJörg Rössel\nØyvind Bø\nGünter M\xFCller\n");
+    ASSERT_TRUE(mostlyUtf8.written()) << mostlyUtf8.outcome.error();
+    EXPECT_EQ(ReadBackLines(mostlyUtf8.outputPath), names);
+    ASSERT_EQ(mostlyUtf8.warnings.size(), 1u);
+    EXPECT_TRUE(mostlyUtf8.warnings[0].starts_with("1 byte of this UTF-8 text is not UTF-8 and is read as CP1252"))
+        << mostlyUtf8.warnings[0];
+
+    const std::vector<std::string> russian = { "Съешь же ещё этих мягких булок,", "да выпей чаю." };
+    const std::string koi8 = "\xF3\xDF\xC5\xDB\xD8 \xD6\xC5 \xC5\xDD\xA3 \xDC\xD4\xC9\xC8 \xCD\xD1\xC7\xCB\xC9\xC8 "
+                             "\xC2\xD5\xCC\xCF\xCB,\n\xC4\xC1 \xD7\xD9\xD0\xC5\xCA \xDE\xC1\xC0.\n";
+    UseHelvetica(m_options, "CP1251");
+    for (const char* encoding : { "Auto", "KOI8-R" }) {
+        m_options.InputEncoding = encoding;
+        auto result = convert(koi8);
+        ASSERT_TRUE(result.written()) << encoding << ": " << result.outcome.error();
+        EXPECT_EQ(ReadBackLines(result.outputPath), russian) << encoding;
+        EXPECT_TRUE(result.warnings.empty()) << encoding;
+    }
+
+    m_options.InputEncoding = "Auto";
+    std::string utf16;
+    for (char16_t unit : u"Съешь же ещё этих мягких булок,\r\nда выпей чаю.\r\n") {
+        utf16 += { static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8) };
+    }
+    utf16.resize(utf16.size() - 2); // the string's own NUL
+    auto withoutMark = convert(utf16);
+    ASSERT_TRUE(withoutMark.written()) << withoutMark.outcome.error();
+    EXPECT_EQ(ReadBackLines(withoutMark.outputPath), russian);
+
+    for (const char* refused : { "NO-SUCH-ENCODING", "UTF-32LE" }) {
+        m_options.InputEncoding = refused;
+        auto result = convert("text\n");
+        ASSERT_FALSE(result.written()) << refused;
+        EXPECT_EQ(result.outcome.failure().kind, base::FailureKind::Options) << refused;
+        EXPECT_NE(result.outcome.error().find(refused), std::string::npos) << result.outcome.error();
+    }
+}
+
+// A program is no text: it fails, and the preview says so too. A NUL after text still just ends it.
+TEST_F(UnicodeConversionTest, AFileWithNulBytesThatIsNotUtf16IsNotAText)
+{
+    std::ifstream program("/bin/true", std::ios::binary);
+    const std::string elf((std::istreambuf_iterator<char>(program)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(elf.empty());
+    auto result = convert(elf, "true.txt");
+    ASSERT_FALSE(result.written());
+    EXPECT_EQ(result.outcome.failure().kind, base::FailureKind::Input);
+    EXPECT_EQ(result.outcome.error(), "not a text file");
+    EXPECT_FALSE(std::filesystem::exists(result.outputPath));
+    auto preview = engine::ReadInputTextPrefix((m_dir.path() / "true.txt").string(), m_options);
+    ASSERT_FALSE(preview);
+    EXPECT_EQ(preview.error(), "not a text file");
+
+    auto cut = convert(std::string("text before\n\0\0\0\0", 16));
+    ASSERT_TRUE(cut.written()) << cut.outcome.error();
+    EXPECT_EQ(ReadBackLines(cut.outputPath), std::vector<std::string> { "text before" });
+    EXPECT_EQ(cut.warnings.size(), 1u);
+}
+
+// Formatted manual pages: overstruck bold and underlined letters, and groff's hyphens, which no
+// single-byte encoding has, read as plain text.
+TEST_F(UnicodeConversionTest, ManualPageTextReadsAsPlainText)
+{
+    auto result = convert("N\bNA\bAM\bME\bE\n_\bu_\bs_\be a built‐in, x − y\n");
+    ASSERT_TRUE(result.written()) << result.outcome.error();
+    EXPECT_EQ(ReadBackLines(result.outputPath), (std::vector<std::string> { "NAME", "use a built-in, x - y" }));
+    ASSERT_EQ(result.warnings.size(), 1u);
+    EXPECT_EQ(result.warnings[0],
+        "2 characters are not in the encoding WinAnsiEncoding and are drawn as near "
+        "equivalents; the first is U+2010 \"‐\" as \"-\"");
 }
 
 } // namespace

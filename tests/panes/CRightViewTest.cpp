@@ -1,9 +1,13 @@
 #include "panes/CRightView.h"
 
+#include "COptionTreeList.h"
+#include "FilePathDisplay.h"
+#include "LayoutRecord.h"
 #include "RecordingAsker.h"
 #include "RecordingObserver.h"
 #include "TempDir.h"
 #include "chrome/Palette.h"
+#include "engine/ChoiceLists.h"
 #include "engine/Converter.h"
 #include "engine/PageSizes.h"
 #include "engine/SettingsFile.h"
@@ -11,8 +15,6 @@
 #include "optiontree/COptionTreeComboItem.h"
 #include "optiontree/COptionTreeEditItem.h"
 #include "optiontree/COptionTreeFileItem.h"
-#include "optiontree/COptionTreeList.h"
-#include "optiontree/FilePathDisplay.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -146,17 +148,21 @@ private:
             "Page Encoding", "Single-byte Encoding", "Multi-byte Encoding", "Font Size", "Document Display Options",
             "Open Mode", "Open Results", "PDF Property Options", "Author", "Creator", "Title", "Subject", "Keywords",
             "PDF Security Options", "Read Permission", "Print Permission", "Copy Permission", "Modify Permission",
-            "Encrypt Level", "Tab Width" };
+            "Encrypt Level", "Tab Width", "Encrypt Method", "Input Encoding", "Page Layout Options", "Line Gap",
+            "Orientation", "Columns", "Form Feed", "Line Numbers", "Header", "Footer" };
         for (int i = 0; i < labels.size(); ++i) {
             QCOMPARE(item(quint32(i + 1))->GetLabelText(), labels.at(i));
         }
-        for (quint32 category : { 1, 22, 25, 31 }) {
+        for (quint32 category : { 1, 22, 25, 31, 40 }) {
             QVERIFY(item(category)->IsRootLevel());
             QCOMPARE(item(category)->GetRootBackground(), chrome::PaneBackground);
         }
         QCOMPARE(item(11)->GetParent(), item(10));
         QCOMPARE(item(16)->GetParent(), item(15));
         QCOMPARE(item(37)->GetParent(), item(1));
+        QCOMPARE(item(38)->GetParent(), item(31));
+        QCOMPARE(item(39)->GetParent(), item(18));
+        QCOMPARE(item(47)->GetParent(), item(40));
         QVERIFY(item(12)->IsExpanded());
     }
 
@@ -230,6 +236,13 @@ private slots:
             QCOMPARE(m_options.PageFont, kind);
             QCOMPARE(editable(fontItems), editableFontItems[kind]);
         }
+        // A TrueType font with UTF-8 is always embedded: "Embedding Font" cannot say otherwise.
+        choose(10, 2);
+        QVERIFY(!item(16)->IsReadOnly());
+        choose(19, static_cast<int>(engine::SingleByteEncodingChoices.size()) - 1);
+        QVERIFY(item(16)->IsReadOnly());
+        choose(19, 2);
+        QVERIFY(!item(16)->IsReadOnly());
     }
 
     void eachPermissionStoresOnlyItsOwnField()
@@ -244,6 +257,26 @@ private slots:
             QVERIFY(m_options == expected);
             QCOMPARE(shown(id), "No");
         }
+    }
+
+    // The key length is RC4's alone; the item that chooses the method says why RC4 is a poor choice.
+    void encryptLevelCanBeEditedOnlyWhileRc4IsChosen()
+    {
+        openPane();
+        QCOMPARE(shown(38), "AES-256");
+        QVERIFY(item(36)->IsReadOnly());
+        QVERIFY(item(38)->GetInfoText().contains("weak"));
+        choose(38, engine::Rc4Encryption);
+        QCOMPARE(m_options.EncryptMethod, engine::Rc4Encryption);
+        QVERIFY(!item(36)->IsReadOnly());
+        type(36, "128");
+        QCOMPARE(m_options.EncryptLevel, 128);
+        choose(38, engine::Aes128Encryption);
+        QVERIFY(item(36)->IsReadOnly());
+
+        m_options.EncryptMethod = engine::Rc4Encryption;
+        openPane();
+        QVERIFY(!item(36)->IsReadOnly());
     }
 
     void aChosenFontFileIsShownAfterARestartAndKeptByTheReadBack()
@@ -316,7 +349,7 @@ private slots:
             &ConversionOptions::B14Font, &ConversionOptions::EmbeddingFont, &ConversionOptions::CIDFont,
             &ConversionOptions::SingeEncode, &ConversionOptions::MultiEncode, &ConversionOptions::OpenMode,
             &ConversionOptions::OpenResult, &ConversionOptions::PermitRead, &ConversionOptions::PermitPrint,
-            &ConversionOptions::PermitCopy, &ConversionOptions::PermitModify };
+            &ConversionOptions::PermitCopy, &ConversionOptions::PermitModify, &ConversionOptions::EncryptMethod };
         int value = 99;
         for (auto index : indexes) {
             m_options.*index = value;
@@ -325,7 +358,7 @@ private slots:
         m_options.PageWidth = 500;
         m_options.PageHeight = -700; // a hand-edited file: the digits-only edit could not read it back
         openPane();
-        for (quint32 id : { 2, 10, 11, 16, 17, 19, 20, 23, 24, 32, 33, 34, 35 }) {
+        for (quint32 id : { 2, 10, 11, 16, 17, 19, 20, 23, 24, 32, 33, 34, 35, 38 }) {
             QCOMPARE(item<COptionTreeComboItem>(id)->currentIndex(), -1);
         }
         // No size is chosen: the record's own is shown, read-only, and kept.
@@ -333,6 +366,7 @@ private slots:
         QCOMPARE(shown(4), "-700");
         QVERIFY(item(3)->IsReadOnly() && item(4)->IsReadOnly());
         QCOMPARE(editable(fontItems), QList<quint32> { 19 });
+        QVERIFY(item(36)->IsReadOnly());
 
         const ConversionOptions snapshot = m_pane->ReadBackOptions();
         value = 99;
@@ -380,10 +414,32 @@ private slots:
         QVERIFY(loaded == snapshot);
     }
 
+    // The page layout items hold the record's fields as the command line's flags set them (CliTest).
+    void theLayoutItemsReadBackIntoTheRecord()
+    {
+        openPane();
+        QVERIFY(item(45)->GetInfoText().contains("Range: 0 to 10000 lines."));
+        QVERIFY(item(46)->GetInfoText().contains("{file} {path} {folder} {page} {pages}"));
+        QCOMPARE(shown(44), "Yes");
+        QCOMPARE(shown(41), "5");
+        type(41, "2");
+        choose(42, 1);
+        type(43, "3");
+        choose(44, 1);
+        type(45, "5");
+        type(46, "{file}||{page}/{pages}");
+        type(47, "{title}", false);
+        QVERIFY(m_pane->ReadBackOptions() == testsupport::LayoutRecord());
+        QCOMPARE(shown(42), "Landscape");
+        type(43, "9");
+        QCOMPARE(m_options.Columns, 3);
+    }
+
     // A number outside its option's range is refused where it is typed: the edit shows the last good value
     // and the info text says the range, whichever way the edit ends (Enter, leaving the item, a run's read-back).
     void aNumberOutsideItsRangeIsRefusedAtEntry()
     {
+        m_options.EncryptMethod = engine::Rc4Encryption; // Encrypt Level can be edited
         openPane();
         QVERIFY(item(37)->GetInfoText().contains("0 to 32 columns"));
         type(37, "99", false);

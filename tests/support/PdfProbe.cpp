@@ -133,6 +133,35 @@ int PdfProbe::keyLengthBits() const
     return encrypt.hasKey("/Length") ? encrypt.getKey("/Length").getIntValueAsInt() : 40;
 }
 
+std::string PdfProbe::cipher() const
+{
+    int revision = 0;
+    int permissions = 0;
+    int version = 0;
+    QPDF::encryption_method_e streams = QPDF::e_none;
+    QPDF::encryption_method_e strings = QPDF::e_none;
+    QPDF::encryption_method_e files = QPDF::e_none;
+    if (!m_pdf->isEncrypted(revision, permissions, version, streams, strings, files)) {
+        return "none";
+    }
+    if (version < 4) { // before crypt filters: RC4 only
+        return "RC4";
+    }
+    if (streams != strings) {
+        return "mixed";
+    }
+    switch (streams) {
+    case QPDF::e_rc4:
+        return "RC4";
+    case QPDF::e_aes:
+        return "AES-128";
+    case QPDF::e_aesv3:
+        return "AES-256";
+    default:
+        return "unknown";
+    }
+}
+
 int PdfProbe::permissionBits() const
 {
     int revision = 0;

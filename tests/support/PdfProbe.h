@@ -51,6 +51,8 @@ public:
     bool encrypted() const;
     int encryptionRevision() const;
     int keyLengthBits() const; // 0 when not encrypted
+    // The cipher of streams and strings: "RC4", "AES-128" or "AES-256"; "none"; "mixed" when they differ.
+    std::string cipher() const;
     int permissionBits() const;
     bool allowPrint() const;
     bool allowCopy() const;

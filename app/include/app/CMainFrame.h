@@ -76,7 +76,8 @@ public:
     // The tip of the day at start-up: shown when the settings ask for it; read all the same, so the
     // next start shows the tip after it.
     void showTipAtStartup();
-    // Closes without asking or telling anything: the session or the process is ending.
+    // Closes without asking or telling anything: the session or the process is ending. A close
+    // already under way ends without the answer it waits for.
     void closeQuietly();
 
 protected:
@@ -101,6 +102,7 @@ private:
     panes::CLeftView* m_leftView = nullptr;
     QHash<int, QAction*> m_actions;
     bool m_quiet = false;
+    bool m_closing = false;
 };
 
 } // namespace app

@@ -13,7 +13,8 @@ namespace app {
 // any byte, line breaks included.
 QByteArray EncodeHandOver(const std::vector<std::string>& paths);
 
-// Collects the bytes of one message as they arrive.
+// Collects the bytes of one message as they arrive. Paths that cannot name a file are refused: those not absolute,
+// holding NUL, or not valid in the file system's encoding.
 class HandOverReader
 {
 public:

@@ -70,7 +70,7 @@ int main(int argc, char** argv)
     grid.EnableDragAndDrop(false);
     grid.SetRowResize(false);
     grid.SetColumnResize(true);
-    grid.SetGridBkColor(QColor(255, 255, 255));
+    grid.SetGridBkColour(QColor(255, 255, 255));
     grid.SetColumnCount(6);
     grid.SetFixedRowCount(1);
     grid.SetGridLines(GVL_BOTH);

@@ -2,7 +2,8 @@
 
 #include "grid/CGridCtrl.h"
 #include "grid/CGridDefaultCell.h"
-#include "grid/CGridInPlaceEdit.h"
+
+#include "CGridInPlaceEdit.h"
 
 namespace grid {
 

@@ -2,7 +2,8 @@
 
 #include "grid/CGridCtrl.h"
 #include "grid/CGridDefaultCell.h"
-#include "grid/GridTextPainter.h"
+
+#include "GridTextPainter.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

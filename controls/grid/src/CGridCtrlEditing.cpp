@@ -1,8 +1,8 @@
 // In-place editing of CGridCtrl.
 #include "grid/CGridCtrl.h"
 
-#include "grid/CGridInPlaceEdit.h"
-
+#include "CGridCtrlPrivate.h"
+#include "CGridInPlaceEdit.h"
 #include "GridKeys.h"
 
 namespace grid {
@@ -13,11 +13,11 @@ bool CGridCtrl::EditCell(int row, int col, int nChar)
         return false;
     }
     EnsureVisible(row, col);
-    if (sendMessageToParent(row, col, notify::LVN_BEGINLABELEDITA) < 0) {
+    if (d->sendMessage(row, col, notify::LVN_BEGINLABELEDITA) < 0) {
         return false;
     }
     CGridCellBase* cell = GetCell(row, col);
-    return cell && cell->Edit(row, col, m_geometry.cellRect(row, col), QPoint(), InPlaceControlId, nChar);
+    return cell && cell->Edit(row, col, d->m_geometry.cellRect(row, col), QPoint(), InPlaceControlId, nChar);
 }
 
 void CGridCtrl::EndEditing()
@@ -43,7 +43,7 @@ void CGridCtrl::OnEndInPlaceEdit(GV_DISPINFO& info)
         GV_DISPINFO notice;
         notice.item = info.item;
         const bool accepted =
-            cell->ValidateEdit(newText) && sendDispInfoToParent(notice, notify::LVN_ENDLABELEDITA) >= 0;
+            cell->ValidateEdit(newText) && d->sendDispInfo(notice, notify::LVN_ENDLABELEDITA) >= 0;
         // The owner may have been asked in virtual mode; fetch the cell again.
         cell = GetCell(row, col);
         if (accepted) {
@@ -57,7 +57,7 @@ void CGridCtrl::OnEndInPlaceEdit(GV_DISPINFO& info)
     if (isFocusMoveKey(key)) {
         const Qt::KeyboardModifiers modifiers = key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
         if (moveFocusByKey(key, modifiers)) {
-            EditCell(m_idCurrentCell.row, m_idCurrentCell.col, key);
+            EditCell(d->m_idCurrentCell.row, d->m_idCurrentCell.col, key);
         }
     }
 }

@@ -1,6 +1,7 @@
 // Keyboard handling of CGridCtrl.
 #include "grid/CGridCtrl.h"
 
+#include "CGridCtrlPrivate.h"
 #include "GridKeys.h"
 
 #include <QKeyEvent>
@@ -21,7 +22,7 @@ bool CGridCtrl::event(QEvent* e)
     // Tab moves between cells unless it is left to the focus chain.
     if (e->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(e);
-        if (isTabKey(key->key()) && m_options.handleTabKey && !(key->modifiers() & Qt::ControlModifier)) {
+        if (isTabKey(key->key()) && d->m_options.handleTabKey && !(key->modifiers() & Qt::ControlModifier)) {
             key->accept();
             keyPressEvent(key);
             if (!key->isAccepted()) {
@@ -38,7 +39,7 @@ bool CGridCtrl::event(QEvent* e)
 int CGridCtrl::nextVisibleRow(int from, int step) const
 {
     for (int row = from + step; row >= GetFixedRowCount() && row < GetRowCount(); row += step) {
-        if (m_geometry.rowHeight(row) > 0) {
+        if (d->m_geometry.rowHeight(row) > 0) {
             return row;
         }
     }
@@ -48,7 +49,7 @@ int CGridCtrl::nextVisibleRow(int from, int step) const
 int CGridCtrl::nextVisibleColumn(int from, int step) const
 {
     for (int col = from + step; col >= GetFixedColumnCount() && col < GetColumnCount(); col += step) {
-        if (m_geometry.columnWidth(col) > 0) {
+        if (d->m_geometry.columnWidth(col) > 0) {
             return col;
         }
     }
@@ -61,7 +62,7 @@ GridCellId CGridCtrl::nextCell(int key, Qt::KeyboardModifiers modifiers) const
     const int lastRow = nextVisibleRow(GetRowCount(), -1);
     const int firstCol = nextVisibleColumn(GetFixedColumnCount() - 1, 1);
     const int lastCol = nextVisibleColumn(GetColumnCount(), -1);
-    const GridCellId focus = m_idCurrentCell;
+    const GridCellId focus = d->m_idCurrentCell;
     if (!isFocusMoveKey(key)) {
         return {};
     }
@@ -71,7 +72,7 @@ GridCellId CGridCtrl::nextCell(int key, Qt::KeyboardModifiers modifiers) const
     auto cellOrNone = [](int row, int col) { return row >= 0 && col >= 0 ? GridCellId{row, col} : GridCellId{}; };
     auto pageFrom = [&](int step) {
         int row = focus.row;
-        for (int i = 0, next = row; i < m_geometry.pageRows() && (next = nextVisibleRow(row, step)) >= 0; ++i) {
+        for (int i = 0, next = row; i < d->m_geometry.pageRows() && (next = nextVisibleRow(row, step)) >= 0; ++i) {
             row = next;
         }
         return GridCellId{row, focus.col};
@@ -112,8 +113,8 @@ bool CGridCtrl::moveFocusByKey(int key, Qt::KeyboardModifiers modifiers)
         return false;
     }
     if (key == Qt::Key_PageDown || key == Qt::Key_PageUp) {
-        const int rows = next.row - m_idCurrentCell.row;
-        scrollBy(m_idCurrentCell.IsValid() ? rows : 0, 0);
+        const int rows = next.row - d->m_idCurrentCell.row;
+        scrollBy(d->m_idCurrentCell.IsValid() ? rows : 0, 0);
     }
     moveFocus(next, (modifiers & Qt::ShiftModifier) && !isTabKey(key));
     return true;
@@ -128,7 +129,7 @@ bool CGridCtrl::handleClipboardKey(const QKeyEvent& e)
         OnEditSelectAll();
         return true;
     }
-    if (!m_options.clipboardKeys) {
+    if (!d->m_options.clipboardKeys) {
         return false;
     }
     switch (e.key()) {
@@ -179,8 +180,8 @@ void CGridCtrl::keyPressEvent(QKeyEvent* e)
         return;
     }
     const int key = e->key();
-    if (key == Qt::Key_F2 && m_idCurrentCell.IsValid()) {
-        EditCell(m_idCurrentCell.row, m_idCurrentCell.col, EditByMouse);
+    if (key == Qt::Key_F2 && d->m_idCurrentCell.IsValid()) {
+        EditCell(d->m_idCurrentCell.row, d->m_idCurrentCell.col, EditByMouse);
         e->accept();
         return;
     }
@@ -188,8 +189,8 @@ void CGridCtrl::keyPressEvent(QKeyEvent* e)
         e->accept();
         return;
     }
-    if (const int ch = editCharForKey(*e); ch != 0 && m_idCurrentCell.IsValid()) {
-        EditCell(m_idCurrentCell.row, m_idCurrentCell.col, ch);
+    if (const int ch = editCharForKey(*e); ch != 0 && d->m_idCurrentCell.IsValid()) {
+        EditCell(d->m_idCurrentCell.row, d->m_idCurrentCell.col, ch);
         e->accept();
         return;
     }

@@ -1,6 +1,8 @@
 // Mouse handling of CGridCtrl: clicks, drag-selecting, sizing and double clicks.
 #include "grid/CGridCtrl.h"
 
+#include "CGridCtrlPrivate.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTimerEvent>
@@ -9,73 +11,75 @@
 
 namespace grid {
 
+using MouseMode = CGridCtrlPrivate::MouseMode;
+
 int CGridCtrl::columnDividerAt(QPoint pos) const
 {
-    if (!m_options.columnResize || pos.y() < 0 || pos.y() >= m_geometry.fixedRowsHeight()) {
+    if (!d->m_options.columnResize || pos.y() < 0 || pos.y() >= d->m_geometry.fixedRowsHeight()) {
         return -1;
     }
-    return m_geometry.columnDividerAt(pos.x(), m_options.resizeCaptureZone);
+    return d->m_geometry.columnDividerAt(pos.x(), d->m_options.resizeCaptureZone);
 }
 
 int CGridCtrl::rowDividerAt(QPoint pos) const
 {
-    if (!m_options.rowResize || pos.x() < 0 || pos.x() >= m_geometry.fixedColumnsWidth()) {
+    if (!d->m_options.rowResize || pos.x() < 0 || pos.x() >= d->m_geometry.fixedColumnsWidth()) {
         return -1;
     }
-    return m_geometry.rowDividerAt(pos.y(), m_options.resizeCaptureZone);
+    return d->m_geometry.rowDividerAt(pos.y(), d->m_options.resizeCaptureZone);
 }
 
 void CGridCtrl::mousePressEvent(QMouseEvent* e)
 {
     const QPoint pos = e->position().toPoint();
     setFocus(Qt::MouseFocusReason);
-    m_lastMousePoint = pos;
+    d->m_lastMousePoint = pos;
     if (e->button() != Qt::LeftButton) {
         e->setAccepted(e->button() == Qt::RightButton);
         return;
     }
     EndEditing();
-    m_leftClickDownPoint = pos;
-    m_leftClickDownCell = m_geometry.cellAt(pos);
-    m_mouseMode = MouseMode::Nothing;
+    d->m_leftClickDownPoint = pos;
+    d->m_leftClickDownCell = d->m_geometry.cellAt(pos);
+    d->m_mouseMode = MouseMode::Nothing;
     if (const int col = columnDividerAt(pos); col >= 0) {
-        m_mouseMode = MouseMode::SizingColumn;
-        m_sizingIndex = col;
+        d->m_mouseMode = MouseMode::SizingColumn;
+        d->m_sizingIndex = col;
         viewport()->setCursor(Qt::SplitHCursor);
         viewport()->update(sizingLineRect());
         return;
     }
     if (const int row = rowDividerAt(pos); row >= 0) {
-        m_mouseMode = MouseMode::SizingRow;
-        m_sizingIndex = row;
+        d->m_mouseMode = MouseMode::SizingRow;
+        d->m_sizingIndex = row;
         viewport()->setCursor(Qt::SplitVCursor);
         viewport()->update(sizingLineRect());
         return;
     }
-    if (m_leftClickDownCell.IsValid()) {
-        pressCell(m_leftClickDownCell, pos, e->modifiers());
+    if (d->m_leftClickDownCell.IsValid()) {
+        pressCell(d->m_leftClickDownCell, pos, e->modifiers());
     }
 }
 
 void CGridCtrl::pressCell(GridCellId id, QPoint pos, Qt::KeyboardModifiers modifiers)
 {
     CGridCellBase* cell = GetCell(id.row, id.col);
-    const QRect rect = m_geometry.cellRect(id.row, id.col);
+    const QRect rect = d->m_geometry.cellRect(id.row, id.col);
     cell->OnClickDown(pos - rect.topLeft());
     cell = GetCell(id.row, id.col);
-    if (id == m_idCurrentCell && !(modifiers & Qt::ControlModifier) && IsCellEditable(id.row, id.col) &&
+    if (id == d->m_idCurrentCell && !(modifiers & Qt::ControlModifier) && IsCellEditable(id.row, id.col) &&
         cell->GetTextRect(rect).contains(pos)) {
-        m_mouseMode = MouseMode::PrepareEdit;
+        d->m_mouseMode = MouseMode::PrepareEdit;
         return;
     }
     if (IsCellFixed(id.row, id.col)) {
         pressFixedCell(id);
         return;
     }
-    if (m_options.dragAndDrop && IsCellSelected(id.row, id.col) &&
+    if (d->m_options.dragAndDrop && IsCellSelected(id.row, id.col) &&
         !(modifiers & (Qt::ControlModifier | Qt::ShiftModifier))) {
         // Decided on release (a click) or on moving away (a drag of the selection).
-        m_mouseMode = MouseMode::PrepareDrag;
+        d->m_mouseMode = MouseMode::PrepareDrag;
         return;
     }
     selectPressedCell(id, modifiers);
@@ -84,19 +88,19 @@ void CGridCtrl::pressCell(GridCellId id, QPoint pos, Qt::KeyboardModifiers modif
 void CGridCtrl::selectPressedCell(GridCellId id, Qt::KeyboardModifiers modifiers)
 {
     SetFocusCell(id.row, id.col);
-    sendMessageToParent(id.row, id.col, notify::LVN_ITEMCHANGING);
-    m_prevSelectedCells = m_selectedCells;
-    const bool singleRow = m_options.listMode && m_options.singleRowSelection;
+    d->sendMessage(id.row, id.col, notify::LVN_ITEMCHANGING);
+    d->m_prevSelectedCells = d->m_selectedCells;
+    const bool singleRow = d->m_options.listMode && d->m_options.singleRowSelection;
     if ((modifiers & Qt::ControlModifier) && !singleRow) {
-        m_selectionStartCell = id;
+        d->m_selectionStartCell = id;
         toggleSelection(id);
-    } else if ((modifiers & Qt::ShiftModifier) && m_selectionStartCell.IsValid()) {
+    } else if ((modifiers & Qt::ShiftModifier) && d->m_selectionStartCell.IsValid()) {
         selectFromAnchor(id, false);
     } else {
-        m_selectionStartCell = id;
+        d->m_selectionStartCell = id;
         selectFromAnchor(id, false);
     }
-    m_mouseMode = MouseMode::SelectingCells;
+    d->m_mouseMode = MouseMode::SelectingCells;
 }
 
 void CGridCtrl::pressFixedCell(GridCellId id)
@@ -104,57 +108,57 @@ void CGridCtrl::pressFixedCell(GridCellId id)
     SetFocusCell(-1, -1);
     const bool inFixedRow = id.row < GetFixedRowCount();
     const bool inFixedCol = id.col < GetFixedColumnCount();
-    if (m_options.headerSort && inFixedRow) {
-        SortItems(id.col, id.col == m_sortColumn ? !m_sortAscending : true);
+    if (d->m_options.headerSort && inFixedRow) {
+        SortItems(id.col, id.col == d->m_sortColumn ? !d->m_sortAscending : true);
         return;
     }
-    if (!m_options.selectionEnabled) {
+    if (!d->m_options.selectionEnabled) {
         return;
     }
-    m_prevSelectedCells = GridSelection();
+    d->m_prevSelectedCells = GridSelection();
     if (inFixedRow && inFixedCol) {
         SelectAllCells();
-    } else if (inFixedRow && !m_options.listMode) {
-        m_selectionStartCell = {GetFixedRowCount(), id.col};
+    } else if (inFixedRow && !d->m_options.listMode) {
+        d->m_selectionStartCell = {GetFixedRowCount(), id.col};
         selectFromAnchor({GetRowCount() - 1, id.col}, false);
-        m_mouseMode = MouseMode::SelectingColumns;
+        d->m_mouseMode = MouseMode::SelectingColumns;
     } else if (inFixedCol) {
-        m_selectionStartCell = {id.row, GetFixedColumnCount()};
+        d->m_selectionStartCell = {id.row, GetFixedColumnCount()};
         selectFromAnchor({id.row, GetColumnCount() - 1}, false);
-        m_mouseMode = MouseMode::SelectingRows;
+        d->m_mouseMode = MouseMode::SelectingRows;
     }
 }
 
 void CGridCtrl::mouseMoveEvent(QMouseEvent* e)
 {
     const QPoint pos = e->position().toPoint();
-    switch (m_mouseMode) {
+    switch (d->m_mouseMode) {
     case MouseMode::SizingColumn:
     case MouseMode::SizingRow:
         viewport()->update(sizingLineRect());
-        m_lastMousePoint = pos;
+        d->m_lastMousePoint = pos;
         viewport()->update(sizingLineRect());
         return;
     case MouseMode::SelectingCells:
     case MouseMode::SelectingRows:
     case MouseMode::SelectingColumns:
-        m_lastMousePoint = pos;
+        d->m_lastMousePoint = pos;
         dragSelectTo(pos);
         if (viewport()->rect().contains(pos)) {
-            m_autoScrollTimer.stop();
-        } else if (!m_autoScrollTimer.isActive()) {
-            m_autoScrollTimer.start(m_options.autoScrollMs, this);
+            d->m_autoScrollTimer.stop();
+        } else if (!d->m_autoScrollTimer.isActive()) {
+            d->m_autoScrollTimer.start(d->m_options.autoScrollMs, this);
         }
         return;
     case MouseMode::PrepareDrag:
-        if ((pos - m_leftClickDownPoint).manhattanLength() >= QApplication::startDragDistance()) {
+        if ((pos - d->m_leftClickDownPoint).manhattanLength() >= QApplication::startDragDistance()) {
             startDrag();
         }
         return;
     case MouseMode::PrepareEdit:
         return;
     default:
-        m_lastMousePoint = pos;
+        d->m_lastMousePoint = pos;
         if (!(e->buttons() & Qt::LeftButton)) {
             updateCursor(pos);
         }
@@ -165,30 +169,30 @@ void CGridCtrl::mouseMoveEvent(QMouseEvent* e)
 void CGridCtrl::updateCursor(QPoint pos)
 {
     if (columnDividerAt(pos) >= 0) {
-        m_mouseMode = MouseMode::OverColumnDivide;
+        d->m_mouseMode = MouseMode::OverColumnDivide;
         viewport()->setCursor(Qt::SplitHCursor);
     } else if (rowDividerAt(pos) >= 0) {
-        m_mouseMode = MouseMode::OverRowDivide;
+        d->m_mouseMode = MouseMode::OverRowDivide;
         viewport()->setCursor(Qt::SplitVCursor);
     } else {
-        m_mouseMode = MouseMode::Nothing;
-        const GridCellId id = m_geometry.cellAt(pos);
+        d->m_mouseMode = MouseMode::Nothing;
+        const GridCellId id = d->m_geometry.cellAt(pos);
         if (CGridCellBase* cell = GetCell(id.row, id.col)) {
             cell->OnSetCursor();
         } else {
             viewport()->setCursor(Qt::ArrowCursor);
         }
     }
-    trackHover(m_geometry.cellAt(pos));
+    trackHover(d->m_geometry.cellAt(pos));
 }
 
 void CGridCtrl::trackHover(GridCellId id)
 {
-    if (id != m_hoverCell) {
-        if (CGridCellBase* cell = GetCell(m_hoverCell.row, m_hoverCell.col)) {
+    if (id != d->m_hoverCell) {
+        if (CGridCellBase* cell = GetCell(d->m_hoverCell.row, d->m_hoverCell.col)) {
             cell->OnMouseLeave();
         }
-        m_hoverCell = id;
+        d->m_hoverCell = id;
         if (CGridCellBase* cell = GetCell(id.row, id.col)) {
             cell->OnMouseEnter();
         }
@@ -209,20 +213,20 @@ void CGridCtrl::dragSelectTo(QPoint pos)
 {
     const QRect area = viewport()->rect();
     const QPoint inside(std::clamp(pos.x(), 0, area.width() - 1), std::clamp(pos.y(), 0, area.height() - 1));
-    GridCellId id = m_geometry.cellAt(inside);
+    GridCellId id = d->m_geometry.cellAt(inside);
     if (!id.IsValid()) {
         return;
     }
     id.row = std::max(id.row, GetFixedRowCount());
     id.col = std::max(id.col, GetFixedColumnCount());
-    if (m_mouseMode == MouseMode::SelectingRows) {
+    if (d->m_mouseMode == MouseMode::SelectingRows) {
         id.col = GetColumnCount() - 1;
-    } else if (m_mouseMode == MouseMode::SelectingColumns) {
+    } else if (d->m_mouseMode == MouseMode::SelectingColumns) {
         id.row = GetRowCount() - 1;
-    } else if (id != m_idCurrentCell) {
+    } else if (id != d->m_idCurrentCell) {
         SetFocusCell(id.row, id.col);
     }
-    if (!isValid(id.row, id.col)) {
+    if (!d->isValid(id.row, id.col)) {
         return;
     }
     selectFromAnchor(id, QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
@@ -238,52 +242,52 @@ void CGridCtrl::autoScrollTowards(QPoint pos)
 
 void CGridCtrl::timerEvent(QTimerEvent* e)
 {
-    if (e->timerId() != m_autoScrollTimer.timerId()) {
+    if (e->timerId() != d->m_autoScrollTimer.timerId()) {
         QAbstractScrollArea::timerEvent(e);
         return;
     }
-    if (viewport()->rect().contains(m_lastMousePoint)) {
-        m_autoScrollTimer.stop();
+    if (viewport()->rect().contains(d->m_lastMousePoint)) {
+        d->m_autoScrollTimer.stop();
         return;
     }
-    autoScrollTowards(m_lastMousePoint);
-    dragSelectTo(m_lastMousePoint);
+    autoScrollTowards(d->m_lastMousePoint);
+    dragSelectTo(d->m_lastMousePoint);
 }
 
 void CGridCtrl::mouseReleaseEvent(QMouseEvent* e)
 {
     const QPoint pos = e->position().toPoint();
     if (e->button() == Qt::RightButton) {
-        const GridCellId id = m_geometry.cellAt(pos);
+        const GridCellId id = d->m_geometry.cellAt(pos);
         if (CGridCellBase* cell = GetCell(id.row, id.col)) {
-            cell->OnRClick(pos - m_geometry.cellRect(id.row, id.col).topLeft());
+            cell->OnRClick(pos - d->m_geometry.cellRect(id.row, id.col).topLeft());
         }
-        sendMessageToParent(id.row, id.col, notify::NM_RCLICK);
+        d->sendMessage(id.row, id.col, notify::NM_RCLICK);
         return;
     }
     if (e->button() != Qt::LeftButton) {
         return;
     }
-    m_autoScrollTimer.stop();
-    const MouseMode mode = m_mouseMode;
-    m_mouseMode = MouseMode::Nothing;
+    d->m_autoScrollTimer.stop();
+    const MouseMode mode = d->m_mouseMode;
+    d->m_mouseMode = MouseMode::Nothing;
     switch (mode) {
     case MouseMode::PrepareEdit:
-        EditCell(m_idCurrentCell.row, m_idCurrentCell.col, EditByMouse);
+        EditCell(d->m_idCurrentCell.row, d->m_idCurrentCell.col, EditByMouse);
         return;
     case MouseMode::SizingColumn:
     case MouseMode::SizingRow:
-        m_mouseMode = mode;
+        d->m_mouseMode = mode;
         finishSizing(pos);
-        m_mouseMode = MouseMode::Nothing;
+        d->m_mouseMode = MouseMode::Nothing;
         return;
     case MouseMode::PrepareDrag:
-        selectPressedCell(m_leftClickDownCell, e->modifiers());
-        m_mouseMode = MouseMode::Nothing;
+        selectPressedCell(d->m_leftClickDownCell, e->modifiers());
+        d->m_mouseMode = MouseMode::Nothing;
         finishClick(pos);
         return;
     default:
-        if (m_leftClickDownCell.IsValid()) {
+        if (d->m_leftClickDownCell.IsValid()) {
             finishClick(pos);
         }
         return;
@@ -293,31 +297,31 @@ void CGridCtrl::mouseReleaseEvent(QMouseEvent* e)
 void CGridCtrl::finishSizing(QPoint pos)
 {
     viewport()->update(sizingLineRect());
-    if (m_mouseMode == MouseMode::SizingColumn) {
-        const int least = m_options.hideColumnsBySizing ? 0 : 1;
-        SetColumnWidth(m_sizingIndex, std::max(pos.x() - m_geometry.columnLeft(m_sizingIndex), least));
+    if (d->m_mouseMode == MouseMode::SizingColumn) {
+        const int least = d->m_options.hideColumnsBySizing ? 0 : 1;
+        SetColumnWidth(d->m_sizingIndex, std::max(pos.x() - d->m_geometry.columnLeft(d->m_sizingIndex), least));
     } else {
-        const int least = m_options.hideRowsBySizing ? 0 : 1;
-        SetRowHeight(m_sizingIndex, std::max(pos.y() - m_geometry.rowTop(m_sizingIndex), least));
+        const int least = d->m_options.hideRowsBySizing ? 0 : 1;
+        SetRowHeight(d->m_sizingIndex, std::max(pos.y() - d->m_geometry.rowTop(d->m_sizingIndex), least));
     }
-    m_sizingIndex = -1;
+    d->m_sizingIndex = -1;
     viewport()->setCursor(Qt::ArrowCursor);
 }
 
 void CGridCtrl::finishClick(QPoint pos)
 {
-    const GridCellId focus = m_idCurrentCell;
-    sendMessageToParent(focus.row, focus.col, notify::LVN_ITEMCHANGED);
+    const GridCellId focus = d->m_idCurrentCell;
+    d->sendMessage(focus.row, focus.col, notify::LVN_ITEMCHANGED);
     if (CGridCellBase* cell = GetCell(focus.row, focus.col)) {
-        cell->OnClick(pos - m_geometry.cellRect(focus.row, focus.col).topLeft());
+        cell->OnClick(pos - d->m_geometry.cellRect(focus.row, focus.col).topLeft());
     }
-    const GridCellId pressed = m_leftClickDownCell;
-    sendMessageToParent(pressed.row, pressed.col, notify::NM_CLICK);
+    const GridCellId pressed = d->m_leftClickDownCell;
+    d->sendMessage(pressed.row, pressed.col, notify::NM_CLICK);
     viewport()->setCursor(Qt::ArrowCursor);
-    if (isValid(pressed.row, pressed.col)) {
+    if (d->isValid(pressed.row, pressed.col)) {
         // Posted, as the click command reaches the owner after the click has been handled.
         QMetaObject::invokeMethod(
-            this, [this, id = m_controlId] { emit commandNotified(id, 0); }, Qt::QueuedConnection);
+            this, [this, id = d->m_controlId] { emit commandNotified(id, 0); }, Qt::QueuedConnection);
     }
 }
 
@@ -327,7 +331,7 @@ void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* e)
         return;
     }
     const QPoint pos = e->position().toPoint();
-    m_mouseMode = MouseMode::Nothing;
+    d->m_mouseMode = MouseMode::Nothing;
     if (const int col = columnDividerAt(pos); col >= 0) {
         AutoSizeColumn(col);
         return;
@@ -336,19 +340,19 @@ void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* e)
         AutoSizeRow(row);
         return;
     }
-    const GridCellId id = m_geometry.cellAt(pos);
+    const GridCellId id = d->m_geometry.cellAt(pos);
     CGridCellBase* cell = GetCell(id.row, id.col);
     if (!cell) {
         return;
     }
-    const QRect rect = m_geometry.cellRect(id.row, id.col);
+    const QRect rect = d->m_geometry.cellRect(id.row, id.col);
     if (cell->GetTextRect(rect).contains(pos)) {
         EditCell(id.row, id.col, EditByMouse);
     }
     if ((cell = GetCell(id.row, id.col))) {
         cell->OnDblClick(pos - rect.topLeft());
     }
-    sendMessageToParent(id.row, id.col, notify::NM_DBLCLK);
+    d->sendMessage(id.row, id.col, notify::NM_DBLCLK);
 }
 
 } // namespace grid

@@ -1,6 +1,8 @@
 // Sorting and automatic sizing of CGridCtrl.
 #include "grid/CGridCtrl.h"
 
+#include "CGridCtrlPrivate.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -8,7 +10,7 @@ namespace grid {
 
 bool CGridCtrl::SortItems(int col, bool ascending, const CompareFunc& compare)
 {
-    if (m_bVirtualMode || col < 0 || col >= GetColumnCount()) {
+    if (d->m_bVirtualMode || col < 0 || col >= GetColumnCount()) {
         return false;
     }
     EndEditing();
@@ -20,24 +22,24 @@ bool CGridCtrl::SortItems(int col, bool ascending, const CompareFunc& compare)
     };
     const CompareFunc& ordering = compare ? compare : byText;
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int result = ordering(*m_rows[size_t(a)][size_t(col)], *m_rows[size_t(b)][size_t(col)]);
+        const int result = ordering(*d->m_rows[size_t(a)][size_t(col)], *d->m_rows[size_t(b)][size_t(col)]);
         return ascending ? result < 0 : result > 0;
     });
 
-    std::vector<Row> sorted;
-    QList<int> heights = m_geometry.rowHeights();
+    std::vector<CGridCtrlPrivate::Row> sorted;
+    QList<int> heights = d->m_geometry.rowHeights();
     const QList<int> oldHeights = heights;
     for (size_t i = 0; i < order.size(); ++i) {
-        sorted.push_back(std::move(m_rows[size_t(order[i])]));
+        sorted.push_back(std::move(d->m_rows[size_t(order[i])]));
         heights[first + int(i)] = oldHeights[order[i]];
     }
-    std::move(sorted.begin(), sorted.end(), m_rows.begin() + first);
-    m_geometry.setRowHeights(heights);
+    std::move(sorted.begin(), sorted.end(), d->m_rows.begin() + first);
+    d->m_geometry.setRowHeights(heights);
 
-    m_sortColumn = col;
-    m_sortAscending = ascending;
+    d->m_sortColumn = col;
+    d->m_sortAscending = ascending;
     // Focus and selection travel with their cells.
-    rebuildStateMaps();
+    d->rebuildStateMaps();
     afterStructureChange();
     return true;
 }
@@ -47,7 +49,7 @@ bool CGridCtrl::AutoSizeColumn(int col, int style)
     if (col < 0 || col >= GetColumnCount()) {
         return false;
     }
-    style = style ? style : m_options.autoSizeStyle;
+    style = style ? style : d->m_options.autoSizeStyle;
     const int firstRow = (style & GVS_HEADER) ? 0 : GetFixedRowCount();
     const int lastRow = (style & GVS_DATA) ? GetRowCount() - 1 : GetFixedRowCount() - 1;
     int width = 0;
@@ -62,7 +64,7 @@ bool CGridCtrl::AutoSizeRow(int row, int style)
     if (row < 0 || row >= GetRowCount()) {
         return false;
     }
-    style = style ? style : m_options.autoSizeStyle;
+    style = style ? style : d->m_options.autoSizeStyle;
     const int firstCol = (style & GVS_HEADER) ? 0 : GetFixedColumnCount();
     const int lastCol = (style & GVS_DATA) ? GetColumnCount() - 1 : GetFixedColumnCount() - 1;
     int height = 0;
@@ -90,6 +92,16 @@ void CGridCtrl::AutoSize()
 {
     AutoSizeColumns();
     AutoSizeRows();
+}
+
+int CGridCtrl::GetSortColumn() const
+{
+    return d->m_sortColumn;
+}
+
+bool CGridCtrl::GetSortAscending() const
+{
+    return d->m_sortAscending;
 }
 
 } // namespace grid

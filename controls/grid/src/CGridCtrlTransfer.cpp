@@ -1,7 +1,8 @@
 // Clipboard and drag and drop of CGridCtrl: cells travel as tab-separated text.
 #include "grid/CGridCtrl.h"
 
-#include "grid/GridTextTable.h"
+#include "CGridCtrlPrivate.h"
+#include "GridTextTable.h"
 
 #include <QClipboard>
 #include <QDrag>
@@ -10,6 +11,8 @@
 #include <QMimeData>
 
 namespace grid {
+
+using MouseMode = CGridCtrlPrivate::MouseMode;
 
 QString CGridCtrl::CopyTextFromGrid() const
 {
@@ -30,7 +33,7 @@ QString CGridCtrl::CopyTextFromGrid() const
 
 bool CGridCtrl::PasteTextToGrid(GridCellId topLeft, const QString& text)
 {
-    if (m_bVirtualMode || !m_options.editable || !isValid(topLeft.row, topLeft.col)) {
+    if (d->m_bVirtualMode || !d->m_options.editable || !d->isValid(topLeft.row, topLeft.col)) {
         return false;
     }
     bool written = false;
@@ -54,13 +57,13 @@ bool CGridCtrl::SetColumnCopyable(int col, bool copyable)
     if (col < 0 || col >= GetColumnCount()) {
         return false;
     }
-    m_columnCopyable[col] = copyable;
+    d->m_columnCopyable[col] = copyable;
     return true;
 }
 
 bool CGridCtrl::IsColumnCopyable(int col) const
 {
-    return col >= 0 && col < GetColumnCount() && m_columnCopyable[col];
+    return col >= 0 && col < GetColumnCount() && d->m_columnCopyable[col];
 }
 
 bool CGridCtrl::canReceiveText(int row, int col) const
@@ -88,26 +91,26 @@ void CGridCtrl::OnEditCopy()
 
 void CGridCtrl::OnEditCut()
 {
-    if (!m_options.editable || m_bVirtualMode) {
+    if (!d->m_options.editable || d->m_bVirtualMode) {
         return;
     }
     OnEditCopy();
-    clearCellTexts(m_selectedCells.cells());
+    clearCellTexts(d->m_selectedCells.cells());
 }
 
 void CGridCtrl::OnEditPaste()
 {
     const GridCellRange range = GetSelectedCellRange();
-    const GridCellId at = m_idCurrentCell.IsValid() ? m_idCurrentCell : GridCellId{range.minRow, range.minCol};
+    const GridCellId at = d->m_idCurrentCell.IsValid() ? d->m_idCurrentCell : GridCellId{range.minRow, range.minCol};
     PasteTextToGrid(at, QGuiApplication::clipboard()->text());
 }
 
 void CGridCtrl::OnEditSelectAll()
 {
     // Where keys select exactly the focus row, so does this one: a following Del acts on the row seen focused.
-    if (m_options.listMode && m_options.singleRowSelection) {
-        if (m_idCurrentCell.IsValid()) {
-            replaceSelection(selectionBetween({}, m_idCurrentCell));
+    if (d->m_options.listMode && d->m_options.singleRowSelection) {
+        if (d->m_idCurrentCell.IsValid()) {
+            replaceSelection(d->selectionBetween({}, d->m_idCurrentCell));
         }
         return;
     }
@@ -123,38 +126,38 @@ QMimeData* CGridCtrl::selectionMimeData() const
 
 void CGridCtrl::startDrag()
 {
-    m_mouseMode = MouseMode::Nothing;
-    if (m_selectedCells.isEmpty()) {
+    d->m_mouseMode = MouseMode::Nothing;
+    if (d->m_selectedCells.isEmpty()) {
         return;
     }
-    m_dragSourceCells = m_selectedCells.cells();
-    m_dragMovedHere = false;
+    d->m_dragSourceCells = d->m_selectedCells.cells();
+    d->m_dragMovedHere = false;
     auto* drag = new QDrag(this);
     drag->setMimeData(selectionMimeData());
-    const Qt::DropActions actions = m_options.editable ? Qt::CopyAction | Qt::MoveAction : Qt::CopyAction;
+    const Qt::DropActions actions = d->m_options.editable ? Qt::CopyAction | Qt::MoveAction : Qt::CopyAction;
     // A move into this grid has cleared the sources before pasting (see dropEvent).
-    if (drag->exec(actions, Qt::CopyAction) == Qt::MoveAction && !m_dragMovedHere) {
-        clearCellTexts(m_dragSourceCells);
+    if (drag->exec(actions, Qt::CopyAction) == Qt::MoveAction && !d->m_dragMovedHere) {
+        clearCellTexts(d->m_dragSourceCells);
     }
-    m_dragSourceCells.clear();
+    d->m_dragSourceCells.clear();
 }
 
 bool CGridCtrl::canAcceptDrop(const QMimeData* mime) const
 {
-    return m_options.dragAndDrop && m_options.editable && !m_bVirtualMode && mime && mime->hasText();
+    return d->m_options.dragAndDrop && d->m_options.editable && !d->m_bVirtualMode && mime && mime->hasText();
 }
 
 void CGridCtrl::setDropHighlight(GridCellId id)
 {
-    if (id == m_dropHighlight) {
+    if (id == d->m_dropHighlight) {
         return;
     }
-    if (CGridCellBase* cell = storedCell(m_dropHighlight.row, m_dropHighlight.col)) {
+    if (CGridCellBase* cell = d->storedCell(d->m_dropHighlight.row, d->m_dropHighlight.col)) {
         cell->SetState(cell->GetState() & ~quint32(GVIS_DROPHILITED));
-        RedrawCell(m_dropHighlight.row, m_dropHighlight.col);
+        RedrawCell(d->m_dropHighlight.row, d->m_dropHighlight.col);
     }
-    m_dropHighlight = id;
-    if (CGridCellBase* cell = storedCell(id.row, id.col)) {
+    d->m_dropHighlight = id;
+    if (CGridCellBase* cell = d->storedCell(id.row, id.col)) {
         cell->SetState(cell->GetState() | GVIS_DROPHILITED);
         RedrawCell(id.row, id.col);
     }
@@ -171,7 +174,7 @@ void CGridCtrl::dragEnterEvent(QDragEnterEvent* e)
 
 void CGridCtrl::dragMoveEvent(QDragMoveEvent* e)
 {
-    const GridCellId id = m_geometry.cellAt(e->position().toPoint());
+    const GridCellId id = d->m_geometry.cellAt(e->position().toPoint());
     if (canAcceptDrop(e->mimeData()) && canReceiveText(id.row, id.col)) {
         setDropHighlight(id);
         e->acceptProposedAction();
@@ -189,15 +192,15 @@ void CGridCtrl::dragLeaveEvent(QDragLeaveEvent*)
 void CGridCtrl::dropEvent(QDropEvent* e)
 {
     setDropHighlight({});
-    const GridCellId id = m_geometry.cellAt(e->position().toPoint());
+    const GridCellId id = d->m_geometry.cellAt(e->position().toPoint());
     if (!canAcceptDrop(e->mimeData()) || !canReceiveText(id.row, id.col)) {
         e->ignore();
         return;
     }
     const QString text = e->mimeData()->text();
     if (e->source() == this && e->dropAction() == Qt::MoveAction) {
-        clearCellTexts(m_dragSourceCells);
-        m_dragMovedHere = true;
+        clearCellTexts(d->m_dragSourceCells);
+        d->m_dragMovedHere = true;
     }
     PasteTextToGrid(id, text);
     e->acceptProposedAction();

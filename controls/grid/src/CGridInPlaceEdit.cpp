@@ -1,4 +1,4 @@
-#include "grid/CGridInPlaceEdit.h"
+#include "CGridInPlaceEdit.h"
 
 #include "grid/CGridCtrl.h"
 #include "grid/GridNotify.h"

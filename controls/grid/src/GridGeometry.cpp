@@ -1,4 +1,4 @@
-#include "grid/GridGeometry.h"
+#include "GridGeometry.h"
 
 #include <algorithm>
 #include <cstdlib>

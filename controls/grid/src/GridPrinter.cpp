@@ -1,6 +1,8 @@
-#include "grid/GridPrinter.h"
+#include "GridPrinter.h"
 
 #include "grid/CGridCtrl.h"
+
+#include "GridGeometry.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -41,7 +43,7 @@ QString GridPrinter::footerText(int page, int pageCount)
 int GridPrinter::printRows(QPainter& painter, int firstRow, int lastRow, int top) const
 {
     const GridGeometry& geometry = m_grid.Geometry();
-    painter.setPen(m_grid.GetGridLineColor());
+    painter.setPen(m_grid.GetGridLineColour());
     for (int row = firstRow; row <= lastRow; ++row) {
         const int height = geometry.rowHeight(row);
         if (height == 0) {
@@ -57,7 +59,7 @@ int GridPrinter::printRows(QPainter& painter, int firstRow, int lastRow, int top
             if (CGridCellBase* cell = m_grid.GetCell(row, col)) {
                 cell->PrintCell(&painter, row, col, rect);
             }
-            painter.setPen(m_grid.GetGridLineColor());
+            painter.setPen(m_grid.GetGridLineColour());
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(rect.adjusted(0, 0, -1, -1));
             left += width;

@@ -1,4 +1,4 @@
-#include "grid/GridSelection.h"
+#include "GridSelection.h"
 
 #include <algorithm>
 #include <climits>

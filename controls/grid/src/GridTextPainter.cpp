@@ -1,4 +1,4 @@
-#include "grid/GridTextPainter.h"
+#include "GridTextPainter.h"
 
 #include "grid/GridTypes.h"
 

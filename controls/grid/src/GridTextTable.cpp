@@ -1,4 +1,4 @@
-#include "grid/GridTextTable.h"
+#include "GridTextTable.h"
 
 #include <QRegularExpression>
 

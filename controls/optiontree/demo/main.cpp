@@ -7,8 +7,6 @@
 #include "optiontree/OptionTreeConstants.h"
 #include "optiontree/OptionTreeNotifyRecord.h"
 
-#include "engine/PageSizes.h"
-
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -88,12 +86,10 @@ private:
         const QStringList yesNo { QStringLiteral("Yes"), QStringLiteral("No") };
 
         COptionTreeItem* paper = category(QStringLiteral("Paper Options"), QStringLiteral("Paper options."));
-        QStringList sizes;
-        for (const engine::NamedPageSize& named : engine::PageSizeTable) {
-            sizes.append(QString::fromLatin1(named.label.data(), static_cast<qsizetype>(named.label.size())));
-        }
-        sizes.append(QStringLiteral("Custom Page Size"));
-        auto* size = combo(paper, QStringLiteral("Page Size"), sizes);
+        auto* size = combo(paper, QStringLiteral("Page Size"),
+            { QStringLiteral("A4 [210 x 297 mm]"), QStringLiteral("A5 [148 x 210 mm]"),
+                QStringLiteral("Letter [8.5 x 11 in]"), QStringLiteral("Legal [8.5 x 14 in]"),
+                QStringLiteral("Custom Page Size") });
         size->setCurrentIndex(0);
         edit(size, QStringLiteral("Page Width"), EditOptionNumeric, QStringLiteral("595"))->ReadOnly(true);
         edit(size, QStringLiteral("Page Height"), EditOptionNumeric, QStringLiteral("842"))->ReadOnly(true);

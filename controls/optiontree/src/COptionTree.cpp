@@ -1,10 +1,11 @@
 #include "optiontree/COptionTree.h"
 
-#include "optiontree/COptionTreeInfo.h"
-#include "optiontree/COptionTreeList.h"
 #include "optiontree/OptionTreeConstants.h"
-#include "optiontree/OptionTreeFonts.h"
 #include "optiontree/OptionTreeNotifyRecord.h"
+
+#include "COptionTreeInfo.h"
+#include "COptionTreeList.h"
+#include "OptionTreeFonts.h"
 
 #include <QEvent>
 #include <QFocusEvent>

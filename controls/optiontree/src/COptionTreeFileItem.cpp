@@ -1,10 +1,11 @@
 #include "optiontree/COptionTreeFileItem.h"
 
 #include "optiontree/COptionTree.h"
-#include "optiontree/FilePathDisplay.h"
-#include "optiontree/OptionTreeColors.h"
 #include "optiontree/OptionTreeConstants.h"
-#include "optiontree/OptionTreeFonts.h"
+
+#include "FilePathDisplay.h"
+#include "OptionTreeColors.h"
+#include "OptionTreeFonts.h"
 
 #include <QPainter>
 
@@ -58,7 +59,7 @@ void COptionTreeFileItem::OnActivate()
     }
     COptionTreeFileDialog::Request request;
     request.owner = tree;
-    request.initialPath = m_paths.isEmpty() ? QString() : m_paths.first();
+    request.initialPath = m_paths.isEmpty() ? m_initialFolder : m_paths.first();
     request.flags = m_dialogFlags;
     if (m_fileOptions & FileOptionFolder) {
         request.kind = COptionTreeFileDialog::Kind::Folder;

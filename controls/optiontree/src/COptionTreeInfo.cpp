@@ -1,8 +1,9 @@
-#include "optiontree/COptionTreeInfo.h"
+#include "COptionTreeInfo.h"
 
 #include "optiontree/COptionTree.h"
-#include "optiontree/OptionTreeColors.h"
-#include "optiontree/OptionTreeFonts.h"
+
+#include "OptionTreeColors.h"
+#include "OptionTreeFonts.h"
 
 #include <QHelpEvent>
 #include <QPaintEvent>

@@ -1,9 +1,10 @@
-#include "optiontree/COptionTreeList.h"
+#include "COptionTreeList.h"
 
-#include "OptionTreeRowPainter.h"
 #include "optiontree/COptionTree.h"
-#include "optiontree/OptionTreeColors.h"
 #include "optiontree/OptionTreeConstants.h"
+
+#include "OptionTreeColors.h"
+#include "OptionTreeRowPainter.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,9 +1,10 @@
 #include "optiontree/COptionTreeWindowItem.h"
 
 #include "optiontree/COptionTree.h"
-#include "optiontree/COptionTreeList.h"
-#include "optiontree/OptionTreeColors.h"
-#include "optiontree/OptionTreeFonts.h"
+
+#include "COptionTreeList.h"
+#include "OptionTreeColors.h"
+#include "OptionTreeFonts.h"
 
 #include <QApplication>
 #include <QFocusEvent>

@@ -1,6 +1,6 @@
 #include "optiontree/CTipEdit.h"
 
-#include "optiontree/OptionTreeColors.h"
+#include "OptionTreeColors.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "optiontree/CWideEntryComboBox.h"
 
-#include "optiontree/OptionTreeColors.h"
+#include "OptionTreeColors.h"
 
 #include <QAbstractItemView>
 #include <QMouseEvent>

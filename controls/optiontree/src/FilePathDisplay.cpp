@@ -1,4 +1,4 @@
-#include "optiontree/FilePathDisplay.h"
+#include "FilePathDisplay.h"
 
 #include "optiontree/OptionTreeConstants.h"
 

@@ -1,4 +1,4 @@
-#include "optiontree/OptionTreeFonts.h"
+#include "OptionTreeFonts.h"
 
 #include <QApplication>
 #include <QFontMetrics>

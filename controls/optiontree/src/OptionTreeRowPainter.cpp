@@ -1,8 +1,9 @@
 #include "OptionTreeRowPainter.h"
 
 #include "optiontree/COptionTreeItem.h"
-#include "optiontree/OptionTreeColors.h"
-#include "optiontree/OptionTreeFonts.h"
+
+#include "OptionTreeColors.h"
+#include "OptionTreeFonts.h"
 
 #include <QPainter>
 

@@ -50,7 +50,11 @@ inline constexpr std::array<std::string_view, 4> OpenModeChoices = {
     "None", "Bookmarks", "Thumbnails", "Full screen",
 };
 
-// "Embedding Font", "Open Results" and the four permissions.
+inline constexpr std::array<std::string_view, 3> EncryptMethodChoices = { "RC4", "AES-128", "AES-256" };
+
+inline constexpr std::array<std::string_view, 2> OrientationChoices = { "Portrait", "Landscape" };
+
+// "Embedding Font", "Open Results", "Form Feed" and the four permissions.
 inline constexpr std::array<std::string_view, 2> YesNoChoices = { "Yes", "No" };
 
 // The entry at index of a list, or an empty view when the index lies outside it.

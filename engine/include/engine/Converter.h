@@ -30,8 +30,11 @@ std::string OutputPathFor(const std::string& inputPath);
 // in UTF-8 or UTF-16 is converted into the font's encoding, other text passes as it is. Tabs become
 // blanks up to the next stop every TabWidth columns (TabExpansion.h). The text is set flush left in
 // one font at one size, broken into lines at spaces (or inside a word too wide for a line) and into
-// pages at the bottom margin; no text is dropped. An owner password encrypts the PDF, with the user
-// password for opening it, and the permissions answered "No" are withheld.
+// columns and pages at the bottom margin, or at a form feed; no text is dropped. Line numbers, a
+// header and a footer are drawn as the options ask. An owner password encrypts the PDF by the options'
+// EncryptMethod (AES-256 unless chosen otherwise), with the user password for opening it, and the
+// permissions answered "No" are withheld; withholding reading needs a user password, and its lack is
+// warned of. An AES-encrypted PDF is encrypted in memory: no unencrypted copy reaches the disk.
 //
 // The new PDF is written under a temporary name in the output folder and renamed over any older PDF
 // only once complete: when the conversion fails, an older PDF stays as it was and no temporary file

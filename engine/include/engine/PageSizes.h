@@ -32,7 +32,7 @@ struct PageBox
 };
 
 // The size of every page of a conversion: the named size when PageSize is 0..36, else the
-// record's own PageWidth x PageHeight.
+// record's own PageWidth x PageHeight; width and height swapped when Orientation is Landscape.
 PageBox GetPageBox(const ConversionOptions& options);
 
 } // namespace engine

@@ -8,13 +8,17 @@
 
 #include "convert/DocumentInfo.h"
 #include "convert/DocumentSecurity.h"
+#include "convert/HeaderFooter.h"
+#include "convert/PageSinks.h"
 #include "convert/ProgressThrottle.h"
 #include "layout/HaruTextMeasure.h"
-#include "layout/LineBreaker.h"
+#include "layout/PageFrame.h"
+#include "layout/Pagination.h"
 #include "pdf/FontSelection.h"
 #include "pdf/GlyphCoverage.h"
 #include "pdf/HaruDocument.h"
 #include "pdf/PageWriter.h"
+#include "pdf/Type1Pair.h"
 #include "text/CharacterBounds.h"
 #include "text/InputDecoder.h"
 #include "text/TabExpander.h"
@@ -33,19 +37,6 @@ base::Failure Refused(std::string reason)
     return { base::FailureKind::Options, std::move(reason) };
 }
 
-// The geometry the options give, or every reason why no page can be laid out with them.
-base::Result<PageGeometry> CheckOptionsForConversion(const ConversionOptions& options)
-{
-    if (auto reasons = RefusedOptions(options); !reasons.empty()) {
-        return Refused(reasons);
-    }
-    PageGeometry geometry;
-    geometry.box = GetPageBox(options);
-    geometry.fontSize = static_cast<float>(options.FontSize == 0 ? DefaultFontSize : options.FontSize);
-    geometry.textWidth = static_cast<float>(geometry.box.width - options.LeftMargin - options.RightMargin);
-    return geometry;
-}
-
 void ApplyPageMode(HPDF_Doc doc, int openMode)
 {
     static constexpr HPDF_PageMode Modes[] = { HPDF_PAGE_MODE_USE_NONE, HPDF_PAGE_MODE_USE_OUTLINE,
@@ -53,43 +44,6 @@ void ApplyPageMode(HPDF_Doc doc, int openMode)
     if (openMode >= 0 && openMode < 4) {
         HPDF_SetPageMode(doc, Modes[openMode]);
     }
-}
-
-enum class LayoutEnd { Complete, Refused, Abandoned };
-
-// Lays the working text out into lines and pages, giving up between two pages when asked, or at once
-// when the library refuses (an abandon makes its allocations fail). The text uses single CRs as line
-// separators.
-LayoutEnd LayOut(std::string_view rest, PageWriter& writer, HaruTextMeasure& measure, const PageGeometry& geometry,
-                 ProgressThrottle& progress, const std::stop_token& abandon)
-{
-    if (!writer.beginPage()) {
-        return LayoutEnd::Refused;
-    }
-    measure.setPage(writer.page());
-    LineBreaker breaker(measure, geometry.textWidth);
-    std::int64_t position = 0;
-    while (!rest.empty()) {
-        LineBreak line = breaker.next(rest);
-        if (!writer.drawLine(rest.substr(0, line.length))) {
-            return abandon.stop_requested() ? LayoutEnd::Abandoned : LayoutEnd::Refused;
-        }
-        rest.remove_prefix(line.consumed);
-        position += static_cast<std::int64_t>(line.length);
-        progress.advance(position);
-        if (writer.pageFull() && !rest.empty()) {
-            writer.endPage();
-            if (abandon.stop_requested()) {
-                return LayoutEnd::Abandoned;
-            }
-            if (!writer.beginPage()) {
-                return LayoutEnd::Refused;
-            }
-            measure.setPage(writer.page());
-        }
-    }
-    writer.endPage();
-    return LayoutEnd::Complete;
 }
 
 } // namespace
@@ -144,6 +98,13 @@ private:
 
     bool giveUp() { return fail({ base::FailureKind::Abandoned, "given up before its PDF was complete" }); }
 
+    // The encoding of the page font, as the library names it.
+    std::string_view fontEncoding() const
+    {
+        const char* name = HPDF_Font_GetEncodingName(m_font);
+        return name ? name : "";
+    }
+
     // An abandon makes the library's allocations fail: that is no want of memory.
     bool failInLibrary(base::Failure failure)
     {
@@ -156,13 +117,22 @@ private:
 
     bool check()
     {
-        auto geometry = CheckOptionsForConversion(m_options);
-        if (!geometry) {
-            return fail(geometry.failure());
+        if (auto reasons = RefusedOptions(m_options); !reasons.empty()) {
+            return fail(Refused(reasons));
         }
-        m_geometry = *geometry;
+        if (m_options.PageFont == Type1Font) {
+            if (auto pair = CheckType1Pair(m_options.Type1MetricsFile, m_options.Type1DataFile); !pair) {
+                return fail(pair.failure());
+            }
+        }
         auto security = CheckSecurity(m_options, m_ownerPassword, m_userPassword);
-        return security || fail(security.failure());
+        if (!security) {
+            return fail(security.failure());
+        }
+        if (auto warning = SecurityWarning(m_options, m_ownerPassword, m_userPassword)) {
+            warn(*warning);
+        }
+        return true;
     }
 
     bool createDocument()
@@ -194,6 +164,9 @@ private:
         if (NeedsUtf8Fallback(m_options)) {
             warn(Utf8FallbackWarning);
         }
+        if (auto warning = CmapSubstitutionWarning(m_options)) {
+            warn(*warning);
+        }
         m_font = RequestPageFont(*m_document, m_options);
         if (!m_font && !m_document->outOfMemory()) {
             warn(DefaultFontWarning);
@@ -208,8 +181,10 @@ private:
         if (m_document->failed()) {
             return failInLibrary(Refused(m_document->errorText()));
         }
-        const char* fontEncoding = HPDF_Font_GetEncodingName(m_font);
-        auto decoded = DecodeInputBytes(std::move(read->text), fontEncoding ? fontEncoding : "");
+        auto decoded = DecodeInputBytes(std::move(read->text), fontEncoding(), m_options.InputEncoding);
+        if (decoded.notText) {
+            return fail({ base::FailureKind::Input, std::string(NotTextError) });
+        }
         for (const auto& warning : decoded.warnings) {
             warn(warning);
         }
@@ -219,20 +194,38 @@ private:
         if (auto warning = MissingGlyphWarning(m_font, m_text)) {
             warn(*warning);
         }
+        if (m_options.FormFeed == No && m_text.find('\f') != std::string::npos) {
+            std::erase(m_text, '\f');
+        }
         // The progress counts the text with CR LF endings.
         const auto lineFeeds = std::count(m_text.begin(), m_text.end(), '\n');
         m_progressEnd = static_cast<std::int64_t>(m_text.size()) + lineFeeds;
+        m_lastLine = lineFeeds + 1;
         std::replace(m_text.begin(), m_text.end(), '\n', '\r');
         return true;
     }
 
+    // Lays the text out into the pages; twice when a header or footer shows the page count, which the
+    // first layout counts.
     bool layOut()
     {
         m_observer.progressRange(1, m_progressEnd);
-        PageWriter writer(*m_document, m_font, m_options, m_geometry);
-        HaruTextMeasure measure(m_document->get(), m_font, m_geometry.fontSize);
+        PageFrame frame = MakePageFrame(m_options);
+        HaruTextMeasure measure(m_document->get(), m_font, frame.fontSize);
+        if (m_options.LineNumbers > 0) {
+            frame = MakePageFrame(m_options, NumberGutter(measure, m_lastLine));
+        }
+        const FlowRules rules { m_options.FormFeed == Yes, m_options.LineNumbers };
+        HeaderFooter bands(m_options, m_result.inputPath, fontEncoding());
+        PageCount count;
+        if (bands.needsPageCount()
+            && Paginate(m_text, measure, frame, rules, count, m_abandon) == LayoutEnd::Abandoned) {
+            return giveUp();
+        }
+        PageWriter writer(*m_document, m_font, frame);
         ProgressThrottle progress(m_observer, m_progressEnd);
-        LayoutEnd laidOut = LayOut(m_text, writer, measure, m_geometry, progress, m_abandon);
+        DrawnPages drawn(writer, bands, count.pages(), progress);
+        LayoutEnd laidOut = Paginate(m_text, measure, frame, rules, drawn, m_abandon);
         if (laidOut == LayoutEnd::Abandoned) {
             return giveUp();
         }
@@ -248,14 +241,12 @@ private:
         if (auto warning = ApplyDocumentInfo(*m_document, m_options)) {
             warn(*warning);
         }
-        if (auto warning = ApplySecurity(*m_document, m_options, m_ownerPassword, m_userPassword)) {
-            warn(*warning);
-        }
+        auto encryption = ApplySecurity(*m_document, m_options, m_ownerPassword, m_userPassword);
         if (m_document->failed()) {
             return failInLibrary(
                 Refused("the PDF library refused the document settings: " + m_document->errorText()));
         }
-        if (auto saved = m_document->saveAtomically(m_result.outputPath); !saved) {
+        if (auto saved = m_document->saveAtomically(m_result.outputPath, encryption); !saved) {
             return failInLibrary(saved.failure());
         }
         m_observer.progressPosition(m_progressEnd);
@@ -268,11 +259,11 @@ private:
     ConversionObserver& m_observer;
     const std::stop_token& m_abandon;
     FileResult m_result;
-    PageGeometry m_geometry;
     std::optional<HaruDocument> m_document;
     HPDF_Font m_font = nullptr;
     std::string m_text;
     std::int64_t m_progressEnd = 0;
+    std::int64_t m_lastLine = 1; // the number of the text's last input line
 };
 
 } // namespace

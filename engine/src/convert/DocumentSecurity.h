@@ -14,13 +14,17 @@ namespace engine {
 base::Result<> CheckSecurity(const ConversionOptions& options, const std::string& ownerPassword,
                       const std::string& userPassword);
 
-// Sets passwords, permissions and the encryption key length on the document, after CheckSecurity
-// passed. A user password without an owner password is not applied; the return value then holds the
-// warning to give.
-std::optional<std::string> ApplySecurity(HaruDocument& document, const ConversionOptions& options,
-                                         const std::string& ownerPassword, const std::string& userPassword);
+// The protection asked for that the PDF will not give, as the warning to give before the work:
+// a user password without an owner password, or reading withheld without a user password.
+std::optional<std::string> SecurityWarning(const ConversionOptions& options, const std::string& ownerPassword,
+                                           const std::string& userPassword);
 
-// The key length in bytes for revision 3 encryption, or 0 for the library's 40-bit revision 2.
-int EncryptionKeyBytes(int encryptLevelBits);
+// Protects the document with the owner and user passwords, after CheckSecurity passed, by the
+// options' encryption method: RC4 through the PDF library, with the key length of EncryptLevel, or
+// AES, which the library lacks, through the finish returned, which the save applies to the complete
+// document. The permissions answered "No" are withheld alike under each method. Without an owner
+// password the PDF is not encrypted, and the finish is empty, as it is for RC4.
+HaruDocument::Finish ApplySecurity(HaruDocument& document, const ConversionOptions& options,
+                                   const std::string& ownerPassword, const std::string& userPassword);
 
 } // namespace engine

@@ -36,15 +36,11 @@ std::unique_ptr<CharWidths> WidthsFor(HPDF_Doc document, HPDF_Font font, float f
 } // namespace
 
 HaruTextMeasure::HaruTextMeasure(HPDF_Doc document, HPDF_Font font, float fontSize)
-    : m_bounds(CharacterBounds::ForFont(document, font))
+    : m_font(font)
+    , m_fontSize(fontSize)
+    , m_bounds(CharacterBounds::ForFont(document, font))
     , m_widths(WidthsFor(document, font, fontSize))
 {
-}
-
-const char* HaruTextMeasure::terminated(std::string_view text)
-{
-    m_buffer.assign(text.data(), text.size());
-    return m_buffer.c_str();
 }
 
 float HaruTextMeasure::textWidth(std::string_view text)
@@ -55,8 +51,11 @@ float HaruTextMeasure::textWidth(std::string_view text)
 std::size_t HaruTextMeasure::measureText(std::string_view text, float width, bool wordWrap)
 {
     text = text.substr(0, LongestText);
-    return m_bounds.floor(
-        text, HPDF_Page_MeasureText(m_page, terminated(text), width, wordWrap ? HPDF_TRUE : HPDF_FALSE, nullptr));
+    // What the library's measure on a page asks of the page's font, with no extra character or word
+    // spacing.
+    return m_bounds.floor(text, HPDF_Font_MeasureText(m_font, reinterpret_cast<const HPDF_BYTE*>(text.data()),
+                                                      static_cast<HPDF_UINT>(text.size()), width, m_fontSize, 0, 0,
+                                                      wordWrap ? HPDF_TRUE : HPDF_FALSE, nullptr));
 }
 
 std::size_t HaruTextMeasure::firstCharLength(std::string_view text)

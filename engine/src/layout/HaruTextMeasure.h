@@ -11,7 +11,7 @@
 
 namespace engine {
 
-// Measures with the page's font and size as the library does. Widths are added up from the
+// Measures with the font and size of the pages as the library does, without a page. Widths are added up from the
 // library's own per-character widths, so that a line is never measured twice; where a line fits is
 // asked of the library itself, on no more of the line than the question needs. Its cuts fall
 // between characters of the font's encoding: the library's own measure of UTF-8 text may stop
@@ -24,9 +24,6 @@ public:
 
     HaruTextMeasure(HPDF_Doc document, HPDF_Font font, float fontSize);
 
-    // The page whose font and size the library's measure uses.
-    void setPage(HPDF_Page page) { m_page = page; }
-
     float textWidth(std::string_view text) override;
     // Measures at most the first LongestText bytes.
     std::size_t measureText(std::string_view text, float width, bool wordWrap) override;
@@ -34,16 +31,13 @@ public:
     OverflowScan scanOverflow(std::string_view line, float width) override;
 
 protected:
-    HPDF_Page page() const { return m_page; }
     const CharacterBounds& bounds() const { return m_bounds; }
-    // The library takes NUL-terminated texts; the buffer is reused so measuring does not allocate.
-    const char* terminated(std::string_view text);
 
 private:
-    HPDF_Page m_page = nullptr;
+    HPDF_Font m_font;
+    float m_fontSize;
     CharacterBounds m_bounds;
     std::unique_ptr<CharWidths> m_widths;
-    std::string m_buffer;
 };
 
 } // namespace engine

@@ -3,6 +3,10 @@
 #include "engine/ChoiceLists.h"
 #include "engine/PageSizes.h"
 
+#include "layout/PageFrame.h"
+#include "options/HeaderTemplate.h"
+#include "text/InputEncoding.h"
+
 #include <hpdf_consts.h>
 
 #include <algorithm>
@@ -24,6 +28,9 @@ constexpr std::string_view Security = "PDF Security Option";
 constexpr int MinPageSide = HPDF_MIN_PAGE_SIZE;
 constexpr int MaxPageSide = HPDF_MAX_PAGE_SIZE;
 constexpr int MaxFontSize = HPDF_MAX_FONTSIZE;
+
+constexpr int MaxColumns = 8;
+constexpr int MaxLineNumberStep = 10000;
 
 // The "Page Size" list: the labels of the named sizes, then "Custom Page Size".
 const std::array<std::string_view, CustomPageSizeIndex + 1> PageSizeChoices = [] {
@@ -119,12 +126,43 @@ const std::vector<OptionDescription> Table = {
     YesNo("PermitPrint", &O::PermitPrint, Security, "PermitPrint", "print permission", "--permit-print"),
     YesNo("PermitCopy", &O::PermitCopy, Security, "PermitCopy", "copy permission", "--permit-copy"),
     YesNo("PermitModify", &O::PermitModify, Security, "PermitModify", "modify permission", "--permit-modify",
-          "permissions; withholding one needs an owner password"),
+          "permissions; withholding one needs an owner password, withholding\n"
+          "reading a user password too (without one the PDF opens for anyone)"),
     Number("EncryptLevel", &O::EncryptLevel, Security, "EncryptLevel", "encrypt level", 40, 128, "bits",
-           "--encrypt-level", "key length of the encryption"),
+           "--encrypt-level", "key length of RC4 encryption"),
+    Choice("EncryptMethod", &O::EncryptMethod, Security, "EncryptMethod", "encryption method", EncryptMethodChoices,
+           "--encryption", "rc4|aes128|aes256",
+           "how an owner password encrypts: aes256 (the default: AES-256, which\n"
+           "every current reader opens), aes128, or rc4 for very old readers\n"
+           "only: RC4 is deprecated and its short keys (48 bits by default) are\n"
+           "found by brute force in hours"),
+    [] {
+        auto option = Text("InputEncoding", &O::InputEncoding, Paper, "InputEncoding", "input encoding",
+                           "--input-encoding",
+                           "encoding of the input files: Auto (found from their bytes), UTF-8, CP1252,\n"
+                           "ISO-8859-2, KOI8-R, Shift_JIS, EUC-JP, GB18030, Big5, EUC-KR, UTF-16LE, ...");
+        option.flagValue = "NAME";
+        return option;
+    }(),
+    Number("LineGap", &O::LineGap, Paper, "LineGap", "line gap", 0, 72, "points", "--line-gap",
+           "points between lines beyond the font size"),
+    Choice("Orientation", &O::Orientation, Paper, "Orientation", "orientation", OrientationChoices,
+           "--landscape", "", "upright pages, or turned: the size's width and height swapped"),
+    Number("Columns", &O::Columns, Paper, "Columns", "column count", 1, MaxColumns, "columns", "--columns",
+           "columns of text on each page"),
+    YesNo("FormFeed", &O::FormFeed, Paper, "FormFeed", "form feed", "--form-feed",
+          "a form feed starts a new page (column); no: form feeds are left out"),
+    Number("LineNumbers", &O::LineNumbers, Paper, "LineNumbers", "line numbering", 0, MaxLineNumberStep, "lines",
+           "--line-numbers", "number every N-th input line; 0: no numbers"),
+    Text("Header", &O::Header, Paper, "Header", "header", "--header"),
+    Text("Footer", &O::Footer, Paper, "Footer", "footer", "--footer",
+         "a line above (below) the text of each page: left|centre|right,\n"
+         "with {file} {path} {folder} {page} {pages} {date} {time} {modified}\n"
+         "{title}; {{ and }} for braces"),
 };
 
-// Margins that leave no room for text on the page, when each margin is within its range.
+// Margins that leave no room for text on the page, a font too large for it and columns too narrow, when
+// each number is within its range.
 void CheckRoom(const ConversionOptions& options, std::vector<OptionProblem>& problems)
 {
     const PageBox box = GetPageBox(options);
@@ -138,6 +176,31 @@ void CheckRoom(const ConversionOptions& options, std::vector<OptionProblem>& pro
         problems.push_back({ FindOption(&O::TopMargin),
                              "the top and bottom margins leave no room for text on a page "
                                  + std::to_string(box.height) + " points high" });
+        return;
+    }
+    // Whole lines on the page, columns at least one font size wide.
+    const PageFrame frame = MakePageFrame(options);
+    if (frame.rows == 0) {
+        const bool bands = frame.hasHeader || frame.hasFooter;
+        problems.push_back({ FindOption(&O::FontSize),
+                             "the font size " + std::to_string(static_cast<int>(frame.fontSize))
+                                 + (bands ? " with the header and footer" : "")
+                                 + " leaves no room for a whole line on a page " + std::to_string(box.height)
+                                 + " points high" });
+    }
+    if (frame.columns > 1 && frame.columnWidth < frame.fontSize) {
+        problems.push_back({ FindOption(&O::Columns),
+                             std::to_string(frame.columns) + " columns and the gaps between them leave no room for "
+                                 "text on a page " + std::to_string(box.width) + " points wide" });
+    }
+}
+
+// A header or footer whose text is not understood.
+void CheckBand(const ConversionOptions& options, std::string_view name, std::vector<OptionProblem>& problems)
+{
+    const OptionDescription* option = FindOption(name);
+    if (auto parsed = ParseHeaderTemplate(options.*option->textMember()); !parsed) {
+        problems.push_back({ option, "the " + std::string(option->label) + ": " + parsed.error() });
     }
 }
 
@@ -188,13 +251,18 @@ std::vector<OptionProblem> CheckOptions(const ConversionOptions& options)
             problems.push_back({ &option, OutOfRangeMessage(option, options.*option.intMember()) });
         }
     }
-    // The room is judged only on sizes that are themselves in range.
-    const bool sizesInRange = std::none_of(problems.begin(), problems.end(), [](const OptionProblem& problem) {
-        return problem.option->unit == "points";
+    // The room is judged only on numbers that are themselves in range.
+    const bool numbersInRange = std::none_of(problems.begin(), problems.end(), [](const OptionProblem& problem) {
+        return problem.option->kind == Kind::Number;
     });
-    if (sizesInRange) {
+    if (numbersInRange) {
         CheckRoom(options, problems);
     }
+    if (auto problem = InputEncodingProblem(options.InputEncoding)) {
+        problems.push_back({ FindOption("InputEncoding"), *problem });
+    }
+    CheckBand(options, "Header", problems);
+    CheckBand(options, "Footer", problems);
     return problems;
 }
 

@@ -2,6 +2,8 @@
 
 #include "engine/ConversionOptions.h"
 
+#include <utility>
+
 namespace engine {
 
 const std::array<NamedPageSize, 37> PageSizeTable = { {
@@ -57,6 +59,9 @@ PageBox GetPageBox(const ConversionOptions& options)
 {
     PageBox box { options.PageWidth, options.PageHeight };
     LookupPageSize(options.PageSize, box.width, box.height);
+    if (options.Orientation == Landscape) {
+        std::swap(box.width, box.height);
+    }
     return box;
 }
 

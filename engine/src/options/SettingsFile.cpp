@@ -38,7 +38,8 @@ SettingsLoad LoadOptions(const std::string& path, ConversionOptions& options)
                                  "a second line of the key", "the first line's value" });
         }
         if (!option.isNumeric()) {
-            options.*option.textMember() = profile->text(option.section, option.key, std::string::npos).value_or("");
+            options.*option.textMember()
+                = profile->text(option.section, option.key, std::string::npos).value_or(option.defaultText());
             continue;
         }
         auto value = profile->value(option.section, option.key);

@@ -3,6 +3,7 @@
 #include "engine/ChoiceLists.h"
 
 #include <array>
+#include <optional>
 #include <cctype>
 #include <string>
 
@@ -115,6 +116,21 @@ std::string PageFontEncoding(const ConversionOptions& options)
         encoding = ChoiceAt(SingleByteEncodingChoices, options.SingeEncode);
     }
     return std::string(encoding);
+}
+
+std::optional<std::string> CmapSubstitutionWarning(const ConversionOptions& options)
+{
+    if (options.PageFont != CidFont) {
+        return std::nullopt;
+    }
+    const CidFontRow* row = CidFontFor(options);
+    const std::string_view chosen = ChoiceAt(MultiByteEncodingChoices, options.MultiEncode);
+    const std::string used = PageFontEncoding(options);
+    if (!row || chosen.empty() || used == chosen) {
+        return std::nullopt;
+    }
+    return "the CID font " + std::string(row->fontName) + " cannot take the encoding " + std::string(chosen) + "; "
+        + used + " is used";
 }
 
 HPDF_Font RequestPageFont(HaruDocument& document, const ConversionOptions& options)

@@ -4,6 +4,7 @@
 
 #include "pdf/HaruDocument.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,10 @@ namespace engine {
 // missing or broken font file, an encoding of another language, an index outside its list). The
 // document's recorded error then tells why.
 HPDF_Font RequestPageFont(HaruDocument& document, const ConversionOptions& options);
+
+// The warning for a CID font whose chosen encoding is of another language and so is replaced (SimSun
+// takes only the simplified Chinese EUC encodings, the Korean fonts only the Korean ones).
+std::optional<std::string> CmapSubstitutionWarning(const ConversionOptions& options);
 
 // The encoding of the default font, Helvetica requested without an encoding.
 inline constexpr std::string_view DefaultFontEncoding = "StandardEncoding";

@@ -89,40 +89,77 @@ void HaruDocument::resetError()
     HPDF_ResetError(m_doc);
 }
 
-base::Result<> HaruDocument::saveAtomically(const std::string& path)
+base::Result<> HaruDocument::saveAtomically(const std::string& path, const Finish& finish)
 {
-    auto refused = [this](const char* step) {
-        return base::Failure { base::FailureKind::Options, std::string(step) + ": " + errorText() };
-    };
     // Saving to the library's memory stream first lets every write be checked here.
     if (HPDF_SaveToStream(m_doc) != HPDF_OK) {
-        return refused("the PDF library could not complete the document");
+        return refusal("the PDF library could not complete the document");
     }
     platform::AtomicFile file(path);
     if (auto opened = file.open(); !opened) {
         return opened;
     }
+    auto written = finish ? writeFinished(file, finish)
+                          : readSaved([&file](std::string_view piece) { return file.write(piece); });
+    return written ? file.commit() : written;
+}
+
+base::Result<> HaruDocument::writeFinished(platform::AtomicFile& file, const Finish& finish)
+{
+    std::string document;
+    document.reserve(HPDF_GetStreamSize(m_doc));
+    auto collected = readSaved([&document](std::string_view piece) -> base::Result<> {
+        document.append(piece);
+        return {};
+    });
+    if (!collected) {
+        return collected;
+    }
+    auto finished = finish(document);
+    if (!finished) {
+        return finished.failure();
+    }
+    if (auto abandoned = abandonedSave(); !abandoned) {
+        return abandoned;
+    }
+    return file.write(*finished);
+}
+
+base::Failure HaruDocument::refusal(const char* step) const
+{
+    return { base::FailureKind::Options, std::string(step) + ": " + errorText() };
+}
+
+base::Result<> HaruDocument::abandonedSave() const
+{
+    if (m_abandon.stop_requested()) {
+        return base::Failure { base::FailureKind::Abandoned, "the PDF was given up before it was complete" };
+    }
+    return {};
+}
+
+base::Result<> HaruDocument::readSaved(const std::function<base::Result<>(std::string_view)>& sink)
+{
     HPDF_ResetStream(m_doc);
     std::string chunk(1 << 16, '\0');
     for (;;) {
-        if (m_abandon.stop_requested()) {
-            return base::Failure { base::FailureKind::Abandoned, "the PDF was given up before it was complete" };
+        if (auto abandoned = abandonedSave(); !abandoned) {
+            return abandoned;
         }
         HPDF_UINT32 size = static_cast<HPDF_UINT32>(chunk.size());
         HPDF_STATUS status = HPDF_ReadFromStream(m_doc, reinterpret_cast<HPDF_BYTE*>(chunk.data()), &size);
         if (size > 0) {
-            if (auto written = file.write(std::string_view(chunk.data(), size)); !written) {
-                return written;
+            if (auto taken = sink(std::string_view(chunk.data(), size)); !taken) {
+                return taken;
             }
         }
         if (status == HPDF_STREAM_EOF) {
-            break;
+            return {};
         }
         if (status != HPDF_OK) {
-            return refused("the PDF library could not hand over the document");
+            return refusal("the PDF library could not hand over the document");
         }
     }
-    return file.commit();
 }
 
 std::string DescribeHaruError(HPDF_STATUS code, HPDF_STATUS detail)

@@ -4,8 +4,14 @@
 
 #include <hpdf.h>
 
+#include <functional>
 #include <stop_token>
 #include <string>
+#include <string_view>
+
+namespace platform {
+class AtomicFile;
+}
 
 namespace engine {
 
@@ -40,13 +46,27 @@ public:
     // need it, and a second registration leaves the document unusable.
     void useUtfEncodings();
 
+    // A last step on the complete document, in memory, that gives the bytes to write in its place.
+    using Finish = std::function<base::Result<std::string>(std::string_view document)>;
+
     // Writes the whole document to a file through a temporary file in the same folder; fails when
-    // the library refuses (kind Options), the file cannot be written (Output) or an abandon is
-    // requested before the file is complete (Abandoned). The file at path is replaced only on success.
-    base::Result<> saveAtomically(const std::string& path);
+    // the library refuses (kind Options), the file cannot be written (Output), the finish fails, or
+    // an abandon is requested before the file is complete (Abandoned). The file at path is replaced
+    // only on success. Without a finish the document goes from the library to the file piece by
+    // piece; with one, only what the finish gave reaches the disk.
+    base::Result<> saveAtomically(const std::string& path, const Finish& finish = {});
 
 private:
     static void onError(HPDF_STATUS errorCode, HPDF_STATUS detail, void* self);
+    // Hands the saved document to sink piece by piece, as long as it succeeds and no abandon is asked.
+    base::Result<> readSaved(const std::function<base::Result<>(std::string_view)>& sink);
+    // Writes what the finish makes of the whole saved document.
+    base::Result<> writeFinished(platform::AtomicFile& file, const Finish& finish);
+    // Fails (kind Abandoned) once an abandon is asked.
+    base::Result<> abandonedSave() const;
+    // The library's refusal of a step, with its error (kind Options).
+    base::Failure refusal(const char* step) const;
+
 
     HPDF_Doc m_doc = nullptr;
     HPDF_STATUS m_errorCode = 0;

@@ -1,49 +1,56 @@
 #pragma once
 
-#include "engine/ConversionOptions.h"
-#include "engine/PageSizes.h"
+#include "layout/PageFrame.h"
+#include "layout/Pagination.h"
 
 #include "pdf/HaruDocument.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
 namespace engine {
 
-// The page geometry of one conversion, checked before any PDF work.
-struct PageGeometry
+// The left, centre and right parts of a header or footer line, in the font's encoding.
+using BandTexts = std::array<std::string, 3>;
+
+// The header and footer of a page; null for none. The footer's texts are drawn as the page ends.
+struct PageBands
 {
-    PageBox box {};
-    float fontSize = 0;  // S: the font size in use
-    float textWidth = 0; // W: page width less the left and right margins
+    const BandTexts* header = nullptr;
+    const BandTexts* footer = nullptr;
 };
 
-// Points between lines: the first baseline lies LineGap below the top margin, and baselines are
-// S + LineGap apart.
-inline constexpr float LineGap = 5;
-
-// Adds pages to the document and draws lines on them; a page is full once a baseline is at or below
-// the bottom margin (that line still belongs to it).
+// Adds pages to the document and draws on them, where the frame places things: the header and footer
+// with their rules, and the lines of the body with their numbers.
 class PageWriter
 {
 public:
-    PageWriter(HaruDocument& document, HPDF_Font font, const ConversionOptions& options, const PageGeometry& geometry);
+    PageWriter(HaruDocument& document, HPDF_Font font, const PageFrame& frame);
 
-    // Adds a page of the configured size and opens its text object; false when the library refused.
-    bool beginPage();
+    // Adds a page of the frame's size, draws its header and opens the body's text object; false when
+    // the library refused.
+    bool beginPage(const PageBands& bands = {});
+    // Ends the body's text object and draws the footer: after the body, as a reader reads the page.
     void endPage();
-    // Draws the line below the last one; false when the library refused, which leaves the text where it
-    // was, so that the page would never fill.
-    bool drawLine(std::string_view line);
-    bool pageFull() const;
+    // Draws a line of the body, its number right-aligned in the gutter; false when the library
+    // refused.
+    bool drawLine(const PlacedLine& line);
     HPDF_Page page() const { return m_page; }
 
 private:
+    void drawBand(const BandTexts& texts, const BandPlace& place);
+    void moveTo(double x, double y);
+    void show(std::string_view text);
+
     HaruDocument& m_document;
     HPDF_Font m_font;
-    const ConversionOptions& m_options;
-    PageGeometry m_geometry;
+    const PageFrame& m_frame;
     HPDF_Page m_page = nullptr;
+    const BandTexts* m_footer = nullptr;
+    // Where the text line the library draws at starts: moves are relative to it.
+    double m_x = 0;
+    double m_y = 0;
     std::string m_lineBuffer; // NUL-terminated copy for the library, reused from line to line
 };
 

@@ -26,6 +26,11 @@ IconvCharset::~IconvCharset()
     }
 }
 
+bool IconvCharset::knownToIconv() const
+{
+    return m_decoder != NoConverter;
+}
+
 bool IconvCharset::append(std::string& out, char32_t character)
 {
     if (m_converter == NoConverter) {

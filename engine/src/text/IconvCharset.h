@@ -19,6 +19,9 @@ public:
     bool append(std::string& out, char32_t character) override;
     std::string toUnicode(std::string_view bytes) override;
 
+    // Whether iconv knows the charset as one to read.
+    bool knownToIconv() const;
+
 private:
     iconv_t m_converter; // from UTF-32
     iconv_t m_decoder;   // to UTF-8

@@ -4,7 +4,13 @@
 #include "engine/Utf8.h"
 #include "platform/TextFile.h"
 
-#include "text/FontCharset.h"
+#include "text/CharsetDetector.h"
+#include "text/FontEncodingWriter.h"
+#include "text/IconvCharset.h"
+#include "text/InputEncoding.h"
+#include "text/InputForm.h"
+#include "text/LenientUtf8.h"
+#include "text/Overstrike.h"
 
 #include <algorithm>
 
@@ -12,58 +18,9 @@ namespace engine {
 namespace {
 
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
-constexpr std::string_view Utf16LeBom = "\xFF\xFE";
-constexpr std::string_view Utf16BeBom = "\xFE\xFF";
 
-// How the bytes of a file hold its characters.
-struct InputForm
-{
-    enum Kind { Bytes, Utf16Le, Utf16Be } kind = Bytes;
-    std::size_t start = 0; // where the text starts: after a UTF-16 byte order mark
-};
-
-// UTF-16 without a byte order mark: in the first 4 KB, most high bytes NUL and few low bytes.
-std::optional<InputForm::Kind> GuessUtf16(std::string_view bytes)
-{
-    constexpr std::size_t Sample = 4096;
-    const std::size_t units = std::min(bytes.size(), Sample) / 2;
-    std::size_t evenNuls = 0;
-    std::size_t oddNuls = 0;
-    for (std::size_t unit = 0; unit < units; ++unit) {
-        evenNuls += bytes[2 * unit] == '\0';
-        oddNuls += bytes[2 * unit + 1] == '\0';
-    }
-    auto most = [units](std::size_t nuls) { return nuls * 2 > units; };
-    auto few = [units](std::size_t nuls) { return nuls * 10 < units; };
-    if (most(oddNuls) && few(evenNuls)) {
-        return InputForm::Utf16Le;
-    }
-    if (most(evenNuls) && few(oddNuls)) {
-        return InputForm::Utf16Be;
-    }
-    return std::nullopt;
-}
-
-InputForm DetectForm(std::string_view bytes)
-{
-    if (bytes.starts_with(Utf16LeBom)) {
-        return { InputForm::Utf16Le, 2 };
-    }
-    if (bytes.starts_with(Utf16BeBom)) {
-        return { InputForm::Utf16Be, 2 };
-    }
-    if (auto guessed = GuessUtf16(bytes)) {
-        return { *guessed, 0 };
-    }
-    return {};
-}
-
-char32_t Utf16UnitAt(std::string_view bytes, std::size_t at, InputForm::Kind kind)
-{
-    const auto first = static_cast<unsigned char>(bytes[at]);
-    const auto second = static_cast<unsigned char>(bytes[at + 1]);
-    return kind == InputForm::Utf16Be ? (first << 8) | second : (second << 8) | first;
-}
+// How much of a text the charset detector reads.
+constexpr std::size_t DetectorSample = std::size_t { 1 } << 20;
 
 bool EndsText(char32_t character)
 {
@@ -94,44 +51,63 @@ std::string CutWarning(char32_t character, bool utf16, std::size_t offset, std::
         + " from there to the end of the file are left out";
 }
 
-// The text as Unicode in UTF-8, or nothing when its bytes pass unchanged (they are then left in
-// bytes, with the text-mode rules applied).
-std::optional<std::string> UnicodeText(std::string& bytes, const InputForm& form, std::string_view fontEncoding)
+// Bytes read with the Auto input encoding as Unicode in UTF-8, or nothing when they pass unchanged.
+std::optional<std::string> AutoUnicode(std::string_view text, bool bom, bool fontUtf8,
+                                       std::vector<std::string>& warnings)
 {
+    if (IsValidUtf8(text)) {
+        return bom || fontUtf8 || HasNonAscii(text) ? std::optional(std::string(text)) : std::nullopt;
+    }
+    if (auto lenient = ReadLenientUtf8(text)) {
+        warnings.push_back(std::move(lenient->warning));
+        return std::move(lenient->text);
+    }
+    if (!bom) {
+        if (auto charset = DetectCharset(text.substr(0, DetectorSample))) {
+            return IconvCharset(charset->c_str()).toUnicode(text);
+        }
+    }
+    return bom || fontUtf8 ? std::optional(std::string(text)) : std::nullopt;
+}
+
+// The text as Unicode in UTF-8, or nothing when its bytes pass unchanged (they are then left in
+// bytes, with the text-mode rules applied). A warning tells of bytes that a UTF-8 text holds but are
+// not UTF-8.
+std::optional<std::string> UnicodeText(std::string& bytes, const InputForm& form, std::string_view fontEncoding,
+                                       std::string_view inputEncoding, std::vector<std::string>& warnings)
+{
+    using platform::TextModeFromBytes;
     if (form.kind != InputForm::Bytes) {
         std::string_view units = std::string_view(bytes).substr(form.start);
-        return platform::TextModeFromBytes(Utf16ToUtf8(units, form.kind == InputForm::Utf16Be));
+        return TextModeFromBytes(Utf16ToUtf8(units, form.kind == InputForm::Utf16Be));
     }
-    bytes = platform::TextModeFromBytes(std::move(bytes));
     std::string_view text(bytes);
-    bool bom = text.starts_with(Utf8Bom);
+    const bool named = !IsAutoInputEncoding(inputEncoding);
+    if (named && !IsUtf8Name(inputEncoding)) {
+        return TextModeFromBytes(IconvCharset(std::string(inputEncoding).c_str()).toUnicode(text));
+    }
+    const bool bom = text.starts_with(Utf8Bom);
     if (bom) {
         text.remove_prefix(Utf8Bom.size());
     }
-    if ((IsValidUtf8(text) && (bom || HasNonAscii(text))) || fontEncoding == Utf8EncodingName) {
-        return std::string(text);
+    if (named) {
+        return TextModeFromBytes(std::string(text));
     }
+    if (auto unicode = AutoUnicode(text, bom, fontEncoding == Utf8EncodingName, warnings)) {
+        return TextModeFromBytes(std::move(*unicode));
+    }
+    bytes = TextModeFromBytes(std::move(bytes));
     return std::nullopt;
-}
-
-std::string UnmappableWarning(std::size_t count, const Utf8Char& first, std::string_view fontEncoding)
-{
-    std::string encoding(fontEncoding);
-    if (count == 1) {
-        return "1 character is not in the encoding " + encoding + " and is drawn as \"?\": " + DescribeCharacter(first);
-    }
-    return std::to_string(count) + " characters are not in the encoding " + encoding
-        + " and are drawn as \"?\"; the first is " + DescribeCharacter(first);
 }
 
 } // namespace
 
-std::size_t PrefixEnd(std::string_view bytes, std::size_t limit)
+std::size_t PrefixEnd(std::string_view bytes, std::size_t limit, std::string_view inputEncoding)
 {
     if (bytes.size() <= limit) {
         return bytes.size();
     }
-    const InputForm form = DetectForm(bytes);
+    const InputForm form = DetectForm(bytes, inputEncoding);
     if (form.kind != InputForm::Bytes) {
         std::size_t end = limit - (limit - std::min(limit, form.start)) % 2;
         if (end >= form.start + 2) {
@@ -151,10 +127,15 @@ std::size_t PrefixEnd(std::string_view bytes, std::size_t limit)
     return limit;
 }
 
-DecodedText DecodeInputBytes(std::string bytes, std::string_view fontEncoding, std::optional<std::uint64_t> fileSize)
+DecodedText DecodeInputBytes(std::string bytes, std::string_view fontEncoding, std::string_view inputEncoding,
+                             std::optional<std::uint64_t> fileSize)
 {
     DecodedText result;
-    const InputForm form = DetectForm(bytes);
+    const InputForm form = DetectForm(bytes, inputEncoding);
+    if (form.kind == InputForm::Bytes && IsNotText(bytes)) {
+        result.notText = true;
+        return result;
+    }
     const std::uint64_t size = std::max<std::uint64_t>(fileSize.value_or(0), bytes.size());
     if (auto end = TextEnd(bytes, form)) {
         const bool utf16 = form.kind != InputForm::Bytes;
@@ -168,27 +149,15 @@ DecodedText DecodeInputBytes(std::string bytes, std::string_view fontEncoding, s
         result.cutShort = size > bytes.size();
     }
 
-    auto unicode = UnicodeText(bytes, form, fontEncoding);
+    auto unicode = UnicodeText(bytes, form, fontEncoding, inputEncoding, result.warnings);
     if (!unicode) {
-        result.text = std::move(bytes);
+        result.text = RemoveOverstrikes(std::move(bytes), false);
         return result;
     }
-    auto charset = FontCharset::For(fontEncoding);
-    std::size_t unmappable = 0;
-    Utf8Char firstUnmappable;
-    result.text.reserve(unicode->size());
-    for (std::size_t at = 0; at < unicode->size();) {
-        Utf8Char c = ReadUtf8Char(*unicode, at);
-        at += c.length;
-        if (!c.valid || !charset->append(result.text, c.value)) {
-            if (unmappable++ == 0) {
-                firstUnmappable = c;
-            }
-            result.text += '?';
-        }
-    }
-    if (unmappable > 0) {
-        result.warnings.push_back(UnmappableWarning(unmappable, firstUnmappable, fontEncoding));
+    auto encoded = WriteInFontEncoding(RemoveOverstrikes(std::move(*unicode), true), fontEncoding);
+    result.text = std::move(encoded.text);
+    if (encoded.warning) {
+        result.warnings.push_back(std::move(*encoded.warning));
     }
     return result;
 }

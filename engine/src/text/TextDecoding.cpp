@@ -20,7 +20,10 @@ base::Result<InputText> Decode(base::Result<platform::FileText> read, const Conv
     if (result.encoding.empty()) {
         result.encoding = DefaultFontEncoding;
     }
-    auto decoded = DecodeInputBytes(std::move(read->text), result.encoding, read->fileSize);
+    auto decoded = DecodeInputBytes(std::move(read->text), result.encoding, options.InputEncoding, read->fileSize);
+    if (decoded.notText) {
+        return base::Failure { base::FailureKind::Input, std::string(NotTextError) };
+    }
     result.text = std::move(decoded.text);
     result.unicodeText = FontCharset::For(result.encoding)->toUnicode(result.text);
     result.warnings = std::move(decoded.warnings);
@@ -40,7 +43,7 @@ base::Result<InputText> ReadInputTextPrefix(const std::string& path, const Conve
 {
     auto read = platform::ReadFilePrefix(path, maxBytes + PrefixLookahead);
     if (read) {
-        read->text.resize(PrefixEnd(read->text, maxBytes));
+        read->text.resize(PrefixEnd(read->text, maxBytes, options.InputEncoding));
     }
     return Decode(std::move(read), options);
 }

@@ -82,6 +82,10 @@ private:
     // Makes the font items read-only or editable for the kind of page font. A kind outside the list changes
     // nothing, except while building, when it leaves only "Single-byte Encoding" editable.
     void applyFontKind(int kind, bool building);
+    // The data file's dialog opens in the folder of the chosen metrics file, where its data file usually lies.
+    void placeDataFileDialog();
+    // Makes "Encrypt Level" editable only while RC4 is chosen: AES keys have a length of their own.
+    void applyEncryptMethod();
     // The entry chosen in "Page Size", or -1.
     int pageSizeSelection() const;
     optiontree::COptionTreeEditItem* sizeEdit(quint32 id) const;

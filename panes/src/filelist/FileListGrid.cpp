@@ -27,7 +27,7 @@ void SetUpFileListGrid(CGridCtrl& grid)
     grid.EnableDragAndDrop(false);
     grid.SetRowResize(false);
     grid.SetColumnResize(true);
-    grid.SetGridBkColor(QColor(255, 255, 255));
+    grid.SetGridBkColour(QColor(255, 255, 255));
     grid.SetColumnCount(FileListColumnCount);
     grid.SetFixedRowCount(1);
     grid.SetGridLines(GVL_BOTH);

@@ -1,6 +1,7 @@
 #include "panes/CRightView.h"
 
 #include "OptionItemTable.h"
+#include "engine/ChoiceLists.h"
 #include "engine/PageSizes.h"
 #include "engine/SettingsFile.h"
 #include "optiontree/COptionTree.h"
@@ -15,6 +16,7 @@
 #include "chrome/Palette.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <limits>
@@ -130,8 +132,10 @@ bool CRightView::BuildOptionTree()
         insertItem(spec);
     }
     showPageSize(pageSizeSelection());
+    placeDataFileDialog();
     const auto* fontKind = dynamic_cast<COptionTreeComboItem*>(m_tree->FindItem(OptionItemId::PageFont));
     applyFontKind(hasControl(fontKind) ? fontKind->currentIndex() : -1, true);
+    applyEncryptMethod();
     m_tree->UpdatedItems();
     m_tree->ExpandAllItems();
     return true;
@@ -203,6 +207,12 @@ void CRightView::OnItemChanged(COptionTreeItem* item)
         showPageSize(m_options->PageSize);
     } else if (id == OptionItemId::PageFont) {
         applyFontKind(m_options->PageFont, false);
+    } else if (id == OptionItemId::SingleByteEncoding) {
+        applyFontKind(m_options->PageFont, false);
+    } else if (id == OptionItemId::Type1MetricsFile) {
+        placeDataFileDialog();
+    } else if (id == OptionItemId::EncryptMethod) {
+        applyEncryptMethod();
     }
     m_tree->UpdatedItems();
     emit optionCommitted();
@@ -363,6 +373,30 @@ void CRightView::applyFontKind(int kind, bool building)
         if (hasControl(item)) {
             item->ReadOnly(known ? !rule.editable[kind] : rule.id != EditableWithUnknownFontKind);
         }
+    }
+    // With UTF-8 the PDF draws glyph numbers of the font file, so the file is always embedded.
+    COptionTreeItem* embedding = m_tree->FindItem(OptionItemId::EmbeddingFont);
+    const bool utf8 = engine::ChoiceAt(engine::SingleByteEncodingChoices, m_options->SingeEncode)
+        == engine::Utf8EncodingName;
+    if (utf8 && hasControl(embedding)) {
+        embedding->ReadOnly(true);
+    }
+}
+
+void CRightView::placeDataFileDialog()
+{
+    auto* data = dynamic_cast<COptionTreeFileItem*>(m_tree->FindItem(OptionItemId::Type1DataFile));
+    if (data) {
+        const QString metrics = pathFromRecord(m_options->Type1MetricsFile);
+        data->SetInitialFolder(metrics.isEmpty() ? QString() : QFileInfo(metrics).path());
+    }
+}
+
+void CRightView::applyEncryptMethod()
+{
+    COptionTreeItem* level = m_tree->FindItem(OptionItemId::EncryptLevel);
+    if (hasControl(level)) {
+        level->ReadOnly(chosenIndex(m_tree->FindItem(OptionItemId::EncryptMethod)) != engine::Rc4Encryption);
     }
 }
 

@@ -23,18 +23,20 @@ const OptionItemSpec Items[] = {
       "Type1 Font metrics file(.afm). Click to import.", "AFM Files (*.afm)|*.afm|All Files (*.*)|*.*|" },
     { "Data File(.pfa/.pfb)", 12, "Type1DataFile",
       "Type1 Font data file(.pfa/.pfb). Click to import.",
-      "PFA/PFB Files (*.pfa;*.pfb)|*.pfa;*.pfb|All Files (*.*)|*.*|" },
+      "Type1 Font Files (*.pfa;*.pfb;*.t1)|*.pfa;*.pfb;*.t1|All Files (*.*)|*.*|" },
     { "TrueType Font", 10, "TrueTypeFile",
       "TrueType font file(.ttf/.ttc). Click to import.",
       "TrueType Font Files (*.ttf;*.ttc)|*.ttf;*.ttc|All Files (*.*)|*.*|" },
     { "Embedding Font", 15, "EmbeddingFont",
-      "Embedding true type font into pdf file. This will increases pdf file size." },
+      "Embedding true type font into pdf file. This will increases pdf file size. With the UTF-8 encoding the "
+      "font is always embedded: the pages then name the glyphs of this very font file." },
     { "CID Font", 10, "CIDFont", "Font for multi byte character." },
     { "Page Encoding", 1, nullptr, "Page encoding." },
     { "Single-byte Encoding", 18, "SingeEncode",
       "Encoding for single-byte character set." },
     { "Multi-byte Encoding", 18, "MultiEncode",
-      "Encoding for multi-byte character set." },
+      "Encoding for multi-byte character set. SimSun and SimHei take GB-EUC-H or GB-EUC-V, the Korean fonts the "
+      "KSC encodings; another choice is replaced, with a warning." },
     { "Font Size", 1, "FontSize", "PDF font size." },
     { "Document Display Options", 0, nullptr, "PDF document display options." },
     { "Open Mode", 22, "OpenMode", "PDF document open mode." },
@@ -47,16 +49,43 @@ const OptionItemSpec Items[] = {
     { "Subject", 25, "Subject", "Subject." },
     { "Keywords", 25, "Keywords", "Keywords." },
     { "PDF Security Options", 0, nullptr, "PDF security options." },
-    { "Read Permission", 31, "PermitRead", "User can read the document." },
+    { "Read Permission", 31, "PermitRead",
+      "User can read the document. \"No\" needs a user password: a PDF without one opens for anyone." },
     { "Print Permission", 31, "PermitPrint", "User can print the document." },
     { "Copy Permission", 31, "PermitCopy",
       "User can copy the text and the graphics of the document." },
     { "Modify Permission", 31, "PermitModify",
       "User can edit the contents of the document ." },
-    { "Encrypt Level", 31, "EncryptLevel", "Encrypt level(40 bits to 128 bits)" },
+    { "Encrypt Level", 31, "EncryptLevel",
+      "Encrypt level(40 bits to 128 bits). Used by RC4 only: AES has a key length of its own." },
     // Added after the others so that every older item keeps its identifier.
-    { "Tab Width", 1, "TabWidth",
-      "Columns between tab stops; 0 draws tabs as they are." },
+    { "Tab Width", 1, "TabWidth", "Columns between tab stops; 0 draws tabs as they are." },
+    { "Encrypt Method", 31, "EncryptMethod",
+      "How the owner password encrypts the PDF. AES-256 suits every current reader; RC4 only very old ones: it "
+      "is deprecated and its keys are weak, short enough to be found by brute force in hours." },
+    { "Input Encoding", 18, "InputEncoding",
+        "Encoding of the input files. Auto finds it from their bytes: a byte order mark, UTF-8, UTF-16, or what a "
+        "charset detector is sure of; else the bytes are taken to be in the page encoding. Or a name such as "
+        "UTF-8, CP1252, ISO-8859-2, KOI8-R, Shift_JIS, EUC-JP, GB18030, Big5, EUC-KR or UTF-16LE." },
+    { "Page Layout Options", 0, nullptr, "How the text is placed on the pages." },
+    { "Line Gap", 40, "LineGap", "Points between two lines beyond the font size." },
+    { "Orientation", 40, "Orientation",
+      "Portrait or Landscape; landscape swaps the width and height of the page size." },
+    { "Columns", 40, "Columns",
+      "Columns of text on each page: the text fills the first column, then the next. A column is as wide as the "
+      "page less the margins and the gaps between the columns (two font sizes each), divided by the columns." },
+    { "Form Feed", 40, "FormFeed",
+      "Yes: a form feed in the text starts a new page (in columns: a new column). No: form feeds are left out." },
+    { "Line Numbers", 40, "LineNumbers",
+      "Numbers every N-th line of the file in a gutter left of the text: 1 numbers every line, 0 none. The "
+      "continuation of a wrapped line has no number." },
+    { "Header", 40, "Header",
+      "A line above the text of each page, in the top margin: left|centre|right (one part is the left one, two "
+      "the left and right ones). Fields: {file} {path} {folder} {page} {pages} {date} {time} {modified} {title}; "
+      "{{ and }} write braces. Empty: no header." },
+    { "Footer", 40, "Footer",
+      "A line below the text of each page, in the bottom margin, written as the header: left|centre|right with "
+      "the fields {file} {path} {folder} {page} {pages} {date} {time} {modified} {title}. Empty: no footer." },
 };
 
 const FontItemRule Rules[] = {

@@ -30,6 +30,12 @@ inline constexpr quint32 PageSize = 2;
 inline constexpr quint32 PageWidth = 3;
 inline constexpr quint32 PageHeight = 4;
 inline constexpr quint32 PageFont = 10;
+inline constexpr quint32 Type1MetricsFile = 13;
+inline constexpr quint32 Type1DataFile = 14;
+inline constexpr quint32 EmbeddingFont = 16;
+inline constexpr quint32 SingleByteEncoding = 19;
+inline constexpr quint32 EncryptLevel = 36;
+inline constexpr quint32 EncryptMethod = 38;
 } // namespace OptionItemId
 
 // Every item of the options pane in insertion order: the item at position i gets identifier i + 1.

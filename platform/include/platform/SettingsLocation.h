@@ -17,4 +17,9 @@ bool IsSystemFolder(const std::string& folder);
 // ~/.config/marlowen), which is created when missing. Both programs use this same rule.
 std::string SettingsFilePath(const std::string& executableFolder);
 
+// Where Settings.ini is read from: SettingsFilePath's file; or, while that is the per-user file and
+// does not exist yet, a Settings.ini beside the executable in a folder the program cannot write (a
+// copy the user was given with the program), so that its options are not ignored.
+std::string SettingsFileToRead(const std::string& executableFolder);
+
 } // namespace platform

@@ -3,6 +3,9 @@
 
 #include "grid/CGridCellNumeric.h"
 
+#include "GridGeometry.h"
+#include "GridSelection.h"
+
 #include <QTest>
 
 using namespace grid;

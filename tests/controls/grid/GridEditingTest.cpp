@@ -2,7 +2,8 @@
 #include "GridFixture.h"
 
 #include "grid/CGridCellNumeric.h"
-#include "grid/CGridInPlaceEdit.h"
+
+#include "CGridInPlaceEdit.h"
 
 #include <QClipboard>
 #include <QLineEdit>

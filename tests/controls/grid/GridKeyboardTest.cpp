@@ -1,5 +1,6 @@
 // Moving the focus with the keyboard and the keys the grid leaves to others.
 #include "GridFixture.h"
+#include "GridGeometry.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -1,5 +1,6 @@
 // Clicks, selection by mouse, sizing, check cells and the click notifications.
 #include "GridFixture.h"
+#include "GridGeometry.h"
 
 #include <QSignalSpy>
 #include <QTest>

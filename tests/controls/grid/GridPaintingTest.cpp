@@ -93,7 +93,7 @@ private slots:
     void areaOutsideTheCellsHasTheGridBackground()
     {
         GridFixture f(3, 2);
-        f.grid->SetGridBkColor(QColor(10, 200, 30));
+        f.grid->SetGridBkColour(QColor(10, 200, 30));
         const QImage image = grabView(f);
         QCOMPARE(pixel(image, QPoint(300, 200)), qRgb(10, 200, 30));
     }
@@ -276,7 +276,7 @@ private slots:
     void drawingDisabledPaintsNothing()
     {
         GridFixture f(3, 2);
-        f.grid->SetGridBkColor(QColor(10, 200, 30));
+        f.grid->SetGridBkColour(QColor(10, 200, 30));
         f.grid->SetRedraw(false);
         const QPoint lineOnEdge = f.grid->GetCellRect(1, 0).bottomRight() - QPoint(2, 0);
         const QImage off = grabView(f);

@@ -1,7 +1,7 @@
 // Printing: how rows are spread over pages, and a real print to a PDF file read back with qpdf.
 #include "GridFixture.h"
 
-#include "grid/GridPrinter.h"
+#include "GridPrinter.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>

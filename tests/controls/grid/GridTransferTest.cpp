@@ -1,7 +1,7 @@
 // Cells as tab-separated text: the text table, clipboard copy, cut and paste, and dropping cells.
 #include "GridFixture.h"
 
-#include "grid/GridTextTable.h"
+#include "GridTextTable.h"
 
 #include <QClipboard>
 #include <QMimeData>

@@ -6,8 +6,9 @@
 #include "optiontree/COptionTreeComboItem.h"
 #include "optiontree/COptionTreeEditItem.h"
 #include "optiontree/COptionTreeFileItem.h"
-#include "optiontree/FilePathDisplay.h"
-#include "optiontree/OptionTreeFonts.h"
+
+#include "FilePathDisplay.h"
+#include "OptionTreeFonts.h"
 
 #include <QAbstractItemView>
 #include <QFileDialog>

@@ -4,9 +4,10 @@
 #include "OptionTreeTestSupport.h"
 
 #include "optiontree/COptionTreeEditItem.h"
-#include "optiontree/COptionTreeInfo.h"
-#include "optiontree/OptionTreeColors.h"
-#include "optiontree/OptionTreeFonts.h"
+
+#include "COptionTreeInfo.h"
+#include "OptionTreeColors.h"
+#include "OptionTreeFonts.h"
 
 #include <QToolTip>
 #include <QtTest>

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "optiontree/COptionTree.h"
-#include "optiontree/COptionTreeList.h"
 #include "optiontree/OptionTreeConstants.h"
 #include "optiontree/OptionTreeNotifyRecord.h"
+
+#include "COptionTreeList.h"
 
 #include <QApplication>
 #include <QLineEdit>

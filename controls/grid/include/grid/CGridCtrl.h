@@ -1,31 +1,28 @@
 #pragma once
 
 #include "grid/CGridCellBase.h"
-#include "grid/GridGeometry.h"
 #include "grid/GridItem.h"
 #include "grid/GridNotify.h"
-#include "grid/GridOptions.h"
-#include "grid/GridSelection.h"
 #include "grid/GridTypes.h"
 
 #include <QAbstractScrollArea>
-#include <QBasicTimer>
 #include <QList>
 #include <QPixmap>
 
 #include <concepts>
 #include <functional>
-#include <type_traits>
 #include <memory>
-#include <vector>
+#include <type_traits>
 
 class QMimeData;
 class QPrinter;
 
 namespace grid {
 
-class CGridCell;
+class CGridCtrlPrivate;
 class CGridDefaultCell;
+class GridGeometry;
+class GridSelection;
 
 // A spreadsheet-like grid: rows and columns of owned cells, the first rows and
 // columns optionally fixed, a focus cell and a set of selected cells, column and
@@ -51,15 +48,15 @@ public:
     // The owner that receives the notifications, and the identifier they carry. A grid destroyed with its
     // owner's window notifies nobody; an owner destroyed while its grid lives on sets a null target first.
     void SetNotifyTarget(controls::NotifyTarget* target, int controlId);
-    int GetDlgCtrlID() const { return m_controlId; }
+    int GetDlgCtrlID() const;
 
     // --- Size of the table ---
-    int GetRowCount() const { return m_geometry.rowCount(); }
-    int GetColumnCount() const { return m_geometry.columnCount(); }
-    int GetFixedRowCount() const { return m_geometry.fixedRowCount(); }
-    int GetFixedColumnCount() const { return m_geometry.fixedColumnCount(); }
+    int GetRowCount() const;
+    int GetColumnCount() const;
+    int GetFixedRowCount() const;
+    int GetFixedColumnCount() const;
     bool SetRowCount(int rows);
-    // At most GridSelection::MaxColumns columns.
+    // At most 65536 columns.
     bool SetColumnCount(int cols);
     bool SetFixedRowCount(int fixedRows);
     bool SetFixedColumnCount(int fixedCols);
@@ -120,60 +117,60 @@ public:
     // --- Options ---
     // A grid that is not editable opens no editor and toggles no check box; its check boxes are drawn disabled.
     void SetEditable(bool on);
-    bool IsEditable() const { return m_options.editable; }
+    bool IsEditable() const;
     // Clears the selection and the sort column.
     void SetListMode(bool on);
-    bool GetListMode() const { return m_options.listMode; }
-    void SetSingleRowSelection(bool on) { m_options.singleRowSelection = on; }
-    bool GetSingleRowSelection() const { return m_options.singleRowSelection; }
+    bool GetListMode() const;
+    void SetSingleRowSelection(bool on);
+    bool GetSingleRowSelection() const;
     void EnableSelection(bool on);
-    bool IsSelectable() const { return m_options.selectionEnabled; }
+    bool IsSelectable() const;
     // Drawing off: nothing is painted or invalidated until it is turned on again.
     void SetRedraw(bool on);
-    bool IsRedrawEnabled() const { return m_options.drawingEnabled; }
-    void SetRowResize(bool on) { m_options.rowResize = on; }
-    bool GetRowResize() const { return m_options.rowResize; }
-    void SetColumnResize(bool on) { m_options.columnResize = on; }
-    bool GetColumnResize() const { return m_options.columnResize; }
+    bool IsRedrawEnabled() const;
+    void SetRowResize(bool on);
+    bool GetRowResize() const;
+    void SetColumnResize(bool on);
+    bool GetColumnResize() const;
     // Whether sizing by mouse may bring a column (row) down to 0, hiding it.
-    void EnableHiddenColumnSizing(bool on) { m_options.hideColumnsBySizing = on; }
-    void EnableHiddenRowSizing(bool on) { m_options.hideRowsBySizing = on; }
-    void SetHeaderSort(bool on) { m_options.headerSort = on; }
-    bool GetHeaderSort() const { return m_options.headerSort; }
-    void SetHandleTabKey(bool on) { m_options.handleTabKey = on; }
-    bool GetHandleTabKey() const { return m_options.handleTabKey; }
+    void EnableHiddenColumnSizing(bool on);
+    void EnableHiddenRowSizing(bool on);
+    void SetHeaderSort(bool on);
+    bool GetHeaderSort() const;
+    void SetHandleTabKey(bool on);
+    bool GetHandleTabKey() const;
     void SetTrackFocusCell(bool on);
-    bool GetTrackFocusCell() const { return m_options.trackFocusCell; }
+    bool GetTrackFocusCell() const;
     void SetFrameFocusCell(bool on);
-    bool GetFrameFocusCell() const { return m_options.frameFocusCell; }
+    bool GetFrameFocusCell() const;
     void EnableDragAndDrop(bool on);
-    bool GetDragAndDrop() const { return m_options.dragAndDrop; }
+    bool GetDragAndDrop() const;
     // Ctrl+C and Ctrl+Insert (copy), Ctrl+X (cut) and Ctrl+V (paste), with Shift or without; on by default.
     // Off, the grid leaves these keys to its parent (the file list gives Ctrl+X a command of its own); the
     // OnEdit operations stay.
-    void EnableClipboardKeys(bool on) { m_options.clipboardKeys = on; }
-    bool GetClipboardKeys() const { return m_options.clipboardKeys; }
+    void EnableClipboardKeys(bool on);
+    bool GetClipboardKeys() const;
     void SetGridLines(int mode);
-    int GetGridLines() const { return m_options.gridLines; }
-    void SetAutoSizeStyle(int style) { m_options.autoSizeStyle = style; }
-    int GetAutoSizeStyle() const { return m_options.autoSizeStyle; }
+    int GetGridLines() const;
+    void SetAutoSizeStyle(int style);
+    int GetAutoSizeStyle() const;
     // Colour of the area outside the cells; an invalid colour means the palette's button shadow.
-    void SetGridBkColor(const QColor& colour);
-    QColor GetGridBkColor() const;
-    void SetGridLineColor(const QColor& colour);
-    QColor GetGridLineColor() const { return m_options.gridLineColour; }
+    void SetGridBkColour(const QColor& colour);
+    QColor GetGridBkColour() const;
+    void SetGridLineColour(const QColor& colour);
+    QColor GetGridLineColour() const;
     void SetImageList(const QList<QPixmap>& images);
-    const QList<QPixmap>& GetImageList() const { return m_imageList; }
+    const QList<QPixmap>& GetImageList() const;
     // Rows scrolled per wheel notch; -1 scrolls a page.
-    int GetWheelScrollLines() const { return m_wheelLines; }
+    int GetWheelScrollLines() const;
 
     // --- Focus and selection ---
-    GridCellId GetFocusCell() const { return m_idCurrentCell; }
+    GridCellId GetFocusCell() const;
     // Moves the keyboard focus cell; fixed or invalid cells clear it.
     void SetFocusCell(int row, int col);
-    GridCellRange GetSelectedCellRange() const { return m_selectedCells.boundingRange(); }
-    bool IsCellSelected(int row, int col) const { return m_selectedCells.contains(row, col); }
-    int GetSelectedCount() const { return m_selectedCells.size(); }
+    GridCellRange GetSelectedCellRange() const;
+    bool IsCellSelected(int row, int col) const;
+    int GetSelectedCount() const;
     // Selects exactly the scrolling cells of range (whole rows in list mode).
     void SetSelectedRange(const GridCellRange& range);
     void SelectAllCells();
@@ -184,9 +181,10 @@ public:
     bool RedrawCell(int row, int col);
 
     // --- Geometry ---
-    const GridGeometry& Geometry() const { return m_geometry; }
-    QRect GetCellRect(int row, int col) const { return m_geometry.cellRect(row, col); }
-    GridCellId GetCellFromPt(QPoint point) const { return m_geometry.cellAt(point); }
+    // Sizes and scroll position, for the grid's own parts and its tests (the class lies with the sources).
+    const GridGeometry& Geometry() const;
+    QRect GetCellRect(int row, int col) const;
+    GridCellId GetCellFromPt(QPoint point) const;
 
     // --- Editing ---
     // Starts an in-place edit of an editable cell; nChar as for CGridCellBase::Edit.
@@ -201,8 +199,8 @@ public:
     // Stable sort of the scrolling rows by one column; null compare orders by text.
     bool SortItems(int col, bool ascending, const CompareFunc& compare = {});
     bool SortTextItems(int col, bool ascending) { return SortItems(col, ascending); }
-    int GetSortColumn() const { return m_sortColumn; }
-    bool GetSortAscending() const { return m_sortAscending; }
+    int GetSortColumn() const;
+    bool GetSortAscending() const;
     bool AutoSizeColumn(int col, int style = 0);
     bool AutoSizeRow(int row, int style = 0);
     void AutoSizeColumns();
@@ -230,8 +228,8 @@ public:
     // --- Virtual mode ---
     // Cells are not stored; each is asked from the callback or the owner when needed.
     void SetVirtualMode(bool on);
-    bool GetVirtualMode() const { return m_bVirtualMode; }
-    void SetCallbackFunc(const DispInfoCallback& callback) { m_callback = callback; }
+    bool GetVirtualMode() const;
+    void SetCallbackFunc(const DispInfoCallback& callback);
 
     // --- Printing ---
     // Prints every row, the fixed rows repeated on each page, with a "Page %d of %d" footer.
@@ -260,28 +258,7 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
-    enum class MouseMode {
-        Nothing,
-        SelectingCells,
-        SelectingRows,
-        SelectingColumns,
-        OverColumnDivide,
-        SizingColumn,
-        OverRowDivide,
-        SizingRow,
-        PrepareEdit,
-        PrepareDrag,
-    };
-    using Row = std::vector<std::unique_ptr<CGridCellBase>>;
-
     // Model
-    std::unique_ptr<CGridCellBase> createCell(int row, int col) const;
-    // state with the fixed bits of the place (row, col).
-    quint32 withFixedState(int row, int col, quint32 state) const;
-    void applyFixedState(int row, int col, CGridCellBase& cell, bool resetColours) const;
-    void updateFixedStates();
-    bool isValid(int row, int col) const;
-    CGridCellBase* storedCell(int row, int col) const;
     // Applies change to a stored cell and repaints it; fails in virtual mode and for invalid cells.
     bool changeCell(int row, int col, const std::function<void(CGridCellBase&)>& change);
     // A property of the cell at (row, col), or fallback when there is no such cell.
@@ -291,30 +268,17 @@ private:
         const CGridCellBase* cell = GetCell(row, col);
         return cell ? (cell->*get)() : fallback;
     }
-    void shiftCellIds(const std::function<GridCellId(GridCellId)>& move);
-    void fillVirtualCell(int row, int col) const;
+    void updateFixedStates();
     void afterStructureChange();
-    void dropCellsOutside(int rows, int cols);
-
-    // Notifications
-    qintptr sendMessageToParent(int row, int col, int code) const;
-    qintptr sendDispInfoToParent(GV_DISPINFO& info, int code) const;
-    void sendCacheHintToParent(const GridCellRange& range) const;
 
     // Focus and selection
-    // The cell's selected bit alone; the selected-cells set is the caller's.
-    void setSelectedBit(GridCellId id, bool selected);
     void setCellSelected(int row, int col, bool selected);
     void replaceSelection(GridSelection wanted);
-    GridSelection selectionBetween(GridCellId from, GridCellId to) const;
     void selectFromAnchor(GridCellId to, bool keepPrevious);
     void toggleSelection(GridCellId cell);
     void moveFocus(GridCellId to, bool extend);
-    void rebuildStateMaps();
 
     // Painting and scrolling
-    void drawCells(QPainter& painter, int firstRow, int lastRow, int firstCol, int lastCol, const QRect& dirty);
-    void drawGridLines(QPainter& painter, const GridCellRange& visible);
     void updateScrollBars();
     void scrollBy(int rows, int cols);
     QRect sizingLineRect() const;
@@ -350,43 +314,7 @@ private:
     void setDropHighlight(GridCellId cell);
     bool canAcceptDrop(const QMimeData* mime) const;
 
-    GridGeometry m_geometry;
-    std::vector<Row> m_rows;
-    std::unique_ptr<CGridDefaultCell> m_cellDefault;
-    std::unique_ptr<CGridDefaultCell> m_cellFixedRowDef;
-    std::unique_ptr<CGridDefaultCell> m_cellFixedColDef;
-    std::unique_ptr<CGridDefaultCell> m_cellFixedRowColDef;
-    mutable std::unique_ptr<CGridCell> m_virtualCell;
-    CellFactory m_cellFactory;
-
-    GridCellId m_idCurrentCell;
-    GridCellId m_selectionStartCell;
-    GridSelection m_selectedCells;
-    GridSelection m_prevSelectedCells;
-
-    GridOptions m_options;
-    QList<QPixmap> m_imageList;
-    QList<bool> m_columnCopyable;
-    int m_sortColumn = -1;
-    bool m_sortAscending = true;
-    bool m_bVirtualMode = false;
-    DispInfoCallback m_callback;
-    int m_wheelLines = 3;
-    int m_wheelRemainder = 0;
-
-    controls::NotifyTarget* m_notifyTarget = nullptr;
-    int m_controlId = 0;
-
-    MouseMode m_mouseMode = MouseMode::Nothing;
-    GridCellId m_leftClickDownCell;
-    QPoint m_leftClickDownPoint;
-    QPoint m_lastMousePoint;
-    int m_sizingIndex = -1;
-    QBasicTimer m_autoScrollTimer;
-    GridCellId m_dropHighlight;
-    GridCellId m_hoverCell;
-    QList<GridCellId> m_dragSourceCells;
-    bool m_dragMovedHere = false;
+    const std::unique_ptr<CGridCtrlPrivate> d;
 };
 
 } // namespace grid

@@ -28,6 +28,9 @@ public:
     QStringList GetPaths() const { return m_paths; }
     quint32 GetFileOptions() const { return m_fileOptions; }
 
+    // Where the dialog opens while the item holds no path (a folder, with or without a trailing '/').
+    void SetInitialFolder(const QString& folder) { m_initialFolder = folder; }
+
     // Replaces the dialog runner; the item owns it.
     void SetFileDialog(std::unique_ptr<COptionTreeFileDialog> dialog);
 
@@ -43,6 +46,7 @@ private:
     std::unique_ptr<COptionTreeFileDialog> m_dialog;
     QStringList m_paths;
     QString m_defaultExtension;
+    QString m_initialFolder;
     QString m_filter;
 };
 

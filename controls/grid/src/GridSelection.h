@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/GridRowRemoval.h"
+#include "GridRowRemoval.h"
 #include "grid/GridTypes.h"
 
 #include <QHash>
