@@ -6,7 +6,12 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 "$here/scripts/deps.sh"
-"$here/scripts/build.sh" build >/dev/null
+# The two programs only: a first build takes some minutes (its progress and any error show here).
+if [ -f "$here/build/build.ninja" ]; then
+  MARLOWEN_TARGETS="marlowen marlowen-cli" "$here/scripts/build.sh" build
+else
+  MARLOWEN_TARGETS="marlowen marlowen-cli" "$here/scripts/build.sh" build -DMARLOWEN_TESTS=OFF
+fi
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "$here/build/app/marlowen" "$@"
 fi

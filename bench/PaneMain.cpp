@@ -125,16 +125,28 @@ struct Pane
     panes::CFileListDialog pane;
 };
 
+// The path of file i of a tree of small text files, 100 to a folder.
+fs::path treeFile(const fs::path& tree, int i)
+{
+    return tree / ("folder" + std::to_string(i / 100)) / ("file" + std::to_string(i) + ".txt");
+}
+
+// Writes a tree of that many files once; later runs find it made.
+void makeTree(const fs::path& tree, int files)
+{
+    if (!fs::exists(tree / ("done" + std::to_string(files)))) {
+        fs::remove_all(tree);
+        for (int i = 0; i < files; ++i) {
+            writeFile(treeFile(tree, i), "text\n");
+        }
+        writeFile(tree / ("done" + std::to_string(files)), "");
+    }
+}
+
 void importTree(const fs::path& work, int files)
 {
     const fs::path tree = work / "tree";
-    if (!fs::exists(tree / "done")) {
-        fs::remove_all(tree);
-        for (int i = 0; i < files; ++i) {
-            writeFile(tree / ("folder" + std::to_string(i / 100)) / ("file" + std::to_string(i) + ".txt"), "text\n");
-        }
-        writeFile(tree / "done", "");
-    }
+    makeTree(tree, files);
     Pane p;
     QElapsedTimer timer;
     timer.start();
@@ -147,13 +159,16 @@ void importTree(const fs::path& work, int files)
                 again, p.asker.boxes, p.pane.entryCount());
 }
 
-void longList(int entries)
+void longList(const fs::path& work, int entries)
 {
+    // Files that exist: a path that does not is refused.
+    const fs::path list = work / "list";
+    makeTree(list, entries);
     const double before = residentMegabytes().first;
     Pane p;
     QStringList paths;
     for (int i = 0; i < entries; ++i) {
-        paths.append(QStringLiteral("/nowhere/folder%1/file%2.txt").arg(i / 1000).arg(i));
+        paths.append(QString::fromStdString(treeFile(list, i).string()));
     }
     QElapsedTimer timer;
     timer.start();
@@ -278,7 +293,7 @@ int main(int argc, char** argv)
     fs::create_directories(work);
 
     importTree(work, 10000);
-    longList(100000);
+    longList(work, 100000);
     bigPreview(work, std::max(8, parser.value("big-mb").toInt())); // larger than the part a preview shows
     for (int i = 0; i < parser.value("repeat").toInt(); ++i) {
         runOfSmallFiles(work, 1000, parser.value("cli"));

@@ -16,4 +16,6 @@ set(CPACK_STRIP_FILES ON)
 # for opening results and web pages.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland, libqt6svg6, xdg-utils")
+# The copyright file Debian expects of every package: the programs are MIT-licensed (LICENSE).
+install(FILES ${CMAKE_SOURCE_DIR}/docs/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/marlowen)
 include(CPack)

@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 shift || true
-MARLOWEN_WITH_FUZZ=1 scripts/deps.sh
+MARLOWEN_WITH_FUZZ=1 scripts/deps.sh --tests
 if [ ! -f build-fuzz/build.ninja ]; then
   cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Configures (once) and builds the tree into the folder given as $1 (default build/),
-# with extra CMake arguments after it.
+# Configures and builds the tree into the folder given as $1 (default build/), with extra CMake
+# arguments after it: configured when the folder has no build yet or when arguments are given.
+# $MARLOWEN_TARGETS, when set, names the targets to build instead of all.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir="${1:-build}"
 shift || true
-if [ ! -f "$dir/build.ninja" ]; then
+if [ ! -f "$dir/build.ninja" ] || [ $# -gt 0 ]; then
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@"
 fi
-cmake --build "$dir" -j "$(nproc)"
+# shellcheck disable=SC2086 # the targets are words
+cmake --build "$dir" -j "$(nproc)" ${MARLOWEN_TARGETS:+--target $MARLOWEN_TARGETS}

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, only those missing.
+# Installs the Debian packages, only those missing: what building and running the programs needs
+# (./run.sh), and with --tests what the tests need besides (./test.sh).
 set -euo pipefail
 
 packages=(
@@ -8,20 +9,26 @@ packages=(
   libhpdf-dev zlib1g-dev libqpdf-dev
   libuchardet-dev
   qt6-base-dev qt6-svg-dev
-  libgtest-dev
-  qpdf poppler-utils poppler-data
-  fonts-dejavu-core fonts-urw-base35 fonts-wqy-zenhei t1utils
-  libclang-rt-14-dev time
-  # The desktop program's end-to-end test drives it in an X server of its own; dpkg-dev lets
-  # cpack find the libraries the Debian package depends on.
-  xvfb xdotool dpkg-dev
-  # man renders the manual page for the test that compares it with --help.
-  man-db
+  # The fonts the converter draws with by default and the samples of examples/.
+  fonts-dejavu-core fonts-urw-base35
 )
+if [ "${1:-}" = --tests ]; then
+  packages+=(
+    libgtest-dev
+    libqpdf-dev qpdf poppler-utils poppler-data
+    fonts-wqy-zenhei t1utils
+    libclang-rt-14-dev time
+    # The desktop program's end-to-end test drives it in X servers of its own under a window
+    # manager; dpkg-dev lets cpack find the libraries the Debian package depends on.
+    xvfb xdotool openbox dpkg-dev
+    # man renders the manual page for the test that compares it with --help.
+    man-db
+  )
+fi
 # clang builds the fuzz targets (fuzz/run.sh); the tests only replay their corpora with g++.
 if [ "${MARLOWEN_WITH_FUZZ:-0}" = 1 ]; then packages+=(clang); fi
 # scripts/screenshot.sh grabs the window with ImageMagick's import.
-if [ "${MARLOWEN_WITH_SCREENSHOT:-0}" = 1 ]; then packages+=(imagemagick); fi
+if [ "${MARLOWEN_WITH_SCREENSHOT:-0}" = 1 ]; then packages+=(imagemagick xvfb xdotool); fi
 
 missing=()
 for p in "${packages[@]}"; do

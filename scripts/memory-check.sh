@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mb="${1:-300}"
-scripts/deps.sh
+scripts/deps.sh --tests
 [ -f build/build.ninja ] || cmake --preset normal >/dev/null
 cmake --build build --target marlowen-cli >/dev/null
 dir=build/memory-check

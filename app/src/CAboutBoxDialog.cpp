@@ -52,7 +52,7 @@ CAboutBoxDialog::CAboutBoxDialog(QWidget* parent, chrome::UrlOpener opener)
 
     auto* name = AddLabel(this, product, units.rect(37, 74, 193, 10));
     name->setObjectName(QStringLiteral("product"));
-    AddLabel(this, QStringLiteral("\u00a9 2026 The Marlowen developers. All rights reserved."),
+    AddLabel(this, QStringLiteral("\u00a9 2026 The Marlowen developers. MIT License."),
              units.rect(38, 88, 214, 10));
     auto* website = AddLabel(this, QStringLiteral("Website:"), units.rect(37, 102, 29, 10));
     const auto home = SitePage(QStringLiteral("/"));

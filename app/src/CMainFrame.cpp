@@ -68,6 +68,8 @@ CMainFrame::CMainFrame(engine::ConversionOptions& options, OptionsKeeper& keeper
     m_splitter->addWidget(m_leftView);
     m_splitter->addWidget(m_rightView);
     m_splitter->setChildrenCollapsible(false);
+    // The options pane is never squeezed below its width in the smallest window: its labels and values stay legible.
+    m_rightView->setMinimumWidth(MinimumFrameSize.width() - LeftPaneWidth - m_splitter->handleWidth());
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({ LeftPaneWidth, MinimumFrameSize.width() - LeftPaneWidth });
@@ -262,7 +264,14 @@ void CMainFrame::bringToFront()
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     show();
     raise();
-    activateWindow();
+    // A modal dialog open over the window (the tip of the day, a message box) keeps the keyboard.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != this) {
+        modal->raise();
+        modal->activateWindow();
+    } else {
+        activateWindow();
+    }
 }
 
 void CMainFrame::closeQuietly()

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcessEnvironment>
 #include <QScreen>
 #include <QSessionManager>
 #include <QTimer>
@@ -77,6 +78,11 @@ std::vector<std::string> ArgumentBytes(int argc, char** argv)
 
 int RunApplication(int argc, char** argv, const ShownObserver& shown)
 {
+    // Answered as command-line programs do, without a display.
+    if (const auto answer = CommandLineAnswer(ArgumentBytes(argc, argv)); !answer.empty()) {
+        std::fputs(answer.c_str(), stdout);
+        return 0;
+    }
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("marlowen"));
     application.setDesktopFileName(QStringLiteral("marlowen"));
@@ -87,18 +93,23 @@ int RunApplication(int argc, char** argv, const ShownObserver& shown)
     // QApplication has taken its own options (-platform, -style, ...) out of argv.
     const auto start = ParseStartArguments(ArgumentBytes(argc, argv), QDir::currentPath().toStdString());
 
-    SingleInstance instance(InstanceName(QCoreApplication::applicationFilePath()));
-    switch (instance.claim(start.paths, HandOverPatience)) {
-    case SingleInstance::Claim::HandedOver:
-        return 0;
-    case SingleInstance::Claim::NoAnswer:
-        std::fprintf(stderr, "marlowen: another copy of the program is running but does not answer\n");
-        return 1;
-    case SingleInstance::Claim::First:
-        break;
-    }
-    if (!instance.listen()) {
-        std::fprintf(stderr, "marlowen: warning: later starts cannot hand their files to this one\n");
+    // One copy per display and login session; without a display, no copy to hand over to.
+    const QString session = SessionKey(QGuiApplication::platformName(), QProcessEnvironment::systemEnvironment());
+    std::unique_ptr<SingleInstance> instance;
+    if (!session.isEmpty()) {
+        instance = std::make_unique<SingleInstance>(InstanceName(QCoreApplication::applicationFilePath(), session));
+        switch (instance->claim(start.paths, HandOverPatience)) {
+        case SingleInstance::Claim::HandedOver:
+            return 0;
+        case SingleInstance::Claim::NoAnswer:
+            std::fprintf(stderr, "marlowen: another copy of the program is running but does not answer\n");
+            return 1;
+        case SingleInstance::Claim::First:
+            break;
+        }
+        if (!instance->listen()) {
+            std::fprintf(stderr, "marlowen: warning: later starts cannot hand their files to this one\n");
+        }
     }
 
     const auto executableFolder = platform::ExecutableFolder();
@@ -117,11 +128,14 @@ int RunApplication(int argc, char** argv, const ShownObserver& shown)
         CSplashWindow::ShowSplashWindow(&frame);
     }
     frame.addPaths(start.paths);
-    QObject::connect(&instance, &SingleInstance::pathsArrived, &frame, [&frame](const std::vector<std::string>& paths) {
-        // Raised first, so that a box about files already listed comes above it, not behind.
-        frame.bringToFront();
-        frame.addPaths(paths);
-    });
+    if (instance) {
+        QObject::connect(instance.get(), &SingleInstance::pathsArrived, &frame,
+                         [&frame](const std::vector<std::string>& paths) {
+                             // Raised first, so that a box about files already listed comes above it, not behind.
+                             frame.bringToFront();
+                             frame.addPaths(paths);
+                         });
+    }
 
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &frame, &CMainFrame::closeQuietly);
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &keeper, [&keeper](QSessionManager&) {

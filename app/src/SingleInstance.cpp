@@ -48,9 +48,34 @@ void Drop(QLocalSocket* socket)
 
 } // namespace
 
-QString InstanceName(const QString& executablePath)
+QString InstanceName(const QString& executablePath, const QString& sessionKey)
 {
-    return QFileInfo(executablePath).completeBaseName();
+    QString name = QFileInfo(executablePath).completeBaseName();
+    if (!sessionKey.isEmpty()) {
+        const auto digest = QCryptographicHash::hash(sessionKey.toUtf8(), QCryptographicHash::Sha1);
+        name += QLatin1Char('-') + QString::fromLatin1(digest.toHex().left(16));
+    }
+    return name;
+}
+
+QString SessionKey(const QString& platformName, const QProcessEnvironment& environment)
+{
+    QString display;
+    if (platformName == QLatin1String("xcb")) {
+        display = environment.value(QStringLiteral("DISPLAY"));
+        // ":0" and ":0.1" are screens of one display.
+        const qsizetype colon = display.lastIndexOf(QLatin1Char(':'));
+        if (const qsizetype dot = display.indexOf(QLatin1Char('.'), colon + 1); colon >= 0 && dot > colon) {
+            display.truncate(dot);
+        }
+    } else if (platformName.startsWith(QLatin1String("wayland"))) {
+        display = environment.value(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-0"));
+    }
+    if (display.isEmpty()) {
+        return {};
+    }
+    return platformName + QLatin1Char(' ') + display + QLatin1Char(' ')
+        + environment.value(QStringLiteral("XDG_SESSION_ID"));
 }
 
 SingleInstance::SingleInstance(const QString& instanceName, const QString& runtimeFolder)

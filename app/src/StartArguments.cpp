@@ -40,4 +40,25 @@ StartArguments ParseStartArguments(const std::vector<std::string>& arguments, co
     return start;
 }
 
+std::string CommandLineAnswer(const std::vector<std::string>& arguments)
+{
+    for (const auto& argument : arguments) {
+        if (argument == "--version") {
+            return "marlowen " MARLOWEN_VERSION "\n";
+        }
+        if (argument == "--help" || argument == "-h") {
+            return "Usage: marlowen [-Embedding] [FILE_OR_FOLDER...]\n"
+                   "Opens the desktop program with the files, and the text files below the folders, in its list.\n"
+                   "A copy already running on the same display and login session takes them instead.\n"
+                   "\n"
+                   "  -Embedding, -Automation  start without the splash window and the tip of the day\n"
+                   "  -h, --help               show this text\n"
+                   "  --version                show the program's name and version\n"
+                   "\n"
+                   "marlowen-cli converts text files into PDFs from scripts and terminals.\n";
+        }
+    }
+    return {};
+}
+
 } // namespace app

@@ -158,6 +158,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         out << UsageText();
         return ExitConverted;
     }
+    if (arguments.version) {
+        out << "marlowen-cli " MARLOWEN_VERSION "\n";
+        return ExitConverted;
+    }
     if (auto once = CheckStandardInputUse(arguments); !once) {
         return UsageError(err, once.error());
     }

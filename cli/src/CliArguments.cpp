@@ -50,7 +50,7 @@ base::Result<CliArguments> ParseArguments(const std::vector<std::string>& args)
             parsed.overrides.emplace_back(name, values);
         }
     }
-    if (!parsed.help && parsed.inputs.empty() && !parsed.filesFrom) {
+    if (!parsed.help && !parsed.version && parsed.inputs.empty() && !parsed.filesFrom) {
         return usage("no file given");
     }
     return parsed;

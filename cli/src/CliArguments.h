@@ -31,6 +31,7 @@ struct CliArguments
     int jobs = 0; // files converted at once; 0 for one per processor core
     bool quiet = false;
     bool help = false;
+    bool version = false;
 };
 
 // Splits the arguments by the flags of CliFlags.h; fails (kind Options) with the reason on a usage

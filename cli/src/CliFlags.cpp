@@ -142,6 +142,7 @@ std::vector<ListedBefore> OwnFlags()
             SetJobs() } },
         { {}, { "--quiet", "-q", "", "print nothing but failures and warnings", Switch(&CliArguments::quiet) } },
         { {}, { "--help", "-h", "", "show this text", Switch(&CliArguments::help) } },
+        { {}, { "--version", "", "", "show the program's name and version", Switch(&CliArguments::version) } },
     };
 }
 

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QTest>
 
+#include <algorithm>
+
 using app::CAboutBoxDialog;
 
 class AboutBoxTest : public QObject
@@ -22,6 +24,10 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&about));
             QCOMPARE(about.findChild<QLabel*>(QStringLiteral("product"))->text(), QStringLiteral("Marlowen 2.0"));
             QCOMPARE(about.windowTitle(), QStringLiteral("Marlowen 2.0"));
+            const auto labels = about.findChildren<QLabel*>();
+            QVERIFY(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
+                return label->text().endsWith(QStringLiteral("The Marlowen developers. MIT License."));
+            }));
 
             // Both links open their targets and keep the box open.
             auto* website = about.findChild<chrome::CHyperLink*>(QStringLiteral("website"));

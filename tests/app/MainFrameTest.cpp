@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QSplitter>
 #include <QTest>
 #include <QTimer>
 #include <QUrlQuery>
@@ -362,6 +363,22 @@ private slots:
         window.frame->showTipAtStartup();
         window.frame->showTipOfTheDay();
         QCOMPARE(window.frame->findChild<app::CTipOfTheDayDialog*>()->tipText(), QStringLiteral("First.\n"));
+    }
+
+    // Dragging the splitter as far right as it goes leaves the options pane its width in the smallest window.
+    void theOptionsPaneKeepsARoomyWidth()
+    {
+        Window window;
+        auto* splitter = window.frame->findChild<QSplitter*>();
+        const int least = window.frame->minimumWidth() - window.list().parentWidget()->minimumWidth()
+            - splitter->handleWidth();
+        window.frame->resize(1400, 700);
+        QTRY_VERIFY(window.frame->rightView().width() > least);
+        QSplitterHandle* handle = splitter->handle(1);
+        QTest::mousePress(handle, Qt::LeftButton, {}, handle->rect().center());
+        QTest::mouseMove(handle, handle->rect().center() + QPoint(2000, 0));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, handle->rect().center() + QPoint(2000, 0));
+        QCOMPARE(window.frame->rightView().width(), least);
     }
 
     void startArgumentsAreAddedInOrder()

@@ -47,6 +47,29 @@ private slots:
         QCOMPARE(app::InstanceName(QStringLiteral("/opt/x/bin/tool.bin")), QStringLiteral("tool"));
     }
 
+    // One copy per display and login session; no display, no copy to hand over to.
+    void instancePerDisplayAndSession()
+    {
+        auto key = [](const char* platform, std::initializer_list<std::pair<const char*, const char*>> variables) {
+            QProcessEnvironment environment;
+            for (const auto& [name, value] : variables) {
+                environment.insert(QString::fromLatin1(name), QString::fromLatin1(value));
+            }
+            return app::SessionKey(QString::fromLatin1(platform), environment);
+        };
+        const QString local = key("xcb", { { "DISPLAY", ":0" }, { "XDG_SESSION_ID", "3" } });
+        QVERIFY(!local.isEmpty());
+        QCOMPARE(key("xcb", { { "DISPLAY", ":0.1" }, { "XDG_SESSION_ID", "3" } }), local);
+        QVERIFY(key("xcb", { { "DISPLAY", ":1" }, { "XDG_SESSION_ID", "3" } }) != local);
+        QVERIFY(key("xcb", { { "DISPLAY", ":0" }, { "XDG_SESSION_ID", "7" } }) != local);
+        QVERIFY(key("wayland", { { "WAYLAND_DISPLAY", "wayland-1" } })
+                != key("wayland", { { "WAYLAND_DISPLAY", "wayland-0" } }));
+        QCOMPARE(key("xcb", { { "WAYLAND_DISPLAY", "wayland-0" } }), QString());
+        QCOMPARE(key("offscreen", { { "DISPLAY", ":0" } }), QString());
+        const QString program = QStringLiteral("/usr/bin/marlowen");
+        QVERIFY(app::InstanceName(program, local) != app::InstanceName(program, key("xcb", { { "DISPLAY", ":1" } })));
+    }
+
     void aSecondStartHandsItsFilesToTheFirst()
     {
         testsupport::TempDir runtime;

@@ -67,6 +67,9 @@ TEST_F(CliTest, HelpDocumentsEveryFlagAndTheExitCodes)
     }
     EXPECT_NE(help.find("process list"), std::string::npos);
     EXPECT_NE(help.find("Exit codes"), std::string::npos);
+    m_out.str({});
+    EXPECT_EQ(run({ "--version" }), cli::ExitConverted);
+    EXPECT_EQ(m_out.str(), "marlowen-cli 2.0\n");
 }
 
 TEST_F(CliTest, UsageErrorsExitWithTwoAndSayWhy)

@@ -6,6 +6,7 @@
 #include "engine/Converter.h"
 #include "panes/DesktopRun.h"
 #include "panes/FileListCommands.h"
+#include "filelist/FileListGrid.h"
 #include "panes/MessageBoxAsker.h"
 
 #include <chrome/CIconButton.h>
@@ -13,6 +14,7 @@
 #include <grid/CGridCellCheck.h>
 
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QToolTip>
 
 #include <filesystem>
@@ -42,11 +44,11 @@ void finishRun(const PaneFixture& f)
     QTRY_VERIFY_WITH_TIMEOUT(!f.pane->isWorkerAlive(), 30000);
 }
 
-// The captions the whole-run bar shows from now on.
-QStringList* recordCaptions(PaneFixture& f)
+// The captions a bar (by default the whole-run bar) shows from now on.
+QStringList* recordCaptions(PaneFixture& f, chrome::CTextProgressBar* bar = nullptr)
 {
     auto* captions = new QStringList;
-    QObject::connect(&f.pane->totalBar(), &chrome::CTextProgressBar::captionChanged, f.pane,
+    QObject::connect(bar ? bar : &f.pane->totalBar(), &chrome::CTextProgressBar::captionChanged, f.pane,
                      [captions](const QString& caption) { captions->append(caption); });
     QObject::connect(f.pane, &QObject::destroyed, [captions] { delete captions; });
     return captions;
@@ -104,8 +106,8 @@ private slots:
         QStringList* captions = recordCaptions(f);
         QTest::mouseClick(f.pane->button(StartConvertCommand), Qt::LeftButton);
         finishRun(f);
-        QCOMPARE(*captions, QStringList({ "File 1 of 3, 33%", "File 2 of 3, 66%", "File 3 of 3, 100%",
-                                          "Convert Finished" }));
+        QCOMPARE(*captions, QStringList({ "File 0 of 3, 0%", "File 1 of 3, 33%", "File 2 of 3, 66%",
+                                          "File 3 of 3, 100%", "Convert Finished" }));
         QCOMPARE(f.pane->currentBar().caption(), QStringLiteral("Convert Finished"));
         for (int row : { 1, 3, 5 }) {
             const std::string pdf = pdfOf(texts[row - 1]);
@@ -140,6 +142,13 @@ private slots:
         QCOMPARE(PaneFixture::enabledCommands(*menu),
                  QList<int>({ OpenFileDirectoryCommand, OpenWithAssociatedAppCommand, StopConvertCommand }));
         menu->close();
+        // The checks and passwords the run has read cannot be changed under it.
+        clickCheckBox(f, 3);
+        QVERIFY(IsRowChecked(f.grid(), 3));
+        f.click(3, 4);
+        QTest::keyClicks(&f.grid(), "x");
+        QCOMPARE(f.grid().GetItemText(3, 4), QString());
+        QVERIFY(!f.grid().IsEditable());
         // A drop joins the list, not the run.
         const QString dropped = f.write("dropped.txt");
         f.pane->addDroppedPaths({ dropped });
@@ -166,12 +175,48 @@ private slots:
 
         f.asker.closeShown();
         finishRun(f);
-        QCOMPARE(captions->last(), QStringLiteral("File 2 of 5, 40%"));
+        QCOMPARE(captions->mid(captions->size() - 2),
+                 QStringList({ "File 2 of 5, 40%", "Convert stopped. 2 of 5 files done." }));
         QVERIFY(fs::exists(pdfOf(texts[0])) && fs::exists(pdfOf(texts[1])));
         QVERIFY(!fs::exists(pdfOf(texts[2])) && !fs::exists(pdfOf(dropped)));
         QVERIFY(f.opener.opened.isEmpty());
         QVERIFY(f.pane->isCommandEnabled(StartConvertCommand));
         QVERIFY(f.pane->button(StartConvertCommand)->isEnabled());
+    }
+
+    // Every run starts both bars afresh: after an idle stop and after a finished run, the current-file bar names
+    // the file under way, the whole-run bar fills with the files done, and the end tells how many failed.
+    void captionsFollowEachRun()
+    {
+        PaneFixture f;
+        const QStringList texts { f.write("one.txt"), f.write("two.txt"), f.write("three.txt"), f.write("four.txt") };
+        f.pane->addFiles(texts);
+        for (int i : { 0, 1, 3 }) {
+            fs::remove(texts[i].toStdString());
+        }
+        QVERIFY(f.pane->runCommand(StopConvertCommand));
+        QStringList* current = recordCaptions(f, &f.pane->currentBar());
+        QStringList* total = recordCaptions(f);
+        QVERIFY(f.pane->runCommand(StartConvertCommand));
+        QCOMPARE(f.pane->totalBar().caption(), QStringLiteral("File 0 of 4, 0%"));
+        finishRun(f);
+        QVERIFY2(current->filter(QStringLiteral("Convert")).size() == 1, qPrintable(current->join('|')));
+        QVERIFY2(current->contains(QStringLiteral("three.txt: 0%")), qPrintable(current->join('|')));
+        QCOMPARE(current->last(), QStringLiteral("Convert Finished"));
+        QCOMPARE(total->mid(total->size() - 2), QStringList({ "File 4 of 4, 100%", "3 of 4 failed" }));
+        QCOMPARE(f.pane->totalBar().value(), f.pane->totalBar().maximum());
+
+        for (int i : { 0, 1, 3 }) {
+            f.write(texts[i].toStdString().substr(f.dir.path().string().size() + 1));
+        }
+        current->clear();
+        total->clear();
+        QVERIFY(f.pane->runCommand(StartConvertCommand));
+        QCOMPARE(f.pane->totalBar().value(), 0);
+        finishRun(f);
+        QCOMPARE(current->filter(QStringLiteral("Convert")), QStringList({ "Convert Finished" }));
+        QCOMPARE(total->filter(QStringLiteral("Convert")), QStringList({ "Convert Finished" }));
+        QCOMPARE(total->first(), QStringLiteral("File 0 of 4, 0%"));
     }
 
     // A file that yields no PDF is told once at the end and marked in its row until the next run.
@@ -184,7 +229,7 @@ private slots:
         QStringList* captions = recordCaptions(f);
         QVERIFY(f.pane->runCommand(StartConvertCommand));
         finishRun(f);
-        QCOMPARE(captions->mid(captions->size() - 2), QStringList({ "File 3 of 3, 100%", "Convert Finished" }));
+        QCOMPARE(captions->mid(captions->size() - 2), QStringList({ "File 3 of 3, 100%", "1 of 3 failed" }));
         QCOMPARE(f.asker.told().size(), 1);
         const QString box = f.asker.told()[0].text;
         QVERIFY2(box.startsWith(QStringLiteral("1 file was not converted:\n") + texts[1] + QStringLiteral(": ")),
@@ -195,6 +240,9 @@ private slots:
         QHelpEvent tip(QEvent::ToolTip, f.cellCentre(2, 1), f.grid().viewport()->mapToGlobal(f.cellCentre(2, 1)));
         QApplication::sendEvent(f.grid().viewport(), &tip);
         QCOMPARE(QToolTip::text(), f.pane->failureOf(1));
+        QHelpEvent pathTip(QEvent::ToolTip, f.cellCentre(1, 1), f.grid().viewport()->mapToGlobal(f.cellCentre(1, 1)));
+        QApplication::sendEvent(f.grid().viewport(), &pathTip);
+        QCOMPARE(QToolTip::text(), texts[0]); // a row that did not fail shows its whole path
 
         f.write("b.txt");
         QVERIFY(f.pane->runCommand(StartConvertCommand));
@@ -202,6 +250,15 @@ private slots:
         QCOMPARE(f.grid().GetItemFgColour(2, 1), f.grid().GetItemFgColour(1, 1));
         finishRun(f);
         QCOMPARE(f.asker.told().size(), 1);
+
+        // The reason on screen goes with the list.
+        fs::remove(texts[1].toStdString());
+        QVERIFY(f.pane->runCommand(StartConvertCommand));
+        finishRun(f);
+        QApplication::sendEvent(f.grid().viewport(), &tip);
+        QVERIFY(QToolTip::isVisible());
+        QVERIFY(f.pane->runCommand(RemoveAllCommand));
+        QTRY_VERIFY(!QToolTip::isVisible());
     }
 
     // A missing font over three files: one box, which holds the run, and a summary naming the three files.
@@ -219,12 +276,33 @@ private slots:
         f.asker.closeShown();
         finishRun(f);
         QCOMPARE(f.asker.told().size(), 2);
-        QCOMPARE(f.asker.told()[0].text, QString::fromLatin1(engine::DefaultFontWarning));
+        QCOMPARE(f.asker.told()[0].text, texts[0] + QStringLiteral(":\n") + engine::DefaultFontWarning);
         const QString summary = f.asker.told()[1].text;
         QVERIFY2(summary.contains(QString::fromLatin1(engine::DefaultFontWarning)), qPrintable(summary));
         for (const QString& text : texts) {
             QVERIFY(summary.contains(text));
             QVERIFY(fs::exists(pdfOf(text)));
+        }
+    }
+
+    // Characters the encoding lacks in two files: the box names the first file, the summary gives each file its own
+    // count and first character.
+    void warningsKeepTheirFiles()
+    {
+        PaneFixture f;
+        const QStringList texts { f.write("greek.txt", "\xCE\x95\xCE\x95 two\n"),
+                                  f.write("chinese.txt", "\xE4\xBD\xA0\xE4\xBD\xA0\xE4\xBD\xA0 three\n") };
+        f.pane->addFiles(texts);
+        QVERIFY(f.pane->runCommand(StartConvertCommand));
+        finishRun(f);
+        QCOMPARE(f.asker.told().size(), 2);
+        QVERIFY2(f.asker.told()[0].text.startsWith(texts[0] + QStringLiteral(":\n2 characters")),
+                 qPrintable(f.asker.told()[0].text));
+        const QString summary = f.asker.told()[1].text;
+        for (const auto& [file, figures] : { std::pair(texts[0], ": 2 characters.*U\\+0395"),
+                                             std::pair(texts[1], ": 3 characters.*U\\+4F60") }) {
+            const QRegularExpression own(QRegularExpression::escape(file) + QString::fromLatin1(figures));
+            QVERIFY2(summary.contains(own), qPrintable(summary));
         }
     }
 
@@ -332,12 +410,11 @@ private slots:
         QCOMPARE(f.opener.opened.last(), QString::fromStdString(f.dir.path().string() + "/"));
         QCOMPARE(f.asker.told().size(), 3);
 
-        // No checked entry: the run ends at once and the captions stay.
+        // No checked entry: the run ends at once and says why.
         PaneFixture::key(Qt::Key_X, Qt::ControlModifier);
-        const QString caption = f.pane->totalBar().caption();
-        QVERIFY(f.pane->runCommand(StartConvertCommand));
+        PaneFixture::key(Qt::Key_F5);
         QVERIFY(!f.pane->isRunning() && !f.pane->isWorkerAlive());
-        QCOMPARE(f.pane->totalBar().caption(), caption);
+        QCOMPARE(f.pane->totalBar().caption(), QStringLiteral("No file is checked."));
     }
 };
 

@@ -111,6 +111,36 @@ private slots:
         QCOMPARE(f.pane->currentBar().caption(), QStringLiteral("Waiting for converting."));
     }
 
+    // A path that does not exist is told at once and not listed; Ctrl+Del of many entries asks first.
+    void missingPathsAndMassRemoval()
+    {
+        PaneFixture f;
+        const QString missing = QString::fromStdString((f.dir.path() / "missing.txt").string());
+        QStringList paths { f.write("here.txt"), missing };
+        f.pane->addFiles(paths);
+        QCOMPARE(f.names(), QStringList({ "here.txt" }));
+        QCOMPARE(f.asker.told().size(), 1);
+        QVERIFY2(f.asker.told()[0].text.contains(missing), qPrintable(f.asker.told()[0].text));
+
+        paths.clear();
+        for (int i = 0; i < 300; ++i) {
+            paths.append(f.write("many/" + std::to_string(i) + ".txt"));
+        }
+        f.pane->addFiles(paths);
+        f.grid().setFocus();
+        f.asker.answerYes(false);
+        PaneFixture::key(Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(f.asker.asked().size(), 1);
+        QCOMPARE(f.pane->entryCount(), std::size_t(301));
+        f.asker.answerYes(true);
+        PaneFixture::key(Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(f.pane->entryCount(), std::size_t(0));
+        f.pane->addFiles(paths);
+        PaneFixture::key(Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(f.asker.asked().size(), 2); // 300 go without a question
+        QCOMPARE(f.pane->entryCount(), std::size_t(0));
+    }
+
     // Select All, Clear All and Invert by their keys change the data rows only; Space checks the focused row only.
     void marksNeverTouchHeader()
     {

@@ -40,6 +40,7 @@ public:
         }
         return nullptr;
     }
+    void answerYes(bool yes) { m_answerYes = yes; }
     void holdShown(bool hold) { m_holdShown = hold; }
     int heldCount() const { return int(m_held.size()); }
     void closeShown()

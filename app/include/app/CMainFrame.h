@@ -69,7 +69,7 @@ public:
     // bytes, absolute).
     void addPaths(const std::vector<std::string>& paths);
     // Shows the window if it is minimised or hidden and asks the window system to raise and activate
-    // it (a Wayland session or a focus-stealing rule may refuse).
+    // it, or the modal dialog open over it (a Wayland session or a focus-stealing rule may refuse).
     void bringToFront();
     // Shows the tip of the day, window-modal.
     void showTipOfTheDay();

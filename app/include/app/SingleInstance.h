@@ -4,6 +4,7 @@
 
 #include <QLockFile>
 #include <QObject>
+#include <QProcessEnvironment>
 #include <QString>
 
 #include <chrono>
@@ -16,9 +17,10 @@ class QLocalSocket;
 
 namespace app {
 
-// One running instance per executable name. The first start holds a lock file and listens on a
-// local socket, both named after the instance name in a folder of the user's runtime folder that
-// only the user can enter; a later start hands its files to it over the socket and ends.
+// One running instance per executable name, display and login session (see SessionKey). The
+// first start holds a lock file and listens on a local socket, both named after the instance name
+// in a folder of the user's runtime folder that only the user can enter; a later start hands its
+// files to it over the socket and ends.
 //
 // A lock or socket left behind by an instance that crashed is taken over. A start that finds the
 // lock held but nobody listening yet (the first is still starting) keeps trying for a while, so a
@@ -59,7 +61,13 @@ private:
     std::unique_ptr<QLocalServer> m_server;
 };
 
-// The executable's file name without folder and extension.
-QString InstanceName(const QString& executablePath);
+// The executable's file name without folder and extension, and when a session key is given, a digest of it: a start
+// on another display or in another login session is an instance of its own.
+QString InstanceName(const QString& executablePath, const QString& sessionKey = QString());
+
+// What a window of this process is shown on: the X display ($DISPLAY, whatever its screen number) or the Wayland
+// display ($WAYLAND_DISPLAY) of the Qt platform in use, with the login session ($XDG_SESSION_ID). Empty where there is
+// no display (an offscreen or other platform, or the variable unset): such a start never hands its files over.
+QString SessionKey(const QString& platformName, const QProcessEnvironment& environment);
 
 } // namespace app

@@ -16,6 +16,10 @@ struct StartArguments
     std::vector<std::string> paths;
 };
 
+// What the program prints for --help or --version (or -h) among the arguments, before it opens any window; empty
+// when neither is there.
+std::string CommandLineAnswer(const std::vector<std::string>& arguments);
+
 // An argument that begins with '-' is a switch, every other one a file or folder; switches other
 // than the two above are ignored.
 StartArguments ParseStartArguments(const std::vector<std::string>& arguments, const std::string& currentFolder);

@@ -15,7 +15,7 @@ enum ExitCode {
 };
 
 // Runs the command-line converter with the arguments after the program name. Progress, warnings and
-// failures go to err; out receives only --help. stderrIsTerminal chooses a redrawn bar over plain
+// failures go to err; out receives only --help and --version. stderrIsTerminal chooses a redrawn bar over plain
 // progress lines; terminalColumns gives the terminal's width when the bar is drawn (80 without it).
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool stderrIsTerminal,
         std::function<int()> terminalColumns = {});

@@ -42,9 +42,17 @@ void CGridCellCheck::drawBox(QPainter& painter, const QRect& cellRect) const
 {
     QStyleOptionButton option;
     option.rect = GetCheckPlacement(cellRect);
-    option.state = QStyle::State_Enabled | (m_bChecked ? QStyle::State_On : QStyle::State_Off);
-    if (const QWidget* widget = GetGrid()) {
+    option.state = m_bChecked ? QStyle::State_On : QStyle::State_Off;
+    if (const CGridCtrl* widget = GetGrid()) {
+        if (widget->IsEditable()) {
+            option.state |= QStyle::State_Enabled;
+        }
         option.palette = widget->palette();
+        if (IsSelected()) { // the box takes the row's selection colours, as the cell's text does
+            option.palette.setColor(QPalette::Base, option.palette.color(QPalette::Highlight));
+            option.palette.setColor(QPalette::Text, option.palette.color(QPalette::HighlightedText));
+            option.palette.setColor(QPalette::WindowText, option.palette.color(QPalette::HighlightedText));
+        }
         widget->style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &painter, widget);
     }
 }
@@ -84,7 +92,8 @@ QSize CGridCellCheck::GetCellExtent() const
 
 void CGridCellCheck::OnClick(QPoint pointInCell)
 {
-    if (GetCheckPlacement(QRect(QPoint(0, 0), m_rect.size())).contains(pointInCell)) {
+    const CGridCtrl* grid = GetGrid();
+    if ((!grid || grid->IsEditable()) && GetCheckPlacement(QRect(QPoint(0, 0), m_rect.size())).contains(pointInCell)) {
         SetCheck(!m_bChecked);
     }
 }

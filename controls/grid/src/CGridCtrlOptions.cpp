@@ -7,7 +7,10 @@ namespace grid {
 
 void CGridCtrl::SetEditable(bool on)
 {
-    d->m_options.editable = on;
+    if (on != d->m_options.editable) {
+        d->m_options.editable = on;
+        viewport()->update();
+    }
 }
 
 bool CGridCtrl::IsEditable() const

@@ -78,7 +78,8 @@ public:
     // Runs an enabled command; false when it is not enabled (or unknown).
     bool runCommand(int command);
 
-    // Adds files as an Open File selection does: any file, in the given order; repeats are told in one box.
+    // Adds files as an Open File selection does: any file, in the given order; repeats are told in one box, and so
+    // are paths that do not exist, which are not listed.
     void addFiles(const QStringList& paths);
     // Adds what was dropped: files ending in ".txt" in any case, and the text files below dropped folders.
     void addDroppedPaths(const QStringList& paths);

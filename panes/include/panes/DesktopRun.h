@@ -52,9 +52,12 @@ public:
 signals:
     // The current file's progress range and position, when they changed.
     void progressChanged(qint64 low, qint64 high, qint64 position);
+    // Before each file, with its index in the job list.
+    void fileStarted(int index);
     // After each file: its result and the caption "File %d of %d, %d%%" (empty when the run halted on it).
     void fileFinished(int index, int count, const engine::FileResult& result, const QString& caption);
-    // The first warning of its kind in this run; the worker waits for continueAfterWarning().
+    // The first warning of its kind in this run, after the path of its file and ":\n"; the worker waits for
+    // continueAfterWarning().
     void warningRaised(const QString& text);
     void runEnded(const engine::RunSummary& summary);
     // The worker thread has ended; a new run can start.

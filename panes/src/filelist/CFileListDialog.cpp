@@ -32,6 +32,7 @@
 #include <QTextCursor>
 
 #include <array>
+#include <filesystem>
 
 namespace panes {
 
@@ -246,6 +247,8 @@ void CFileListDialog::stateChanged()
         m_buttons[command]->setEnabled(!isRunning());
     }
     m_buttons[StartConvertCommand]->setEnabled(!isRunning() && !isWorkerAlive());
+    // The run has read the checks and passwords: they cannot change until it ends.
+    m_grid->SetEditable(!isRunning());
     emit commandStateChanged();
 }
 
@@ -322,8 +325,18 @@ void CFileListDialog::addFiles(const QStringList& paths)
 {
     std::vector<platform::FoundFile> native;
     native.reserve(std::size_t(paths.size()));
+    QStringList missing;
     for (const QString& path : paths) {
-        native.push_back({ ToNative(path), {} });
+        std::string bytes = ToNative(path);
+        std::error_code error;
+        if (std::filesystem::exists(bytes, error)) {
+            native.push_back({ std::move(bytes), {} });
+        } else {
+            missing.append(path);
+        }
+    }
+    if (!missing.isEmpty()) {
+        m_services.asker->show(this, QMessageBox::Warning, MissingFilesMessage(missing));
     }
     addPaths(native);
 }
@@ -424,6 +437,11 @@ void CFileListDialog::removeSelected()
 
 void CFileListDialog::removeAll()
 {
+    if (m_entries.size() > QuietRemoveAllLimit
+        && !m_services.asker->askYesNo(
+            this, QStringLiteral("Remove all %1 files from the list?").arg(m_entries.size()))) {
+        return;
+    }
     m_entries.clear();
     m_run->failures().clear();
     SetUpFileListGrid(*m_grid);

@@ -1,5 +1,6 @@
 #include "panes/DesktopRun.h"
 
+#include "filelist/FileListTexts.h"
 #include "filelist/PostBox.h"
 #include "filelist/RunReport.h"
 
@@ -53,7 +54,7 @@ public:
             return;
         }
         m_held = true;
-        const QString text = QString::fromStdString(message);
+        const QString text = FromNative(m_currentPath) + QStringLiteral(":\n") + QString::fromStdString(message);
         if (!hand([run = m_run, text] { emit run->warningRaised(text); })) {
             m_held = false;
             return;
@@ -61,7 +62,11 @@ public:
         m_wake.wait(lock, [this] { return !m_held || m_released; });
     }
 
-    void fileStarted(int, int, const engine::ConversionJob&) override {}
+    void fileStarted(int index, int, const engine::ConversionJob& job) override
+    {
+        m_currentPath = job.path;
+        hand([run = m_run, index] { emit run->fileStarted(index); });
+    }
 
     void fileFinished(int index, int count, const engine::FileResult& result, const std::string& caption) override
     {
@@ -130,6 +135,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::set<std::string> m_shownKinds;
+    std::string m_currentPath; // of the file under way, on the worker (a run of one worker)
     bool m_held = false;
     bool m_released = false;
 };

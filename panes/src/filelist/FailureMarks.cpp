@@ -1,6 +1,7 @@
 #include "filelist/FailureMarks.h"
 
 #include "filelist/FileListGrid.h"
+#include "filelist/FileListTexts.h"
 
 #include <grid/CGridCtrl.h>
 
@@ -34,6 +35,9 @@ void FailureMarks::clear()
     for (const auto& [id, reason] : m_reasons) {
         colourRow(m_entries.indexOf(id), QColor());
     }
+    if (!m_reasons.empty()) {
+        QToolTip::hideText(); // a reason on screen would outlive its row
+    }
     m_reasons.clear();
 }
 
@@ -57,11 +61,17 @@ bool FailureMarks::eventFilter(QObject* watched, QEvent* event)
     }
     auto* help = static_cast<QHelpEvent*>(event);
     const int index = m_grid.GetCellFromPt(help->pos()).row - 1;
-    const QString reason = index >= 0 && std::size_t(index) < m_entries.size() ? reasonOf(std::size_t(index)) : QString();
-    if (reason.isEmpty()) {
+    QString tip;
+    if (index >= 0 && std::size_t(index) < m_entries.size()) {
+        tip = reasonOf(std::size_t(index));
+        if (tip.isEmpty()) {
+            tip = FromNative(m_entries.path(std::size_t(index)));
+        }
+    }
+    if (tip.isEmpty()) {
         QToolTip::hideText();
     } else {
-        QToolTip::showText(help->globalPos(), reason, m_grid.viewport());
+        QToolTip::showText(help->globalPos(), tip, m_grid.viewport());
     }
     return true;
 }

@@ -15,7 +15,8 @@ class CGridCtrl;
 namespace panes {
 
 // The entries whose file yielded no PDF in the last run: their rows drawn in the failure colour, and the reason
-// shown as the tooltip of such a row. A mark stays with its entry when other entries are removed.
+// shown as the tooltip of such a row (the other rows show their file's whole path). A mark stays with its entry
+// when other entries are removed.
 class FailureMarks : public QObject
 {
 public:
@@ -23,7 +24,7 @@ public:
     FailureMarks(grid::CGridCtrl& grid, const FileEntryList& entries, QObject* parent = nullptr);
 
     void mark(FileEntryList::Id id, const QString& reason);
-    // Draws the rows still listed in the grid's colour again and forgets every reason.
+    // Draws the rows still listed in the grid's colour again, forgets every reason and hides the one on screen.
     void clear();
     // The reason the entry at index yielded no PDF, or empty.
     QString reasonOf(std::size_t index) const;

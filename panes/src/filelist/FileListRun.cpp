@@ -7,10 +7,13 @@
 #include "filelist/FailureMarks.h"
 #include "filelist/FileListGrid.h"
 #include "filelist/FileListTexts.h"
+#include "filelist/RunCaptions.h"
 #include "filelist/RunReport.h"
 
 #include <chrome/CTextProgressBar.h>
 #include <grid/CGridCtrl.h>
+
+#include <QFileInfo>
 
 #include <climits>
 
@@ -30,12 +33,8 @@ FileListRun::FileListRun(const Parts& parts, OptionsSource& options, const FileL
     , m_run(new DesktopRun(this))
     , m_failures(new FailureMarks(parts.grid, parts.entries, this))
 {
-    connect(m_run, &DesktopRun::progressChanged, this, [this](qint64 low, qint64 high, qint64 position) {
-        // The bar counts in ints; large files are scaled down alike.
-        const int shift = high > INT_MAX ? 10 : 0;
-        m_parts.currentBar.setRange(int(low >> shift), int(high >> shift));
-        m_parts.currentBar.setPosition(int(position >> shift));
-    });
+    connect(m_run, &DesktopRun::progressChanged, this, &FileListRun::showProgress);
+    connect(m_run, &DesktopRun::fileStarted, this, [this](int index) { showFileStarted(std::size_t(index)); });
     connect(m_run, &DesktopRun::fileFinished, this,
             [this](int index, int, const engine::FileResult& result, const QString& caption) {
                 onFileFinished(index, result, caption);
@@ -56,14 +55,32 @@ bool FileListRun::workerAlive() const
 
 void FileListRun::showWaiting()
 {
-    resetBars(WaitingCaption);
+    resetBars(QString::fromLatin1(WaitingCaption));
 }
 
-void FileListRun::resetBars(const char* caption)
+void FileListRun::resetBars(const QString& caption)
 {
     for (auto* bar : { &m_parts.currentBar, &m_parts.totalBar }) {
         bar->setPosition(0);
-        bar->setCaption(QString::fromLatin1(caption));
+        bar->setCaption(caption);
+    }
+}
+
+void FileListRun::showFileStarted(std::size_t index)
+{
+    m_currentName = QFileInfo(FromNative(m_jobs[index].path)).fileName();
+    m_parts.currentBar.setPosition(0);
+    m_parts.currentBar.setCaption(CurrentFileCaption(m_currentName, 0, 1, 0));
+}
+
+void FileListRun::showProgress(qint64 low, qint64 high, qint64 position)
+{
+    // The bar counts in ints; large files are scaled down alike.
+    const int shift = high > INT_MAX ? 10 : 0;
+    m_parts.currentBar.setRange(int(low >> shift), int(high >> shift));
+    m_parts.currentBar.setPosition(int(position >> shift));
+    if (!m_currentName.isEmpty()) { // not once the run has ended
+        m_parts.currentBar.setCaption(CurrentFileCaption(m_currentName, low, high, position));
     }
 }
 
@@ -86,9 +103,14 @@ void FileListRun::start()
     }
     m_runOptions = m_options.ReadBackOptions();
     if (m_jobs.empty()) {
+        resetBars(QString::fromLatin1(NoFileCheckedCaption));
         return;
     }
     m_stopRequested = false;
+    m_parts.totalBar.setRange(0, int(m_jobs.size()));
+    m_parts.totalBar.setPosition(0);
+    m_parts.totalBar.setCaption(RunStartCaption(int(m_jobs.size())));
+    showFileStarted(0);
     m_run->start(m_runOptions, m_jobs);
     setRunning(true);
     emit runInProgressChanged(true);
@@ -97,7 +119,7 @@ void FileListRun::start()
 void FileListRun::stop()
 {
     setRunning(false);
-    resetBars(engine::ConvertStoppedCaption);
+    resetBars(QString::fromLatin1(engine::ConvertStoppedCaption));
     if (workerAlive()) {
         m_stopRequested = true;
         m_run->stop();
@@ -113,6 +135,7 @@ void FileListRun::setRunning(bool running)
 void FileListRun::onFileFinished(int index, const engine::FileResult& result, const QString& caption)
 {
     if (!caption.isEmpty()) {
+        m_parts.totalBar.setPosition(index + 1);
         m_parts.totalBar.setCaption(caption);
     }
     if (!result.written()) {
@@ -126,6 +149,10 @@ void FileListRun::onRunEnded(const engine::RunSummary& summary)
         return;
     }
     QString report = RunReportText(summary.results);
+    m_currentName.clear();
+    const EndCaptions captions = RunEndCaptions(summary, m_stopRequested);
+    m_parts.currentBar.setCaption(captions.current);
+    m_parts.totalBar.setCaption(captions.total);
     if (summary.end == engine::RunEnd::Halted) {
         setRunning(false);
         const auto& last = summary.results.back();
@@ -133,9 +160,6 @@ void FileListRun::onRunEnded(const engine::RunSummary& summary)
                            .arg(QString::fromStdString(last.inputPath), QString::fromStdString(last.outcome.error())));
     } else if (summary.end == engine::RunEnd::Finished && !m_stopRequested) {
         setRunning(false);
-        for (auto* bar : { &m_parts.currentBar, &m_parts.totalBar }) {
-            bar->setCaption(QString::fromLatin1(engine::ConvertFinishedCaption));
-        }
         openResult(summary);
     }
     if (!report.isEmpty()) {

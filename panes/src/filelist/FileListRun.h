@@ -27,9 +27,10 @@ class OptionsSource;
 
 // The file list's conversion run. Start converts the checked entries in list order, each with the passwords of
 // its row (an open edit committed first), with the options read back at that moment, on a worker of its own. The
-// two progress bars show the file under way and the whole run; a file that yields no PDF is marked; a warning
-// holds the worker in a box until it is closed; the end of the run is reported in one box, and the result is
-// opened when the options ask for it.
+// two progress bars show the file under way (its name and how far it is) and the whole run (filled by the files
+// done); each run starts them afresh and ends them with how it ended. A file that yields no PDF is marked; a
+// warning holds the worker in a box until it is closed; the end of the run is reported in one box, and the result
+// is opened when the options ask for it.
 class FileListRun : public QObject
 {
     Q_OBJECT
@@ -67,7 +68,9 @@ signals:
 
 private:
     void setRunning(bool running);
-    void resetBars(const char* caption);
+    void resetBars(const QString& caption);
+    void showFileStarted(std::size_t index);
+    void showProgress(qint64 low, qint64 high, qint64 position);
     void onFileFinished(int index, const engine::FileResult& result, const QString& caption);
     void onRunEnded(const engine::RunSummary& summary);
     void onWarning(const QString& text);
@@ -85,6 +88,7 @@ private:
     std::vector<engine::ConversionJob> m_jobs;
     std::vector<FileEntryList::Id> m_jobIds;
     engine::ConversionOptions m_runOptions;
+    QString m_currentName; // the file under way
     QPointer<QWidget> m_warningBox;
 };
 

@@ -40,16 +40,31 @@ QString CreationDateText(std::time_t time)
     return QString::fromLatin1(text.data());
 }
 
-QString DuplicatesMessage(const QStringList& repeated)
+namespace {
+
+// One line per path of the first few, each lineFormat with the path for %1, then moreFormat with how many more.
+QString PathsMessage(const QStringList& paths, const char* lineFormat, const char* moreFormat)
 {
     QStringList lines;
-    for (qsizetype i = 0; i < repeated.size() && i < NamedDuplicates; ++i) {
-        lines.append(QStringLiteral("File: ") + repeated[i] + QStringLiteral(" have been imported!"));
+    for (qsizetype i = 0; i < paths.size() && i < NamedDuplicates; ++i) {
+        lines.append(QString::fromLatin1(lineFormat).arg(paths[i]));
     }
-    if (repeated.size() > NamedDuplicates) {
-        lines.append(QStringLiteral("%1 more files have been imported already.").arg(repeated.size() - NamedDuplicates));
+    if (paths.size() > NamedDuplicates) {
+        lines.append(QString::fromLatin1(moreFormat).arg(paths.size() - NamedDuplicates));
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+QString DuplicatesMessage(const QStringList& repeated)
+{
+    return PathsMessage(repeated, "File: %1 have been imported!", "%1 more files have been imported already.");
+}
+
+QString MissingFilesMessage(const QStringList& missing)
+{
+    return PathsMessage(missing, "File: %1 does not exist and is not listed.", "%1 more files do not exist either.");
 }
 
 } // namespace panes

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
 #include <cstdint>
 #include <ctime>
 #include <string>
@@ -21,6 +22,13 @@ QString CreationDateText(std::time_t time);
 // The one box an action that met already listed paths shows: "File: <path> have been imported!" for each of the
 // first few, then how many more there were.
 QString DuplicatesMessage(const QStringList& repeated);
+// The box about paths given to be listed that do not exist, in the same form.
+QString MissingFilesMessage(const QStringList& missing);
+
+// What the status area says when Start Convert finds no checked entry.
+inline constexpr const char* NoFileCheckedCaption = "No file is checked.";
+// Remove All asks first when it would take more entries than this from the list.
+inline constexpr std::size_t QuietRemoveAllLimit = 300;
 
 // How many entries of a list the pane's summaries name before counting the rest.
 inline constexpr int NamedDuplicates = 5;

@@ -6,6 +6,7 @@
 
 #include <cctype>
 #include <map>
+#include <set>
 
 namespace panes {
 
@@ -60,29 +61,31 @@ QStringList FailureLines(const std::vector<engine::FileResult>& results)
 
 QStringList RepeatedWarningLines(const std::vector<engine::FileResult>& results)
 {
-    // Kinds in the order they first arose, each with its first text and the files it arose in.
+    // Kinds in the order they first arose, each with the files it arose in and the first text of that kind in
+    // each file: its own figures and characters.
     std::vector<std::string> order;
-    std::map<std::string, std::pair<std::string, QStringList>> kinds;
+    std::map<std::string, QStringList> kinds;
     for (const auto& result : results) {
+        std::set<std::string> seen;
         for (const auto& warning : result.warnings) {
             const std::string kind = WarningKind(warning);
-            auto [entry, added] = kinds.try_emplace(kind, warning, QStringList());
+            if (!seen.insert(kind).second) {
+                continue;
+            }
+            auto [entry, added] = kinds.try_emplace(kind);
             if (added) {
                 order.push_back(kind);
             }
-            const QString file = Local(result.inputPath);
-            if (!entry->second.second.contains(file)) {
-                entry->second.second.append(file);
-            }
+            entry->second.append(Local(result.inputPath) + QStringLiteral(": ") + Local(warning));
         }
     }
     QStringList lines;
     for (const auto& kind : order) {
-        const auto& [text, files] = kinds[kind];
+        const QStringList& files = kinds[kind];
         if (files.size() < 2) {
             continue;
         }
-        lines.append(QStringLiteral("\"%1\" in %2 files:").arg(Local(text)).arg(files.size()));
+        lines.append(QStringLiteral("In %1 files:").arg(files.size()));
         for (qsizetype i = 0; i < files.size() && i < NamedFailures; ++i) {
             lines.append(QStringLiteral("    ") + files[i]);
         }

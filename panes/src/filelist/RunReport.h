@@ -15,8 +15,8 @@ namespace panes {
 std::string WarningKind(const std::string& message);
 
 // The text of the box shown after a run: each file that yielded no PDF with its reason (the first 20, then how many
-// more), and each kind of warning that arose in more than one file with the names of those files. Empty when there
-// is nothing to tell.
+// more), and each kind of warning that arose in more than one file with those files, each with its own first text of
+// that kind (its own counts and characters). Empty when there is nothing to tell.
 QString RunReportText(const std::vector<engine::FileResult>& results);
 
 } // namespace panes

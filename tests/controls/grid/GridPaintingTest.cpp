@@ -101,10 +101,14 @@ private slots:
     void selectedCellsUseTheHighlightColours()
     {
         GridFixture f(6, 4);
+        f.grid->SetCellType<CGridCellCheck>(2, 1);
         f.click(2, 1);
         f.click(3, 2, Qt::ShiftModifier);
         const QImage image = grabView(f);
         const QColor highlight = f.grid->palette().color(QPalette::Highlight);
+        // A check box in the selection is drawn on the highlight too, not as a white square in a blue row.
+        const QRect box = f.checkCell(2, 1)->GetCheckPlacement(f.grid->GetCellRect(2, 1));
+        QCOMPARE(pixel(image, box.topLeft() + QPoint(3, 3)), rgb(highlight));
         const QRect unfocused = f.grid->GetCellRect(2, 2);
         QCOMPARE(pixel(image, unfocused.topLeft() + QPoint(1, 1)), rgb(highlight));
         const QRect focused = f.grid->GetCellRect(3, 2);

@@ -4,7 +4,7 @@
 
 namespace grid {
 
-// A cell with a check box before its text. A click inside the box toggles it.
+// A cell with a check box before its text. A click inside the box toggles it while the grid is editable.
 class CGridCellCheck : public CGridCell
 {
 public:

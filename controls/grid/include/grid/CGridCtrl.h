@@ -115,6 +115,7 @@ public:
     bool IsCellFixed(int row, int col) const;
 
     // --- Options ---
+    // A grid that is not editable opens no editor and toggles no check box; its check boxes are drawn disabled.
     void SetEditable(bool on);
     bool IsEditable() const;
     // Clears the selection and the sort column.
