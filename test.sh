@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, runs the engine, platform and CLI tests under the sanitizers, then builds
-# everything and runs every test through CTest. Exits non-zero when either run fails.
+# Installs what is missing, builds everything with the sanitizers and runs every test there (build-asan/),
+# then builds everything normally and runs every test through CTest. Exits non-zero when either run fails.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh --tests

@@ -384,10 +384,8 @@ private:
     const std::stop_token& m_abandon;
     const ConversionJob* m_job = nullptr;
     FileResult m_result;
-        if (m_makeFolders && !makeFolders()) {
-            return false;
-        }
-        if (auto saved = m_document->saveAtomically(m_result.outputPath, encryption); !saved) {
+    bool m_makeFolders = false;
+    int m_pageCount = 0; // of the document
     std::optional<HaruDocument> m_document;
     HPDF_Font m_font = nullptr;
     std::string m_text;
