@@ -4,9 +4,12 @@
 Builds the programs, generates the corpora, converts each corpus with marlowen-cli, with the PDF
 library's floor (marlowen-bench-floor: the same pages from lines broken in advance) and with the
 layout as first written (marlowen-bench-layout literal), and prints seconds, MB/s, pages/s and peak
-memory of each, with the ratios. Then converts a batch of 8 files with --jobs 1 and --jobs 2.
+memory of each, with the ratios. Then converts each corpus protected by passwords with each
+encryption method, against the unprotected conversion, and a batch of 8 files with --jobs 1 and
+--jobs 2.
 
     python3 bench/bench.py [--build build] [--mb 4] [--repeat 3] [--literal-timeout 900] [--skip-literal]
+                           [--skip-protection]
 """
 import argparse
 import os
@@ -122,12 +125,42 @@ def run(command, timeout=None, repeat=1):
     return best
 
 
+METHODS = ("aes256", "aes128", "rc4")
+
+
+def protection(cli, settings, paths, repeat):
+    """Each corpus converted unprotected and with an owner and a user password by each encryption
+    method (RC4 with the default 48-bit key). The runs alternate, so that a moment of load on a shared
+    machine falls on all of them alike, and the least wall-clock and CPU seconds and peak memory of
+    each count."""
+    print()
+    print("Protected (--owner-password, --user-password; RC4 at its default 48 bits) against unprotected, runs"
+          " alternating, the least of %d runs each:" % repeat)
+    print("corpus     |  plain s  cpu s peakMB | " + " | ".join("%6s s  cpu s peakMB" % m for m in METHODS) + " | "
+          + " | ".join("%s/plain wall  cpu  mem" % m for m in METHODS))
+    base = [cli, "--settings", settings, "-q", "--jobs", "1"]
+    commands = [base] + [base + ["--owner-password", "owner", "--user-password", "user", "--encryption", method]
+                         for method in METHODS]
+    for name, path in paths:
+        least = [None] * len(commands)
+        for _ in range(repeat):
+            for i, command in enumerate(commands):
+                measured = run(command + [path])
+                least[i] = measured if least[i] is None else tuple(map(min, least[i], measured))
+        plain = least[0]
+        print("%-10s | " % name + " | ".join("%8.2f %6.2f %6.1f" % m for m in least) + " | "
+              + " | ".join("%17.2f %4.2f %4.2f" % (m[0] / plain[0], m[1] / plain[1], m[2] / plain[2])
+                           for m in least[1:]))
+        sys.stdout.flush()
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--build", default="build")
     parser.add_argument("--mb", type=float, default=4, help="size of each corpus in MB (the long line is 1 MB)")
     parser.add_argument("--literal-timeout", type=float, default=900)
     parser.add_argument("--skip-literal", action="store_true")
+    parser.add_argument("--skip-protection", action="store_true")
     parser.add_argument("--repeat", type=int, default=3, help="runs of cli and floor; the fastest counts")
     args = parser.parse_args()
 
@@ -193,6 +226,9 @@ def main():
     if not args.skip_literal:
         print("The literal layout drew the same lines on the same pages: %s" %
               ("yes, on every corpus" if not different else "NO, on " + ", ".join(different)))
+
+    if not args.skip_protection:
+        protection(cli, settings, paths, args.repeat)
 
     batch_mb = sum(os.path.getsize(p) for p in batch) / 1e6
     one = run([cli, "--settings", settings, "-q", "--jobs", "1"] + batch, repeat=args.repeat)
