@@ -9,7 +9,6 @@
 #include "optiontree/COptionTreeComboItem.h"
 #include "optiontree/COptionTreeEditItem.h"
 #include "optiontree/COptionTreeFileItem.h"
-#include "optiontree/COptionTreeInfo.h"
 #include "optiontree/OptionTreeConstants.h"
 #include "optiontree/OptionTreeNotifyRecord.h"
 #include "panes/MessageBoxAsker.h"
@@ -347,9 +346,7 @@ void CRightView::storeNumber(const OptionItemSpec& spec, const engine::OptionDes
                           .arg(shown.isEmpty() ? QStringLiteral("An empty value") : shown,
                                QString::fromStdString(option.rangeText()), QString::number(stored),
                                infoText(spec)));
-    if (m_tree->GetInfoWindow()) {
-        m_tree->GetInfoWindow()->update();
-    }
+    m_tree->update(); // the info pane, a part of the tree, shows the new text
 }
 
 void CRightView::showPageSize(int selection)
