@@ -3,6 +3,7 @@
 #include "cli/Cli.h"
 
 #include "ProgressPrinter.h"
+#include "JobFor.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -54,10 +55,10 @@ TEST(ProgressPrinter, TheBarShowsFilesDoneAndEachFileUnderWayWithinTheWidth)
     int columns = 200;
     cli::ProgressPrinter printer(err, cli::ProgressStyle::Bar, [&columns] { return columns; });
     // Two workers: each file's calls come on the thread that started it, interleaved.
-    printer.fileStarted(0, 3, { "/in/first.txt", "", "" });
+    printer.fileStarted(0, 3, testsupport::JobFor("/in/first.txt"));
     printer.progressRange(1, 200);
     std::thread([&] {
-        printer.fileStarted(1, 3, { "/in/日本語のとても長い名前.txt", "", "" });
+        printer.fileStarted(1, 3, testsupport::JobFor("/in/日本語のとても長い名前.txt"));
         printer.progressRange(1, 100);
         printer.progressPosition(10);
     }).join();

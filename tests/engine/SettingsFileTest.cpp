@@ -183,9 +183,9 @@ TEST(SettingsFile, ASaveKeepsWhatTheProgramDidNotChange)
     EXPECT_EQ(std::filesystem::last_write_time(path), unchanged) << "nothing changed, nothing written";
 
     // Notepad's "Unicode": UTF-16LE with its byte order mark, read and written back so.
-    auto utf16 = [](std::string_view latin1) {
+    auto utf16 = [](std::string_view ascii) {
         std::string text("\xFF\xFE");
-        for (char c : latin1) {
+        for (char c : ascii) {
             text += c;
             text += '\0';
         }

@@ -388,10 +388,10 @@ void CRightView::applyFontKind(int kind, bool building)
 
 void CRightView::placeDataFileDialog()
 {
-    auto* data = dynamic_cast<COptionTreeFileItem*>(m_tree->FindItem(OptionItemId::Type1DataFile));
-    if (data) {
+    auto* dataItem = dynamic_cast<COptionTreeFileItem*>(m_tree->FindItem(OptionItemId::Type1DataFile));
+    if (dataItem) {
         const QString metrics = pathFromRecord(m_options->Type1MetricsFile);
-        data->SetInitialFolder(metrics.isEmpty() ? QString() : QFileInfo(metrics).path());
+        dataItem->SetInitialFolder(metrics.isEmpty() ? QString() : QFileInfo(metrics).path());
     }
 }
 
