@@ -173,7 +173,8 @@ int WriteLines(const char* input, const char* output, bool numbered)
     }
     LinesFile lines(output, numbered);
     const engine::FlowRules rules { true, options.LineNumbers };
-    bool done = engine::Paginate(text, measure, conversion.frame, rules, lines, {}) == engine::LayoutEnd::Complete;
+    engine::BrokenLines broken(measure, conversion.frame.textWidth, false);
+    bool done = engine::Paginate(text, broken, conversion.frame, rules, lines, {}) == engine::LayoutEnd::Complete;
     return ok && done && lines.good() ? 0 : 1;
 }
 

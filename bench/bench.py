@@ -10,6 +10,9 @@ encryption method, against the unprotected conversion, and a batch of 8 files wi
 
     python3 bench/bench.py [--build build] [--mb 4] [--repeat 3] [--literal-timeout 900] [--skip-literal]
                            [--skip-protection]
+
+Then converts each corpus again with a header that shows the page count and every line numbered,
+against the floor for the same pages.
 """
 import argparse
 import os
@@ -22,6 +25,9 @@ WORDS = ("the of and to in is that for it as was with be by on not he this are o
          "have an they you were her she there been one all we their has would when if so no will what can "
          "out up more about into them some could time these two may then do first any my now such like "
          "conversion document printer margin paragraph sentence window system library measure").split()
+
+
+BANDED_HEADER = "{file}|{date}|page {page} of {pages}"
 
 
 def words(rng, count):
@@ -194,6 +200,7 @@ def main():
         batch.append(path)
 
     different = []
+    plain_floors = []
     print("Seconds are wall-clock (CPU = user + system); each of cli and floor is the fastest of %d runs." % args.repeat)
     print("corpus       MB  pages |  cli s  cpu s   MB/s pages/s peakMB | floor s  cpu s peakMB |"
           " literal s  cpu s peakMB | cli/floor wall  cpu  mem | literal/cli wall  cpu")
@@ -218,6 +225,7 @@ def main():
         else:
             literal_text = "%23s" % ("skipped" if args.skip_literal else "> %d s" % args.literal_timeout)
             ratio = "%21s" % "-"
+        plain_floors.append((floor_s, floor_cpu))
         print("%-10s %5.2f %6d | %6.2f %6.2f %6.1f %7.0f %6.1f | %7.2f %6.2f %6.1f | %s | %14.2f %4.2f %4.2f | %s" % (
             name, mb, pages, cli_s, cli_cpu, mb / cli_s, pages / cli_s, cli_mem, floor_s, floor_cpu, floor_mem,
             literal_text, cli_s / floor_s, cli_cpu / floor_cpu, cli_mem / floor_mem, ratio))
@@ -227,6 +235,25 @@ def main():
         print("The literal layout drew the same lines on the same pages: %s" %
               ("yes, on every corpus" if not different else "NO, on " + ", ".join(different)))
 
+    # A header showing the page count, which takes a second layout pass, and every line numbered: the
+    # floor draws the same header, rule and numbers from the converter's lines.
+    date = time.strftime("%x")
+    print("With --header '%s' --line-numbers 1:" % BANDED_HEADER)
+    print("corpus       MB  pages |  cli s  cpu s | floor s  cpu s | cli/floor wall  cpu | cli/plain floor wall  cpu")
+    for (name, path), plain in zip(paths, plain_floors):
+        lines = path + ".numbered"
+        subprocess.run([layout, "numbered", path, lines], check=True)
+        with open(lines, "rb") as f:
+            pages = f.read().count(b"\n\f\n") + 1
+        header = BANDED_HEADER.replace("{file}", os.path.basename(path)).replace("{date}", date)
+        cli_s, cli_cpu, _ = run([cli, "--settings", settings, "-q", "--jobs", "1", "--header", BANDED_HEADER,
+                                 "--line-numbers", "1", path], repeat=args.repeat)
+        floor_s, floor_cpu, _ = run([floor, "--numbered", "--header", header, lines, path + ".floor.pdf"],
+                                    repeat=args.repeat)
+        print("%-10s %5.2f %6d | %6.2f %6.2f | %7.2f %6.2f | %14.2f %4.2f | %20.2f %4.2f" % (
+            name, os.path.getsize(path) / 1e6, pages, cli_s, cli_cpu, floor_s, floor_cpu, cli_s / floor_s,
+            cli_cpu / floor_cpu, cli_s / plain[0], cli_cpu / plain[1]))
+        sys.stdout.flush()
     if not args.skip_protection:
         protection(cli, settings, paths, args.repeat)
 

@@ -60,7 +60,7 @@ TEST_F(PageLayoutTest, HeaderAndFooterShowTheirFieldsOnEveryPageAndLeaveTheBodyA
     auto plain = convert(text, "plain.txt");
     m_options.Header = "{file}||{page}/{pages}";
     m_options.Footer = "{{{title}}}|{folder}";
-    m_options.Title = "Annual";
+    m_options.Title = "Année"; // UTF-8, drawn in the font's encoding
     auto banded = convert(text, "name.txt");
     ASSERT_TRUE(banded.written()) << banded.outcome.error();
 
@@ -70,7 +70,7 @@ TEST_F(PageLayoutTest, HeaderAndFooterShowTheirFieldsOnEveryPageAndLeaveTheBodyA
         const std::string number = std::to_string(i + 1) + "/3";
         ASSERT_FALSE(pages[i].empty());
         EXPECT_EQ(pages[i].front(), "name.txt " + number) << "left and right parts on one line";
-        EXPECT_EQ(pages[i].back(), "{Annual} " + m_dir.path().string());
+        EXPECT_EQ(pages[i].back(), "{Année} " + m_dir.path().string());
     }
 
     // The header's two parts come first, the footer's last; the body between them is the same.

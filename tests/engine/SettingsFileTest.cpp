@@ -1,3 +1,4 @@
+#include "LayoutRecord.h"
 #include "TempDir.h"
 
 #include "engine/ChoiceLists.h"
@@ -108,6 +109,18 @@ TEST(SettingsFile, EveryFieldIsInTheOptionTableOnceAndComesBackAsSaved)
     auto text = testsupport::readFile((dir.path() / "Settings.ini").string());
     EXPECT_NE(text.find("[Paper Option]\nPageSize=37\nPageWidth=14400\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\nFont Size=600\nType1MetricsFile=\"  Type1MetricsFile"), std::string::npos) << text;
+}
+
+TEST(SettingsFile, PageLayoutKeysAreThoseOfThePaperSection)
+{
+    testsupport::TempDir dir;
+    const auto path = dir.write("Settings.ini", "[Paper Option]\nLineGap=2\nOrientation=1\nColumns=3\nFormFeed=1\n"
+                                                "LineNumbers=5\nHeader={file}||{page}/{pages}\nFooter={title}\n");
+    ConversionOptions options;
+    auto load = engine::LoadOptions(path.string(), options);
+    ASSERT_TRUE(load);
+    EXPECT_TRUE(load->empty());
+    EXPECT_EQ(options, testsupport::LayoutRecord());
 }
 
 TEST(SettingsFile, ANumberOutsideItsRangeIsAProblemAndGivesTheDefault)

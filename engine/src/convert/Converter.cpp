@@ -293,7 +293,7 @@ private:
     }
 
     // Lays the text out into the pages; twice when a header or footer shows the page count, which the
-    // first layout counts.
+    // first layout counts, breaking the lines that the second takes again.
     bool layOut()
     {
         m_observer.progressRange(1, m_progressEnd);
@@ -304,15 +304,20 @@ private:
         }
         const FlowRules rules { m_options.FormFeed == Yes, m_options.LineNumbers };
         HeaderFooter bands(m_options, m_result.inputPath, fontEncoding());
+        BrokenLines broken(measure, frame.textWidth, bands.needsPageCount());
+        LineSource* lines = &broken;
+        std::optional<KeptLines> kept;
         PageCount count;
-        if (bands.needsPageCount()
-            && Paginate(m_text, measure, frame, rules, count, m_abandon) == LayoutEnd::Abandoned) {
-            return giveUp();
+        if (bands.needsPageCount()) {
+            if (Paginate(m_text, broken, frame, rules, count, m_abandon) == LayoutEnd::Abandoned) {
+                return giveUp();
+            }
+            lines = &kept.emplace(std::move(broken).kept());
         }
         PageWriter writer(*m_document, m_font, frame);
         ProgressThrottle progress(m_observer, m_progressEnd);
         DrawnPages drawn(writer, bands, count.pages(), progress);
-        LayoutEnd laidOut = Paginate(m_text, measure, frame, rules, drawn, m_abandon);
+        LayoutEnd laidOut = Paginate(m_text, *lines, frame, rules, drawn, m_abandon);
         m_pageCount += writer.pageCount();
         if (laidOut == LayoutEnd::Abandoned) {
             return giveUp();

@@ -1,7 +1,5 @@
 #include "layout/Pagination.h"
 
-#include "layout/LineBreaker.h"
-
 #include <algorithm>
 
 namespace engine {
@@ -89,20 +87,45 @@ private:
 
 } // namespace
 
-LayoutEnd Paginate(std::string_view text, TextMeasure& measure, const PageFrame& frame, const FlowRules& rules,
+BrokenLines::BrokenLines(TextMeasure& measure, float width, bool keep)
+    : m_breaker(measure, width)
+    , m_keep(keep)
+{
+}
+
+LineBreak BrokenLines::next(std::string_view rest)
+{
+    const LineBreak line = m_breaker.next(rest);
+    if (m_keep) {
+        m_kept.push_back(line);
+    }
+    return line;
+}
+
+KeptLines::KeptLines(std::vector<LineBreak> lines)
+    : m_lines(std::move(lines))
+{
+}
+
+LineBreak KeptLines::next(std::string_view rest)
+{
+    // The same text again takes no more lines than were kept; past them, whatever is left is one line.
+    return m_next < m_lines.size() ? m_lines[m_next++] : LineBreak { rest.size(), rest.size() };
+}
+
+LayoutEnd Paginate(std::string_view text, LineSource& lines, const PageFrame& frame, const FlowRules& rules,
     PageSink& sink, const std::stop_token& abandon)
 {
     Flow flow(frame, sink, abandon);
     if (LayoutEnd begun = flow.begin(); begun != LayoutEnd::Complete) {
         return begun;
     }
-    LineBreaker breaker(measure, frame.textWidth);
     LineCount count(rules.numberEvery);
     for (;;) {
         const std::size_t feed = rules.formFeeds ? text.find('\f') : std::string_view::npos;
         std::string_view part = text.substr(0, feed);
         while (!part.empty()) {
-            const LineBreak line = breaker.next(part);
+            const LineBreak line = lines.next(part);
             if (LayoutEnd placed = flow.place(part.substr(0, line.length), count.shown());
                 placed != LayoutEnd::Complete) {
                 return placed;

@@ -9,6 +9,10 @@ PageWriter::PageWriter(HaruDocument& document, HPDF_Font font, const PageFrame& 
     , m_font(font)
     , m_frame(frame)
 {
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        m_digitWidths[static_cast<std::size_t>(digit - '0')]
+            = HPDF_Font_TextWidth(m_font, reinterpret_cast<const HPDF_BYTE*>(&digit), 1).width;
+    }
 }
 
 bool PageWriter::beginPage(const PageBands& bands)
@@ -48,9 +52,11 @@ bool PageWriter::drawLine(const PlacedLine& line)
         char digits[24];
         const auto end = std::to_chars(std::begin(digits), std::end(digits), line.number).ptr;
         const std::string_view number(digits, static_cast<std::size_t>(end - digits));
-        const HPDF_TextWidth width = HPDF_Font_TextWidth(m_font, reinterpret_cast<const HPDF_BYTE*>(digits),
-                                                         static_cast<HPDF_UINT>(number.size()));
-        moveTo(x - m_frame.gutter.space - width.width * m_frame.fontSize / 1000, y);
+        HPDF_UINT width = 0; // in thousandths of the font size, as the library adds widths up
+        for (char digit : number) {
+            width += m_digitWidths[static_cast<std::size_t>(digit - '0')];
+        }
+        moveTo(x - m_frame.gutter.space - static_cast<double>(width) * m_frame.fontSize / 1000, y);
         show(number);
     }
     moveTo(x, y);

@@ -54,6 +54,7 @@ private:
     // Where the text line the library draws at starts: moves are relative to it.
     double m_x = 0;
     double m_y = 0;
+    std::array<HPDF_UINT, 10> m_digitWidths {}; // of the line numbers' digits
     std::string m_lineBuffer; // NUL-terminated copy for the library, reused from line to line
 };
 
