@@ -471,6 +471,10 @@ private slots:
         Window window({}, &panes::MessageBoxAsker::instance());
         window.dir.write("Settings.ini", "");
         std::filesystem::permissions(window.settings, std::filesystem::perms::owner_read);
+        QVERIFY(QTest::qWaitForWindowActive(window.frame.get()));
+        auto* author = window.editAuthor();
+        QVERIFY(author);
+        QTest::keyClicks(author, QStringLiteral("Jane")); // a change the close cannot save
         int quietCloses = 0;
         bool answeredByTest = false;
         QTimer session;

@@ -368,7 +368,8 @@ private slots:
         QStringList* captions = recordCaptions(f);
         QVERIFY(f.pane->runCommand(StartConvertCommand));
         finishRun(f);
-        QCOMPARE(*captions, QStringList({ "File 1 of 2, 50%", "File 2 of 2, 100%", "Convert Finished" }));
+        QCOMPARE(*captions,
+                 QStringList({ "File 0 of 2, 0%", "File 1 of 2, 50%", "File 2 of 2, 100%", "Convert Finished" }));
         QCOMPARE(f.opener.opened.last(), QString::fromStdString(combined));
         using Outline = std::pair<std::string, int>;
         QCOMPARE(testsupport::PdfProbe(combined).outlines(),
