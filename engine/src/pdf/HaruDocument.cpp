@@ -19,13 +19,20 @@ constexpr HPDF_UINT PagesPerGroup = 1024;
 // The library's allocation function takes no context, so the abandon request of the document being
 // built reaches it through the thread that builds it.
 thread_local const std::stop_token* AbandonOfThisThread = nullptr;
+// Where an allocation that failed is told: under a want of memory the library may record another
+// error first (a dictionary it could not grow reports its count).
+thread_local bool* AllocationFailedOfThisThread = nullptr;
 
 void* Allocate(HPDF_UINT size)
 {
     if (AbandonOfThisThread && AbandonOfThisThread->stop_requested()) {
         return nullptr;
     }
-    return std::malloc(size);
+    void* memory = std::malloc(size);
+    if (!memory && AllocationFailedOfThisThread) {
+        *AllocationFailedOfThisThread = true;
+    }
+    return memory;
 }
 
 void Release(void* memory)
@@ -38,8 +45,10 @@ void Release(void* memory)
 HaruDocument::HaruDocument(std::stop_token abandon)
     : m_abandon(std::move(abandon))
     , m_outerAbandon(AbandonOfThisThread)
+    , m_outerAllocationFailed(AllocationFailedOfThisThread)
 {
     AbandonOfThisThread = &m_abandon;
+    AllocationFailedOfThisThread = &m_allocationFailed;
     m_doc = HPDF_NewEx(&HaruDocument::onError, &Allocate, &Release, 0, this);
     if (m_doc) {
         HPDF_SetPagesConfiguration(m_doc, PagesPerGroup);
@@ -52,6 +61,7 @@ HaruDocument::~HaruDocument()
         HPDF_Free(m_doc);
     }
     AbandonOfThisThread = m_outerAbandon;
+    AllocationFailedOfThisThread = m_outerAllocationFailed;
 }
 
 void HaruDocument::onError(HPDF_STATUS errorCode, HPDF_STATUS detail, void* self)
@@ -73,7 +83,7 @@ void HaruDocument::useUtfEncodings()
 
 bool HaruDocument::outOfMemory() const
 {
-    return m_errorCode == HPDF_FAILD_TO_ALLOC_MEM
+    return m_allocationFailed || m_errorCode == HPDF_FAILD_TO_ALLOC_MEM
         || (m_errorCode == HPDF_ZLIB_ERROR && m_errorDetail == static_cast<HPDF_STATUS>(Z_MEM_ERROR));
 }
 

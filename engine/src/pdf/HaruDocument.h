@@ -35,7 +35,7 @@ public:
     HPDF_Doc get() const { return m_doc; }
 
     bool failed() const { return m_errorCode != 0; }
-    // True when the recorded error is an allocation that failed, in the library or in its zlib.
+    // True when an allocation failed, in the library or in its zlib (the recorded error may then be another).
     bool outOfMemory() const;
     // The first error since the last reset, as a sentence for the user.
     std::string errorText() const;
@@ -74,6 +74,8 @@ private:
     bool m_utfEncodings = false;
     std::stop_token m_abandon;
     const std::stop_token* m_outerAbandon; // of a document this thread created before, restored after
+    bool* m_outerAllocationFailed;         // likewise
+    bool m_allocationFailed = false;       // an allocation of the library failed for this document
 };
 
 // A short description of a libharu error code.
