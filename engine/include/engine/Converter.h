@@ -14,6 +14,7 @@ namespace engine {
 // The warnings a conversion can raise, besides the count of characters the font's encoding lacks.
 // The first two are the texts the desktop program has always shown (9 is DefaultFontSize); every
 // other message is a lower-case phrase without a full stop (base/Result.h).
+// The default-font warning is followed by the reason the page font could not be had, in parentheses.
 inline constexpr const char* DefaultFontWarning = "Can not find right font, use default font.";
 inline constexpr const char* DefaultFontSizeWarning = "Font size can not be 0. Set default 9.";
 inline constexpr const char* Utf8FallbackWarning =

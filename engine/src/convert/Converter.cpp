@@ -266,7 +266,8 @@ private:
         }
         m_font = RequestPageFont(*m_document, m_options);
         if (!m_font && !m_document->outOfMemory()) {
-            warn(DefaultFontWarning);
+            // The program's own text first, which users know, then why.
+            warn(std::string(DefaultFontWarning) + " (" + PageFontFailure(m_options, *m_document) + ")");
             m_font = RequestDefaultFont(*m_document);
         }
         if (!m_font) {

@@ -164,6 +164,20 @@ HPDF_Font RequestPageFont(HaruDocument& document, const ConversionOptions& optio
     }
 }
 
+std::string PageFontFailure(const ConversionOptions& options, const HaruDocument& document)
+{
+    if (!document.failed()) {
+        return "the page font's choice lies outside its list";
+    }
+    std::string files;
+    if (options.PageFont == Type1Font) {
+        files = options.Type1MetricsFile + " and " + options.Type1DataFile + ": ";
+    } else if (options.PageFont == TrueTypeFont) {
+        files = options.TrueTypeFile + ": ";
+    }
+    return files + document.errorText();
+}
+
 HPDF_Font RequestDefaultFont(HaruDocument& document)
 {
     document.resetError();

@@ -15,6 +15,10 @@ namespace engine {
 // document's recorded error then tells why.
 HPDF_Font RequestPageFont(HaruDocument& document, const ConversionOptions& options);
 
+// Why the page font of the options could not be had, after RequestPageFont returned null: the font
+// files and the library's reason, or an index outside its list.
+std::string PageFontFailure(const ConversionOptions& options, const HaruDocument& document);
+
 // The warning for a CID font whose chosen encoding is of another language and so is replaced (SimSun
 // takes only the simplified Chinese EUC encodings, the Korean fonts only the Korean ones).
 std::optional<std::string> CmapSubstitutionWarning(const ConversionOptions& options);
