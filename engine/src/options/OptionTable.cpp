@@ -65,10 +65,11 @@ OptionDescription YesNo(std::string_view name, IntMember member, std::string_vie
 }
 
 OptionDescription Text(std::string_view name, TextMember member, std::string_view section, std::string_view key,
-                       std::string_view label, std::string_view flag = {}, std::string_view help = {})
+                       std::string_view label, std::string_view flag = {}, std::string_view help = {},
+                       std::string_view flagValue = "T")
 {
     return { name, member, Kind::Text, section, key, label, 0, 0, {}, {}, OutOfRange::Refuses,
-             flag, flag.empty() ? "" : "T", help };
+             flag, flag.empty() ? "" : flagValue, help };
 }
 
 OptionDescription Path(std::string_view name, TextMember member, std::string_view key, std::string_view label,
@@ -136,14 +137,10 @@ const std::vector<OptionDescription> Table = {
            "every current reader opens), aes128, or rc4 for very old readers\n"
            "only: RC4 is deprecated and its short keys (48 bits by default) are\n"
            "found by brute force in hours"),
-    [] {
-        auto option = Text("InputEncoding", &O::InputEncoding, Paper, "InputEncoding", "input encoding",
-                           "--input-encoding",
-                           "encoding of the input files: Auto (found from their bytes), UTF-8, CP1252,\n"
-                           "ISO-8859-2, KOI8-R, Shift_JIS, EUC-JP, GB18030, Big5, EUC-KR, UTF-16LE, ...");
-        option.flagValue = "NAME";
-        return option;
-    }(),
+    Text("InputEncoding", &O::InputEncoding, Paper, "InputEncoding", "input encoding", "--input-encoding",
+         "encoding of the input files: Auto (found from their bytes), UTF-8, CP1252,\n"
+         "ISO-8859-2, KOI8-R, Shift_JIS, EUC-JP, GB18030, Big5, EUC-KR, UTF-16LE, ...",
+         "NAME"),
     Number("LineGap", &O::LineGap, Paper, "LineGap", "line gap", 0, 72, "points", "--line-gap",
            "points between lines beyond the font size"),
     Choice("Orientation", &O::Orientation, Paper, "Orientation", "orientation", OrientationChoices,

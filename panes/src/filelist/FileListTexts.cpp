@@ -1,20 +1,9 @@
 #include "filelist/FileListTexts.h"
 
-#include <QFile>
 
 #include <array>
 
 namespace panes {
-
-QString FromNative(const std::string& path)
-{
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-std::string ToNative(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
 
 QString SizeText(std::uint64_t bytes)
 {

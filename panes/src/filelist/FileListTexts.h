@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/NativePaths.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,10 +11,6 @@
 #include <string>
 
 namespace panes {
-
-// A path as the file system holds it (bytes in the locale's encoding) turned into text, and back.
-QString FromNative(const std::string& path);
-std::string ToNative(const QString& path);
 
 // The size column: whole kilobytes with comma groups, whatever the locale: 0 -> "0 KB", 1,048,576 -> "1,024 KB".
 QString SizeText(std::uint64_t bytes);

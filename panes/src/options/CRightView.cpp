@@ -12,10 +12,10 @@
 #include "optiontree/OptionTreeConstants.h"
 #include "optiontree/OptionTreeNotifyRecord.h"
 #include "panes/MessageBoxAsker.h"
+#include "shared/NativePaths.h"
 
 #include "chrome/Palette.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -39,17 +39,6 @@ constexpr int FontKindCount = 4;
 QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// File paths are kept in the record as the file system spells them.
-QString pathFromRecord(const std::string& path)
-{
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-std::string pathForRecord(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
 }
 
 // True when the item's editor exists: the value and the read-only rules only apply to such items.
@@ -86,7 +75,7 @@ std::string textValue(engine::OptionKind kind, COptionTreeItem* item)
         // stays empty until the dialog has been opened, which would lose the stored path.)
         const auto* file = dynamic_cast<COptionTreeFileItem*>(item);
         const QStringList paths = file ? file->GetPaths() : QStringList();
-        return paths.isEmpty() ? std::string() : pathForRecord(paths.first());
+        return paths.isEmpty() ? std::string() : ToNative(paths.first());
     }
     const auto* edit = dynamic_cast<COptionTreeEditItem*>(item);
     return edit ? edit->text().toStdString() : std::string();
@@ -189,7 +178,7 @@ void CRightView::insertItem(const OptionItemSpec& spec)
     case engine::OptionKind::Path: {
         // The stored path is shown, so a chosen font file need not be picked again after a restart.
         COptionTreeFileItem* file = insert(new COptionTreeFileItem);
-        file->CreateFileItem(pathFromRecord(m_options->*option->textMember()),
+        file->CreateFileItem(FromNative(m_options->*option->textMember()),
                              spec.dialog == PathDialog::Save ? QStringLiteral("pdf") : QString(),
                              QString::fromLatin1(spec.filter), PathItemOptions(spec.dialog),
                              optiontree::DialogOverwritePrompt);
@@ -390,7 +379,7 @@ void CRightView::placeDataFileDialog()
 {
     auto* dataItem = dynamic_cast<COptionTreeFileItem*>(m_tree->FindItem(OptionItemId::Type1DataFile));
     if (dataItem) {
-        const QString metrics = pathFromRecord(m_options->Type1MetricsFile);
+        const QString metrics = FromNative(m_options->Type1MetricsFile);
         dataItem->SetInitialFolder(metrics.isEmpty() ? QString() : QFileInfo(metrics).path());
     }
 }
