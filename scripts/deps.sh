@@ -21,8 +21,9 @@ if [ "${1:-}" = --tests ]; then
     # The desktop program's end-to-end test drives it in X servers of its own under a window
     # manager; dpkg-dev lets cpack find the libraries the Debian package depends on.
     xvfb xdotool openbox dpkg-dev
-    # man renders the manual page for the test that compares it with --help.
-    man-db
+    # man renders the manual page for the test that compares it with --help; lintian checks the
+    # Debian packages.
+    man-db lintian
   )
 fi
 # clang builds the fuzz targets (fuzz/run.sh); the tests only replay their corpora with g++.
