@@ -56,6 +56,21 @@ int freeInkHeight(const QFont& font, const QString& text)
     return rows.second - rows.first + 1;
 }
 
+// First and last pixel columns of area holding dark ink.
+QPair<int, int> inkColumns(const QImage& image, const QRect& area)
+{
+    QPair<int, int> columns{-1, -1};
+    for (int x = area.left(); x <= area.right(); ++x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                columns = {columns.first < 0 ? x : columns.first, x};
+                break;
+            }
+        }
+    }
+    return columns;
+}
+
 } // namespace
 
 class GridPaintingTest : public QObject
@@ -151,6 +166,24 @@ private slots:
         f.grid->SetTrackFocusCell(false);
         const QImage untracked = grabView(f);
         QCOMPARE(pixel(untracked, QPoint(tracked.left() + 5, tracked.top())), rgb(palette.color(QPalette::Light)));
+    }
+
+    // A column fitted to its header by a double click on the divider shows the header whole, as a wide one does.
+    void headerFittedByItsDividerIsNotShortened()
+    {
+        GridFixture f(3, 3);
+        f.grid->SetItemText(0, 1, QStringLiteral("Owner Password"));
+        f.grid->SetColumnWidth(1, 250);
+        const QRect wide = f.grid->GetCellRect(0, 1).adjusted(2, 2, -2, -2);
+        const QPair<int, int> whole = inkColumns(grabView(f), wide);
+        QVERIFY(whole.first >= 0);
+
+        f.grid->SetColumnWidth(1, 30);
+        const int edge = f.grid->GetCellRect(0, 1).right() + 1;
+        QTest::mouseDClick(f.view(), Qt::LeftButton, {}, QPoint(edge, 10));
+        const QRect fitted = f.grid->GetCellRect(0, 1).adjusted(2, 2, -2, -2);
+        const QPair<int, int> shown = inkColumns(grabView(f), fitted);
+        QCOMPARE(shown.second - shown.first, whole.second - whole.first);
     }
 
     void sortColumnHeaderShowsTheDirectionMark()
