@@ -55,6 +55,9 @@ public:
     void setRunInProgress(bool running);
 
     optiontree::COptionTree* optionTree() const { return m_tree; }
+    // Wide enough that the divider, which stays left of the middle, shows every label whole, and the values as
+    // much room.
+    QSize sizeHint() const override;
     // The asker that raises the reset question; it must outlive the pane.
     void setMessageAsker(MessageAsker& asker) { m_asker = &asker; }
 

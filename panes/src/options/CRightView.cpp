@@ -17,6 +17,7 @@
 #include "chrome/Palette.h"
 
 #include <QFileInfo>
+#include <QStyle>
 
 #include <algorithm>
 #include <limits>
@@ -263,6 +264,13 @@ qintptr CRightView::notify(controls::NotifyHeader& record)
         m_dividerDragged = true;
     }
     return 0;
+}
+
+QSize CRightView::sizeHint() const
+{
+    const int label = m_tree ? m_tree->WidestLabelRight() + optiontree::OptionTreeGeometry::LabelTextInset
+                             : optiontree::OptionTreeGeometry::DefaultColumn;
+    return { 2 * label + style()->pixelMetric(QStyle::PM_ScrollBarExtent), QWidget::sizeHint().height() };
 }
 
 void CRightView::fitDivider()
