@@ -66,6 +66,7 @@ CMainFrame::CMainFrame(engine::ConversionOptions& options, OptionsKeeper& keeper
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_rightView = new panes::CRightView(&m_options);
     m_rightView->setMessageAsker(*m_services.asker);
+    m_rightView->setFolderMemory(m_folders);
     m_leftView = new panes::CLeftView(*m_rightView);
     m_leftView->setMinimumWidth(LeftPaneWidth);
     m_splitter->addWidget(m_leftView);

@@ -123,7 +123,7 @@ void CSelectFolderDialog::buildLayout()
     pathRow->addWidget(newFolderButton);
 
     auto* grid = new QGridLayout(this);
-    grid->addLayout(pathRow, 0, 1);
+    grid->addLayout(pathRow, 0, 0, 1, 2);
     grid->addWidget(m_places, 1, 0);
     grid->addWidget(m_list, 1, 1);
     grid->addWidget(folderLabel, 2, 1);

@@ -184,7 +184,7 @@ void CRightView::insertItem(const OptionItemSpec& spec)
                              QString::fromLatin1(spec.filter), PathItemOptions(spec.dialog),
                              optiontree::DialogOverwritePrompt);
         if (spec.dialog == PathDialog::Folder) {
-            file->SetFileDialog(std::make_unique<FolderChooserDialog>());
+            file->SetFileDialog(std::make_unique<FolderChooserDialog>(m_folderMemory));
         }
         break;
     }
