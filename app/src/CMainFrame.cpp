@@ -43,6 +43,9 @@ CMainFrame::CMainFrame(engine::ConversionOptions& options, OptionsKeeper& keeper
                        FrameServices services)
     : m_options(options)
     , m_keeper(keeper)
+    , m_folders(keeper.settingsPath())
+    , m_chooser(&m_folders)
+    , m_placement(keeper.settingsPath())
     , m_tipsPath(std::move(tipsPath))
     , m_services(std::move(services))
 {
@@ -63,6 +66,7 @@ CMainFrame::CMainFrame(engine::ConversionOptions& options, OptionsKeeper& keeper
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_rightView = new panes::CRightView(&m_options);
     m_rightView->setMessageAsker(*m_services.asker);
+    m_rightView->setFolderMemory(m_folders);
     m_leftView = new panes::CLeftView(*m_rightView);
     m_leftView->setMinimumWidth(LeftPaneWidth);
     m_splitter->addWidget(m_leftView);
@@ -72,7 +76,6 @@ CMainFrame::CMainFrame(engine::ConversionOptions& options, OptionsKeeper& keeper
     m_rightView->setMinimumWidth(MinimumFrameSize.width() - LeftPaneWidth - m_splitter->handleWidth());
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
-    m_splitter->setSizes({ LeftPaneWidth, MinimumFrameSize.width() - LeftPaneWidth });
     setCentralWidget(m_splitter);
 
     createMenus();
@@ -89,8 +92,16 @@ CMainFrame::CMainFrame(engine::ConversionOptions& options, OptionsKeeper& keeper
     connect(m_rightView, &panes::CRightView::optionCommitted, &m_keeper, &OptionsKeeper::optionsChanged);
     m_keeper.setCommitEdits([this] { static_cast<void>(m_rightView->ReadBackOptions()); });
     connect(m_rightView, &panes::CRightView::optionCommitted, &fileList(), &panes::CFileListDialog::optionsChanged);
+    fileList().setFileChooser(m_chooser);
     updateActions();
-    resize(MinimumFrameSize);
+    m_placement.restore(*this, *m_splitter, preferredSize(), m_leftView->sizeHint().width());
+}
+
+QSize CMainFrame::preferredSize() const
+{
+    // Both panes as wide as they would be, the height the smallest.
+    const int width = m_leftView->sizeHint().width() + m_splitter->handleWidth() + m_rightView->sizeHint().width();
+    return QSize(width, MinimumFrameSize.height()).expandedTo(MinimumFrameSize);
 }
 
 CMainFrame::~CMainFrame()
@@ -308,6 +319,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 {
     const QScopedValueRollback closing(m_closing, true);
     fileList().closeDown();
+    m_placement.save(*this, *m_splitter);
     auto saved = m_keeper.saveNow();
     if (!saved && !m_quiet) {
         tellUnsavedSettings(saved.error());

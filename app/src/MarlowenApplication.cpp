@@ -18,7 +18,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
-#include <QScreen>
 #include <QSessionManager>
 #include <QTimer>
 #include <QWindow>
@@ -33,15 +32,6 @@ namespace {
 
 // How long a second start keeps trying while the first is still starting.
 constexpr std::chrono::seconds HandOverPatience(5);
-
-void CentreOnScreen(QWidget& window)
-{
-    if (auto* screen = window.screen()) {
-        auto frame = window.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window.move(frame.topLeft());
-    }
-}
 
 // Tells the observer once, when the window is first on the screen.
 class FirstExposure : public QObject
@@ -118,7 +108,6 @@ int RunApplication(int argc, char** argv, const ShownObserver& shown)
                                             platform::SettingsFilePath(executableFolder), options);
     OptionsKeeper keeper(settings.path, options);
     CMainFrame frame(options, keeper, FindTipsFile(executableFolder));
-    CentreOnScreen(frame);
     frame.show();
     std::unique_ptr<FirstExposure> exposure;
     if (shown) {

@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTest>
@@ -381,6 +382,55 @@ private slots:
         QCOMPARE(window.frame->rightView().width(), least);
     }
 
+    // A first start opens as wide as shows every column of the list, each header whole, and every option label
+    // whole, where the screen has room for it.
+    void aFirstStartShowsEveryHeaderAndLabel()
+    {
+        Window window;
+        if (window.frame->screen()->availableGeometry().width() < 1300) {
+            QSKIP("the screen is too narrow; ctest runs this test on a larger one");
+        }
+        QVERIFY(window.frame->width() > window.frame->minimumWidth());
+        const grid::CGridCtrl& grid = window.grid();
+        int columns = 0;
+        for (int col = 0; col < grid.GetColumnCount(); ++col) {
+            QVERIFY(grid.GetCell(0, col)->GetCellExtent().width() <= grid.GetColumnWidth(col));
+            columns += grid.GetColumnWidth(col);
+        }
+        QVERIFY2(columns <= grid.viewport()->width(), qPrintable(QString::number(grid.viewport()->width())));
+        optiontree::COptionTree* tree = window.frame->rightView().optionTree();
+        QVERIFY2(tree->GetColumn() >= tree->WidestLabelRight(), qPrintable(QString::number(tree->GetColumn())));
+    }
+
+    // Size, position, maximised state and the splitter come back after a restart of the window.
+    void theWindowKeepsItsPlacementAcrossARestart()
+    {
+        Window first;
+        first.frame->resize(1000, 640);
+        first.frame->move(40, 30);
+        auto* splitter = first.frame->findChild<QSplitter*>();
+        QTRY_COMPARE(first.frame->width(), 1000);
+        QSplitterHandle* handle = splitter->handle(1);
+        QTest::mousePress(handle, Qt::LeftButton, {}, handle->rect().center());
+        QTest::mouseMove(handle, handle->rect().center() + QPoint(30, 0));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, handle->rect().center() + QPoint(30, 0));
+        const int leftPane = splitter->sizes().front();
+        QVERIFY(first.frame->close());
+
+        Window second(testsupport::readFile(first.settings));
+        QCOMPARE(second.frame->size(), QSize(1000, 640));
+        QCOMPARE(second.frame->pos(), QPoint(40, 30));
+        QCOMPARE(second.frame->findChild<QSplitter*>()->sizes().front(), leftPane);
+        second.frame->showMaximized();
+        QTRY_VERIFY(second.frame->isMaximized());
+        QVERIFY(second.frame->close());
+
+        Window third(testsupport::readFile(second.settings));
+        QTRY_VERIFY(third.frame->isMaximized());
+        third.frame->showNormal();
+        QTRY_COMPARE(third.frame->size(), QSize(1000, 640));
+    }
+
     void startArgumentsAreAddedInOrder()
     {
         Window window;
@@ -413,9 +463,12 @@ private slots:
         margin->selectAll();
         QTest::keyClicks(margin, QStringLiteral("72"));
         QVERIFY(window.frame->close());
-        QCOMPARE(testsupport::readFile(window.settings),
-                 "[PDF Property Option]\r\nAuthor=Zo\xeb M\xfcller \xa9 2024\r\n"
-                 "[Paper Option]\r\nPageSize=99\r\nLeftMargin=72\r\n[Tips]\r\nStartUp=0\r\n");
+        // The window's placement follows, in the file's line ends.
+        const std::string after = testsupport::readFile(window.settings);
+        const std::string options = "[PDF Property Option]\r\nAuthor=Zo\xeb M\xfcller \xa9 2024\r\n"
+                                    "[Paper Option]\r\nPageSize=99\r\nLeftMargin=72\r\n[Tips]\r\nStartUp=0\r\n";
+        QCOMPARE(after.substr(0, options.size()), options);
+        QCOMPARE(after.substr(options.size(), 15), std::string("[Main Window]\r\n"));
         QVERIFY(window.asker.told().isEmpty());
     }
 

@@ -16,9 +16,14 @@
 #include "optiontree/COptionTreeEditItem.h"
 #include "optiontree/COptionTreeFileItem.h"
 #include "optiontree/OptionTreeConstants.h"
+#include "panes/FolderMemory.h"
 
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -302,6 +307,35 @@ private slots:
         QVERIFY(m_pane->OnResetOptions());
         QVERIFY(m_options.TrueTypeFile.empty());
         QCOMPARE(shown(15), "No selection made.");
+    }
+
+    // Output Folder's own chooser shows the recent folders among its places, and the folder selected joins them.
+    void outputFolderChooserKeepsTheRecentFolders()
+    {
+        testsupport::TempDir dir;
+        const QString root = QString::fromStdString(dir.path().string());
+        QVERIFY(QDir(root).mkpath(QStringLiteral("out")));
+        panes::FolderMemory memory((dir.path() / "Settings.ini").string());
+        memory.addRecentFolder(root);
+        openPane();
+        m_pane->setFolderMemory(memory);
+        QStringList places;
+        QTimer::singleShot(0, [&] {
+            QWidget* chooser = QApplication::activeModalWidget();
+            QVERIFY(chooser != nullptr);
+            auto* list = chooser->findChild<QListWidget*>(QStringLiteral("placesList"));
+            for (int row = 0; row < list->count(); ++row) {
+                places.append(list->item(row)->text());
+            }
+            auto* box = chooser->findChild<QLineEdit*>(QStringLiteral("folderBox"));
+            box->selectAll();
+            QTest::keyClicks(box, root + QStringLiteral("/out"));
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        click(48, true);
+        QCOMPARE(places, (QStringList { "Home", "Root", "Recent", QString::fromStdString(dir.path().filename()) }));
+        QCOMPARE(m_options.OutputFolder, (root + QStringLiteral("/out/")).toStdString());
+        QCOMPARE(memory.recentFolders(), (QStringList { root + QStringLiteral("/out"), root }));
     }
 
     // Output Folder asks for a folder, Combine Into for a PDF to write; each choice is committed.

@@ -1,16 +1,22 @@
 #include "folderchooser/CSelectFolderDialog.h"
+#include "panes/DesktopSeams.h"
+#include "panes/FolderMemory.h"
 
 #include "RecordingAsker.h"
 #include "TempDir.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
@@ -79,6 +85,50 @@ void typeFolder(const QWidget& dialog, const QString& text)
 void pressSelect(const QWidget& dialog)
 {
     QTest::mouseClick(button(dialog, QStringLiteral("&Select")), Qt::LeftButton);
+}
+
+// Types text into the path field above the list and presses Enter.
+void goTo(const QWidget& dialog, const QString& text)
+{
+    auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("pathField"));
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+// Clicks the place of that name beside the list.
+void clickPlace(const QWidget& dialog, const QString& name)
+{
+    auto* places = dialog.findChild<QListWidget*>(QStringLiteral("placesList"));
+    const auto found = places->findItems(name, Qt::MatchExactly);
+    QVERIFY2(found.size() == 1, qPrintable(name));
+    QTest::mouseClick(places->viewport(), Qt::LeftButton, {}, places->visualItemRect(found.front()).center());
+}
+
+QStringList placeNames(const QWidget& dialog)
+{
+    auto* places = dialog.findChild<QListWidget*>(QStringLiteral("placesList"));
+    QStringList names;
+    for (int row = 0; row < places->count(); ++row) {
+        names.append(places->item(row)->text());
+    }
+    return names;
+}
+
+// Presses New Folder and answers the name box with name (typed over the proposed one) and Enter.
+void makeFolder(const QWidget& dialog, const QString& name)
+{
+    QTimer::singleShot(0, [name] {
+        auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        auto* edit = box->findChild<QLineEdit*>();
+        edit->selectAll();
+        QTest::keyClicks(edit, name);
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    QTest::mouseClick(button(dialog, QStringLiteral("&New Folder")), Qt::LeftButton);
 }
 
 } // namespace
@@ -354,6 +404,102 @@ private slots:
         typeFolder(*dialog, QString());
         pressSelect(*dialog);
         QCOMPARE(dialog->selectedFolder(), path("sub/"));
+    }
+
+    // The places, the path field and New Folder browse, and what cannot be done is told with the chooser left as it
+    // was; Enter in the path field never selects. A selected folder becomes the first recent one.
+    void placesPathFieldAndNewFolderBrowse()
+    {
+        panes::FolderMemory memory(path("Settings.ini").toStdString());
+        memory.addRecentFolder(path("gone"));
+        memory.addRecentFolder(path("sub"));
+        RecordingAsker asker;
+        auto dialog = openChooser(asker);
+        dialog->setFolderMemory(memory);
+        QCOMPARE(placeNames(*dialog), (QStringList { "Home", "Root", "Recent", "sub" }));
+
+        clickPlace(*dialog, QStringLiteral("Root"));
+        QCOMPARE(dialog->currentFolder(), QDir::rootPath());
+        clickPlace(*dialog, QStringLiteral("sub"));
+        QCOMPARE(dialog->currentFolder(), path("sub"));
+        QCOMPARE(folderBox(*dialog)->text(), path("sub"));
+        clickPlace(*dialog, QStringLiteral("Home"));
+        QCOMPARE(dialog->currentFolder(), m_root);
+
+        goTo(*dialog, path("missing"));
+        goTo(*dialog, path("a.txt"));
+        QCOMPARE(asker.told().size(), 2);
+        QCOMPARE(asker.told()[0].text, QStringLiteral("The folder %1 does not exist.").arg(path("missing")));
+        QCOMPARE(asker.told()[1].text, QStringLiteral("%1 is a file, not a folder.").arg(path("a.txt")));
+        QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("pathField"))->text(), path("a.txt"));
+        QCOMPARE(dialog->currentFolder(), m_root);
+        goTo(*dialog, QStringLiteral("~/sub/"));
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->currentFolder(), path("sub"));
+        QCOMPARE(asker.told().size(), 2);
+
+        makeFolder(*dialog, QStringLiteral("made"));
+        QVERIFY(QFileInfo(path("sub/made")).isDir());
+        QCOMPARE(dialog->currentFolder(), path("sub/made"));
+        goTo(*dialog, QStringLiteral(".."));
+        makeFolder(*dialog, QStringLiteral("made"));
+        makeFolder(*dialog, QString(300, u'x'));
+        makeFolder(*dialog, QStringLiteral("x/y"));
+        QCOMPARE(dialog->currentFolder(), path("sub"));
+        QCOMPARE(asker.told().size(), 5);
+        QCOMPARE(asker.told()[2].text,
+                 QStringLiteral("A file or folder named \"made\" already exists in %1.").arg(path("sub")));
+        QVERIFY(asker.told()[3].text.startsWith(QStringLiteral("The folder \"xxx")));
+        QVERIFY(asker.told()[3].text.endsWith(QStringLiteral("cannot be created in %1:\nFile name too long").arg(path("sub"))));
+        QVERIFY(asker.told()[4].text.startsWith(QStringLiteral("\"x/y\" cannot name a folder")));
+        QVERIFY(!QFileInfo::exists(path("sub/x")));
+
+        pressSelect(*dialog);
+        QCOMPARE(dialog->selectedFolder(), path("sub/"));
+        QCOMPARE(memory.recentFolders(), QStringList { path("sub") });
+        QCOMPARE(testsupport::readFile(path("Settings.ini").toStdString()).substr(0, 10), std::string("[Folders]\n"));
+    }
+
+    // The open-file dialog and Import Directory's chooser start where the user last was in them, whether the dialog
+    // was confirmed or cancelled, in this run and after a restart.
+    void dialogsStartWhereTheUserLastWas()
+    {
+        const std::string settings = path("Settings.ini").toStdString();
+        QWidget owner;
+        owner.show();
+        QDir(m_root).mkpath(QStringLiteral("sub/deeper"));
+        m_temp->write("sub/deeper/c.txt", "c");
+        QStringList files;
+        {
+            panes::FolderMemory memory(settings);
+            panes::DialogFileChooser chooser(&memory);
+            chooser.chooseFiles(&owner, [&](const QStringList& chosen) { files = chosen; });
+            auto* dialog = owner.findChild<QFileDialog*>();
+            QVERIFY(dialog && dialog->isVisible());
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            dialog->setDirectory(path("sub/deeper")); // as the user's browsing would
+            QTest::keyClicks(name, QStringLiteral("c.txt"));
+            QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open), Qt::LeftButton);
+            QCOMPARE(files, QStringList { path("sub/deeper/c.txt") });
+
+            chooser.chooseFolder(&owner, [](const QString&) { QFAIL("the chooser was cancelled"); });
+            auto* folderChooser = owner.findChild<CSelectFolderDialog*>();
+            QVERIFY(folderChooser && folderChooser->isVisible());
+            goTo(*folderChooser, path("sub"));
+            QTest::mouseClick(button(*folderChooser, QStringLiteral("Cancel")), Qt::LeftButton);
+        }
+        QTRY_VERIFY(owner.findChildren<QDialog*>().isEmpty()); // both deleted on close
+
+        panes::FolderMemory restarted(settings);
+        panes::DialogFileChooser chooser(&restarted);
+        chooser.chooseFiles(&owner, [](const QStringList&) {});
+        auto* dialog = owner.findChild<QFileDialog*>();
+        QCOMPARE(dialog->directory().absolutePath(), path("sub/deeper"));
+        dialog->reject();
+        chooser.chooseFolder(&owner, [](const QString&) {});
+        auto* folderChooser = owner.findChild<CSelectFolderDialog*>();
+        QCOMPARE(folderChooser->currentFolder(), path("sub"));
+        folderChooser->reject();
     }
 
     void onlyOneChooserIsOpenAtATime()

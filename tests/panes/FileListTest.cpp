@@ -265,7 +265,8 @@ private slots:
             QCOMPARE(f.pane->button(StopConvertCommand)->geometry(), QRect(57, size.height() - 40, 32, 32));
             QCOMPARE(f.pane->currentBar().geometry(), QRect(145, size.height() - 40, size.width() - 145, 12));
             QCOMPARE(f.pane->totalBar().geometry(), QRect(145, size.height() - 20, size.width() - 145, 12));
-            QTRY_VERIFY(!f.grid().horizontalScrollBar()->isVisible()); // the columns fit
+            // The columns, wide enough for their headers, fit the wider pane; the narrowest scrolls across.
+            QTRY_COMPARE(f.grid().horizontalScrollBar()->isVisible(), size.width() < 700);
         }
         const QImage shot = f.pane->grab().toImage();
         QCOMPARE(QColor(shot.pixel(300, f.grid().height() + 2)), chrome::PaneBackground);

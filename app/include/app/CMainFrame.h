@@ -1,7 +1,10 @@
 #pragma once
 
+#include "app/WindowPlacement.h"
 #include "chrome/CHyperLink.h"
 #include "engine/ConversionOptions.h"
+#include "panes/DesktopSeams.h"
+#include "panes/FolderMemory.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -43,8 +46,11 @@ struct FrameServices
 // focus, so no key acts twice. While a text editor has the focus, the keys it uses for itself (Space,
 // Del, Ctrl+A, Ctrl+X, Ctrl+Del, Ctrl+I) are its own.
 //
-// Closing. A close request stops a run, then saves the options; when they cannot be saved the user is
-// told which file and why, and the window closes all the same.
+// Placement. The window opens where and as large as it was at its last close (kept in Settings.ini beside the
+// options), the first time as large as shows every header and label, as far as the screen allows.
+//
+// Closing. A close request stops a run, then saves the options and the window's placement; when the options cannot
+// be saved the user is told which file and why, and the window closes all the same.
 class CMainFrame : public QMainWindow
 {
     Q_OBJECT
@@ -93,8 +99,13 @@ private:
     void resetAllOptions();
     void tellUnsavedSettings(const std::string& reason);
 
+    QSize preferredSize() const;
+
     engine::ConversionOptions& m_options;
     OptionsKeeper& m_keeper;
+    panes::FolderMemory m_folders;
+    panes::DialogFileChooser m_chooser;
+    WindowPlacement m_placement;
     std::string m_tipsPath;
     FrameServices m_services;
     QSplitter* m_splitter = nullptr;

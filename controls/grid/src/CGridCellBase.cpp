@@ -160,6 +160,12 @@ QSize CGridCellBase::GetCellExtent() const
         extent.rwidth() += image->width() + GetMargin();
         extent.setHeight(std::max(extent.height(), image->height() + 2 * GetMargin()));
     }
+    // A fixed cell's raised border is drawn inside it, a pixel on each side: without room for it a column sized
+    // to its header cut the header's last letters.
+    const CGridCtrl* grid = GetGrid();
+    if (IsFixed() && grid && grid->GetGridLines() != GVL_NONE) {
+        extent += QSize(2, 2);
+    }
     return extent;
 }
 

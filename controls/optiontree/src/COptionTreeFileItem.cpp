@@ -1,6 +1,7 @@
 #include "optiontree/COptionTreeFileItem.h"
 
 #include "optiontree/COptionTree.h"
+#include "optiontree/OptionTreeGeometry.h"
 #include "optiontree/OptionTreeConstants.h"
 
 #include "FilePathDisplay.h"
@@ -109,8 +110,11 @@ void COptionTreeFileItem::DrawAttribute(QPainter& painter, const QRect& attribut
     painter.setFont(OptionTreeFonts::normal());
     painter.setPen(grey ? OptionTreeColors::greyText(pal)
                         : OptionTreeColors::orSystem(GetAttributeTextColor(), OptionTreeColors::buttonText(pal)));
-    painter.drawText(attribute.adjusted(TextInset, TextInset, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-        FilePathDisplay::Text(m_paths, m_fileOptions));
+    // Each path shortened to end clear of the list's edge.
+    const QRect area = attribute.adjusted(TextInset, TextInset, -OptionTreeGeometry::ValueRightInset, 0);
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignTop,
+        OptionTreeGeometry::shortenedLines(FilePathDisplay::Text(m_paths, m_fileOptions), painter.fontMetrics(),
+                                           area.width()));
 }
 
 } // namespace optiontree

@@ -1,6 +1,7 @@
 #include "optiontree/COptionTreeWindowItem.h"
 
 #include "optiontree/COptionTree.h"
+#include "optiontree/OptionTreeGeometry.h"
 
 #include "COptionTreeList.h"
 #include "OptionTreeColors.h"
@@ -57,7 +58,9 @@ void COptionTreeWindowItem::DrawAttribute(QPainter& painter, const QRect& attrib
                         : OptionTreeColors::orSystem(GetAttributeTextColor(), OptionTreeColors::buttonText(pal)));
     const int flags
         = drawTopLeft() ? (Qt::AlignLeft | Qt::AlignTop) : (Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine);
-    painter.drawText(attribute, flags, displayText());
+    // Shortened to end clear of the list's edge.
+    const int width = attribute.width() - OptionTreeGeometry::ValueRightInset;
+    painter.drawText(attribute, flags, OptionTreeGeometry::shortenedLines(displayText(), painter.fontMetrics(), width));
 }
 
 void COptionTreeWindowItem::OnMove()

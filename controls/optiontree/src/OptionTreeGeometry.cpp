@@ -2,6 +2,9 @@
 
 #include "optiontree/OptionTreeConstants.h"
 
+#include <QFontMetrics>
+#include <QStringList>
+
 #include <algorithm>
 
 namespace optiontree {
@@ -115,12 +118,29 @@ QString OptionTreeGeometry::shortenedLabel(const QString& label, const QFontMetr
     if (metrics.horizontalAdvance(label) <= width) {
         return label;
     }
+    // The longest start that fits with "...", found by halving: a long value is measured a few times, not once per
+    // character.
     const QString ellipsis = QStringLiteral("...");
-    QString rest = label;
-    while (!rest.isEmpty() && metrics.horizontalAdvance(rest + ellipsis) > width) {
-        rest.chop(1);
+    qsizetype fits = 0;
+    qsizetype tooLong = label.size();
+    while (tooLong - fits > 1) {
+        const qsizetype middle = (fits + tooLong) / 2;
+        if (metrics.horizontalAdvance(label.left(middle) + ellipsis) <= width) {
+            fits = middle;
+        } else {
+            tooLong = middle;
+        }
     }
-    return rest + ellipsis;
+    return label.left(fits) + ellipsis;
+}
+
+QString OptionTreeGeometry::shortenedLines(const QString& text, const QFontMetrics& metrics, int width)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        line = shortenedLabel(line, metrics, width);
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace optiontree

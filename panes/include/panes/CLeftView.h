@@ -17,7 +17,8 @@ public:
     explicit CLeftView(OptionsSource& options, QWidget* parent = nullptr);
 
     CFileListDialog& dialog() const { return *m_dialog; }
-    QSize sizeHint() const override { return { 640, 480 }; }
+    // Wide enough for every column of the list, and at least as wide as the pane's smallest width.
+    QSize sizeHint() const override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -18,6 +18,7 @@ struct OptionDescription;
 
 namespace panes {
 
+class FolderMemory;
 class MessageAsker;
 struct OptionItemSpec;
 
@@ -55,8 +56,13 @@ public:
     void setRunInProgress(bool running);
 
     optiontree::COptionTree* optionTree() const { return m_tree; }
+    // Wide enough that the divider, which stays left of the middle, shows every label whole, and the values as
+    // much room.
+    QSize sizeHint() const override;
     // The asker that raises the reset question; it must outlive the pane.
     void setMessageAsker(MessageAsker& asker) { m_asker = &asker; }
+    // Where the folder items' chooser keeps the recent folders; it must outlive the pane.
+    void setFolderMemory(const FolderMemory& memory) { m_folderMemory = &memory; }
 
 signals:
     void resetAvailableChanged(bool available);
@@ -99,6 +105,7 @@ private:
     bool m_runInProgress = false;
     bool m_dividerDragged = false;
     MessageAsker* m_asker;
+    const FolderMemory* m_folderMemory = nullptr;
 };
 
 } // namespace panes

@@ -9,6 +9,7 @@ class QWidget;
 
 namespace panes {
 
+class FolderMemory;
 class MessageAsker;
 
 // The file list's dialogs for choosing files and folders. Both return at once and call back when the user has
@@ -46,12 +47,23 @@ struct FileListServices
     void openOnDesktop(QWidget* parent, const QString& path) const;
 };
 
-// The open-file dialog and the folder chooser of the program, shown window-modal without waiting.
+// The open-file dialog and the folder chooser of the program, shown window-modal without waiting. With a memory,
+// each starts where the user last was in it, confirmed or cancelled, and the folder chooser shows and adds to the
+// recent folders.
 class DialogFileChooser : public FileChooser
 {
 public:
+    // memory, when given, must outlive the chooser.
+    explicit DialogFileChooser(const FolderMemory* memory = nullptr)
+        : m_memory(memory)
+    {
+    }
+
     void chooseFiles(QWidget* parent, std::function<void(const QStringList&)> chosen) override;
     void chooseFolder(QWidget* parent, std::function<void(const QString&)> chosen) override;
+
+private:
+    const FolderMemory* m_memory;
 };
 
 // Opens through the desktop's services.

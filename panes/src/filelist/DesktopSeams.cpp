@@ -1,11 +1,13 @@
 #include "panes/DesktopSeams.h"
 
+#include "panes/FolderMemory.h"
 #include "panes/MessageAsker.h"
 
 #include "folderchooser/CSelectFolderDialog.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace panes {
@@ -31,6 +33,15 @@ void DialogFileChooser::chooseFiles(QWidget* parent, std::function<void(const QS
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setOption(QFileDialog::DontResolveSymlinks);
     dialog->setNameFilters({ QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*)") });
+    if (m_memory) {
+        const QString folder = m_memory->openFileFolder();
+        if (QFileInfo(folder).isDir()) {
+            dialog->setDirectory(folder);
+        }
+        QObject::connect(dialog, &QDialog::finished, dialog, [dialog, memory = m_memory] {
+            memory->setOpenFileFolder(dialog->directory().absolutePath());
+        });
+    }
     QObject::connect(dialog, &QFileDialog::filesSelected, dialog,
                      [chosen = std::move(chosen)](const QStringList& files) { chosen(files); });
     dialog->open();
@@ -38,9 +49,18 @@ void DialogFileChooser::chooseFiles(QWidget* parent, std::function<void(const QS
 
 void DialogFileChooser::chooseFolder(QWidget* parent, std::function<void(const QString&)> chosen)
 {
-    auto* dialog = new CSelectFolderDialog(true, QString(), QFileDialog::Options(), QString::fromLatin1(TextFileTypes),
-                                           parent);
+    const QString initialFolder = m_memory ? m_memory->importFolder() : QString();
+    auto* dialog = new CSelectFolderDialog(true, initialFolder, QFileDialog::Options(),
+                                           QString::fromLatin1(TextFileTypes), parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    if (m_memory) {
+        dialog->setFolderMemory(*m_memory);
+        // A selected folder the user chose not to create is not a place to start from.
+        QObject::connect(dialog, &QDialog::finished, dialog, [dialog, memory = m_memory] {
+            const QString& selected = dialog->selectedFolder();
+            memory->setImportFolder(QFileInfo(selected).isDir() ? selected : dialog->currentFolder());
+        });
+    }
     QObject::connect(dialog, &QDialog::accepted, dialog,
                      [dialog, chosen = std::move(chosen)] { chosen(dialog->selectedFolder()); });
     dialog->open();

@@ -3,6 +3,7 @@
 #include <grid/CGridCellCheck.h>
 #include <grid/CGridCtrl.h>
 
+#include <algorithm>
 #include <array>
 
 namespace panes {
@@ -51,7 +52,8 @@ void SetUpFileListGrid(CGridCtrl& grid)
         item.lfFont = bold;
         item.strText = QString::fromLatin1(HeaderTexts[std::size_t(col)]);
         grid.SetItem(item);
-        grid.SetColumnWidth(col, ColumnWidths[std::size_t(col)]);
+        // Wide enough for its header in the bold font, which the narrow widths would cut ("Owner Pas...").
+        grid.SetColumnWidth(col, std::max(ColumnWidths[std::size_t(col)], grid.GetCell(0, col)->GetCellExtent().width()));
     }
     grid.SetItemState(0, CheckColumn, grid.GetItemState(0, CheckColumn) | GVIS_READONLY);
     grid.SetRowHeight(0, FileListRowHeight);

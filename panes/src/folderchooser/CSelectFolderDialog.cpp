@@ -1,15 +1,22 @@
 #include "folderchooser/CSelectFolderDialog.h"
 
+#include "panes/FolderMemory.h"
 #include "panes/MessageBoxAsker.h"
 
 #include "folderchooser/FolderConfirmation.h"
+#include "folderchooser/FolderPlaces.h"
+#include "folderchooser/NewFolder.h"
 
 #include <QComboBox>
+#include <QCompleter>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +50,8 @@ CSelectFolderDialog::CSelectFolderDialog(bool showFiles, const QString& initialF
     , m_fileTypes(parseFileTypeList(fileTypes))
     , m_model(new QFileSystemModel(this))
     , m_list(new QListView(this))
+    , m_places(new FolderPlaces(this))
+    , m_pathField(new QLineEdit(this))
     , m_folderBox(new QLineEdit(this))
     , m_fileTypeBox(new QComboBox(this))
     , m_asker(&MessageBoxAsker::instance())
@@ -86,54 +95,79 @@ void CSelectFolderDialog::buildLayout()
     upButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
     upButton->setToolTip(QStringLiteral("Up One Level"));
     upButton->setObjectName(QStringLiteral("upButton"));
+    auto* newFolderButton = new QPushButton(style()->standardIcon(QStyle::SP_FileDialogNewFolder),
+                                            QStringLiteral("&New Folder"), this);
+    newFolderButton->setAutoDefault(false);
+    m_pathField->setObjectName(QStringLiteral("pathField"));
+    m_pathField->setToolTip(QStringLiteral("Type a folder and press Enter to go there"));
+    auto* completer = new QCompleter(this);
+    auto* folders = new QFileSystemModel(completer);
+    folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    folders->setRootPath(QDir::rootPath());
+    completer->setModel(folders);
+    m_pathField->setCompleter(completer);
     m_list->setObjectName(QStringLiteral("folderList"));
     m_list->setMinimumSize(420, 220);
     m_folderBox->setObjectName(QStringLiteral("folderBox"));
     m_fileTypeBox->setObjectName(QStringLiteral("fileTypeBox"));
     auto* folderLabel = new QLabel(QStringLiteral("Current Folder:"), this);
     folderLabel->setBuddy(m_folderBox);
-    auto* selectButton = new QPushButton(QStringLiteral("&Select"), this);
+    auto* buttons = new QDialogButtonBox(this);
+    auto* selectButton = buttons->addButton(QStringLiteral("&Select"), QDialogButtonBox::AcceptRole);
     selectButton->setDefault(true);
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+
+    auto* pathRow = new QHBoxLayout;
+    pathRow->addWidget(m_pathField, 1);
+    pathRow->addWidget(upButton);
+    pathRow->addWidget(newFolderButton);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(upButton, 0, 1, Qt::AlignRight);
-    grid->addWidget(m_list, 1, 0, 1, 2);
-    grid->addWidget(folderLabel, 2, 0);
-    grid->addWidget(selectButton, 2, 1);
-    // The type list is only of use when files are listed; it then sits under the folder box, beside Cancel.
-    const bool withFileTypes = m_showFiles && !m_fileTypes.isEmpty();
-    if (withFileTypes) {
+    grid->addLayout(pathRow, 0, 0, 1, 2);
+    grid->addWidget(m_places, 1, 0);
+    grid->addWidget(m_list, 1, 1);
+    grid->addWidget(folderLabel, 2, 1);
+    grid->addWidget(m_folderBox, 3, 1);
+    // The type list is only of use when files are listed; it then sits under the folder box.
+    if (m_showFiles && !m_fileTypes.isEmpty()) {
         auto* typeLabel = new QLabel(QStringLiteral("Please Select the File Type:"), this);
         typeLabel->setBuddy(m_fileTypeBox);
         for (const FileType& type : m_fileTypes) {
             m_fileTypeBox->addItem(type.description);
         }
-        grid->addWidget(m_folderBox, 3, 0, 1, 2);
-        grid->addWidget(typeLabel, 4, 0);
-        grid->addWidget(m_fileTypeBox, 5, 0);
-        grid->addWidget(cancelButton, 5, 1);
+        grid->addWidget(typeLabel, 4, 1);
+        grid->addWidget(m_fileTypeBox, 5, 1);
         applyFileType(0);
         connect(m_fileTypeBox, &QComboBox::currentIndexChanged, this, &CSelectFolderDialog::applyFileType);
     } else {
         m_fileTypeBox->hide();
-        grid->addWidget(m_folderBox, 3, 0);
-        grid->addWidget(cancelButton, 3, 1);
     }
-    grid->setColumnStretch(0, 1);
+    grid->addWidget(buttons, 6, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(1, 1);
     setTabOrder(m_list, m_folderBox);
 
     connect(upButton, &QToolButton::clicked, this, &CSelectFolderDialog::browseUp);
+    connect(newFolderButton, &QPushButton::clicked, this, &CSelectFolderDialog::makeFolder);
+    connect(m_places, &FolderPlaces::placeChosen, this, &CSelectFolderDialog::browse);
     connect(m_list, &QListView::activated, this, &CSelectFolderDialog::activate);
     m_list->installEventFilter(this);
-    connect(selectButton, &QPushButton::clicked, this, &CSelectFolderDialog::accept);
-    connect(cancelButton, &QPushButton::clicked, this, &CSelectFolderDialog::reject);
+    m_pathField->installEventFilter(this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CSelectFolderDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CSelectFolderDialog::reject);
+}
+
+void CSelectFolderDialog::setFolderMemory(const FolderMemory& memory)
+{
+    m_memory = &memory;
+    m_places->setRecentFolders(memory.recentFolders());
 }
 
 void CSelectFolderDialog::browse(const QString& folder)
 {
     m_currentFolder = folder;
     m_list->setRootIndex(m_model->setRootPath(folder));
+    m_pathField->setText(folder);
     m_folderBox->setText(folder);
 }
 
@@ -142,6 +176,38 @@ void CSelectFolderDialog::browseUp()
     QDir folder(m_currentFolder);
     if (folder.cdUp()) {
         browse(folder.absolutePath());
+    }
+}
+
+void CSelectFolderDialog::browseTyped()
+{
+    // What was typed stays in the field to be corrected when it names no folder.
+    const QString folder = typedFolder(m_pathField->text(), m_currentFolder);
+    const QFileInfo info(folder);
+    if (info.isDir()) {
+        browse(folder);
+        return;
+    }
+    m_asker->tell(this, QMessageBox::Warning,
+                  info.exists() ? QStringLiteral("%1 is a file, not a folder.").arg(folder)
+                                : QStringLiteral("The folder %1 does not exist.").arg(folder));
+    m_pathField->setFocus();
+}
+
+void CSelectFolderDialog::makeFolder()
+{
+    bool confirmed = false;
+    const QString name = QInputDialog::getText(this, QStringLiteral("New Folder"),
+                                               QStringLiteral("Create new folder in:\n%1").arg(m_currentFolder),
+                                               QLineEdit::Normal, QStringLiteral("New Folder"), &confirmed);
+    if (!confirmed) {
+        return;
+    }
+    const NewFolder made = makeNewFolder(m_currentFolder, name);
+    if (!made.failure.isEmpty()) {
+        m_asker->tell(this, QMessageBox::Warning, made.failure);
+    } else if (!made.path.isEmpty()) {
+        browse(made.path);
     }
 }
 
@@ -165,10 +231,14 @@ void CSelectFolderDialog::applyFileType(int index)
 void CSelectFolderDialog::accept()
 {
     const auto folder = confirmFolder(m_folderBox->text(), m_currentFolder, *m_asker, this);
-    if (folder) {
-        m_selectedFolder = *folder;
-        QDialog::accept();
+    if (!folder) {
+        return;
     }
+    m_selectedFolder = *folder;
+    if (m_memory && QFileInfo(m_selectedFolder).isDir()) {
+        m_memory->addRecentFolder(m_selectedFolder);
+    }
+    QDialog::accept();
 }
 
 int CSelectFolderDialog::exec()
@@ -222,12 +292,14 @@ void CSelectFolderDialog::showEvent(QShowEvent* event)
 
 bool CSelectFolderDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    // The list passes Enter on to the dialog after opening the item, where it would press Select as well;
-    // so Enter on the list is handled here and goes no further.
-    if (watched == m_list && event->type() == QEvent::KeyPress) {
+    // The list and the path field pass Enter on to the dialog after acting on it, where it would press Select as
+    // well; so Enter on them is handled here and goes no further.
+    if ((watched == m_list || watched == m_pathField) && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (m_list->currentIndex().isValid()) {
+            if (watched == m_pathField) {
+                browseTyped();
+            } else if (m_list->currentIndex().isValid()) {
                 activate(m_list->currentIndex());
             }
             return true;

@@ -14,11 +14,16 @@ class QModelIndex;
 
 namespace panes {
 
+class FolderMemory;
+class FolderPlaces;
 class MessageAsker;
 
 // Modal chooser of a folder, titled "Please Select a Folder". It browses folders, optionally listing the files of
 // the chosen type beside them, lets the user type a folder into the "Current Folder:" box, offers to create a
 // missing folder, and returns the chosen folder with a trailing '/'. Only one chooser can be open at a time.
+// Besides, as the desktop's file dialogs do: places to go to (home, the root folder, the folders last selected), a
+// path field above the list that browses the typed folder on Enter, and a New Folder button that makes a folder in
+// the shown one and browses it.
 class CSelectFolderDialog : public QDialog
 {
     Q_OBJECT
@@ -44,6 +49,9 @@ public:
     const QString& currentFolder() const { return m_currentFolder; }
     // The asker that raises the chooser's message boxes; it must outlive the chooser.
     void setMessageAsker(MessageAsker& asker) { m_asker = &asker; }
+    // Where the recent folders are kept: they are shown among the places, and a selected folder joins them. It must
+    // outlive the chooser.
+    void setFolderMemory(const FolderMemory& memory);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -54,6 +62,8 @@ private:
     void configureModel(QFileDialog::Options options);
     void browse(const QString& folder);
     void browseUp();
+    void browseTyped();
+    void makeFolder();
     void activate(const QModelIndex& index);
     void applyFileType(int index);
     bool claimScreen();
@@ -63,9 +73,12 @@ private:
     const QList<FileType> m_fileTypes;
     QFileSystemModel* m_model;
     QListView* m_list;
+    FolderPlaces* m_places;
+    QLineEdit* m_pathField;
     QLineEdit* m_folderBox;
     QComboBox* m_fileTypeBox;
     MessageAsker* m_asker;
+    const FolderMemory* m_memory = nullptr;
     QString m_currentFolder;
     QString m_selectedFolder;
     bool m_centred = false;

@@ -38,6 +38,12 @@ QString withHomeExpanded(const QString& text)
 
 } // namespace
 
+QString typedFolder(const QString& typed, const QString& shownFolder)
+{
+    // cleanPath drops the trailing separator but keeps the root folder "/" whole.
+    return QDir::cleanPath(QDir(shownFolder).absoluteFilePath(withHomeExpanded(typed)));
+}
+
 std::optional<QString> confirmFolder(const QString& typed, const QString& shownFolder, MessageAsker& asker,
                                      QWidget* parent)
 {
@@ -48,8 +54,7 @@ std::optional<QString> confirmFolder(const QString& typed, const QString& shownF
         asker.tell(parent, QMessageBox::Critical, QStringLiteral("Invalid directory"));
         return std::nullopt;
     }
-    // cleanPath drops the trailing separator but keeps the root folder "/" whole.
-    const QString folder = QDir::cleanPath(QDir(shownFolder).absoluteFilePath(withHomeExpanded(text)));
+    const QString folder = typedFolder(text, shownFolder);
     const QFileInfo info(folder);
     if (info.exists() && !info.isDir()) {
         asker.tell(parent, QMessageBox::Critical, QStringLiteral("Invalid directory"));

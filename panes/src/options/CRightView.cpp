@@ -17,6 +17,7 @@
 #include "chrome/Palette.h"
 
 #include <QFileInfo>
+#include <QStyle>
 
 #include <algorithm>
 #include <limits>
@@ -183,7 +184,7 @@ void CRightView::insertItem(const OptionItemSpec& spec)
                              QString::fromLatin1(spec.filter), PathItemOptions(spec.dialog),
                              optiontree::DialogOverwritePrompt);
         if (spec.dialog == PathDialog::Folder) {
-            file->SetFileDialog(std::make_unique<FolderChooserDialog>());
+            file->SetFileDialog(std::make_unique<FolderChooserDialog>(m_folderMemory));
         }
         break;
     }
@@ -263,6 +264,13 @@ qintptr CRightView::notify(controls::NotifyHeader& record)
         m_dividerDragged = true;
     }
     return 0;
+}
+
+QSize CRightView::sizeHint() const
+{
+    const int label = m_tree ? m_tree->WidestLabelRight() + optiontree::OptionTreeGeometry::LabelTextInset
+                             : optiontree::OptionTreeGeometry::DefaultColumn;
+    return { 2 * label + style()->pixelMetric(QStyle::PM_ScrollBarExtent), QWidget::sizeHint().height() };
 }
 
 void CRightView::fitDivider()

@@ -8,6 +8,9 @@ int FolderChooserDialog::DoModal()
 {
     const Request& request = GetRequest();
     CSelectFolderDialog chooser(false, request.initialPath, QFileDialog::Options(), QString(), request.owner);
+    if (m_memory) {
+        chooser.setFolderMemory(*m_memory);
+    }
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFolder().isEmpty()) {
         return Cancelled;
     }

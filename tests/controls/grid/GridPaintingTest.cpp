@@ -27,19 +27,23 @@ QRgb rgb(const QColor& colour)
     return colour.rgb();
 }
 
-// First and last pixel rows of area holding dark ink (text drawn dark on a light ground).
-QPair<int, int> inkRows(const QImage& image, const QRect& area)
+// First and last pixel rows of area holding dark ink (text drawn dark on a light ground); its first and last pixel
+// columns when along is horizontal.
+QPair<int, int> inkSpan(const QImage& image, const QRect& area, Qt::Orientation along = Qt::Vertical)
 {
-    QPair<int, int> rows{-1, -1};
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (qGray(image.pixel(x, y)) < 128) {
-                rows = {rows.first < 0 ? y : rows.first, y};
+    const bool columns = along == Qt::Horizontal;
+    const auto [first, last] = columns ? std::pair(area.left(), area.right()) : std::pair(area.top(), area.bottom());
+    const auto [from, to] = columns ? std::pair(area.top(), area.bottom()) : std::pair(area.left(), area.right());
+    QPair<int, int> span{-1, -1};
+    for (int i = first; i <= last; ++i) {
+        for (int j = from; j <= to; ++j) {
+            if (qGray(columns ? image.pixel(i, j) : image.pixel(j, i)) < 128) {
+                span = {span.first < 0 ? i : span.first, i};
                 break;
             }
         }
     }
-    return rows;
+    return span;
 }
 
 // Height in pixel rows of the ink of text drawn without any clipping.
@@ -52,7 +56,7 @@ int freeInkHeight(const QFont& font, const QString& text)
     painter.setPen(Qt::black);
     painter.drawText(QPoint(10, 50), text);
     painter.end();
-    const QPair<int, int> rows = inkRows(image, image.rect());
+    const QPair<int, int> rows = inkSpan(image, image.rect());
     return rows.second - rows.first + 1;
 }
 
@@ -153,6 +157,24 @@ private slots:
         QCOMPARE(pixel(untracked, QPoint(tracked.left() + 5, tracked.top())), rgb(palette.color(QPalette::Light)));
     }
 
+    // A column fitted to its header by a double click on the divider shows the header whole, as a wide one does.
+    void headerFittedByItsDividerIsNotShortened()
+    {
+        GridFixture f(3, 3);
+        f.grid->SetItemText(0, 1, QStringLiteral("Owner Password"));
+        f.grid->SetColumnWidth(1, 250);
+        const QRect wide = f.grid->GetCellRect(0, 1).adjusted(2, 2, -2, -2);
+        const QPair<int, int> whole = inkSpan(grabView(f), wide, Qt::Horizontal);
+        QVERIFY(whole.first >= 0);
+
+        f.grid->SetColumnWidth(1, 30);
+        const int edge = f.grid->GetCellRect(0, 1).right() + 1;
+        QTest::mouseDClick(f.view(), Qt::LeftButton, {}, QPoint(edge, 10));
+        const QRect fitted = f.grid->GetCellRect(0, 1).adjusted(2, 2, -2, -2);
+        const QPair<int, int> shown = inkSpan(grabView(f), fitted, Qt::Horizontal);
+        QCOMPARE(shown.second - shown.first, whole.second - whole.first);
+    }
+
     void sortColumnHeaderShowsTheDirectionMark()
     {
         GridFixture f(4, 3);
@@ -199,7 +221,7 @@ private slots:
         f.grid->SetItemText(row, 1, text);
         // Without the bottom row and right columns, where the grid line or the fixed cell's dark edge lies.
         const QRect area = f.grid->GetCellRect(row, 1).adjusted(1, 0, -2, -1);
-        const QPair<int, int> ink = inkRows(grabView(f), area);
+        const QPair<int, int> ink = inkSpan(grabView(f), area);
         QCOMPARE(ink.second - ink.first + 1, freeInkHeight(font, text));
     }
 

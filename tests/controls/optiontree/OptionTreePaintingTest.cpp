@@ -4,6 +4,8 @@
 #include "OptionTreeTestSupport.h"
 
 #include "optiontree/COptionTreeEditItem.h"
+#include "optiontree/COptionTreeFileItem.h"
+#include "optiontree/OptionTreeConstants.h"
 
 #include "COptionTreeInfo.h"
 #include "OptionTreeColors.h"
@@ -91,6 +93,24 @@ std::pair<int, int> inkSpan(const QImage& image, const QRect& region, const QCol
     return { left, right };
 }
 
+// Whether the text drawn in area, whose ink ends at column right, ends in "...": the last columns, half the width of
+// "...", hold ink only in a thin band at the baseline.
+bool endsInDots(const QImage& image, const QRect& area, int right, const QColor& background)
+{
+    const int dots = QFontMetrics(OptionTreeFonts::normal()).horizontalAdvance(QStringLiteral("..."));
+    int inkTop = area.bottom();
+    int inkBottom = area.top();
+    for (int x = right - dots / 2; x <= right; ++x) {
+        for (int row = area.top(); row <= area.bottom(); ++row) {
+            if (pixel(image, x, row) != background.rgb()) {
+                inkTop = std::min(inkTop, row);
+                inkBottom = std::max(inkBottom, row);
+            }
+        }
+    }
+    return inkBottom - inkTop <= 2;
+}
+
 } // namespace
 
 class OptionTreePaintingTest : public QObject
@@ -104,6 +124,7 @@ private slots:
     void shadingStylesFillMarginAndCategoryRows();
     void dividerLineFollowsTheColumn();
     void longLabelIsShortenedButShownWholeInTheInfoPane();
+    void longValueIsShortenedWithDots();
     void infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked_data();
     void infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked();
     void infoPaneGrowsToItsTextUpToALimit();
@@ -197,19 +218,7 @@ void OptionTreePaintingTest::longLabelIsShortenedButShownWholeInTheInfoPane()
     QVERIFY(left > 0);
     // The text fills the column up to the divider ("..." included) but stays left of it.
     QVERIFY2(right > t.tree->GetColumn() - 20, qPrintable(QString::number(right)));
-    // The text ends in dots: the last columns hold ink only in a thin band at the baseline.
-    const int dots = QFontMetrics(OptionTreeFonts::normal()).horizontalAdvance(QStringLiteral("..."));
-    int inkTop = labelArea.bottom();
-    int inkBottom = labelArea.top();
-    for (int x = right - dots + 2; x <= right; ++x) {
-        for (int row = labelArea.top(); row <= labelArea.bottom(); ++row) {
-            if (pixel(list, x, row) != window.rgb()) {
-                inkTop = std::min(inkTop, row);
-                inkBottom = std::max(inkBottom, row);
-            }
-        }
-    }
-    QVERIFY2(inkBottom - inkTop <= 2, qPrintable(QStringLiteral("ink rows %1 to %2").arg(inkTop).arg(inkBottom)));
+    QVERIFY(endsInDots(list, labelArea, right, window));
     const QRect valueArea(t.tree->GetColumn() + 2, y - 6, 60, 12);
     QVERIFY(inkIn(list, valueArea, window).isEmpty());
     const QString shown = OptionTreeGeometry::shortenedLabel(
@@ -223,6 +232,26 @@ void OptionTreePaintingTest::longLabelIsShortenedButShownWholeInTheInfoPane()
     const int whole = QFontMetrics(OptionTreeFonts::bold()).horizontalAdvance(label);
     QVERIFY2(std::abs((infoRight - infoLeft + 1) - whole) <= 3,
         qPrintable(QStringLiteral("%1 vs %2").arg(infoRight - infoLeft + 1).arg(whole)));
+}
+
+// A value wider than its column, of an edit item and of a file item, ends in "..." instead of being cut at the edge.
+void OptionTreePaintingTest::longValueIsShortenedWithDots()
+{
+    PaintTree t(TreeStyleShowInfo);
+    auto* file = t.insert<COptionTreeFileItem>(t.category, QStringLiteral("File"));
+    file->CreateFileItem(QStringLiteral("/a/folder/with/a/rather/long/name/and/a/file/in/it.txt"), {}, {},
+                         FileOptionShowFullPath | FileOptionOpenDialog, 0);
+    t.value->setText(QStringLiteral("MWMW").repeated(20));
+    t.tree->ExpandAllItems();
+    const QImage list = t.grabList();
+    const QColor window = OptionTreeColors::window(t.list()->palette());
+    for (COptionTreeItem* item : { static_cast<COptionTreeItem*>(t.value), static_cast<COptionTreeItem*>(file) }) {
+        // Clear of the list's sunken edge on the right.
+        const QRect value = item->GetAttributeRect().adjusted(0, 2, -OptionTreeGeometry::ValueRightInset, -2);
+        const auto [left, right] = inkSpan(list, value, window);
+        QVERIFY(left > 0);
+        QVERIFY2(endsInDots(list, value, right, window), qPrintable(item->GetLabelText()));
+    }
 }
 
 void OptionTreePaintingTest::infoPaneIsEmptyWithoutFocusUnlessDefaultTextIsAsked_data()

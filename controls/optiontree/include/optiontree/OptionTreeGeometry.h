@@ -72,6 +72,8 @@ public:
     // The label as drawn in the given width: whole when it fits, otherwise cut
     // character by character from the end until the rest plus "..." fits.
     static QString shortenedLabel(const QString& label, const QFontMetrics& metrics, int width);
+    // A value as drawn in the given width: each of its lines shortened as a label is.
+    static QString shortenedLines(const QString& text, const QFontMetrics& metrics, int width);
 
 private:
     int m_width;
