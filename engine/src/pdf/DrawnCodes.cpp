@@ -1,5 +1,8 @@
 #include "pdf/DrawnCodes.h"
 
+#include "pdf/ContentTokens.h"
+
+#include <qpdf/Pl_String.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
@@ -10,93 +13,151 @@
 namespace engine {
 namespace {
 
-// A font in use while a content stream is read.
-struct FontInUse
+// The codes one font has shown so far, one flag a code.
+struct ShownCodes
 {
-    std::set<std::uint32_t>* codes = nullptr; // null when the font is no font dictionary of the document
     bool twoByte = false;
+    std::vector<bool> shown;
 };
 
-// Follows one page's content streams: the font each q ... Q level sets with Tf, the strings the
-// text operators show with it.
-class PageCodes : public QPDFObjectHandle::ParserCallbacks
+using ShownByFont = std::map<QPDFObjGen, ShownCodes>;
+
+// Follows one page's content: the font each q ... Q level sets with Tf, the strings the text
+// operators show with it.
+class PageCodes
 {
 public:
-    PageCodes(QPDFObjectHandle fonts, DrawnCodes& drawn)
+    PageCodes(QPDFObjectHandle fonts, ShownByFont& shown)
         : m_fonts(std::move(fonts))
-        , m_drawn(drawn)
+        , m_shown(shown)
     {
     }
 
-    void handleObject(QPDFObjectHandle object) override
+    void read(std::string_view content)
     {
-        if (!object.isOperator()) {
-            m_operands.push_back(std::move(object));
-            return;
+        ContentTokens tokens(content);
+        for (auto token = tokens.next(); token.kind != ContentTokens::Kind::End; token = tokens.next()) {
+            take(std::move(token));
         }
-        const std::string op = object.getOperatorValue();
-        if (op == "Tf" && m_operands.size() == 2 && m_operands[0].isName()) {
-            m_states.back() = fontNamed(m_operands[0].getName());
+    }
+
+private:
+    using Kind = ContentTokens::Kind;
+
+    void take(ContentTokens::Token token)
+    {
+        switch (token.kind) {
+        case Kind::ArrayStart:
+            m_inArray = true;
+            m_arrayStrings.clear();
+            m_operands.push_back(Kind::ArrayStart);
+            return;
+        case Kind::ArrayEnd:
+            m_inArray = false;
+            return;
+        case Kind::String:
+            if (m_inArray) {
+                m_arrayStrings.push_back(std::move(token.text));
+                return;
+            }
+            m_lastString = std::move(token.text);
+            break;
+        case Kind::Name:
+            m_lastName = std::move(token.text);
+            break;
+        case Kind::Operator:
+            run(token.text);
+            m_operands.clear();
+            return;
+        default:
+            break;
+        }
+        if (!m_inArray) {
+            m_operands.push_back(token.kind);
+        }
+    }
+
+    void run(const std::string& op)
+    {
+        const std::size_t count = m_operands.size();
+        if (op == "Tf" && count == 2 && m_operands[0] == Kind::Name) {
+            m_states.back() = fontNamed(m_lastName);
         } else if (op == "q") {
             m_states.push_back(m_states.back());
         } else if (op == "Q" && m_states.size() > 1) {
             m_states.pop_back();
-        } else if ((op == "Tj" || op == "'" || op == "\"") && !m_operands.empty()) {
-            show(m_operands.back());
-        } else if (op == "TJ" && !m_operands.empty() && m_operands.back().isArray()) {
-            for (auto& item : m_operands.back().aitems()) {
-                show(item);
+        } else if ((op == "Tj" || op == "'" || op == "\"") && count > 0 && m_operands.back() == Kind::String) {
+            show(m_lastString);
+        } else if (op == "TJ" && count > 0 && m_operands.back() == Kind::ArrayStart) {
+            for (const auto& text : m_arrayStrings) {
+                show(text);
             }
         }
-        m_operands.clear();
     }
 
-    void handleEOF() override { }
-
-private:
-    FontInUse fontNamed(const std::string& name)
+    ShownCodes* fontNamed(const std::string& name)
     {
-        QPDFObjectHandle font = m_fonts.isDictionary() ? m_fonts.getKey(name) : QPDFObjectHandle::newNull();
+        QPDFObjectHandle font = m_fonts.isDictionary() ? m_fonts.getKey("/" + name) : QPDFObjectHandle::newNull();
         if (!font.isIndirect() || !font.isDictionary()) {
-            return {};
+            return nullptr;
         }
-        QPDFObjectHandle subtype = font.getKey("/Subtype");
-        return { &m_drawn[font.getObjGen()], subtype.isName() && subtype.getName() == "/Type0" };
+        auto [entry, added] = m_shown.try_emplace(font.getObjGen());
+        if (added) {
+            QPDFObjectHandle subtype = font.getKey("/Subtype");
+            entry->second.twoByte = subtype.isName() && subtype.getName() == "/Type0";
+            entry->second.shown.assign(entry->second.twoByte ? 0x10000 : 0x100, false);
+        }
+        return &entry->second;
     }
 
-    void show(QPDFObjectHandle text)
+    void show(const std::string& bytes)
     {
-        const FontInUse& font = m_states.back();
-        if (!font.codes || !text.isString()) {
+        ShownCodes* font = m_states.back();
+        if (!font) {
             return;
         }
-        const std::string bytes = text.getStringValue();
-        const std::size_t step = font.twoByte ? 2 : 1;
+        const std::size_t step = font->twoByte ? 2 : 1;
         for (std::size_t i = 0; i + step <= bytes.size(); i += step) {
             std::uint32_t code = static_cast<unsigned char>(bytes[i]);
-            if (font.twoByte) {
+            if (font->twoByte) {
                 code = (code << 8) | static_cast<unsigned char>(bytes[i + 1]);
             }
-            font.codes->insert(code);
+            font->shown[code] = true;
         }
     }
 
     QPDFObjectHandle m_fonts;
-    DrawnCodes& m_drawn;
-    std::vector<QPDFObjectHandle> m_operands;
-    std::vector<FontInUse> m_states { FontInUse {} };
+    ShownByFont& m_shown;
+    std::vector<Kind> m_operands;
+    std::string m_lastName;
+    std::string m_lastString;
+    bool m_inArray = false;
+    std::vector<std::string> m_arrayStrings;
+    std::vector<ShownCodes*> m_states { nullptr };
 };
 
 } // namespace
 
 DrawnCodes CollectDrawnCodes(QPDF& pdf)
 {
-    DrawnCodes drawn;
+    ShownByFont shown;
+    std::string content;
     for (auto& page : QPDFPageDocumentHelper(pdf).getAllPages()) {
         QPDFObjectHandle resources = page.getAttribute("/Resources", false);
         QPDFObjectHandle fonts = resources.isDictionary() ? resources.getKey("/Font") : QPDFObjectHandle::newNull();
-        PageCodes codes(fonts, drawn);
-        page.parseContents(&codes);
+        content.clear();
+        Pl_String pipeline("page content", nullptr, content);
+        page.pipeContents(&pipeline);
+        PageCodes(fonts, shown).read(content);
+    }
+    DrawnCodes drawn;
+    for (const auto& [font, codes] : shown) {
+        auto& set = drawn[font];
+        for (std::uint32_t code = 0; code < codes.shown.size(); ++code) {
+            if (codes.shown[code]) {
+                set.insert(code);
+            }
+        }
     }
     return drawn;
 }
