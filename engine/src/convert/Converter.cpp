@@ -21,6 +21,7 @@
 #include "pdf/GlyphCoverage.h"
 #include "pdf/HaruDocument.h"
 #include "pdf/PageWriter.h"
+#include "pdf/TrueTypeFaceCount.h"
 #include "pdf/Type1Pair.h"
 #include "text/CharacterBounds.h"
 #include "text/InputDecoder.h"
@@ -191,6 +192,11 @@ private:
         if (m_options.PageFont == Type1Font) {
             if (auto pair = CheckType1Pair(m_options.Type1MetricsFile, m_options.Type1DataFile); !pair) {
                 return fail(pair.failure());
+            }
+        }
+        if (m_options.PageFont == TrueTypeFont) {
+            if (auto face = CheckTrueTypeFace(TrueTypeFontPath(m_options), m_options.TrueTypeFace); !face) {
+                return fail(face.failure());
             }
         }
         auto security = CheckSecurity(m_options, m_ownerPassword, m_userPassword);

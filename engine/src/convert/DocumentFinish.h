@@ -13,6 +13,6 @@ namespace engine {
 // one rewrite with libqpdf, which reads the document once; a document that embeds no TrueType font
 // and needs no AES encryption gets no finish and is saved as the PDF library writes it.
 HaruDocument::Finish PrepareFinish(HaruDocument& document, const ConversionOptions& options,
-                                   const std::string& ownerPassword, const std::string& userPassword);
+    const std::string& ownerPassword, const std::string& userPassword);
 
 } // namespace engine

@@ -107,11 +107,21 @@ std::string ContentTokens::literalString()
         } else if (c == '\\' && m_at < m_content.size()) {
             c = m_content[m_at++];
             switch (c) {
-            case 'n': c = '\n'; break;
-            case 'r': c = '\r'; break;
-            case 't': c = '\t'; break;
-            case 'b': c = '\b'; break;
-            case 'f': c = '\f'; break;
+            case 'n':
+                c = '\n';
+                break;
+            case 'r':
+                c = '\r';
+                break;
+            case 't':
+                c = '\t';
+                break;
+            case 'b':
+                c = '\b';
+                break;
+            case 'f':
+                c = '\f';
+                break;
             case '\r':
                 if (m_at < m_content.size() && m_content[m_at] == '\n') {
                     ++m_at;
@@ -122,8 +132,8 @@ std::string ContentTokens::literalString()
             default:
                 if (c >= '0' && c <= '7') {
                     int value = c - '0';
-                    for (int digits = 1; digits < 3 && m_at < m_content.size() && m_content[m_at] >= '0'
-                         && m_content[m_at] <= '7';
+                    for (int digits = 1;
+                         digits < 3 && m_at < m_content.size() && m_content[m_at] >= '0' && m_content[m_at] <= '7';
                          ++digits) {
                         value = value * 8 + (m_content[m_at++] - '0');
                     }

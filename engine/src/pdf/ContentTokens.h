@@ -10,14 +10,15 @@ namespace engine {
 class ContentTokens
 {
 public:
-    enum class Kind {
-        End,        // no more tokens
-        String,     // a literal or hexadecimal string; text holds its bytes
-        Name,       // text holds the name without its slash, #xx escapes resolved
+    enum class Kind
+    {
+        End, // no more tokens
+        String, // a literal or hexadecimal string; text holds its bytes
+        Name, // text holds the name without its slash, #xx escapes resolved
         ArrayStart, // [
-        ArrayEnd,   // ]
-        Operator,   // text holds the operator
-        Other,      // a number, a dictionary bracket or a stray delimiter
+        ArrayEnd, // ]
+        Operator, // text holds the operator
+        Other, // a number, a dictionary bracket or a stray delimiter
     };
 
     struct Token

@@ -10,8 +10,8 @@ namespace engine {
 // needs to know them.
 struct EmbeddedTrueType
 {
-    bool any = false;            // the document embeds at least one TrueType font file
-    SingleByteFonts singleByte;  // the characters of the codes of each single-byte one
+    bool any = false; // the document embeds at least one TrueType font file
+    SingleByteFonts singleByte; // the characters of the codes of each single-byte one
 };
 
 // Asks the library's records of the document's fonts: each font made with HPDF_GetFont, the font file

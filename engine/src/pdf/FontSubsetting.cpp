@@ -20,7 +20,7 @@ std::string Deflate(std::string_view data)
     uLongf size = compressBound(static_cast<uLong>(data.size()));
     std::string compressed(size, '\0');
     if (compress2(reinterpret_cast<Bytef*>(compressed.data()), &size, reinterpret_cast<const Bytef*>(data.data()),
-                  static_cast<uLong>(data.size()), Z_BEST_COMPRESSION)
+            static_cast<uLong>(data.size()), Z_BEST_COMPRESSION)
         != Z_OK) {
         throw std::runtime_error("a font stream could not be compressed");
     }
@@ -30,8 +30,7 @@ std::string Deflate(std::string_view data)
 
 void ReplaceCompressed(QPDFObjectHandle stream, std::string_view data)
 {
-    stream.replaceStreamData(Deflate(data), QPDFObjectHandle::newName("/FlateDecode"),
-                             QPDFObjectHandle::newNull());
+    stream.replaceStreamData(Deflate(data), QPDFObjectHandle::newName("/FlateDecode"), QPDFObjectHandle::newNull());
 }
 
 QPDFObjectHandle NewCompressedStream(QPDF& pdf, std::string_view data)
@@ -92,7 +91,8 @@ public:
         if (at + 1 >= m_map.size()) {
             return 0;
         }
-        return (std::uint32_t { static_cast<unsigned char>(m_map[at]) } << 8) | static_cast<unsigned char>(m_map[at + 1]);
+        return (std::uint32_t { static_cast<unsigned char>(m_map[at]) } << 8)
+            | static_cast<unsigned char>(m_map[at + 1]);
     }
 
 private:

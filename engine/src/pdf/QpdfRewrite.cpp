@@ -8,8 +8,8 @@
 
 namespace engine {
 
-base::Result<std::string> RewriteWithQpdf(std::string_view pdf, const std::string& password,
-                                          const std::vector<QpdfStep>& steps)
+base::Result<std::string> RewriteWithQpdf(
+    std::string_view pdf, const std::string& password, const std::vector<QpdfStep>& steps)
 {
     try {
         QPDF document;
@@ -39,7 +39,8 @@ base::Result<std::string> RewriteWithQpdf(std::string_view pdf, const std::strin
     } catch (const std::bad_alloc&) {
         throw; // the conversion reports its want of memory
     } catch (const std::exception& error) {
-        return base::Failure { base::FailureKind::Options, std::string("the PDF could not be finished: ") + error.what() };
+        return base::Failure { base::FailureKind::Options,
+            std::string("the PDF could not be finished: ") + error.what() };
     }
 }
 

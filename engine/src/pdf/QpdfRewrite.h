@@ -24,7 +24,7 @@ struct QpdfStep
 // written again by the steps in turn, in memory. The streams no step replaced are copied as they are,
 // compressed and encrypted as before unless a step encrypts anew. Fails (kind Options) when libqpdf
 // cannot read or write the document; a want of memory is thrown on.
-base::Result<std::string> RewriteWithQpdf(std::string_view pdf, const std::string& password,
-                                          const std::vector<QpdfStep>& steps);
+base::Result<std::string> RewriteWithQpdf(
+    std::string_view pdf, const std::string& password, const std::vector<QpdfStep>& steps);
 
 } // namespace engine

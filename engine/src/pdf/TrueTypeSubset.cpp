@@ -9,12 +9,11 @@ namespace {
 
 // Tables a PDF reader never draws with: text in a PDF is already shaped and laid out horizontally, and
 // the outlines replace any bitmaps.
-constexpr const char* DroppedTables[] = { "GSUB", "GPOS", "GDEF", "BASE", "JSTF", "MATH", "kern", "morx", "mort",
-                                          "kerx", "EBDT", "EBLC", "EBSC", "bdat", "bloc", "vhea", "vmtx",
-                                          "VORG", "DSIG", "hdmx", "LTSH", "VDMX", "PCLT", "gasp", "meta" };
+constexpr const char* DroppedTables[]
+    = { "GSUB", "GPOS", "GDEF", "BASE", "JSTF", "MATH", "kern", "morx", "mort", "kerx", "EBDT", "EBLC", "EBSC", "bdat",
+          "bloc", "vhea", "vmtx", "VORG", "DSIG", "hdmx", "LTSH", "VDMX", "PCLT", "gasp", "meta" };
 
-template <typename T, void (*Destroy)(T*)>
-struct Deleter
+template <typename T, void (*Destroy)(T*)> struct Deleter
 {
     void operator()(T* object) const { Destroy(object); }
 };
@@ -52,11 +51,11 @@ Input MakeInput(const std::set<std::uint32_t>& glyphs, const std::set<char32_t>&
 
 } // namespace
 
-std::optional<TrueTypeSubset> SubsetTrueType(std::string_view font, const std::set<std::uint32_t>& glyphs,
-                                             const std::set<char32_t>& characters)
+std::optional<TrueTypeSubset> SubsetTrueType(
+    std::string_view font, const std::set<std::uint32_t>& glyphs, const std::set<char32_t>& characters)
 {
-    Blob blob(hb_blob_create_or_fail(font.data(), static_cast<unsigned>(font.size()), HB_MEMORY_MODE_READONLY,
-                                     nullptr, nullptr));
+    Blob blob(hb_blob_create_or_fail(
+        font.data(), static_cast<unsigned>(font.size()), HB_MEMORY_MODE_READONLY, nullptr, nullptr));
     if (!blob) {
         return std::nullopt;
     }
