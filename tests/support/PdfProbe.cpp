@@ -1,5 +1,6 @@
 #include "PdfProbe.h"
 
+#include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFOutlineDocumentHelper.hh>
@@ -238,13 +239,31 @@ std::map<std::string, FontProbe> PdfProbe::fonts() const
             bool embedded = descriptor.isDictionary()
                 && (descriptor.hasKey("/FontFile") || descriptor.hasKey("/FontFile2") || descriptor.hasKey("/FontFile3"));
             auto encoding = font.getKey("/Encoding");
-            found[font.getKey("/BaseFont").getName()] = { encoding.isName() ? encoding.getName() : "", embedded };
+            auto file = embedded ? descriptor.getKey("/FontFile2") : QPDFObjectHandle::newNull();
+            const std::size_t fileBytes = file.isStream() ? file.getRawStreamData()->getSize() : 0;
+            found[font.getKey("/BaseFont").getName()]
+                = { encoding.isName() ? encoding.getName() : "", embedded, fileBytes };
         }
     }
     return found;
 }
 
 namespace {
+
+// The standard output of a shell command and its exit status.
+std::pair<std::string, int> RunCommand(const std::string& command)
+{
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) {
+        throw std::runtime_error("cannot run " + command);
+    }
+    std::string output;
+    std::array<char, 4096> buffer {};
+    while (std::size_t got = std::fread(buffer.data(), 1, buffer.size(), pipe)) {
+        output.append(buffer.data(), got);
+    }
+    return { output, ::pclose(pipe) };
+}
 
 // The standard output of a poppler tool run on a PDF, opened with the user password when one is given.
 std::string RunReader(const std::string& tool, const std::string& pdfPath, const std::string& password)
@@ -254,16 +273,8 @@ std::string RunReader(const std::string& tool, const std::string& pdfPath, const
         command += "-upw '" + password + "' ";
     }
     command += "'" + pdfPath + "'" + (tool.starts_with("pdftotext") ? " -" : "");
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) {
-        throw std::runtime_error("cannot run " + tool);
-    }
-    std::string output;
-    std::array<char, 4096> buffer {};
-    while (std::size_t got = std::fread(buffer.data(), 1, buffer.size(), pipe)) {
-        output.append(buffer.data(), got);
-    }
-    if (::pclose(pipe) != 0) {
+    auto [output, status] = RunCommand(command);
+    if (status != 0) {
         throw std::runtime_error(tool + " could not read " + pdfPath);
     }
     return output;
@@ -292,6 +303,24 @@ std::map<std::string, std::string> ReadDocumentInfo(const std::string& pdfPath, 
         }
     }
     return entries;
+}
+
+std::string RenderFirstPage(const std::string& pdfPath, int dotsPerInch)
+{
+    return RunReader("pdftoppm -q -gray -f 1 -l 1 -r " + std::to_string(dotsPerInch), pdfPath, "");
+}
+
+std::string ReaderComplaints(const std::string& pdfPath, const std::string& password)
+{
+    const std::string passwordFlag = password.empty() ? "" : "-upw '" + password + "' ";
+    return RunCommand("pdftotext " + passwordFlag + "'" + pdfPath + "' /dev/null 2>&1").first;
+}
+
+std::string QpdfCheckProblems(const std::string& pdfPath, const std::string& password)
+{
+    const std::string passwordFlag = password.empty() ? "" : "--password='" + password + "' ";
+    auto [output, status] = RunCommand("qpdf --check " + passwordFlag + "'" + pdfPath + "' 2>&1");
+    return status == 0 ? std::string() : output;
 }
 
 } // namespace testsupport
