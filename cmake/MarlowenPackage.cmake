@@ -16,6 +16,9 @@ set(CPACK_STRIP_FILES ON)
 # for opening results and web pages.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland, libqt6svg6, xdg-utils")
+# The library scan names libharfbuzz-subset0 with libhpdf and libqpdf. The fonts are recommended: a TrueType
+# font of the options for Latin, Greek and Cyrillic text, and one for Chinese, Japanese and Korean.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-wqy-zenhei | fonts-noto-cjk")
 # The copyright file Debian expects of every package: the programs are MIT-licensed (LICENSE).
 install(FILES ${CMAKE_SOURCE_DIR}/docs/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/marlowen)
 include(CPack)
