@@ -7,6 +7,7 @@
 #include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
 
+#include <cstdio>
 #include <stdexcept>
 #include <zlib.h>
 
@@ -199,6 +200,29 @@ void SubsetCidFont(QPDF& pdf, QPDFObjectHandle font, const Codes& codes)
     font.replaceKey("/ToUnicode", NewCompressedStream(pdf, ToUnicodeCMap(characters, 2)));
 }
 
+// A reader finds a simple font's glyph through the name /Differences gives a code, the character it takes
+// that name for, and the font's character map. Names such as "mu" stand for two characters (U+00B5 and
+// U+03BC), of which the subset's character map holds only the one the library meant: the codes drawn are
+// named "uniXXXX" (or "uXXXXXX" beyond the Basic Multilingual Plane), which stand for one character only.
+void NameDrawnCodesByCharacter(QPDFObjectHandle encoding, const std::map<std::uint32_t, char32_t>& characters)
+{
+    if (!encoding.isDictionary() || !encoding.getKey("/Differences").isArray()) {
+        return;
+    }
+    QPDFObjectHandle differences = QPDFObjectHandle::newArray();
+    std::uint32_t next = 0;
+    for (const auto& [code, character] : characters) {
+        if (differences.getArrayNItems() == 0 || code != next) {
+            differences.appendItem(QPDFObjectHandle::newInteger(code));
+        }
+        char name[16];
+        std::snprintf(name, sizeof name, character < 0x10000 ? "/uni%04X" : "/u%06X", static_cast<unsigned>(character));
+        differences.appendItem(QPDFObjectHandle::newName(name));
+        next = code + 1;
+    }
+    encoding.replaceKey("/Differences", differences);
+}
+
 void SubsetSingleByteFont(QPDF& pdf, QPDFObjectHandle font, const Codes& codes, const SingleByteCharacters& table)
 {
     QPDFObjectHandle file = FontFile(font);
@@ -219,6 +243,7 @@ void SubsetSingleByteFont(QPDF& pdf, QPDFObjectHandle font, const Codes& codes, 
     }
     ReplaceFontFile(file, subset->font);
     font.replaceKey("/ToUnicode", NewCompressedStream(pdf, ToUnicodeCMap(characters, 1)));
+    NameDrawnCodesByCharacter(font.getKey("/Encoding"), characters);
 }
 
 } // namespace
