@@ -44,7 +44,7 @@ std::string WithoutWhiteSpace(std::string text)
 std::string LatinPage()
 {
     const char* words[] = { "the", "quick", "brown", "fox", "jumps", "over", "lazy", "dog", "Lorem", "ipsum", "dolor",
-        "sit", "amet", "0123456789", "(x)", "[y]", "{z};", "a+b=c", "café", "naïve", "Größe", "#include", "<stdio.h>",
+        "sit", "amet", "0123456789", "(x)", "[y]", "{z};", "a+b=c", "café", "naïve", "Größe", "C:\\tmp", "#include", "<stdio.h>",
         "return", "0;", "*p++", "x/y", "50%", "$HOME", "@all" };
     std::string page;
     std::size_t next = 0;
