@@ -131,6 +131,7 @@ TEST_F(FontSubsetTest, EmbeddedFontsAreSmallSubsetsThatReadBack)
         EXPECT_TRUE(font.embedded);
         EXPECT_GT(font.fontFileBytes, 0u);
         EXPECT_LT(font.fontFileBytes, c.mostBytes / 2);
+        EXPECT_EQ(font.fontFileLength1, static_cast<long long>(font.fontFileLength));
         EXPECT_LE(std::filesystem::file_size(result.outputPath), c.mostBytes);
         EXPECT_EQ(testsupport::QpdfCheckProblems(result.outputPath), "");
         EXPECT_EQ(testsupport::ReaderComplaints(result.outputPath), "");

@@ -4,8 +4,8 @@
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFOutlineDocumentHelper.hh>
-#include <qpdf/QPDFPageLabelDocumentHelper.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageLabelDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
 
 #include <array>
@@ -55,7 +55,7 @@ public:
         m_operands.clear();
     }
 
-    void handleEOF() override {}
+    void handleEOF() override { }
 
 private:
     std::vector<ShownText>& m_texts;
@@ -237,12 +237,18 @@ std::map<std::string, FontProbe> PdfProbe::fonts() const
                 }
             }
             bool embedded = descriptor.isDictionary()
-                && (descriptor.hasKey("/FontFile") || descriptor.hasKey("/FontFile2") || descriptor.hasKey("/FontFile3"));
+                && (descriptor.hasKey("/FontFile") || descriptor.hasKey("/FontFile2")
+                    || descriptor.hasKey("/FontFile3"));
             auto encoding = font.getKey("/Encoding");
             auto file = embedded ? descriptor.getKey("/FontFile2") : QPDFObjectHandle::newNull();
-            const std::size_t fileBytes = file.isStream() ? file.getRawStreamData()->getSize() : 0;
-            found[font.getKey("/BaseFont").getName()]
-                = { encoding.isName() ? encoding.getName() : "", embedded, fileBytes };
+            FontProbe probe { encoding.isName() ? encoding.getName() : "", embedded };
+            if (file.isStream()) {
+                probe.fontFileBytes = file.getRawStreamData()->getSize();
+                probe.fontFileLength = file.getStreamData()->getSize();
+                auto length1 = file.getDict().getKey("/Length1");
+                probe.fontFileLength1 = length1.isInteger() ? length1.getIntValue() : -1;
+            }
+            found[font.getKey("/BaseFont").getName()] = probe;
         }
     }
     return found;

@@ -16,7 +16,7 @@ struct ShownText
     double x = 0;
     double y = 0;
     std::string bytes; // the string operand as stored (decrypted)
-    std::string font;  // resource name of the font in use, e.g. "/F1"
+    std::string font; // resource name of the font in use, e.g. "/F1"
     double fontSize = 0;
 };
 
@@ -25,6 +25,8 @@ struct FontProbe
     std::string encoding; // the /Encoding name, empty when it is a dictionary or absent
     bool embedded = false;
     std::size_t fontFileBytes = 0; // the embedded TrueType font file's stream as stored (compressed)
+    std::size_t fontFileLength = 0; // the font file, decoded
+    long long fontFileLength1 = 0; // the length the stream's /Length1 gives the font file
 };
 
 struct PageProbe

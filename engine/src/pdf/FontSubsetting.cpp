@@ -66,9 +66,10 @@ QPDFObjectHandle FontFile(QPDFObjectHandle font)
 void ReplaceFontFile(QPDFObjectHandle file, const std::string& subset)
 {
     ReplaceCompressed(file, subset);
-    file.replaceKey("/Length1", QPDFObjectHandle::newInteger(static_cast<long long>(subset.size())));
-    file.removeKey("/Length2");
-    file.removeKey("/Length3");
+    QPDFObjectHandle dictionary = file.getDict();
+    dictionary.replaceKey("/Length1", QPDFObjectHandle::newInteger(static_cast<long long>(subset.size())));
+    dictionary.removeKey("/Length2");
+    dictionary.removeKey("/Length3");
 }
 
 // The glyph of each CID by the font's CIDToGIDMap: a stream of two bytes a CID, or /Identity.
