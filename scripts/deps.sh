@@ -7,6 +7,8 @@ packages=(
   cmake ninja-build ccache g++ pkg-config
   # libharu writes the PDFs, libqpdf encrypts them with AES (and the tests read PDFs back with it).
   libhpdf-dev zlib1g-dev libqpdf-dev
+  # HarfBuzz's subsetter cuts the embedded TrueType fonts down to the glyphs a PDF draws.
+  libharfbuzz-dev
   libuchardet-dev
   qt6-base-dev qt6-svg-dev
   # The fonts the converter draws with by default and the samples of examples/.

@@ -9,6 +9,7 @@
 #include "platform/TextFile.h"
 
 #include "convert/DocumentInfo.h"
+#include "convert/DocumentFinish.h"
 #include "convert/DocumentSecurity.h"
 #include "convert/HeaderFooter.h"
 #include "convert/PageSinks.h"
@@ -20,6 +21,7 @@
 #include "pdf/GlyphCoverage.h"
 #include "pdf/HaruDocument.h"
 #include "pdf/PageWriter.h"
+#include "pdf/TrueTypeFaceCount.h"
 #include "pdf/Type1Pair.h"
 #include "text/CharacterBounds.h"
 #include "text/InputDecoder.h"
@@ -192,6 +194,11 @@ private:
                 return fail(pair.failure());
             }
         }
+        if (m_options.PageFont == TrueTypeFont) {
+            if (auto face = CheckTrueTypeFace(TrueTypeFontPath(m_options), m_options.TrueTypeFace); !face) {
+                return fail(face.failure());
+            }
+        }
         auto security = CheckSecurity(m_options, m_ownerPassword, m_userPassword);
         if (!security) {
             return fail(security.failure());
@@ -335,7 +342,7 @@ private:
         if (auto warning = ApplyDocumentInfo(*m_document, m_options)) {
             warn(*warning);
         }
-        auto encryption = ApplySecurity(*m_document, m_options, m_ownerPassword, m_userPassword);
+        auto finishing = PrepareFinish(*m_document, m_options, m_ownerPassword, m_userPassword);
         if (m_document->failed()) {
             return failInLibrary(
                 Refused("the PDF library refused the document settings: " + m_document->errorText()));
@@ -343,7 +350,7 @@ private:
         if (m_makeFolders && !makeFolders()) {
             return false;
         }
-        if (auto saved = m_document->saveAtomically(m_result.outputPath, encryption); !saved) {
+        if (auto saved = m_document->saveAtomically(m_result.outputPath, finishing); !saved) {
             return failInLibrary(saved.failure());
         }
         m_observer.progressPosition(m_progressEnd);

@@ -97,6 +97,11 @@ HPDF_Font RequestCidFont(HaruDocument& document, const ConversionOptions& option
 
 } // namespace
 
+std::string TrueTypeFontPath(const ConversionOptions& options)
+{
+    return TrimTrailingWhiteSpace(options.TrueTypeFile);
+}
+
 bool NeedsUtf8Fallback(const ConversionOptions& options)
 {
     return (options.PageFont == Base14Font || options.PageFont == Type1Font)
@@ -145,12 +150,13 @@ HPDF_Font RequestPageFont(HaruDocument& document, const ConversionOptions& optio
         return GetFont(document, name, encoding);
     }
     case TrueTypeFont: {
-        std::string path = TrimTrailingWhiteSpace(options.TrueTypeFile);
+        const std::string path = TrueTypeFontPath(options);
         // "Embedding Font" answered "Yes" (0) embeds the font file. With UTF-8 the PDF shows glyph
         // numbers of this very font file, which only the embedded file draws right: always embed it.
         bool utf8 = encoding == Utf8EncodingName;
         HPDF_BOOL embed = options.EmbeddingFont == Yes || utf8 ? HPDF_TRUE : HPDF_FALSE;
-        const char* name = EndsWithTtc(path) ? HPDF_LoadTTFontFromFile2(document.get(), path.c_str(), 0, embed)
+        const auto face = static_cast<HPDF_UINT>(options.TrueTypeFace);
+        const char* name = EndsWithTtc(path) ? HPDF_LoadTTFontFromFile2(document.get(), path.c_str(), face, embed)
                                              : HPDF_LoadTTFontFromFile(document.get(), path.c_str(), embed);
         if (utf8) {
             document.useUtfEncodings();
