@@ -8,6 +8,8 @@ packages=(
   # libharu writes the PDFs, libqpdf encrypts them with AES (and the tests read PDFs back with it).
   libhpdf-dev zlib1g-dev libqpdf-dev
   libuchardet-dev
+  # fontconfig finds the installed fonts that draw characters the page font lacks.
+  libfontconfig-dev
   qt6-base-dev qt6-svg-dev
   # The fonts the converter draws with by default and the samples of examples/.
   fonts-dejavu-core fonts-urw-base35

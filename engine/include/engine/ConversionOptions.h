@@ -63,6 +63,8 @@ struct ConversionOptions
     std::string OutputFolder;
     // The one PDF that every file of a run goes into, one after another; empty: a PDF per file.
     std::string CombineInto;
+    // "Yes": a character the page font cannot draw is drawn by an installed font that has it.
+    int FallbackFonts = 0;
 
     bool operator==(const ConversionOptions&) const = default;
 };

@@ -93,6 +93,10 @@ const OptionItemSpec Items[] = {
       "One PDF that every file goes into, each from a new page with a bookmark of its own. Empty: one PDF per "
       "file.",
       "PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*|", PathDialog::Save },
+    { "Fallback Fonts", 10, "FallbackFonts",
+      "Yes: a character that the page font and encoding cannot draw is drawn with an installed font that has it "
+      "(monospaced when the page font is, at the same size, embedded). No: such a character is drawn as a near "
+      "equivalent or as \"?\", with a warning. \"?\" remains for characters that no installed font has." },
 };
 
 const FontItemRule Rules[] = {
