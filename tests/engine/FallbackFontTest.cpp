@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -164,8 +165,8 @@ TEST_F(FallbackFontTest, QuestionMarksOnlyWhereNoFontHelps)
 }
 
 // Line breaking measures a character in the font that draws it: ideographs a font size wide each
-// fill a ten-character line of Courier (0.6 of the size) with six of them, and the header that holds
-// them is drawn in the same fonts.
+// fill a ten-character line of Courier (0.6 of the size) with six of them. The header that holds
+// them is drawn in the same fonts, its page number in the page font again.
 TEST_F(FallbackFontTest, LinesBreakByTheDrawingFont)
 {
     useTenCharacterLines();
@@ -174,21 +175,26 @@ TEST_F(FallbackFontTest, LinesBreakByTheDrawingFont)
     for (int i = 0; i < 30; ++i) {
         ideographs += "中";
     }
-    auto result = convert(ideographs + "\n");
+    auto result = convert(ideographs + "\nab\n");
     ASSERT_TRUE(result.written());
     const auto text = testsupport::ExtractText(result.outputPath);
     std::size_t lines = 0;
     std::size_t start = 0;
     for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
         const std::string line = WithoutWhiteSpace(text.substr(start, end - start));
-        if (line.starts_with("中1")) {
-            continue; // the header
+        if (line.starts_with("中1") || line == "ab") {
+            continue; // the header, the ASCII line
         }
         EXPECT_LE(line.size(), 6 * std::string("中").size()) << line;
         lines += !line.empty();
     }
     EXPECT_EQ(lines, 5u) << text;
-    EXPECT_EQ(WithoutWhiteSpace(text), "中1" + ideographs);
+    EXPECT_EQ(WithoutWhiteSpace(text), "中1" + ideographs + "ab");
+    std::map<std::string, std::string> fonts; // of the ASCII texts
+    for (const auto& shown : probe(result).pages().at(0).texts) {
+        fonts[shown.bytes] = shown.font;
+    }
+    EXPECT_EQ(fonts.at("1"), fonts.at("ab"));
 }
 
 } // namespace

@@ -83,10 +83,7 @@ void PageWriter::show(std::string_view text, float size)
     while (!text.empty()) {
         if (text.front() != FallbackEscape) {
             const std::string_view run = text.substr(0, text.find(FallbackEscape));
-            if (m_fallbackSet) {
-                HPDF_Page_SetFontAndSize(m_page, m_font, size);
-                m_fallbackSet = false;
-            }
+            usePageFont(size);
             showPiecewise(run);
             text.remove_prefix(run.size());
             continue;
@@ -105,6 +102,14 @@ void PageWriter::show(std::string_view text, float size)
         HPDF_Page_SetFontAndSize(m_page, m_fallbacks[font], size);
         m_fallbackSet = true;
         showPiecewise(run);
+    }
+}
+
+void PageWriter::usePageFont(float size)
+{
+    if (m_fallbackSet) {
+        HPDF_Page_SetFontAndSize(m_page, m_font, size);
+        m_fallbackSet = false;
     }
 }
 
@@ -162,6 +167,7 @@ void PageWriter::drawBand(const BandTexts& texts, const BandPlace& place)
             continue;
         }
         const bool escaped = HasFallbackCharacters(texts[i]);
+        usePageFont(m_frame.bandFontSize); // after a part that ended in a fallback font
         const double width = escaped ? this->width(texts[i], m_frame.bandFontSize)
                                      : HPDF_Page_TextWidth(m_page, texts[i].c_str());
         const double x = i == 0 ? left : i == 1 ? (left + right - width) / 2 : right - width;

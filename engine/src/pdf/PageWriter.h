@@ -49,6 +49,8 @@ private:
     // Shows text at the current point, in runs of one font at the size.
     void show(std::string_view text, float size);
     void showPiecewise(std::string_view text);
+    // Sets the page font again when a fallback font is set.
+    void usePageFont(float size);
     // The width of a text with escaped characters at the size.
     double width(std::string_view text, float size) const;
 
