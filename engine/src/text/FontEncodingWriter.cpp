@@ -78,52 +78,32 @@ bool PlainStandInFirst(char32_t c)
         || c == 0x2212;
 }
 
-// Writes characters in the page font's encoding, as far as the page font draws them.
-class PageWriting
+// Appends a character that the page font draws: one of its encoding that, when its glyphs are asked
+// (glyphs not null), it has a glyph for.
+bool AppendDrawn(std::string& out, FontCharset& charset, FallbackChooser* glyphs, char32_t c)
 {
-public:
-    PageWriting(std::string_view fontEncoding, FallbackChooser* fallback)
-        : m_charset(FontCharset::For(fontEncoding))
-        , m_fallback(fallback && fallback->checksPageGlyphs() ? fallback : nullptr)
-    {
-    }
+    return (!glyphs || glyphs->pageFontHas(c)) && charset.append(out, c);
+}
 
-    bool append(std::string& out, char32_t c)
-    {
-        const std::size_t mark = out.size();
-        if (!m_charset->append(out, c)) {
-            return false;
-        }
-        if (m_fallback && !m_fallback->pageFontHas(c)) {
+// Appends the stand-in whole, or nothing.
+bool AppendStandIn(std::string& out, FontCharset& charset, FallbackChooser* glyphs, const std::string& standIn)
+{
+    const std::size_t mark = out.size();
+    for (char c : standIn) {
+        if (!AppendDrawn(out, charset, glyphs, static_cast<unsigned char>(c))) {
             out.resize(mark);
             return false;
         }
-        return true;
     }
-
-    // Appends the stand-in whole, or nothing.
-    bool appendStandIn(std::string& out, const std::string& standIn)
-    {
-        const std::size_t mark = out.size();
-        for (char c : standIn) {
-            if (!append(out, static_cast<unsigned char>(c))) {
-                out.resize(mark);
-                return false;
-            }
-        }
-        return true;
-    }
-
-private:
-    std::unique_ptr<FontCharset> m_charset;
-    FallbackChooser* m_fallback; // when the page font's glyphs are asked
-};
+    return true;
+}
 
 } // namespace
 
 EncodedText WriteInFontEncoding(std::string_view unicode, std::string_view fontEncoding, FallbackChooser* fallback)
 {
-    PageWriting page(fontEncoding, fallback);
+    auto charset = FontCharset::For(fontEncoding);
+    FallbackChooser* glyphs = fallback && fallback->checksPageGlyphs() ? fallback : nullptr;
     std::optional<Transliterator> transliterator;
     Misses replaced;
     Misses lost;
@@ -132,7 +112,7 @@ EncodedText WriteInFontEncoding(std::string_view unicode, std::string_view fontE
     for (std::size_t at = 0; at < unicode.size();) {
         Utf8Char c = ReadUtf8Char(unicode, at);
         at += c.length;
-        if (c.valid && page.append(result.text, c.value)) {
+        if (c.valid && AppendDrawn(result.text, *charset, glyphs, c.value)) {
             continue;
         }
         if (!transliterator) {
@@ -140,7 +120,7 @@ EncodedText WriteInFontEncoding(std::string_view unicode, std::string_view fontE
         }
         auto standIn = c.valid ? transliterator->standIn(c.value) : std::nullopt;
         const bool standInFirst = !fallback || PlainStandInFirst(c.value);
-        if (standIn && standInFirst && page.appendStandIn(result.text, *standIn)) {
+        if (standIn && standInFirst && AppendStandIn(result.text, *charset, glyphs, *standIn)) {
             replaced.add(c, *standIn);
             continue;
         }
@@ -148,7 +128,7 @@ EncodedText WriteInFontEncoding(std::string_view unicode, std::string_view fontE
             AppendFallbackCharacter(result.text, *font, unicode.substr(at - c.length, c.length));
             continue;
         }
-        if (standIn && !standInFirst && page.appendStandIn(result.text, *standIn)) {
+        if (standIn && !standInFirst && AppendStandIn(result.text, *charset, glyphs, *standIn)) {
             replaced.add(c, *standIn);
             continue;
         }
