@@ -16,6 +16,9 @@ set(CPACK_STRIP_FILES ON)
 # for opening results and web pages.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland, libqt6svg6, xdg-utils")
+# The fonts that draw what the page font cannot (fontconfig finds them): TrueType outlines, which
+# the PDF library embeds; Noto CJK's are CFF, which it cannot.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-wqy-zenhei")
 # The copyright file Debian expects of every package: the programs are MIT-licensed (LICENSE).
 install(FILES ${CMAKE_SOURCE_DIR}/docs/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/marlowen)
 include(CPack)

@@ -19,6 +19,8 @@ if [ "${1:-}" = --tests ]; then
     libgtest-dev
     libqpdf-dev qpdf poppler-utils poppler-data
     fonts-wqy-zenhei t1utils
+    # The vim tutors in Japanese, Greek, Russian and Vietnamese try the fallback fonts.
+    vim-runtime
     libclang-rt-14-dev time
     # The desktop program's end-to-end test drives it in X servers of its own under a window
     # manager; dpkg-dev lets cpack find the libraries the Debian package depends on.
