@@ -165,7 +165,7 @@ const std::vector<OptionDescription> Table = {
          "fails is reported and left out"),
     YesNo("FallbackFonts", &O::FallbackFonts, Paper, "FallbackFonts", "fallback fonts", "--fallback-fonts",
           "draw a character the page font cannot draw with an installed font\n"
-          "that has it (yes, the default); no: draw it as \"?\""),
+          "that has it (yes, the default); no: as a near equivalent or \"?\""),
 };
 
 // Margins that leave no room for text on the page, a font too large for it and columns too narrow, when
