@@ -32,8 +32,8 @@
 #include <filesystem>
 #include <iostream>
 #include <iterator>
-#include <new>
 #include <memory>
+#include <new>
 #include <optional>
 #include <span>
 #include <stdexcept>
