@@ -203,7 +203,8 @@ TEST_F(FallbackFontTest, LinesBreakByTheDrawingFont)
     EXPECT_EQ(lines, 5u) << text;
     EXPECT_EQ(WithoutWhiteSpace(text), "中1" + ideographs + "ab");
     std::map<std::string, std::string> fonts; // of the ASCII texts
-    for (const auto& shown : probe(result).pages().at(0).texts) {
+    const auto pdf = probe(result);
+    for (const auto& shown : pdf.pages().at(0).texts) {
         fonts[shown.bytes] = shown.font;
     }
     EXPECT_EQ(fonts.at("1"), fonts.at("ab"));
