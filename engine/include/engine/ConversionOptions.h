@@ -65,6 +65,8 @@ struct ConversionOptions
     std::string CombineInto;
     // The face of a TrueType collection (.ttc) TrueTypeFile draws with, from 0; a single font has face 0.
     int TrueTypeFace = 0;
+    // "Yes": a character the page font cannot draw is drawn by an installed font that has it.
+    int FallbackFonts = 0;
 
     bool operator==(const ConversionOptions&) const = default;
 };

@@ -167,6 +167,9 @@ const std::vector<OptionDescription> Table = {
          "every file into the one PDF OUT.pdf, in the order given, each from a\n"
          "new page with a bookmark and page numbers of its own; a file that\n"
          "fails is reported and left out"),
+    YesNo("FallbackFonts", &O::FallbackFonts, Paper, "FallbackFonts", "fallback fonts", "--fallback-fonts",
+          "draw a character the page font cannot draw with an installed font\n"
+          "that has it (yes, the default); no: as a near equivalent or \"?\""),
 };
 
 // Margins that leave no room for text on the page, a font too large for it and columns too narrow, when

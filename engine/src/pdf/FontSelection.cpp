@@ -2,9 +2,10 @@
 
 #include "engine/ChoiceLists.h"
 
+#include "pdf/InstalledFonts.h"
+
 #include <array>
 #include <optional>
-#include <cctype>
 #include <string>
 
 namespace engine {
@@ -54,18 +55,6 @@ std::string TrimTrailingWhiteSpace(std::string text)
         text.pop_back();
     }
     return text;
-}
-
-bool EndsWithTtc(const std::string& path)
-{
-    if (path.size() < 3) {
-        return false;
-    }
-    std::string tail = path.substr(path.size() - 3);
-    for (auto& c : tail) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return tail == "ttc";
 }
 
 HPDF_Font GetFont(HaruDocument& document, const char* fontName, std::string_view encoding)
@@ -156,7 +145,7 @@ HPDF_Font RequestPageFont(HaruDocument& document, const ConversionOptions& optio
         bool utf8 = encoding == Utf8EncodingName;
         HPDF_BOOL embed = options.EmbeddingFont == Yes || utf8 ? HPDF_TRUE : HPDF_FALSE;
         const auto face = static_cast<HPDF_UINT>(options.TrueTypeFace);
-        const char* name = EndsWithTtc(path) ? HPDF_LoadTTFontFromFile2(document.get(), path.c_str(), face, embed)
+        const char* name = IsFontCollectionFile(path) ? HPDF_LoadTTFontFromFile2(document.get(), path.c_str(), face, embed)
                                              : HPDF_LoadTTFontFromFile(document.get(), path.c_str(), embed);
         if (utf8) {
             document.useUtfEncodings();

@@ -95,6 +95,10 @@ const OptionItemSpec Items[] = {
       "PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*|", PathDialog::Save },
     { "TrueType Face", 15, "TrueTypeFace",
       "The face of a TrueType collection (.ttc) to draw with, from 0; a single font (.ttf) has face 0 only." },
+    { "Fallback Fonts", 10, "FallbackFonts",
+      "Yes: a character that the page font and encoding cannot draw is drawn with an installed font that has it "
+      "(monospaced when the page font is, at the same size, embedded). No: such a character is drawn as a near "
+      "equivalent or as \"?\", with a warning. \"?\" remains for characters that no installed font has." },
 };
 
 const FontItemRule Rules[] = {
