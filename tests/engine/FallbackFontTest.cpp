@@ -50,12 +50,6 @@ std::string ReaderWarnings(const std::string& pdfPath)
     for (std::size_t n; pipe && (n = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0;) {
         out.append(buffer.data(), n);
     }
-    // libharu writes no valid ToUnicode map for UTF-8 TrueType fonts yet; the finishing pass of the
-    // embedded fonts replaces it.
-    const std::string known = "Syntax Warning: Invalid 'begincidrange' operator in ToUnicode CMap\n";
-    for (std::size_t at; (at = out.find(known)) != std::string::npos;) {
-        out.erase(at, known.size());
-    }
     return out;
 }
 

@@ -168,8 +168,11 @@ struct DisplayCase
     int pageFont;
     int encoding; // SingeEncode, or MultiEncode for a CID font (SimSun)
     std::string expected;
+    std::vector<char32_t> undrawn = {};
+    int fallbackFonts = engine::Yes;
 };
 
+// A preview shows what the PDF shows, and the characters it cannot draw as they are, listed.
 TEST(TextDecoding, TheUnicodeTextIsWhatThePdfShows)
 {
     const DisplayCase cases[] = {
@@ -177,7 +180,9 @@ TEST(TextDecoding, TheUnicodeTextIsWhatThePdfShows)
         { "StandardEncoding draws the ASCII quote curly", "it's", engine::Base14Font, 0, "it’s" },
         { "converted UTF-8, a character the encoding lacks from a fallback font", "Ж中", engine::Base14Font, 19,
           "Ж中" },
-        { "converted UTF-8 with its question mark", "Ж\U0001F600", engine::Base14Font, 19, "Ж?" },
+        { "converted UTF-8 with a character no font draws", "Ж\U0001F600", engine::Base14Font, 19, "Ж\U0001F600",
+          { 0x1F600 } },
+        { "without fallback fonts", "Ж中中", engine::Base14Font, 19, "Ж中中", { U'中' }, engine::No },
         { "GB2312 bytes as they are", "\xD6\xD0\xCE\xC4", engine::CidFont, 0, "中文" },
         { "a lead byte without its trail byte", "a\xD6", engine::CidFont, 0, "a\uFFFD" },
         { "UTF-8 through a TrueType font", "Ж中", engine::TrueTypeFont, 28, "Ж中" },
@@ -187,8 +192,10 @@ TEST(TextDecoding, TheUnicodeTextIsWhatThePdfShows)
         engine::ConversionOptions options;
         options.PageFont = c.pageFont;
         (c.pageFont == engine::CidFont ? options.MultiEncode : options.SingeEncode) = c.encoding;
+        options.FallbackFonts = c.fallbackFonts;
         auto text = engine::ReadInputText(dir.write("input.txt", c.bytes).string(), options);
         EXPECT_EQ(text->unicodeText, c.expected) << c.name;
+        EXPECT_EQ(text->undrawn, c.undrawn) << c.name;
     }
 }
 

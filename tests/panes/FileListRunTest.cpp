@@ -129,6 +129,7 @@ private slots:
             // The second holds the run with the first warning of its kind: a character the encoding lacks.
             texts.append(f.write(std::to_string(i) + ".txt", i == 2 ? "caf\xC3\xA9 \xE4\xB8\xAD\n" : "plain\n"));
         }
+        f.options.options.FallbackFonts = engine::No; // so that the encoding's lack is told
         f.pane->addFiles(texts);
         f.asker.holdShown(true);
         QStringList* captions = recordCaptions(f);
@@ -294,6 +295,7 @@ private slots:
         PaneFixture f;
         const QStringList texts { f.write("greek.txt", "\xCE\x95\xCE\x95 two\n"),
                                   f.write("chinese.txt", "\xE4\xBD\xA0\xE4\xBD\xA0\xE4\xBD\xA0 three\n") };
+        f.options.options.FallbackFonts = engine::No; // so that the encoding's lack is told
         f.pane->addFiles(texts);
         QVERIFY(f.pane->runCommand(StartConvertCommand));
         finishRun(f);

@@ -12,6 +12,8 @@
 #include <grid/CGridCellCheck.h>
 
 #include <QAction>
+#include <QFontInfo>
+#include <QTextCursor>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
@@ -330,6 +332,34 @@ private slots:
         const QString shown = f.pane->preview().toPlainText();
         QVERIFY(shown.size() < 4 * 1024 * 1024 + 100);
         QVERIFY(shown.startsWith(QString::fromLatin1(big.substr(0, 200))));
+    }
+
+    // The preview shows the text itself, in a monospaced font when the PDF's font is one, and marks what the
+    // PDF cannot draw (no installed font has a glyph beyond the BMP that the PDF can use).
+    void previewShowsTheTextAndMarksWhatThePdfCannotDraw()
+    {
+        PaneFixture f;
+        const QString text = QStringLiteral("Αβγ \U0001F600\U0001F600 Жук\n");
+        f.pane->addFiles({ f.write("mixed.txt", text.toStdString()) });
+        f.click(1, 1);
+        QTRY_COMPARE(f.pane->preview().toPlainText(), text);
+        QVERIFY(QFontInfo(f.pane->preview().font()).fixedPitch()); // Courier
+        const auto background = [&](int at) {
+            QTextCursor cursor(f.pane->preview().document());
+            cursor.setPosition(at + 1);
+            return cursor.charFormat().background().color();
+        };
+        const int emoji = int(text.indexOf(QChar(0xD83D)));
+        for (int at = emoji; at < emoji + 4; ++at) {
+            QCOMPARE(background(at), chrome::FailureBackground);
+        }
+        for (int at : { 0, 2, emoji - 1, emoji + 4, emoji + 6 }) {
+            QVERIFY2(background(at) != chrome::FailureBackground, qPrintable(QString::number(at)));
+        }
+
+        f.options.options.B14Font = 4; // Helvetica
+        f.pane->optionsChanged();
+        QTRY_VERIFY(!QFontInfo(f.pane->preview().font()).fixedPitch());
     }
 };
 

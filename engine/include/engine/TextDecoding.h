@@ -16,7 +16,10 @@ struct InputText
     // the encoding lacks is escaped for them behind a NUL
     std::string text;
     std::string encoding; // the page font's encoding that the text is in, e.g. "CP1251" or "GB-EUC-H"
-    std::string unicodeText; // the characters the PDF shows for the text, in UTF-8, for display
+    // the characters of the text, in UTF-8, for display: those the PDF shows, and those it cannot draw
+    // (it shows "?"), listed in undrawn
+    std::string unicodeText;
+    std::vector<char32_t> undrawn; // each character no font of the PDF draws, once
     std::vector<std::string> warnings; // where the text was cut short; characters the encoding lacks
     bool cut = false;     // ReadInputTextPrefix only: the file goes on past the text read
 };

@@ -63,6 +63,26 @@ base::Result<std::vector<std::string>> TrueTypeFaceNames(const std::string& path
     return names;
 }
 
+bool TrueTypeFaceIsMonospaced(const std::string& path, int face)
+{
+    Blob blob = OpenFontFile(path);
+    if (!blob || face < 0 || static_cast<unsigned>(face) >= hb_face_count(blob.get())) {
+        return false;
+    }
+    Face opened(hb_face_create(blob.get(), static_cast<unsigned>(face)));
+    Blob post(hb_face_reference_table(opened.get(), HB_TAG('p', 'o', 's', 't')));
+    unsigned length = 0;
+    const char* data = hb_blob_get_data(post.get(), &length);
+    // version, italicAngle (32 bits each), underlinePosition, underlineThickness (16 bits each), then
+    // isFixedPitch (32 bits): any value but 0 means fixed.
+    constexpr unsigned FixedPitchAt = 12;
+    if (length < FixedPitchAt + 4) {
+        return false;
+    }
+    return data[FixedPitchAt] != 0 || data[FixedPitchAt + 1] != 0 || data[FixedPitchAt + 2] != 0
+        || data[FixedPitchAt + 3] != 0;
+}
+
 unsigned TrueTypeFaceCount(const std::string& path)
 {
     Blob blob = OpenFontFile(path);

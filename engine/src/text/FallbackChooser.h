@@ -19,6 +19,9 @@ public:
     // The number of the fallback font that draws the character; nothing when no installed font that
     // the PDF library can use has it.
     virtual std::optional<unsigned> fontFor(char32_t character) = 0;
+    // Whether a character no font draws is kept in the text behind UndrawnMark instead of "?": for a
+    // preview, which shows it marked; never for a PDF.
+    virtual bool keepsUndrawn() const { return false; }
 };
 
 } // namespace engine

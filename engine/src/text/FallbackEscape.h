@@ -12,7 +12,10 @@ namespace engine {
 // blank, tab, line end or form feed, which the layout looks for) and the character in UTF-8.
 inline constexpr char FallbackEscape = '\0';
 // Fallback fonts one document can have.
-inline constexpr unsigned MaxFallbackFonts = 0x80;
+inline constexpr unsigned MaxFallbackFonts = 0x7F;
+// The number after the escape that marks, in a preview's text only, a character that no font draws
+// (the PDF shows "?"): kept so that the preview shows it, marked.
+inline constexpr unsigned UndrawnMark = MaxFallbackFonts;
 // The longest escaped character: the escape, the font's number and four bytes of UTF-8.
 inline constexpr std::size_t LongestFallbackCharacter = 6;
 

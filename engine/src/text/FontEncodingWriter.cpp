@@ -132,7 +132,11 @@ EncodedText WriteInFontEncoding(std::string_view unicode, std::string_view fontE
             replaced.add(c, *standIn);
             continue;
         }
-        result.text += '?';
+        if (c.valid && fallback && fallback->keepsUndrawn()) {
+            AppendFallbackCharacter(result.text, UndrawnMark, unicode.substr(at - c.length, c.length));
+        } else {
+            result.text += '?';
+        }
         lost.add(c, {});
     }
     result.warning = MissWarning(replaced, lost, fontEncoding, fallback != nullptr);

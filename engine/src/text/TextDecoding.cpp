@@ -1,4 +1,5 @@
 #include "engine/TextDecoding.h"
+#include "engine/Utf8.h"
 
 #include "platform/TextFile.h"
 
@@ -15,15 +16,21 @@ namespace engine {
 namespace {
 
 // The fallback fonts as a preview foresees them, without a document: a character the encoding lacks
-// is drawn when an installed font has it.
+// is drawn when an installed font has it (when fallback fonts are on). A character no font draws is
+// kept, marked, for the preview to show.
 class InstalledCoverage : public FallbackChooser
 {
 public:
+    explicit InstalledCoverage(bool fallbackFonts)
+        : m_fallbackFonts(fallbackFonts)
+    {
+    }
     bool checksPageGlyphs() const override { return false; }
     bool pageFontHas(char32_t) override { return true; }
+    bool keepsUndrawn() const override { return true; }
     std::optional<unsigned> fontFor(char32_t character) override
     {
-        if (character > 0xFFFF) {
+        if (!m_fallbackFonts || character > 0xFFFF) {
             return std::nullopt; // as the converter's fallback fonts
         }
         for (const auto& face : InstalledFonts::For(true).faces()) {
@@ -33,23 +40,63 @@ public:
         }
         return std::nullopt;
     }
+
+private:
+    bool m_fallbackFonts;
 };
 
-// The characters of a text in the font's encoding, with characters escaped for fallback fonts.
-std::string ToUnicode(std::string_view text, FontCharset& charset)
+// Walks a text in the font's encoding: each run of the encoding's bytes, and each escaped character
+// with its bytes in the text.
+template <typename Run, typename Escaped>
+void WalkEscapes(std::string_view text, Run&& run, Escaped&& escaped)
 {
-    std::string unicode;
     while (!text.empty()) {
-        const std::string_view run = text.substr(0, text.find(FallbackEscape));
-        unicode += charset.toUnicode(run);
-        text.remove_prefix(run.size());
+        const std::string_view bytes = text.substr(0, text.find(FallbackEscape));
+        run(bytes);
+        text.remove_prefix(bytes.size());
         if (!text.empty()) {
             const FallbackCharacter c = ReadFallbackCharacter(text);
-            unicode += c.utf8;
-            text.remove_prefix(std::max<std::size_t>(c.length, 1));
+            const std::size_t length = std::max<std::size_t>(c.length, 1);
+            escaped(c, text.substr(0, length));
+            text.remove_prefix(length);
         }
     }
+}
+
+// The characters of a text in the font's encoding, with characters escaped for fallback fonts; those
+// marked as drawn by no font are added to undrawn, once each.
+std::string ToUnicode(std::string_view text, FontCharset& charset, std::vector<char32_t>& undrawn)
+{
+    std::string unicode;
+    WalkEscapes(
+        text, [&](std::string_view run) { unicode += charset.toUnicode(run); },
+        [&](const FallbackCharacter& c, std::string_view) {
+            unicode += c.utf8;
+            if (c.font == UndrawnMark && !c.utf8.empty()) {
+                const char32_t character = ReadUtf8Char(c.utf8, 0).value;
+                if (std::find(undrawn.begin(), undrawn.end(), character) == undrawn.end()) {
+                    undrawn.push_back(character);
+                }
+            }
+        });
     return unicode;
+}
+
+// The text as the PDF has it: "?" for each character marked as drawn by no font.
+std::string WithQuestionMarks(std::string_view text)
+{
+    std::string drawn;
+    drawn.reserve(text.size());
+    WalkEscapes(
+        text, [&](std::string_view run) { drawn += run; },
+        [&](const FallbackCharacter& c, std::string_view escaped) {
+            if (c.font == UndrawnMark) {
+                drawn += '?';
+            } else {
+                drawn += escaped;
+            }
+        });
+    return drawn;
 }
 
 // The text of a file, or of its front, decoded as the converter decodes it for these options.
@@ -63,14 +110,17 @@ base::Result<InputText> Decode(base::Result<platform::FileText> read, const Conv
     if (result.encoding.empty()) {
         result.encoding = DefaultFontEncoding;
     }
-    InstalledCoverage coverage;
-    auto decoded = DecodeInputBytes(std::move(read->text), result.encoding, options.InputEncoding, read->fileSize,
-                                    options.FallbackFonts == Yes ? &coverage : nullptr);
+    InstalledCoverage coverage(options.FallbackFonts == Yes);
+    auto decoded
+        = DecodeInputBytes(std::move(read->text), result.encoding, options.InputEncoding, read->fileSize, &coverage);
     if (decoded.notText) {
         return base::Failure { base::FailureKind::Input, std::string(NotTextError) };
     }
     result.text = std::move(decoded.text);
-    result.unicodeText = ToUnicode(result.text, *FontCharset::For(result.encoding));
+    result.unicodeText = ToUnicode(result.text, *FontCharset::For(result.encoding), result.undrawn);
+    if (!result.undrawn.empty()) {
+        result.text = WithQuestionMarks(result.text);
+    }
     result.warnings = std::move(decoded.warnings);
     result.cut = decoded.cutShort;
     return result;

@@ -6,6 +6,7 @@
 #include <controls/ControlNotify.h>
 
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -160,6 +161,7 @@ private:
     PreviewLoader* m_previewLoader = nullptr;
     std::string m_previewPath; // the file the preview shows, or empty
     QStringList m_previewPieces;
+    QSet<char32_t> m_previewUndrawn; // characters the preview marks: the PDF cannot draw them
     QTimer m_previewTimer;
 
     FileListRun* m_run = nullptr;

@@ -22,6 +22,7 @@
 #include <resources/Icons.h>
 
 #include <QContextMenuEvent>
+#include <QFontDatabase>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -29,6 +30,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextCharFormat>
 #include <QTextCursor>
 
 #include <array>
@@ -82,8 +84,10 @@ CFileListDialog::CFileListDialog(OptionsSource& options, QWidget* parent)
     m_previewLoader = new PreviewLoader(this);
     m_previewTimer.setInterval(0);
     connect(&m_previewTimer, &QTimer::timeout, this, &CFileListDialog::insertNextPreviewPiece);
-    connect(m_previewLoader, &PreviewLoader::loaded, this, [this](const QStringList& pieces) {
-        m_previewPieces = pieces;
+    connect(m_previewLoader, &PreviewLoader::loaded, this, [this](const PreviewText& preview) {
+        m_preview->setFont(preview.monospaced ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : font());
+        m_previewPieces = preview.pieces;
+        m_previewUndrawn = preview.undrawn;
         m_previewTimer.start();
     });
     connect(m_previewLoader, &PreviewLoader::failed, this, [this](const QString& note) {
@@ -531,6 +535,7 @@ void CFileListDialog::clearPreview()
     m_previewLoader->cancel();
     m_previewTimer.stop();
     m_previewPieces.clear();
+    m_previewUndrawn.clear();
     m_preview->clear();
 }
 
@@ -542,7 +547,18 @@ void CFileListDialog::insertNextPreviewPiece()
     }
     QTextCursor cursor(m_preview->document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(m_previewPieces.takeFirst());
+    const int start = cursor.position();
+    const QString piece = m_previewPieces.takeFirst();
+    cursor.insertText(piece);
+    // Characters the PDF cannot draw stand out, in the colours of a failure.
+    QTextCharFormat marked;
+    marked.setBackground(chrome::FailureBackground);
+    marked.setForeground(chrome::FailureText);
+    for (const auto& [at, length] : UndrawnRuns(piece, m_previewUndrawn)) {
+        cursor.setPosition(start + int(at));
+        cursor.setPosition(start + int(at + length), QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(marked);
+    }
 }
 
 // ---------------------------------------------------------------- closing

@@ -3,18 +3,13 @@
 #include "filelist/FileListGrid.h"
 #include "filelist/FileListTexts.h"
 
+#include <chrome/Palette.h>
 #include <grid/CGridCtrl.h>
 
 #include <QHelpEvent>
 #include <QToolTip>
 
 namespace panes {
-
-namespace {
-
-const QColor FailureColour(192, 0, 0);
-
-} // namespace
 
 FailureMarks::FailureMarks(grid::CGridCtrl& grid, const FileEntryList& entries, QObject* parent)
     : QObject(parent)
@@ -27,7 +22,7 @@ FailureMarks::FailureMarks(grid::CGridCtrl& grid, const FileEntryList& entries, 
 void FailureMarks::mark(FileEntryList::Id id, const QString& reason)
 {
     m_reasons[id] = reason;
-    colourRow(m_entries.indexOf(id), FailureColour);
+    colourRow(m_entries.indexOf(id), chrome::FailureText);
 }
 
 void FailureMarks::clear()

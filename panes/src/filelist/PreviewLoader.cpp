@@ -1,5 +1,6 @@
 #include "filelist/PreviewLoader.h"
 
+#include "engine/PageFontPitch.h"
 #include "engine/TabExpansion.h"
 #include "engine/TextDecoding.h"
 
@@ -37,6 +38,28 @@ QStringList PreviewPieces(const QString& text, bool cut)
     return pieces;
 }
 
+QList<std::pair<qsizetype, qsizetype>> UndrawnRuns(const QString& piece, const QSet<char32_t>& undrawn)
+{
+    QList<std::pair<qsizetype, qsizetype>> runs;
+    if (undrawn.isEmpty()) {
+        return runs;
+    }
+    for (qsizetype i = 0; i < piece.size();) {
+        const bool pair = piece[i].isHighSurrogate() && i + 1 < piece.size() && piece[i + 1].isLowSurrogate();
+        const char32_t character = pair ? QChar::surrogateToUcs4(piece[i], piece[i + 1]) : piece[i].unicode();
+        const qsizetype units = pair ? 2 : 1;
+        if (undrawn.contains(character)) {
+            if (!runs.isEmpty() && runs.last().first + runs.last().second == i) {
+                runs.last().second += units;
+            } else {
+                runs.append({ i, units });
+            }
+        }
+        i += units;
+    }
+    return runs;
+}
+
 PreviewLoader::PreviewLoader(QObject* parent)
     : QObject(parent)
     , m_box(std::make_shared<PostBox>(this))
@@ -62,11 +85,14 @@ void PreviewLoader::load(const std::string& path, const engine::ConversionOption
             });
             return;
         }
-        QStringList pieces = PreviewPieces(
+        PreviewText preview;
+        preview.pieces = PreviewPieces(
             QString::fromStdString(engine::ExpandTabs(std::move(input->unicodeText), options.TabWidth)), input->cut);
-        box->post([this, generation, pieces = std::move(pieces)] {
+        preview.monospaced = engine::PageFontIsMonospaced(options);
+        preview.undrawn = QSet<char32_t>(input->undrawn.begin(), input->undrawn.end());
+        box->post([this, generation, preview = std::move(preview)] {
             if (generation == m_generation) {
-                emit loaded(pieces);
+                emit loaded(preview);
             }
         });
     }).detach();

@@ -3,6 +3,7 @@
 #include "engine/ConversionOptions.h"
 
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 
 #include <memory>
@@ -11,6 +12,14 @@
 namespace panes {
 
 class PostBox;
+
+// What a preview shows of a file.
+struct PreviewText
+{
+    QStringList pieces; // to insert one after another (PreviewPieces)
+    bool monospaced = false; // the PDF's font gives every character one width, and so does the preview's
+    QSet<char32_t> undrawn; // characters the PDF cannot draw (it shows "?"): the preview marks them
+};
 
 // Reads the front of a file for the preview on a thread of its own (the first 4 MB, decoded as the whole file
 // would be), with its tabs expanded as the converter does, and hands the text over in pieces that can each be
@@ -32,8 +41,8 @@ public:
     void cancel();
 
 signals:
-    // The whole preview text of the latest load, in pieces to insert one after another.
-    void loaded(const QStringList& pieces);
+    // The whole preview of the latest load.
+    void loaded(const panes::PreviewText& preview);
     // The file could not be read: a one-line note with the reason.
     void failed(const QString& note);
 
@@ -45,5 +54,8 @@ private:
 // Turns decoded text into preview pieces: lines longer than BlockLimit broken into blocks, pieces of about
 // PieceSize characters, and a closing note when the file was cut.
 QStringList PreviewPieces(const QString& text, bool cut);
+
+// Where a piece holds characters of undrawn, as runs of (start, length) in UTF-16 units.
+QList<std::pair<qsizetype, qsizetype>> UndrawnRuns(const QString& piece, const QSet<char32_t>& undrawn);
 
 } // namespace panes
