@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Result.h"
+#include "pdf/StreamedSave.h"
 
 #include <hpdf.h>
 
@@ -58,8 +59,8 @@ public:
 
 private:
     static void onError(HPDF_STATUS errorCode, HPDF_STATUS detail, void* self);
-    // Hands the saved document to sink piece by piece, as long as it succeeds and no abandon is asked.
-    base::Result<> readSaved(const std::function<base::Result<>(std::string_view)>& sink);
+    // Saves the document into sink piece by piece, as long as it succeeds and no abandon is asked.
+    base::Result<> saveInto(const StreamedSave::Sink& sink);
     // Writes what the finish makes of the whole saved document.
     base::Result<> writeFinished(platform::AtomicFile& file, const Finish& finish);
     // Fails (kind Abandoned) once an abandon is asked.
