@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Result.h"
+#include "pdf/PageCompaction.h"
 #include "pdf/StreamedSave.h"
 
 #include <hpdf.h>
@@ -47,6 +48,10 @@ public:
     // need it, and a second registration leaves the document unusable.
     void useUtfEncodings();
 
+    // Shrinks a page on which nothing more is drawn, as it waits for the save; false when the library
+    // refused (the error is recorded).
+    bool pageComplete(HPDF_Page page) { return m_pages.compact(page); }
+
     // A last step on the complete document, in memory, that gives the bytes to write in its place.
     using Finish = std::function<base::Result<std::string>(std::string_view document)>;
 
@@ -77,6 +82,7 @@ private:
     const std::stop_token* m_outerAbandon; // of a document this thread created before, restored after
     bool* m_outerAllocationFailed;         // likewise
     bool m_allocationFailed = false;       // an allocation of the library failed for this document
+    PageCompaction m_pages;
 };
 
 // A short description of a libharu error code.
