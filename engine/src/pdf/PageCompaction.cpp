@@ -6,6 +6,9 @@
 
 #include <zlib.h>
 
+#include <algorithm>
+#include <cstring>
+
 namespace engine {
 
 namespace {
@@ -32,14 +35,113 @@ bool ReadAll(HPDF_Stream stream, std::string& into)
     return (status == HPDF_OK || status == HPDF_STREAM_EOF) && size == into.size();
 }
 
+HPDF_DictElement ElementOf(HPDF_Dict dict, const char* key)
+{
+    for (HPDF_UINT i = 0; i < dict->list->count; ++i) {
+        auto element = static_cast<HPDF_DictElement>(HPDF_List_ItemAt(dict->list, i));
+        if (std::strcmp(element->key, key) == 0) {
+            return element;
+        }
+    }
+    return nullptr;
+}
+
+// What a value of a dictionary is: itself, or the indirect object a proxy stands for.
+const void* Resolved(const void* value)
+{
+    const auto* header = static_cast<const HPDF_Obj_Header*>(value);
+    return header->obj_class == HPDF_OCLASS_PROXY ? static_cast<const HPDF_Proxy_Rec*>(value)->obj : value;
+}
+
+// Turns the direct object under key into an indirect one that the dictionary refers to, so that
+// other dictionaries can refer to it too; null when the library refused.
+void* MadeIndirect(HPDF_Dict dict, const char* key, HPDF_Xref xref)
+{
+    HPDF_DictElement element = ElementOf(dict, key);
+    if (!element) {
+        return nullptr;
+    }
+    void* object = element->value;
+    auto* header = static_cast<HPDF_Obj_Header*>(object);
+    if (header->obj_class == HPDF_OCLASS_PROXY) {
+        return static_cast<HPDF_Proxy>(object)->obj;
+    }
+    element->value = nullptr; // freed by the library if it cannot take it
+    header->obj_id &= ~HPDF_OTYPE_DIRECT;
+    if (HPDF_Xref_Add(xref, object) != HPDF_OK || HPDF_Dict_Add(dict, key, object) != HPDF_OK) {
+        return nullptr;
+    }
+    return object;
+}
+
+// Resources that name nothing but fonts, besides the procedure sets every page has.
+bool OnlyFonts(HPDF_Dict resources)
+{
+    for (HPDF_UINT i = 0; i < resources->list->count; ++i) {
+        auto element = static_cast<HPDF_DictElement>(HPDF_List_ItemAt(resources->list, i));
+        if (std::strcmp(element->key, "Font") != 0 && std::strcmp(element->key, "ProcSet") != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SameBox(const HPDF_Box& a, const HPDF_Box& b)
+{
+    return a.left == b.left && a.bottom == b.bottom && a.right == b.right && a.top == b.top;
+}
+
 } // namespace
 
 bool PageCompaction::compact(HPDF_Page page)
 {
     auto* attr = static_cast<HPDF_PageAttr>(page->attr);
-    const bool compacted = deflateContents(attr->contents);
+    const bool deflated = deflateContents(attr->contents);
     attr->stream = attr->contents->stream; // where the library would draw more on the page
-    return compacted;
+    return deflated && shareResources(page) && shareMediaBox(page);
+}
+
+bool PageCompaction::shareResources(HPDF_Page page)
+{
+    auto* attr = static_cast<HPDF_PageAttr>(page->attr);
+    auto resources = static_cast<HPDF_Dict>(HPDF_Dict_GetItem(page, "Resources", HPDF_OCLASS_DICT));
+    if (!resources || !attr->fonts || !OnlyFonts(resources)) {
+        return true;
+    }
+    FontNames names;
+    for (HPDF_UINT i = 0; i < attr->fonts->list->count; ++i) {
+        auto element = static_cast<HPDF_DictElement>(HPDF_List_ItemAt(attr->fonts->list, i));
+        names.emplace_back(element->key, Resolved(element->value));
+    }
+    auto known = std::find_if(m_resources.begin(), m_resources.end(),
+                              [&names](const SharedResources& shared) { return shared.names == names; });
+    if (known == m_resources.end()) {
+        auto shared = static_cast<HPDF_Dict>(MadeIndirect(page, "Resources", attr->xref));
+        if (!shared) {
+            attr->fonts = nullptr; // freed with the resources
+            return false;
+        }
+        m_resources.push_back({ std::move(names), shared, attr->fonts });
+        return true;
+    }
+    attr->fonts = known->fonts; // the page's own go now
+    return HPDF_Dict_Add(page, "Resources", known->resources) == HPDF_OK;
+}
+
+bool PageCompaction::shareMediaBox(HPDF_Page page)
+{
+    const HPDF_Box box = HPDF_Page_GetMediaBox(page);
+    auto known = std::find_if(m_mediaBoxes.begin(), m_mediaBoxes.end(),
+                              [&box](const auto& shared) { return SameBox(shared.first, box); });
+    if (known == m_mediaBoxes.end()) {
+        auto shared = static_cast<HPDF_Array>(MadeIndirect(page, "MediaBox", static_cast<HPDF_PageAttr>(page->attr)->xref));
+        if (!shared) {
+            return false;
+        }
+        m_mediaBoxes.emplace_back(box, shared);
+        return true;
+    }
+    return HPDF_Dict_Add(page, "MediaBox", known->second) == HPDF_OK;
 }
 
 // Only a stream the library would deflate at the save, and only once.
