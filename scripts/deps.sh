@@ -7,7 +7,11 @@ packages=(
   cmake ninja-build ccache g++ pkg-config
   # libharu writes the PDFs, libqpdf encrypts them with AES (and the tests read PDFs back with it).
   libhpdf-dev zlib1g-dev libqpdf-dev
+  # HarfBuzz's subsetter cuts the embedded TrueType fonts down to the glyphs a PDF draws.
+  libharfbuzz-dev
   libuchardet-dev
+  # fontconfig finds the installed fonts that draw characters the page font lacks.
+  libfontconfig-dev
   qt6-base-dev qt6-svg-dev
   # The fonts the converter draws with by default and the samples of examples/.
   fonts-dejavu-core fonts-urw-base35
@@ -17,6 +21,8 @@ if [ "${1:-}" = --tests ]; then
     libgtest-dev
     libqpdf-dev qpdf poppler-utils poppler-data
     fonts-wqy-zenhei t1utils
+    # The vim tutors in Japanese, Greek, Russian and Vietnamese try the fallback fonts.
+    vim-runtime
     libclang-rt-14-dev time
     # The desktop program's end-to-end test drives it in X servers of its own under a window
     # manager; dpkg-dev lets cpack find the libraries the Debian package depends on.

@@ -221,6 +221,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
     auto style = arguments.quiet ? ProgressStyle::Quiet : stderrIsTerminal ? ProgressStyle::Bar : ProgressStyle::Lines;
     ProgressPrinter printer(err, style, std::move(terminalColumns));
+    if (standardOutput.created()) {
+        printer.showAsStandardOutput(standardOutput.path());
+    }
     int workers = arguments.jobs > 0 ? arguments.jobs : static_cast<int>(std::thread::hardware_concurrency());
     engine::ConversionRun run(options, std::move(collected.jobs), workers);
     StopOnInterrupt stopOnInterrupt(run);

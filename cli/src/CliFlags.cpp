@@ -263,9 +263,10 @@ first in name order (see --pattern); a sub-folder that cannot be read is a failu
 standard input, named "stdin", and needs -o or --combine.
 
 A FILE in UTF-8, or in UTF-16 (with a byte order mark, or Latin text without one), is converted into
-the font's encoding, and a character that encoding lacks is drawn as "?" with a warning. Any other
-FILE is taken to be in the font's encoding already. A NUL or Ctrl+Z character ends the text, with a
-warning that says where. Tabs become blanks up to the next tab stop (see --tab-width).
+the font's encoding; a character the font cannot draw is drawn by an installed font that has it
+(see --fallback-fonts), else as a near equivalent or "?" with a warning. Any other FILE is taken to
+be in the font's encoding already. A NUL or Ctrl+Z character ends the text, with a warning that
+says where. Tabs become blanks up to the next tab stop (see --tab-width).
 
 The options start from the desktop program's Settings.ini; the flags below change them for this run
 only. Choices take the list text (any letter case, hyphens optional), its short name, or its

@@ -68,7 +68,11 @@ void ProgressPrinter::fileFinished(int index, int, const engine::FileResult& res
     }
     if (m_style == ProgressStyle::Lines) {
         m_err << caption << ": " << Printable(result.inputPath)
-              << (result.written() ? " -> " + Printable(result.outputPath) : " failed") << "\n";
+              << (!result.written()                              ? " failed"
+                  : !m_standardOutputPath.empty() && result.outputPath == m_standardOutputPath
+                  ? " -> standard output"
+                                                              : " -> " + Printable(result.outputPath))
+              << "\n";
     }
     m_done++;
     drawBar(true);

@@ -32,6 +32,8 @@ public:
     void fileStarted(int index, int count, const engine::ConversionJob& job) override;
     void fileFinished(int index, int count, const engine::FileResult& result, const std::string& caption) override;
     void runEnded(const engine::RunSummary& summary) override;
+    // The PDF at path goes to standard output: the lines name it so instead of its temporary path.
+    void showAsStandardOutput(std::string path) { m_standardOutputPath = std::move(path); }
 
 private:
     struct FileUnderWay
@@ -53,6 +55,7 @@ private:
     std::map<std::thread::id, int> m_fileOfThread;
     int m_done = 0; // files finished
     int m_count = 0;
+    std::string m_standardOutputPath;
     bool m_barShown = false;
     std::chrono::steady_clock::time_point m_lastDraw;
 };

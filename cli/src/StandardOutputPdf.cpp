@@ -1,48 +1,39 @@
 #include "StandardOutputPdf.h"
 
-#include "platform/AtomicFile.h"
-
-#include <cerrno>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <vector>
 
 namespace cli {
-namespace {
-
-constexpr const char* PdfName = "/stdout.pdf";
-
-} // namespace
-
-StandardOutputPdf::~StandardOutputPdf()
-{
-    if (!m_folder.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_folder, ignored);
-    }
-}
 
 base::Result<std::string> StandardOutputPdf::create()
 {
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/marlowen-cli.XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    if (!::mkdtemp(name.data())) {
-        return base::Failure { base::FailureKind::Output,
-                               "cannot create a temporary folder for standard output: " + platform::ErrnoText(errno) };
+    if (auto made = m_folder.create("marlowen-cli."); !made) {
+        return base::Failure { made.failure().kind, "standard output: " + made.error() };
     }
-    m_folder = name.data();
-    return m_folder + PdfName;
+    return path();
+}
+
+std::string StandardOutputPdf::path() const
+{
+    return created() ? m_folder.path() + "/stdout.pdf" : std::string();
 }
 
 base::Result<> StandardOutputPdf::copyTo(std::ostream& out) const
 {
-    std::ifstream pdf(m_folder + PdfName, std::ios::binary);
-    if (!pdf || !(out << pdf.rdbuf()) || !out.flush()) {
-        return base::Failure { base::FailureKind::Output, "the PDF could not be written to standard output" };
+    const base::Failure failure { base::FailureKind::Output, "the PDF could not be written to standard output" };
+    std::ifstream pdf(path(), std::ios::binary);
+    // Written piece by piece: a write that takes only part of a piece (a reader gone) is then told,
+    // which copying the whole stream buffer at once does not tell.
+    std::vector<char> piece(std::size_t { 1 } << 16);
+    while (pdf) {
+        pdf.read(piece.data(), static_cast<std::streamsize>(piece.size()));
+        if (pdf.gcount() > 0 && !out.write(piece.data(), pdf.gcount())) {
+            return failure;
+        }
+    }
+    if (!pdf.eof() || !out.flush()) {
+        return failure;
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include <csignal>
 #include <exception>
 #include <iostream>
 #include <sys/ioctl.h>
@@ -19,6 +20,10 @@ int TerminalColumns()
 
 int main(int argc, char** argv)
 {
+    // A reader of standard output that goes away (`marlowen-cli -o - f.txt | head`) makes the write
+    // fail with a message and exit status 1, after the temporary files are removed, instead of killing
+    // the program where it stands.
+    ::signal(SIGPIPE, SIG_IGN);
     try {
         return cli::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, ::isatty(2) != 0,
                         TerminalColumns);

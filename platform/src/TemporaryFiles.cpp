@@ -2,9 +2,14 @@
 
 #include "TemporaryFileList.h"
 
+#include "platform/AtomicFile.h"
+
 #include <atomic>
+#include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <pthread.h>
 #include <unistd.h>
 
@@ -53,6 +58,8 @@ void ForgetTemporaryFile(int slot)
     }
 }
 
+// Files first, then folders, which are empty only once their files are gone; unlink refuses a folder
+// and rmdir a file.
 void RemoveTemporaryFiles() noexcept
 {
     for (auto& slot : Slots) {
@@ -60,6 +67,34 @@ void RemoveTemporaryFiles() noexcept
             ::unlink(slot.path);
         }
     }
+    for (auto& slot : Slots) {
+        if (slot.state.load() == Ready) {
+            ::rmdir(slot.path);
+        }
+    }
+}
+
+TemporaryFolder::~TemporaryFolder()
+{
+    if (!m_path.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+        ForgetTemporaryFile(m_slot);
+    }
+}
+
+base::Result<> TemporaryFolder::create(const std::string& prefix)
+{
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern = std::string(base && *base ? base : "/tmp") + "/" + prefix + "XXXXXX";
+    if (!::mkdtemp(pattern.data())) {
+        return base::Failure { base::FailureKind::Output,
+                               "cannot create a temporary folder in " + pattern.substr(0, pattern.rfind('/')) + ": "
+                                   + ErrnoText(errno) };
+    }
+    m_path = std::move(pattern);
+    m_slot = RememberTemporaryFile(m_path);
+    return {};
 }
 
 void EndBySignal(int signal) noexcept

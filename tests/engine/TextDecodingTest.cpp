@@ -132,6 +132,7 @@ TEST(TextDecoding, ReadInputTextUsesTheEncodingTheOptionsGiveThePageFont)
     auto path = dir.write("input.txt", "Straße 中").string();
     engine::ConversionOptions options;
     options.SingeEncode = static_cast<int>(engine::SingleByteEncodingChoices.size()) - 1; // UTF-8
+    options.FallbackFonts = engine::No; // the text in the page font's encoding alone
 
     auto text = engine::ReadInputText(path, options); // Courier cannot take UTF-8
     ASSERT_TRUE(text) << text.error();
@@ -174,7 +175,9 @@ TEST(TextDecoding, TheUnicodeTextIsWhatThePdfShows)
     const DisplayCase cases[] = {
         { "CP1251 bytes as they are", "\xCF\xF0\xE8", engine::Base14Font, 19, "При" },
         { "StandardEncoding draws the ASCII quote curly", "it's", engine::Base14Font, 0, "it’s" },
-        { "converted UTF-8 with its question mark", "Ж中", engine::Base14Font, 19, "Ж?" },
+        { "converted UTF-8, a character the encoding lacks from a fallback font", "Ж中", engine::Base14Font, 19,
+          "Ж中" },
+        { "converted UTF-8 with its question mark", "Ж\U0001F600", engine::Base14Font, 19, "Ж?" },
         { "GB2312 bytes as they are", "\xD6\xD0\xCE\xC4", engine::CidFont, 0, "中文" },
         { "a lead byte without its trail byte", "a\xD6", engine::CidFont, 0, "a\uFFFD" },
         { "UTF-8 through a TrueType font", "Ж中", engine::TrueTypeFont, 28, "Ж中" },

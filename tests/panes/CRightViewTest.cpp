@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -55,8 +56,8 @@ private:
 };
 
 // The font items whose editability follows "Page Font", and those editable for each kind.
-const QList<quint32> fontItems { 11, 13, 14, 15, 16, 17, 19, 20 };
-const QList<quint32> editableFontItems[4] = { { 11, 19 }, { 13, 14, 19 }, { 15, 16, 19, 20 }, { 17, 20 } };
+const QList<quint32> fontItems { 11, 13, 14, 15, 16, 17, 19, 20, 50 };
+const QList<quint32> editableFontItems[4] = { { 11, 19 }, { 13, 14, 19 }, { 15, 16, 19, 20, 50 }, { 17, 20 } };
 
 } // namespace
 
@@ -155,7 +156,8 @@ private:
             "Open Mode", "Open Results", "PDF Property Options", "Author", "Creator", "Title", "Subject", "Keywords",
             "PDF Security Options", "Read Permission", "Print Permission", "Copy Permission", "Modify Permission",
             "Encrypt Level", "Tab Width", "Encrypt Method", "Input Encoding", "Page Layout Options", "Line Gap",
-            "Orientation", "Columns", "Form Feed", "Line Numbers", "Header", "Footer", "Output Folder", "Combine Into" };
+            "Orientation", "Columns", "Form Feed", "Line Numbers", "Header", "Footer", "Output Folder", "Combine Into",
+            "TrueType Face" };
         for (int i = 0; i < labels.size(); ++i) {
             QCOMPARE(item(quint32(i + 1))->GetLabelText(), labels.at(i));
         }
@@ -169,6 +171,7 @@ private:
         QCOMPARE(item(38)->GetParent(), item(31));
         QCOMPARE(item(39)->GetParent(), item(18));
         QCOMPARE(item(47)->GetParent(), item(40));
+        QCOMPARE(item(50)->GetParent(), item(15));
         QVERIFY(item(12)->IsExpanded());
     }
 
@@ -358,6 +361,33 @@ private slots:
         QCOMPARE(m_options.CombineInto, std::string("/srv/all.pdf"));
         QCOMPARE(dialog->GetRequest().kind, optiontree::COptionTreeFileDialog::Kind::Save);
         QVERIFY(dialog->GetRequest().filter.startsWith("PDF Files (*.pdf)"));
+    }
+
+    // "TrueType Face" names the faces of the font file chosen, read in the background, and keeps them in its info
+    // text when a face is typed.
+    void theTrueTypeFaceItemNamesTheFacesOfTheChosenFile()
+    {
+        const QString collection = "/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc";
+        const QString single = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf";
+        if (!QFileInfo::exists(collection) || !QFileInfo::exists(single)) {
+            QSKIP("needs fonts-wqy-zenhei and fonts-dejavu-core");
+        }
+        constexpr quint32 TrueTypeFile = 15;
+        constexpr quint32 TrueTypeFace = 50;
+        m_options.PageFont = engine::TrueTypeFont;
+        openPane();
+        QVERIFY(item(TrueTypeFace)->GetInfoText().contains("Range: 0 to 255."));
+        item<COptionTreeFileItem>(TrueTypeFile)->SetFileDialog(std::make_unique<PickingDialog>(collection));
+        click(TrueTypeFile, true);
+        QTRY_VERIFY(item(TrueTypeFace)->GetInfoText().contains(
+            "Faces: 0 WenQuanYi Zen Hei, 1 WenQuanYi Zen Hei Mono, 2 WenQuanYi Zen Hei Sharp."));
+        type(TrueTypeFace, "2");
+        QCOMPARE(m_options.TrueTypeFace, 2);
+        QVERIFY(item(TrueTypeFace)->GetInfoText().contains("2 WenQuanYi Zen Hei Sharp"));
+
+        item<COptionTreeFileItem>(TrueTypeFile)->SetFileDialog(std::make_unique<PickingDialog>(single));
+        click(TrueTypeFile, true);
+        QTRY_VERIFY(item(TrueTypeFace)->GetInfoText().endsWith("Faces: 0 DejaVu Sans Mono."));
     }
 
     void resetAsksFirstAndIsRefusedDuringARun()

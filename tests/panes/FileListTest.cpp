@@ -1,4 +1,5 @@
 // The file list pane without a run: filling, marking, keys, the context menu, layout, drops and the preview.
+#include "DeepTree.h"
 #include "PaneFixture.h"
 
 #include "panes/FileListCommands.h"
@@ -90,6 +91,13 @@ private slots:
         QCOMPARE(box.count(QStringLiteral(" have been imported!")), NamedDuplicates);
         QVERIFY2(box.endsWith(QStringLiteral("9 more files have been imported already.")), qPrintable(box));
         QCOMPARE(f.pane->entryCount(), std::size_t(14));
+
+        // A part of the folder that cannot be walked is told, not left out in silence.
+        testsupport::DeepTree deep(f.dir.path());
+        f.pane->importFolder(f.dir.path().c_str());
+        QCOMPARE(f.asker.told().size(), 5); // the repeats, then the part not walked
+        QVERIFY2(f.asker.told().last().text.startsWith(QStringLiteral("Not listed: ")), qPrintable(f.asker.told().last().text));
+        QVERIFY(f.asker.told().last().text.contains(QStringLiteral("far.txt: the path is too long to open")));
     }
 
     // Sub-folders before the later entries of their parent, names in order, .txt in any case only.

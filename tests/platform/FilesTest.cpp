@@ -1,4 +1,5 @@
 #include "ChildProcess.h"
+#include "DeepTree.h"
 #include "TempDir.h"
 
 #include "platform/AtomicFile.h"
@@ -104,18 +105,7 @@ TEST(FolderWalk, DepthIsNoLimitAndATooLongPathIsReported)
 {
     testsupport::TempDir dir;
     dir.write("near.txt", "x");
-    const std::string level(200, 'd');
-    constexpr int Depth = 40; // 40 x 201 bytes: beyond PATH_MAX
-    int fd = ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
-    for (int depth = 0; depth < Depth; ++depth) {
-        ASSERT_EQ(::mkdirat(fd, level.c_str(), 0700), 0);
-        int child = ::openat(fd, level.c_str(), O_RDONLY | O_DIRECTORY);
-        ::close(fd);
-        fd = child;
-        ASSERT_GE(fd, 0);
-    }
-    ::close(::openat(fd, "far.txt", O_WRONLY | O_CREAT, 0600));
-    ::close(fd);
+    testsupport::DeepTree deep(dir.path());
 
     auto verdict = testsupport::RunInChild([&]() -> std::string {
         const rlimit few { 20, 20 }; // fewer handles than levels
@@ -131,18 +121,6 @@ TEST(FolderWalk, DepthIsNoLimitAndATooLongPathIsReported)
         return {};
     });
     EXPECT_EQ(verdict, "");
-
-    // The tree is removed from the bottom up, as no path can name its deep end.
-    std::vector<int> levels { ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY) };
-    for (int depth = 0; depth < Depth; ++depth) {
-        levels.push_back(::openat(levels.back(), level.c_str(), O_RDONLY | O_DIRECTORY));
-    }
-    ::unlinkat(levels.back(), "far.txt", 0);
-    for (int depth = Depth; depth > 0; --depth) {
-        ::close(levels[std::size_t(depth)]);
-        ::unlinkat(levels[std::size_t(depth - 1)], level.c_str(), AT_REMOVEDIR);
-    }
-    ::close(levels.front());
 }
 
 TEST(AtomicFile, ReplacesOnlyOnCommit)

@@ -1,10 +1,11 @@
 #include "PdfProbe.h"
 
+#include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFOutlineDocumentHelper.hh>
-#include <qpdf/QPDFPageLabelDocumentHelper.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageLabelDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
 
 #include <array>
@@ -54,7 +55,7 @@ public:
         m_operands.clear();
     }
 
-    void handleEOF() override {}
+    void handleEOF() override { }
 
 private:
     std::vector<ShownText>& m_texts;
@@ -243,15 +244,39 @@ std::map<std::string, FontProbe> PdfProbe::fonts() const
                 }
             }
             bool embedded = descriptor.isDictionary()
-                && (descriptor.hasKey("/FontFile") || descriptor.hasKey("/FontFile2") || descriptor.hasKey("/FontFile3"));
+                && (descriptor.hasKey("/FontFile") || descriptor.hasKey("/FontFile2")
+                    || descriptor.hasKey("/FontFile3"));
             auto encoding = font.getKey("/Encoding");
-            found[font.getKey("/BaseFont").getName()] = { encoding.isName() ? encoding.getName() : "", embedded };
+            auto file = embedded ? descriptor.getKey("/FontFile2") : QPDFObjectHandle::newNull();
+            FontProbe probe { encoding.isName() ? encoding.getName() : "", embedded };
+            if (file.isStream()) {
+                probe.fontFileBytes = file.getRawStreamData()->getSize();
+                probe.fontFileLength = file.getStreamData()->getSize();
+                auto length1 = file.getDict().getKey("/Length1");
+                probe.fontFileLength1 = length1.isInteger() ? length1.getIntValue() : -1;
+            }
+            found[font.getKey("/BaseFont").getName()] = probe;
         }
     }
     return found;
 }
 
 namespace {
+
+// The standard output of a shell command and its exit status.
+std::pair<std::string, int> RunCommand(const std::string& command)
+{
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) {
+        throw std::runtime_error("cannot run " + command);
+    }
+    std::string output;
+    std::array<char, 4096> buffer {};
+    while (std::size_t got = std::fread(buffer.data(), 1, buffer.size(), pipe)) {
+        output.append(buffer.data(), got);
+    }
+    return { output, ::pclose(pipe) };
+}
 
 // The standard output of a poppler tool run on a PDF, opened with the user password when one is given.
 std::string RunReader(const std::string& tool, const std::string& pdfPath, const std::string& password)
@@ -261,16 +286,8 @@ std::string RunReader(const std::string& tool, const std::string& pdfPath, const
         command += "-upw '" + password + "' ";
     }
     command += "'" + pdfPath + "'" + (tool.starts_with("pdftotext") ? " -" : "");
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) {
-        throw std::runtime_error("cannot run " + tool);
-    }
-    std::string output;
-    std::array<char, 4096> buffer {};
-    while (std::size_t got = std::fread(buffer.data(), 1, buffer.size(), pipe)) {
-        output.append(buffer.data(), got);
-    }
-    if (::pclose(pipe) != 0) {
+    auto [output, status] = RunCommand(command);
+    if (status != 0) {
         throw std::runtime_error(tool + " could not read " + pdfPath);
     }
     return output;
@@ -299,6 +316,24 @@ std::map<std::string, std::string> ReadDocumentInfo(const std::string& pdfPath, 
         }
     }
     return entries;
+}
+
+std::string RenderFirstPage(const std::string& pdfPath, int dotsPerInch)
+{
+    return RunReader("pdftoppm -q -gray -f 1 -l 1 -r " + std::to_string(dotsPerInch), pdfPath, "");
+}
+
+std::string ReaderComplaints(const std::string& pdfPath, const std::string& password)
+{
+    const std::string passwordFlag = password.empty() ? "" : "-upw '" + password + "' ";
+    return RunCommand("pdftotext " + passwordFlag + "'" + pdfPath + "' /dev/null 2>&1").first;
+}
+
+std::string QpdfCheckProblems(const std::string& pdfPath, const std::string& password)
+{
+    const std::string passwordFlag = password.empty() ? "" : "--password='" + password + "' ";
+    auto [output, status] = RunCommand("qpdf --check " + passwordFlag + "'" + pdfPath + "' 2>&1");
+    return status == 0 ? std::string() : output;
 }
 
 } // namespace testsupport

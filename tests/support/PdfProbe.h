@@ -16,7 +16,7 @@ struct ShownText
     double x = 0;
     double y = 0;
     std::string bytes; // the string operand as stored (decrypted)
-    std::string font;  // resource name of the font in use, e.g. "/F1"
+    std::string font; // resource name of the font in use, e.g. "/F1"
     double fontSize = 0;
     std::string baseFont; // the /BaseFont of that font in its page's resources
 };
@@ -25,6 +25,9 @@ struct FontProbe
 {
     std::string encoding; // the /Encoding name, empty when it is a dictionary or absent
     bool embedded = false;
+    std::size_t fontFileBytes = 0; // the embedded TrueType font file's stream as stored (compressed)
+    std::size_t fontFileLength = 0; // the font file, decoded
+    long long fontFileLength1 = 0; // the length the stream's /Length1 gives the font file
 };
 
 struct PageProbe
@@ -77,6 +80,16 @@ std::string ExtractText(const std::string& pdfPath, const std::string& password 
 // The text as pdftotext -layout places it, in columns of a fixed-pitch font of that many points a
 // character: a character's column follows from its horizontal position.
 std::string ExtractLayoutText(const std::string& pdfPath, double pitch);
+
+// The first page as poppler's pdftoppm draws it, a grey map at the resolution given, for comparing the
+// drawings of two PDFs.
+std::string RenderFirstPage(const std::string& pdfPath, int dotsPerInch);
+
+// What poppler's pdftotext says on its standard error while it reads a PDF: warnings and errors,
+// empty for a PDF it reads without a word.
+std::string ReaderComplaints(const std::string& pdfPath, const std::string& password = "");
+// What qpdf --check reports of a PDF it finds fault with; empty when it finds none.
+std::string QpdfCheckProblems(const std::string& pdfPath, const std::string& password = "");
 
 // The document information as pdfinfo shows it, by its label ("Title", "Author", ...).
 std::map<std::string, std::string> ReadDocumentInfo(const std::string& pdfPath, const std::string& password = "");

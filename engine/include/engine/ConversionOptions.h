@@ -63,6 +63,10 @@ struct ConversionOptions
     std::string OutputFolder;
     // The one PDF that every file of a run goes into, one after another; empty: a PDF per file.
     std::string CombineInto;
+    // The face of a TrueType collection (.ttc) TrueTypeFile draws with, from 0; a single font has face 0.
+    int TrueTypeFace = 0;
+    // "Yes": a character the page font cannot draw is drawn by an installed font that has it.
+    int FallbackFonts = 0;
 
     bool operator==(const ConversionOptions&) const = default;
 };

@@ -12,7 +12,9 @@ namespace engine {
 // An input file as the converter lays it out.
 struct InputText
 {
-    std::string text;     // text-mode rules applied (LF line ends), in the encoding below
+    // text-mode rules applied (LF line ends), in the encoding below; with fallback fonts, a character
+    // the encoding lacks is escaped for them behind a NUL
+    std::string text;
     std::string encoding; // the page font's encoding that the text is in, e.g. "CP1251" or "GB-EUC-H"
     std::string unicodeText; // the characters the PDF shows for the text, in UTF-8, for display
     std::vector<std::string> warnings; // where the text was cut short; characters the encoding lacks
@@ -27,7 +29,8 @@ struct InputText
 // Text in UTF-8 with a non-ASCII character (a leading byte order mark is dropped), and UTF-16 (with
 // a byte order mark, or without one when most high bytes of its first 4 KB are NUL) is converted
 // into the encoding of the page font, so that the PDF shows the characters of the file; a character
-// the encoding lacks becomes "?" and is counted in a warning. Other text passes unchanged: its bytes
+// the encoding lacks is drawn by an installed font that has it (FallbackFonts), else becomes a near
+// equivalent or "?" and is counted in a warning. Other text passes unchanged: its bytes
 // are taken to be in the font's encoding already, as on a system whose code page matches it. The
 // text-mode rules then hold: CR LF becomes LF, and a 0x1A or NUL character ends the text, with a
 // warning that gives its byte offset and how many bytes are left out.

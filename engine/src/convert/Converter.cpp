@@ -9,17 +9,21 @@
 #include "platform/TextFile.h"
 
 #include "convert/DocumentInfo.h"
+#include "convert/DocumentFinish.h"
 #include "convert/DocumentSecurity.h"
 #include "convert/HeaderFooter.h"
 #include "convert/PageSinks.h"
 #include "convert/ProgressThrottle.h"
+#include "layout/FallbackTextMeasure.h"
 #include "layout/HaruTextMeasure.h"
 #include "layout/PageFrame.h"
 #include "layout/Pagination.h"
+#include "pdf/FallbackFontSet.h"
 #include "pdf/FontSelection.h"
 #include "pdf/GlyphCoverage.h"
 #include "pdf/HaruDocument.h"
 #include "pdf/PageWriter.h"
+#include "pdf/TrueTypeFaceCount.h"
 #include "pdf/Type1Pair.h"
 #include "text/CharacterBounds.h"
 #include "text/InputDecoder.h"
@@ -30,8 +34,10 @@
 #include <filesystem>
 #include <iostream>
 #include <iterator>
+#include <memory>
 #include <new>
 #include <optional>
+#include <span>
 #include <stdexcept>
 
 namespace engine {
@@ -192,6 +198,11 @@ private:
                 return fail(pair.failure());
             }
         }
+        if (m_options.PageFont == TrueTypeFont) {
+            if (auto face = CheckTrueTypeFace(TrueTypeFontPath(m_options), m_options.TrueTypeFace); !face) {
+                return fail(face.failure());
+            }
+        }
         auto security = CheckSecurity(m_options, m_ownerPassword, m_userPassword);
         if (!security) {
             return fail(security.failure());
@@ -231,7 +242,8 @@ private:
         if (!m_font && !loadFont()) {
             return false;
         }
-        auto decoded = DecodeInputBytes(std::move(read->text), fontEncoding(), m_options.InputEncoding);
+        auto decoded = DecodeInputBytes(std::move(read->text), fontEncoding(), m_options.InputEncoding, std::nullopt,
+                                        fallbackChooser());
         if (decoded.notText) {
             return fail({ base::FailureKind::Input, std::string(NotTextError) });
         }
@@ -276,10 +288,30 @@ private:
         if (m_options.FontSize == 0) {
             warn(DefaultFontSizeWarning);
         }
+        if (m_options.FallbackFonts == Yes) {
+            m_fallbacks.emplace(*m_document, m_font);
+        }
         if (m_document->failed()) {
             return failInLibrary(Refused(m_document->errorText()));
         }
         return true;
+    }
+
+    FallbackChooser* fallbackChooser() { return m_fallbacks ? &*m_fallbacks : nullptr; }
+
+    // The fallback fonts loaded so far, by their numbers.
+    std::span<const HPDF_Font> fallbackFonts() const
+    {
+        return m_fallbacks ? std::span<const HPDF_Font>(m_fallbacks->fonts()) : std::span<const HPDF_Font>();
+    }
+
+    // The measure of the page font, and of the fallback fonts once the text needs any.
+    std::unique_ptr<HaruTextMeasure> makeMeasure(float fontSize) const
+    {
+        if (fallbackFonts().empty()) {
+            return std::make_unique<HaruTextMeasure>(m_document->get(), m_font, fontSize);
+        }
+        return std::make_unique<FallbackTextMeasure>(m_document->get(), m_font, fontSize, m_fallbacks->fonts());
     }
 
     static base::Result<platform::FileText> ReadStandardInput()
@@ -299,13 +331,14 @@ private:
     {
         m_observer.progressRange(1, m_progressEnd);
         PageFrame frame = MakePageFrame(m_options);
-        HaruTextMeasure measure(m_document->get(), m_font, frame.fontSize);
+        // The header and footer first: their characters may need fallback fonts too.
+        HeaderFooter bands(m_options, m_result.inputPath, fontEncoding(), fallbackChooser());
+        auto measure = makeMeasure(frame.fontSize);
         if (m_options.LineNumbers > 0) {
-            frame = MakePageFrame(m_options, NumberGutter(measure, m_lastLine));
+            frame = MakePageFrame(m_options, NumberGutter(*measure, m_lastLine));
         }
         const FlowRules rules { m_options.FormFeed == Yes, m_options.LineNumbers };
-        HeaderFooter bands(m_options, m_result.inputPath, fontEncoding());
-        BrokenLines broken(measure, frame.textWidth, bands.needsPageCount());
+        BrokenLines broken(*measure, frame.textWidth, bands.needsPageCount());
         LineSource* lines = &broken;
         std::optional<KeptLines> kept;
         PageCount count;
@@ -315,7 +348,7 @@ private:
             }
             lines = &kept.emplace(std::move(broken).kept());
         }
-        PageWriter writer(*m_document, m_font, frame);
+        PageWriter writer(*m_document, m_font, frame, fallbackFonts());
         ProgressThrottle progress(m_observer, m_progressEnd);
         DrawnPages drawn(writer, bands, count.pages(), progress);
         LayoutEnd laidOut = Paginate(m_text, *lines, frame, rules, drawn, m_abandon);
@@ -335,7 +368,7 @@ private:
         if (auto warning = ApplyDocumentInfo(*m_document, m_options)) {
             warn(*warning);
         }
-        auto encryption = ApplySecurity(*m_document, m_options, m_ownerPassword, m_userPassword);
+        auto finishing = PrepareFinish(*m_document, m_options, m_ownerPassword, m_userPassword);
         if (m_document->failed()) {
             return failInLibrary(
                 Refused("the PDF library refused the document settings: " + m_document->errorText()));
@@ -343,7 +376,7 @@ private:
         if (m_makeFolders && !makeFolders()) {
             return false;
         }
-        if (auto saved = m_document->saveAtomically(m_result.outputPath, encryption); !saved) {
+        if (auto saved = m_document->saveAtomically(m_result.outputPath, finishing); !saved) {
             return failInLibrary(saved.failure());
         }
         m_observer.progressPosition(m_progressEnd);
@@ -394,6 +427,7 @@ private:
     int m_pageCount = 0; // of the document
     std::optional<HaruDocument> m_document;
     HPDF_Font m_font = nullptr;
+    std::optional<FallbackFontSet> m_fallbacks; // with the option, once the font is loaded
     std::string m_text;
     std::int64_t m_progressEnd = 0;
     std::int64_t m_lastLine = 1; // the number of the text's last input line

@@ -65,14 +65,11 @@ void ApplyRc4(HaruDocument& document, const ConversionOptions& options, const st
 }
 
 // Any value but RC4 and AES-128 gives the strongest method.
-HaruDocument::Finish AesFinish(const ConversionOptions& options, const std::string& ownerPassword,
-                               const std::string& userPassword)
+QpdfStep AesStep(const ConversionOptions& options, const std::string& ownerPassword, const std::string& userPassword)
 {
     const AesStrength strength
         = options.EncryptMethod == Aes128Encryption ? AesStrength::Aes128 : AesStrength::Aes256;
-    return [strength, ownerPassword, userPassword, grant = Granted(options)](std::string_view document) {
-        return EncryptWithAes(document, strength, ownerPassword, userPassword, grant);
-    };
+    return AesEncryptionStep(strength, ownerPassword, userPassword, Granted(options));
 }
 
 } // namespace
@@ -101,17 +98,17 @@ std::optional<std::string> SecurityWarning(const ConversionOptions& options, con
     return std::nullopt;
 }
 
-HaruDocument::Finish ApplySecurity(HaruDocument& document, const ConversionOptions& options,
-                                   const std::string& ownerPassword, const std::string& userPassword)
+std::optional<QpdfStep> ApplySecurity(HaruDocument& document, const ConversionOptions& options,
+                                      const std::string& ownerPassword, const std::string& userPassword)
 {
     if (ownerPassword.empty()) {
-        return {};
+        return std::nullopt;
     }
     if (options.EncryptMethod == Rc4Encryption) {
         ApplyRc4(document, options, ownerPassword, userPassword);
-        return {};
+        return std::nullopt;
     }
-    return AesFinish(options, ownerPassword, userPassword);
+    return AesStep(options, ownerPassword, userPassword);
 }
 
 } // namespace engine

@@ -4,6 +4,7 @@
 #include "engine/ConversionOptions.h"
 
 #include "pdf/HaruDocument.h"
+#include "pdf/QpdfRewrite.h"
 
 #include <optional>
 #include <string>
@@ -21,10 +22,10 @@ std::optional<std::string> SecurityWarning(const ConversionOptions& options, con
 
 // Protects the document with the owner and user passwords, after CheckSecurity passed, by the
 // options' encryption method: RC4 through the PDF library, with the key length of EncryptLevel, or
-// AES, which the library lacks, through the finish returned, which the save applies to the complete
-// document. The permissions answered "No" are withheld alike under each method. Without an owner
-// password the PDF is not encrypted, and the finish is empty, as it is for RC4.
-HaruDocument::Finish ApplySecurity(HaruDocument& document, const ConversionOptions& options,
-                                   const std::string& ownerPassword, const std::string& userPassword);
+// AES, which the library lacks, through the step returned, which a rewrite by libqpdf applies to the
+// complete document. The permissions answered "No" are withheld alike under each method. Without an
+// owner password the PDF is not encrypted, and there is no step, as there is none for RC4.
+std::optional<QpdfStep> ApplySecurity(HaruDocument& document, const ConversionOptions& options,
+                                      const std::string& ownerPassword, const std::string& userPassword);
 
 } // namespace engine

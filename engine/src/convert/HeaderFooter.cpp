@@ -64,15 +64,17 @@ bool Uses(const std::optional<HeaderTemplate>& line, HeaderField field)
 }
 
 // Fills the file's fields in, in the font's encoding.
-void Resolve(std::optional<HeaderTemplate>& line, const HeaderValues& values, std::string_view fontEncoding)
+void Resolve(std::optional<HeaderTemplate>& line, const HeaderValues& values, std::string_view fontEncoding,
+             FallbackChooser* fallback)
 {
     if (!line) {
         return;
     }
     // The texts are read as the input is: UTF-8 becomes the font's encoding, "?" where it lacks a
     // character; other bytes are taken to be in it already.
-    auto encode
-        = [fontEncoding](std::string_view run) { return DecodeInputBytes(std::string(run), fontEncoding).text; };
+    auto encode = [fontEncoding, fallback](std::string_view run) {
+        return DecodeInputBytes(std::string(run), fontEncoding, "Auto", std::nullopt, fallback).text;
+    };
     for (auto& part : line->parts) {
         part = ResolveFileFields(part, values, encode);
     }
@@ -87,8 +89,8 @@ void Expand(const std::optional<HeaderTemplate>& line, BandTexts& texts, std::in
 
 } // namespace
 
-HeaderFooter::HeaderFooter(
-    const ConversionOptions& options, const std::string& inputPath, std::string_view fontEncoding)
+HeaderFooter::HeaderFooter(const ConversionOptions& options, const std::string& inputPath,
+                           std::string_view fontEncoding, FallbackChooser* fallback)
 {
     m_header = Parse(options.Header);
     m_footer = Parse(options.Footer);
@@ -97,8 +99,8 @@ HeaderFooter::HeaderFooter(
     }
     const bool modified = Uses(m_header, HeaderField::Modified) || Uses(m_footer, HeaderField::Modified);
     const HeaderValues values = FileValues(options, inputPath, modified);
-    Resolve(m_header, values, fontEncoding);
-    Resolve(m_footer, values, fontEncoding);
+    Resolve(m_header, values, fontEncoding, fallback);
+    Resolve(m_footer, values, fontEncoding, fallback);
 }
 
 bool HeaderFooter::needsPageCount() const

@@ -11,6 +11,8 @@
 
 namespace engine {
 
+class FallbackChooser;
+
 // The header and footer lines of one file's pages, in the page font's encoding: the fields of the
 // file (its name, path and folder, the date and time of the conversion, its modification date and the
 // title) are filled in once, the page numbers page by page. Dates and times are in the user's locale.
@@ -18,7 +20,9 @@ class HeaderFooter
 {
 public:
     // The options' header and footer must have passed CheckOptions.
-    HeaderFooter(const ConversionOptions& options, const std::string& inputPath, std::string_view fontEncoding);
+    // With a fallback chooser, characters the page font cannot draw are escaped for fallback fonts.
+    HeaderFooter(const ConversionOptions& options, const std::string& inputPath, std::string_view fontEncoding,
+                 FallbackChooser* fallback = nullptr);
 
     // Whether a line shows the page count, which must then be known before the first page.
     bool needsPageCount() const;

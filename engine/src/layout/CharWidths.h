@@ -20,7 +20,6 @@ public:
     virtual std::uint64_t units(std::string_view text) = 0;
     virtual OverflowScan scanOverflow(std::string_view line, float width) = 0;
 
-protected:
     // Points for a sum of units, with the library's arithmetic: units * size / 1000 in float.
     float toPoints(std::uint64_t units) const;
     // The smallest sum of units that is wider than width in points.

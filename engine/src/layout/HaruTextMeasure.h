@@ -32,6 +32,7 @@ public:
 
 protected:
     const CharacterBounds& bounds() const { return m_bounds; }
+    CharWidths& widths() { return *m_widths; }
 
 private:
     HPDF_Font m_font;

@@ -1,5 +1,7 @@
 #include "layout/LineBreaker.h"
 
+#include "text/FallbackEscape.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -91,11 +93,12 @@ LineBreak LineBreaker::rescue(std::string_view line, bool crFollows, std::size_t
 
 // The measure stops at the first character that crosses the width, so once it stops short of the
 // end of a front part, the whole text gives the same answer. Its cut moves back to the start of a
-// character (of up to four bytes), so only a cut that far from the end is known to be a stop.
+// character, so only a cut at least the longest character from the end is known to be a stop.
 std::size_t LineBreaker::measureFront(std::string_view text, bool wordWrap, std::size_t hint)
 {
     constexpr std::size_t Slack = 64;
-    constexpr std::size_t LongestCharacter = 4;
+    // A character escaped for a fallback font is the longest (FallbackEscape.h).
+    constexpr std::size_t LongestCharacter = LongestFallbackCharacter;
     std::size_t front = hint >= text.size() ? text.size() : std::min(text.size(), hint + Slack);
     for (;;) {
         std::size_t fits = m_measure.measureText(text.substr(0, front), m_width, wordWrap);

@@ -30,6 +30,8 @@ constexpr int MaxPageSide = HPDF_MAX_PAGE_SIZE;
 constexpr int MaxFontSize = HPDF_MAX_FONTSIZE;
 
 constexpr int MaxColumns = 8;
+// Collections hold a few faces; 255 leaves room for any made.
+constexpr int MaxTrueTypeFace = 255;
 constexpr int MaxLineNumberStep = 10000;
 
 // The "Page Size" list: the labels of the named sizes, then "Custom Page Size".
@@ -112,7 +114,9 @@ const std::vector<OptionDescription> Table = {
          "a Type 1 font from its metrics (.afm) and data (.pfa/.pfb) files"),
     Path("Type1DataFile", &O::Type1DataFile, "Type1DataFile", "Type 1 data file", {}, {}, {}),
     Path("TrueTypeFile", &O::TrueTypeFile, "TrueTypeFile", "TrueType font file", "--truetype", "FILE",
-         "a TrueType font (.ttf) or the first font of a collection (.ttc)"),
+         "a TrueType font (.ttf) or a collection of them (.ttc)"),
+    Number("TrueTypeFace", &O::TrueTypeFace, Paper, "TrueTypeFace", "TrueType face", 0, MaxTrueTypeFace, "",
+           "--truetype-face", "the face of a TrueType collection (.ttc) to draw with, from 0"),
     Number("TabWidth", &O::TabWidth, Paper, "TabWidth", "tab width", 0, 32, "columns", "--tab-width",
            "columns between tab stops; 0 keeps tabs as they are"),
     Choice("OpenMode", &O::OpenMode, Display, "OpenMode", "open mode", OpenModeChoices, "--open-mode", "MODE",
@@ -163,6 +167,9 @@ const std::vector<OptionDescription> Table = {
          "every file into the one PDF OUT.pdf, in the order given, each from a\n"
          "new page with a bookmark and page numbers of its own; a file that\n"
          "fails is reported and left out"),
+    YesNo("FallbackFonts", &O::FallbackFonts, Paper, "FallbackFonts", "fallback fonts", "--fallback-fonts",
+          "draw a character the page font cannot draw with an installed font\n"
+          "that has it (yes, the default); no: as a near equivalent or \"?\""),
 };
 
 // Margins that leave no room for text on the page, a font too large for it and columns too narrow, when

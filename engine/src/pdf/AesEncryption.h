@@ -1,28 +1,30 @@
 #pragma once
 
-#include "base/Result.h"
+#include "pdf/QpdfRewrite.h"
 
 #include <string>
-#include <string_view>
 
 namespace engine {
 
 // What a reader who opened a PDF with the user password may do besides reading it.
 struct PermissionGrant
 {
-    bool print = true;  // at full quality
-    bool copy = true;   // text and graphics
+    bool print = true; // at full quality
+    bool copy = true; // text and graphics
     bool modify = true; // contents, annotations, forms and the assembly of pages
 };
 
-enum class AesStrength { Aes128, Aes256 };
+enum class AesStrength
+{
+    Aes128,
+    Aes256
+};
 
-// The PDF given, encrypted by libqpdf with AES: revision 6 with a 256-bit key, or revision 4 with a
-// 128-bit key, for streams and strings alike. The streams keep their compression; the document
-// information is encrypted like every other string, so either password reads it. Extraction for
-// accessibility is always allowed. The work is done in memory: nothing reaches the disk here. Fails
-// (kind Options) when libqpdf cannot read or write the document.
-base::Result<std::string> EncryptWithAes(std::string_view pdf, AesStrength strength, const std::string& ownerPassword,
-                                         const std::string& userPassword, PermissionGrant grant);
+// The step of a rewrite by libqpdf that encrypts the document with AES: revision 6 with a 256-bit key,
+// or revision 4 with a 128-bit key, for streams and strings alike. The streams keep their
+// compression; the document information is encrypted like every other string, so either password
+// reads it. Extraction for accessibility is always allowed.
+QpdfStep AesEncryptionStep(
+    AesStrength strength, const std::string& ownerPassword, const std::string& userPassword, PermissionGrant grant);
 
 } // namespace engine

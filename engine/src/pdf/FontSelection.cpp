@@ -2,9 +2,10 @@
 
 #include "engine/ChoiceLists.h"
 
+#include "pdf/InstalledFonts.h"
+
 #include <array>
 #include <optional>
-#include <cctype>
 #include <string>
 
 namespace engine {
@@ -56,18 +57,6 @@ std::string TrimTrailingWhiteSpace(std::string text)
     return text;
 }
 
-bool EndsWithTtc(const std::string& path)
-{
-    if (path.size() < 3) {
-        return false;
-    }
-    std::string tail = path.substr(path.size() - 3);
-    for (auto& c : tail) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return tail == "ttc";
-}
-
 HPDF_Font GetFont(HaruDocument& document, const char* fontName, std::string_view encoding)
 {
     if (!fontName || !*fontName || encoding.empty()) {
@@ -96,6 +85,11 @@ HPDF_Font RequestCidFont(HaruDocument& document, const ConversionOptions& option
 }
 
 } // namespace
+
+std::string TrueTypeFontPath(const ConversionOptions& options)
+{
+    return TrimTrailingWhiteSpace(options.TrueTypeFile);
+}
 
 bool NeedsUtf8Fallback(const ConversionOptions& options)
 {
@@ -145,12 +139,13 @@ HPDF_Font RequestPageFont(HaruDocument& document, const ConversionOptions& optio
         return GetFont(document, name, encoding);
     }
     case TrueTypeFont: {
-        std::string path = TrimTrailingWhiteSpace(options.TrueTypeFile);
+        const std::string path = TrueTypeFontPath(options);
         // "Embedding Font" answered "Yes" (0) embeds the font file. With UTF-8 the PDF shows glyph
         // numbers of this very font file, which only the embedded file draws right: always embed it.
         bool utf8 = encoding == Utf8EncodingName;
         HPDF_BOOL embed = options.EmbeddingFont == Yes || utf8 ? HPDF_TRUE : HPDF_FALSE;
-        const char* name = EndsWithTtc(path) ? HPDF_LoadTTFontFromFile2(document.get(), path.c_str(), 0, embed)
+        const auto face = static_cast<HPDF_UINT>(options.TrueTypeFace);
+        const char* name = IsFontCollectionFile(path) ? HPDF_LoadTTFontFromFile2(document.get(), path.c_str(), face, embed)
                                              : HPDF_LoadTTFontFromFile(document.get(), path.c_str(), embed);
         if (utf8) {
             document.useUtfEncodings();

@@ -40,6 +40,9 @@ std::string PageFontEncoding(const ConversionOptions& options);
 // "StandardEncoding".
 bool NeedsUtf8Fallback(const ConversionOptions& options);
 
+// The TrueType font file of the options, without the blanks a path may end with by mistake.
+std::string TrueTypeFontPath(const ConversionOptions& options);
+
 // Helvetica in the library's default encoding, after clearing the refusal of the requested font.
 HPDF_Font RequestDefaultFont(HaruDocument& document);
 

@@ -2,57 +2,25 @@
 
 #include "engine/Utf8.h"
 
+#include "pdf/GlyphLookup.h"
+#include "text/FallbackEscape.h"
+
 #include <hpdf_font.h>
 #include <hpdf_fontdef.h>
 
+#include <algorithm>
 #include <array>
-#include <vector>
 
 namespace engine {
-namespace {
-
-// Whether the font has a glyph for each character, asked of it once per character.
-class GlyphLookup
-{
-public:
-    explicit GlyphLookup(HPDF_FontDef fontdef)
-        : m_fontdef(fontdef)
-        , m_known(0x10000, Unknown)
-    {
-    }
-
-    bool has(char32_t character)
-    {
-        if (character > 0xFFFF) {
-            return false; // the library's encoders hold 16 bits: such a character never gets here
-        }
-        auto& known = m_known[character];
-        if (known == Unknown) {
-            known = HPDF_TTFontDef_GetGlyphid(m_fontdef, static_cast<HPDF_UINT16>(character)) != 0 ? Yes : No;
-        }
-        return known == Yes;
-    }
-
-private:
-    enum : char
-    {
-        Unknown,
-        Yes,
-        No
-    };
-    HPDF_FontDef m_fontdef;
-    std::vector<char> m_known; // by code point
-};
-
-} // namespace
 
 std::optional<std::string> MissingGlyphWarning(HPDF_Font font, std::string_view text)
 {
-    auto* attr = font ? static_cast<HPDF_FontAttr>(font->attr) : nullptr;
-    if (!attr || !attr->fontdef || attr->fontdef->type != HPDF_FONTDEF_TYPE_TRUETYPE) {
+    HPDF_FontDef fontdef = GlyphLookup::TrueTypeDefinition(font);
+    if (!fontdef) {
         return std::nullopt;
     }
-    GlyphLookup glyphs(attr->fontdef);
+    auto* attr = static_cast<HPDF_FontAttr>(font->attr);
+    GlyphLookup glyphs(fontdef);
     const bool utf8 = HPDF_Encoder_GetType(attr->encoder) != HPDF_ENCODER_TYPE_SINGLE_BYTE;
     std::array<char32_t, 256> byteCharacters {};
     if (!utf8) {
@@ -63,6 +31,10 @@ std::optional<std::string> MissingGlyphWarning(HPDF_Font font, std::string_view 
     std::size_t missing = 0;
     Utf8Char first;
     for (std::size_t at = 0; at < text.size();) {
+        if (text[at] == FallbackEscape) { // drawn by a fallback font that has it
+            at += std::max<std::size_t>(ReadFallbackCharacter(text.substr(at)).length, 1);
+            continue;
+        }
         Utf8Char c = utf8 ? ReadUtf8Char(text, at)
                           : Utf8Char { byteCharacters[static_cast<unsigned char>(text[at])], 1, true };
         at += c.length;
@@ -73,7 +45,7 @@ std::optional<std::string> MissingGlyphWarning(HPDF_Font font, std::string_view 
     if (missing == 0) {
         return std::nullopt;
     }
-    const std::string fontName = attr->fontdef->base_font;
+    const std::string fontName = fontdef->base_font;
     if (missing == 1) {
         return "1 character has no glyph in the font " + fontName + " and is drawn blank: " + DescribeCharacter(first);
     }

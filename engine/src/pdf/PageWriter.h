@@ -6,6 +6,7 @@
 #include "pdf/HaruDocument.h"
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,11 +23,13 @@ struct PageBands
 };
 
 // Adds pages to the document and draws on them, where the frame places things: the header and footer
-// with their rules, and the lines of the body with their numbers.
+// with their rules, and the lines of the body with their numbers. Characters escaped for fallback
+// fonts (FallbackEscape.h) are drawn in those fonts, at the same size, between runs in the page font.
 class PageWriter
 {
 public:
-    PageWriter(HaruDocument& document, HPDF_Font font, const PageFrame& frame);
+    PageWriter(HaruDocument& document, HPDF_Font font, const PageFrame& frame,
+               std::span<const HPDF_Font> fallbacks = {});
 
     // Adds a page of the frame's size, draws its header and opens the body's text object; false when
     // the library refused.
@@ -43,11 +46,19 @@ public:
 private:
     void drawBand(const BandTexts& texts, const BandPlace& place);
     void moveTo(double x, double y);
-    void show(std::string_view text);
+    // Shows text at the current point, in runs of one font at the size.
+    void show(std::string_view text, float size);
+    void showPiecewise(std::string_view text);
+    // Sets the page font again when a fallback font is set.
+    void usePageFont(float size);
+    // The width of a text with escaped characters at the size.
+    double width(std::string_view text, float size) const;
 
     HaruDocument& m_document;
     HPDF_Font m_font;
     const PageFrame& m_frame;
+    std::span<const HPDF_Font> m_fallbacks;
+    bool m_fallbackSet = false; // a fallback font is the current font
     HPDF_Page m_page = nullptr;
     int m_pageCount = 0;
     const BandTexts* m_footer = nullptr;

@@ -3,6 +3,8 @@
 #include "engine/ChoiceLists.h"
 #include "engine/Utf8.h"
 
+#include "text/FallbackEscape.h"
+
 #include <algorithm>
 #include <string>
 
@@ -35,6 +37,9 @@ std::size_t CharacterBounds::firstLength(std::string_view text) const
 {
     if (text.empty()) {
         return 0;
+    }
+    if (text[0] == FallbackEscape) {
+        return std::max<std::size_t>(ReadFallbackCharacter(text).length, 1);
     }
     switch (m_kind) {
     case Kind::SingleByte:

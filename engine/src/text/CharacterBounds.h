@@ -17,7 +17,8 @@ public:
     static CharacterBounds SingleByte() { return CharacterBounds(Kind::SingleByte, nullptr); }
     static CharacterBounds Utf8() { return CharacterBounds(Kind::Utf8, nullptr); }
 
-    // Byte length of the first character of the text (0 for an empty text).
+    // Byte length of the first character of the text (0 for an empty text); a character escaped for a
+    // fallback font (FallbackEscape.h) is one character.
     std::size_t firstLength(std::string_view text) const;
     // The largest cut at a character boundary that is no further than `cut` bytes into the text.
     std::size_t floor(std::string_view text, std::size_t cut) const;

@@ -6,6 +6,8 @@
 
 namespace engine {
 
+class FallbackChooser;
+
 struct EncodedText
 {
     std::string text; // in the font's encoding
@@ -16,6 +18,11 @@ struct EncodedText
 // plain ASCII stand-in iconv offers for it ("-" for U+2010), which counts as replaced, or else as
 // "?", which counts as lost; an invalid UTF-8 byte is lost too. One warning tells both counts, each
 // with its first character.
-EncodedText WriteInFontEncoding(std::string_view unicode, std::string_view fontEncoding);
+//
+// With a fallback chooser, a character that the encoding lacks or the page font has no glyph for is
+// drawn by a fallback font that has it, escaped in the text (FallbackEscape.h); hyphens, the minus
+// sign and blanks still take their stand-ins first. "?" then stays for characters that no font has.
+EncodedText WriteInFontEncoding(std::string_view unicode, std::string_view fontEncoding,
+                                FallbackChooser* fallback = nullptr);
 
 } // namespace engine

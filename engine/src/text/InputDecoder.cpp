@@ -128,7 +128,7 @@ std::size_t PrefixEnd(std::string_view bytes, std::size_t limit, std::string_vie
 }
 
 DecodedText DecodeInputBytes(std::string bytes, std::string_view fontEncoding, std::string_view inputEncoding,
-                             std::optional<std::uint64_t> fileSize)
+                             std::optional<std::uint64_t> fileSize, FallbackChooser* fallback)
 {
     DecodedText result;
     const InputForm form = DetectForm(bytes, inputEncoding);
@@ -154,7 +154,7 @@ DecodedText DecodeInputBytes(std::string bytes, std::string_view fontEncoding, s
         result.text = RemoveOverstrikes(std::move(bytes), false);
         return result;
     }
-    auto encoded = WriteInFontEncoding(RemoveOverstrikes(std::move(*unicode), true), fontEncoding);
+    auto encoded = WriteInFontEncoding(RemoveOverstrikes(std::move(*unicode), true), fontEncoding, fallback);
     result.text = std::move(encoded.text);
     if (encoded.warning) {
         result.warnings.push_back(std::move(*encoded.warning));

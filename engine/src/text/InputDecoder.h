@@ -8,6 +8,8 @@
 
 namespace engine {
 
+class FallbackChooser;
+
 struct DecodedText
 {
     std::string text;                  // text-mode rules applied (LF line ends), in the font's encoding
@@ -32,7 +34,8 @@ inline constexpr std::string_view NotTextError = "not a text file";
 //
 // Decoded text is written in the font's encoding; a character the encoding lacks is drawn as iconv's
 // ASCII stand-in, or else as "?", counted in one warning (FontEncodingWriter.h). The overstrikes of
-// formatted manual pages ("X\bX", "_\bX") keep one character (Overstrike.h).
+// formatted manual pages ("X\bX", "_\bX") keep one character (Overstrike.h). With a fallback chooser,
+// decoded characters that the page font cannot draw are escaped for fallback fonts that can.
 //
 // The text-mode rules apply to the characters, not to the bytes of UTF-16: CR LF becomes LF, and a
 // NUL or Ctrl+Z (0x1A) character ends the text, with a warning that gives its byte offset and how
@@ -42,7 +45,8 @@ inline constexpr std::string_view NotTextError = "not a text file";
 // what is left out counts up to the file's end.
 DecodedText DecodeInputBytes(std::string bytes, std::string_view fontEncoding,
                              std::string_view inputEncoding = "Auto",
-                             std::optional<std::uint64_t> fileSize = std::nullopt);
+                             std::optional<std::uint64_t> fileSize = std::nullopt,
+                             FallbackChooser* fallback = nullptr);
 
 // How long the front of a file may be, at most limit bytes, to end at the start of a character as
 // DecodeInputBytes will read it: not inside a UTF-16 unit or surrogate pair, nor inside a valid UTF-8

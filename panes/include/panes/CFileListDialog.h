@@ -28,6 +28,7 @@ class CTextProgressBar;
 
 namespace platform {
 struct FoundFile;
+struct FolderListing;
 }
 
 namespace panes {
@@ -128,6 +129,7 @@ private:
 
     // Filling and thinning the list.
     void addPaths(const std::vector<platform::FoundFile>& files);
+    void addListing(const platform::FolderListing& listing);
     void openFile();
     void importDirectory();
     void removeSelected();

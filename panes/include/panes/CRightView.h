@@ -19,6 +19,7 @@ struct OptionDescription;
 namespace panes {
 
 class FolderMemory;
+class FaceNamesLoader;
 class MessageAsker;
 struct OptionItemSpec;
 
@@ -90,6 +91,11 @@ private:
     void applyFontKind(int kind, bool building);
     // The data file's dialog opens in the folder of the chosen metrics file, where its data file usually lies.
     void placeDataFileDialog();
+    // The item's info text: its description, the range of a number, and the faces of the TrueType font file.
+    QString infoText(const OptionItemSpec& spec) const;
+    // Reads the faces of the chosen TrueType font file in the background; showFaceNames shows them.
+    void loadFaceNames();
+    void showFaceNames(const QString& faces);
     // Makes "Encrypt Level" editable only while RC4 is chosen: AES keys have a length of their own.
     void applyEncryptMethod();
     // The entry chosen in "Page Size", or -1.
@@ -106,6 +112,8 @@ private:
     bool m_dividerDragged = false;
     MessageAsker* m_asker;
     const FolderMemory* m_folderMemory = nullptr;
+    FaceNamesLoader* m_faceNamesLoader;
+    QString m_faceNames; // of the chosen TrueType font file, once read
 };
 
 } // namespace panes

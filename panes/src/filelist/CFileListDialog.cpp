@@ -343,22 +343,35 @@ void CFileListDialog::addFiles(const QStringList& paths)
 
 void CFileListDialog::addDroppedPaths(const QStringList& paths)
 {
-    std::vector<platform::FoundFile> native;
+    platform::FolderListing found;
     for (const QString& path : paths) {
         if (QFileInfo(path).isDir()) {
-            for (auto& file : platform::WalkFolder(ToNative(path)).files) {
-                native.push_back(std::move(file));
-            }
+            auto listing = platform::WalkFolder(ToNative(path));
+            std::move(listing.files.begin(), listing.files.end(), std::back_inserter(found.files));
+            std::move(listing.problems.begin(), listing.problems.end(), std::back_inserter(found.problems));
         } else if (path.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive)) {
-            native.push_back({ ToNative(path), {} });
+            found.files.push_back({ ToNative(path), {} });
         }
     }
-    addPaths(native);
+    addListing(found);
 }
 
 void CFileListDialog::importFolder(const QString& folder)
 {
-    addPaths(platform::WalkFolder(ToNative(folder)).files);
+    addListing(platform::WalkFolder(ToNative(folder)));
+}
+
+// The files found, and a word about what the walk could not read: a folder left out is no silent gap.
+void CFileListDialog::addListing(const platform::FolderListing& listing)
+{
+    addPaths(listing.files);
+    if (!listing.problems.empty()) {
+        QStringList problems;
+        for (const auto& problem : listing.problems) {
+            problems.append(FromNative(problem.path) + QStringLiteral(": ") + QString::fromStdString(problem.reason));
+        }
+        m_services.asker->show(this, QMessageBox::Warning, UnwalkedFoldersMessage(problems));
+    }
 }
 
 void CFileListDialog::addPaths(const std::vector<platform::FoundFile>& files)

@@ -56,4 +56,9 @@ QString MissingFilesMessage(const QStringList& missing)
     return PathsMessage(missing, "File: %1 does not exist and is not listed.", "%1 more files do not exist either.");
 }
 
+QString UnwalkedFoldersMessage(const QStringList& problems)
+{
+    return PathsMessage(problems, "Not listed: %1", "%1 more parts of the folders could not be read either.");
+}
+
 } // namespace panes

@@ -22,6 +22,8 @@ QString CreationDateText(std::time_t time);
 QString DuplicatesMessage(const QStringList& repeated);
 // The box about paths given to be listed that do not exist, in the same form.
 QString MissingFilesMessage(const QStringList& missing);
+// The box about parts of imported folders that could not be walked: "<path>: <reason>" lines in the same form.
+QString UnwalkedFoldersMessage(const QStringList& problems);
 
 // What the status area says when Start Convert finds no checked entry.
 inline constexpr const char* NoFileCheckedCaption = "No file is checked.";

@@ -1,5 +1,6 @@
 #include "panes/CRightView.h"
 
+#include "FaceNamesLoader.h"
 #include "FolderChooserDialog.h"
 #include "OptionItemTable.h"
 #include "engine/ChoiceLists.h"
@@ -82,26 +83,30 @@ std::string textValue(engine::OptionKind kind, COptionTreeItem* item)
     return edit ? edit->text().toStdString() : std::string();
 }
 
-// The item's info text: its description, and the range of a number.
-QString infoText(const OptionItemSpec& spec)
+} // namespace
+
+QString CRightView::infoText(const OptionItemSpec& spec) const
 {
     QString info = QString::fromLatin1(spec.info);
     const engine::OptionDescription* option = spec.option();
     if (option && option->kind == engine::OptionKind::Number) {
         info += QStringLiteral(" Range: %1.").arg(QString::fromStdString(option->rangeText()));
     }
+    if (&spec == &OptionItems()[OptionItemId::TrueTypeFace - 1] && !m_faceNames.isEmpty()) {
+        info += QLatin1Char(' ') + m_faceNames;
+    }
     return info;
 }
-
-} // namespace
 
 CRightView::CRightView(engine::ConversionOptions* options, QWidget* parent)
     : QWidget(parent)
     , m_options(options)
     , m_tree(new optiontree::COptionTree(this))
     , m_asker(&MessageBoxAsker::instance())
+    , m_faceNamesLoader(new FaceNamesLoader(this))
 {
     Q_ASSERT(m_options);
+    connect(m_faceNamesLoader, &FaceNamesLoader::loaded, this, &CRightView::showFaceNames);
     BuildOptionTree();
 }
 
@@ -124,6 +129,7 @@ bool CRightView::BuildOptionTree()
     }
     showPageSize(pageSizeSelection());
     placeDataFileDialog();
+    loadFaceNames();
     const auto* fontKind = dynamic_cast<COptionTreeComboItem*>(m_tree->FindItem(OptionItemId::PageFont));
     applyFontKind(hasControl(fontKind) ? fontKind->currentIndex() : -1, true);
     applyEncryptMethod();
@@ -206,6 +212,8 @@ void CRightView::OnItemChanged(COptionTreeItem* item)
         applyFontKind(m_options->PageFont, false);
     } else if (id == OptionItemId::Type1MetricsFile) {
         placeDataFileDialog();
+    } else if (id == OptionItemId::TrueTypeFile) {
+        loadFaceNames();
     } else if (id == OptionItemId::EncryptMethod) {
         applyEncryptMethod();
     }
@@ -389,6 +397,23 @@ void CRightView::placeDataFileDialog()
     if (dataItem) {
         const QString metrics = FromNative(m_options->Type1MetricsFile);
         dataItem->SetInitialFolder(metrics.isEmpty() ? QString() : QFileInfo(metrics).path());
+    }
+}
+
+void CRightView::loadFaceNames()
+{
+    showFaceNames(QString());
+    if (!m_options->TrueTypeFile.empty()) {
+        m_faceNamesLoader->load(m_options->TrueTypeFile);
+    }
+}
+
+void CRightView::showFaceNames(const QString& faces)
+{
+    m_faceNames = faces;
+    if (COptionTreeItem* face = m_tree->FindItem(OptionItemId::TrueTypeFace)) {
+        face->SetInfoText(infoText(OptionItems()[OptionItemId::TrueTypeFace - 1]));
+        m_tree->update(); // the info pane, a part of the tree, shows the new text
     }
 }
 

@@ -93,6 +93,12 @@ const OptionItemSpec Items[] = {
       "One PDF that every file goes into, each from a new page with a bookmark of its own. Empty: one PDF per "
       "file.",
       "PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*|", PathDialog::Save },
+    { "TrueType Face", 15, "TrueTypeFace",
+      "The face of a TrueType collection (.ttc) to draw with, from 0; a single font (.ttf) has face 0 only." },
+    { "Fallback Fonts", 10, "FallbackFonts",
+      "Yes: a character that the page font and encoding cannot draw is drawn with an installed font that has it "
+      "(monospaced when the page font is, at the same size, embedded). No: such a character is drawn as a near "
+      "equivalent or as \"?\", with a warning. \"?\" remains for characters that no installed font has." },
 };
 
 const FontItemRule Rules[] = {
@@ -104,6 +110,7 @@ const FontItemRule Rules[] = {
     { 17, { false, false, false, true } },  // "CID Font"
     { 19, { true, true, true, false } },    // "Single-byte Encoding"
     { 20, { false, false, true, true } },   // "Multi-byte Encoding"
+    { 50, { false, false, true, false } },  // "TrueType Face"
 };
 
 } // namespace

@@ -36,10 +36,12 @@ inline constexpr quint32 PageHeight = 4;
 inline constexpr quint32 PageFont = 10;
 inline constexpr quint32 Type1MetricsFile = 13;
 inline constexpr quint32 Type1DataFile = 14;
+inline constexpr quint32 TrueTypeFile = 15;
 inline constexpr quint32 EmbeddingFont = 16;
 inline constexpr quint32 SingleByteEncoding = 19;
 inline constexpr quint32 EncryptLevel = 36;
 inline constexpr quint32 EncryptMethod = 38;
+inline constexpr quint32 TrueTypeFace = 50;
 } // namespace OptionItemId
 
 // Every item of the options pane in insertion order: the item at position i gets identifier i + 1.

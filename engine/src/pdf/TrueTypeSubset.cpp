@@ -1,0 +1,91 @@
+#include "pdf/TrueTypeSubset.h"
+
+#include <hb-subset.h>
+
+#include <memory>
+
+namespace engine {
+namespace {
+
+// Tables a PDF reader never draws with: text in a PDF is already shaped and laid out horizontally, and
+// the outlines replace any bitmaps.
+constexpr const char* DroppedTables[]
+    = { "GSUB", "GPOS", "GDEF", "BASE", "JSTF", "MATH", "kern", "morx", "mort", "kerx", "EBDT", "EBLC", "EBSC", "bdat",
+          "bloc", "vhea", "vmtx", "VORG", "DSIG", "hdmx", "LTSH", "VDMX", "PCLT", "gasp", "meta" };
+
+template <typename T, void (*Destroy)(T*)> struct Deleter
+{
+    void operator()(T* object) const { Destroy(object); }
+};
+using Blob = std::unique_ptr<hb_blob_t, Deleter<hb_blob_t, hb_blob_destroy>>;
+using Face = std::unique_ptr<hb_face_t, Deleter<hb_face_t, hb_face_destroy>>;
+using Input = std::unique_ptr<hb_subset_input_t, Deleter<hb_subset_input_t, hb_subset_input_destroy>>;
+using Plan = std::unique_ptr<hb_subset_plan_t, Deleter<hb_subset_plan_t, hb_subset_plan_destroy>>;
+
+hb_tag_t Tag(const char* name)
+{
+    return hb_tag_from_string(name, 4);
+}
+
+Input MakeInput(const std::set<std::uint32_t>& glyphs, const std::set<char32_t>& characters)
+{
+    Input input(hb_subset_input_create_or_fail());
+    if (!input) {
+        return input;
+    }
+    hb_set_t* glyphSet = hb_subset_input_glyph_set(input.get());
+    hb_set_add(glyphSet, 0);
+    for (std::uint32_t glyph : glyphs) {
+        hb_set_add(glyphSet, glyph);
+    }
+    hb_set_t* characterSet = hb_subset_input_unicode_set(input.get());
+    for (char32_t character : characters) {
+        hb_set_add(characterSet, character);
+    }
+    hb_set_t* dropped = hb_subset_input_set(input.get(), HB_SUBSET_SETS_DROP_TABLE_TAG);
+    for (const char* table : DroppedTables) {
+        hb_set_add(dropped, Tag(table));
+    }
+    return input;
+}
+
+} // namespace
+
+std::optional<TrueTypeSubset> SubsetTrueType(
+    std::string_view font, const std::set<std::uint32_t>& glyphs, const std::set<char32_t>& characters)
+{
+    Blob blob(hb_blob_create_or_fail(
+        font.data(), static_cast<unsigned>(font.size()), HB_MEMORY_MODE_READONLY, nullptr, nullptr));
+    if (!blob) {
+        return std::nullopt;
+    }
+    Face face(hb_face_create(blob.get(), 0));
+    Input input = MakeInput(glyphs, characters);
+    if (!input || hb_face_get_glyph_count(face.get()) == 0) {
+        return std::nullopt;
+    }
+    Plan plan(hb_subset_plan_create_or_fail(face.get(), input.get()));
+    if (!plan) {
+        return std::nullopt;
+    }
+    Face subset(hb_subset_plan_execute_or_fail(plan.get()));
+    if (!subset) {
+        return std::nullopt;
+    }
+    Blob data(hb_face_reference_blob(subset.get()));
+    unsigned length = 0;
+    const char* bytes = hb_blob_get_data(data.get(), &length);
+    if (!bytes || length == 0) {
+        return std::nullopt;
+    }
+    TrueTypeSubset result { std::string(bytes, length), {} };
+    const hb_map_t* oldToNew = hb_subset_plan_old_to_new_glyph_mapping(plan.get());
+    for (std::uint32_t glyph : glyphs) {
+        if (hb_map_has(oldToNew, glyph)) {
+            result.newGlyph[glyph] = hb_map_get(oldToNew, glyph);
+        }
+    }
+    return result;
+}
+
+} // namespace engine
