@@ -48,9 +48,9 @@ public:
     // need it, and a second registration leaves the document unusable.
     void useUtfEncodings();
 
-    // Shrinks a page on which nothing more is drawn, as it waits for the save; false when the library
-    // refused (the error is recorded).
-    bool pageComplete(HPDF_Page page) { return m_pages.compact(page); }
+    // Shrinks a page on which nothing more is drawn, as it waits for the save; a refusal of the
+    // library is recorded as its error.
+    void pageComplete(HPDF_Page page) { m_pages.compact(page); }
 
     // A last step on the complete document, in memory, that gives the bytes to write in its place.
     using Finish = std::function<base::Result<std::string>(std::string_view document)>;

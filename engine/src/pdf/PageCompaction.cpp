@@ -93,12 +93,14 @@ bool SameBox(const HPDF_Box& a, const HPDF_Box& b)
 
 } // namespace
 
-bool PageCompaction::compact(HPDF_Page page)
+void PageCompaction::compact(HPDF_Page page)
 {
     auto* attr = static_cast<HPDF_PageAttr>(page->attr);
     const bool deflated = deflateContents(attr->contents);
     attr->stream = attr->contents->stream; // where the library would draw more on the page
-    return deflated && shareResources(page) && shareMediaBox(page);
+    if (deflated && shareResources(page)) {
+        shareMediaBox(page);
+    }
 }
 
 bool PageCompaction::shareResources(HPDF_Page page)
@@ -114,7 +116,7 @@ bool PageCompaction::shareResources(HPDF_Page page)
         names.emplace_back(element->key, Resolved(element->value));
     }
     auto known = std::find_if(m_resources.begin(), m_resources.end(),
-                              [&names](const SharedResources& shared) { return shared.names == names; });
+        [&names](const SharedResources& shared) { return shared.names == names; });
     if (known == m_resources.end()) {
         auto shared = static_cast<HPDF_Dict>(MadeIndirect(page, "Resources", attr->xref));
         if (!shared) {
@@ -128,20 +130,16 @@ bool PageCompaction::shareResources(HPDF_Page page)
     return HPDF_Dict_Add(page, "Resources", known->resources) == HPDF_OK;
 }
 
-bool PageCompaction::shareMediaBox(HPDF_Page page)
+void PageCompaction::shareMediaBox(HPDF_Page page)
 {
     const HPDF_Box box = HPDF_Page_GetMediaBox(page);
-    auto known = std::find_if(m_mediaBoxes.begin(), m_mediaBoxes.end(),
-                              [&box](const auto& shared) { return SameBox(shared.first, box); });
-    if (known == m_mediaBoxes.end()) {
-        auto shared = static_cast<HPDF_Array>(MadeIndirect(page, "MediaBox", static_cast<HPDF_PageAttr>(page->attr)->xref));
-        if (!shared) {
-            return false;
-        }
-        m_mediaBoxes.emplace_back(box, shared);
-        return true;
+    auto known = std::find_if(
+        m_mediaBoxes.begin(), m_mediaBoxes.end(), [&box](const auto& shared) { return SameBox(shared.first, box); });
+    if (known != m_mediaBoxes.end()) {
+        HPDF_Dict_Add(page, "MediaBox", known->second);
+    } else if (auto shared = MadeIndirect(page, "MediaBox", static_cast<HPDF_PageAttr>(page->attr)->xref)) {
+        m_mediaBoxes.emplace_back(box, static_cast<HPDF_Array>(shared));
     }
-    return HPDF_Dict_Add(page, "MediaBox", known->second) == HPDF_OK;
 }
 
 // Only a stream the library would deflate at the save, and only once.
@@ -155,7 +153,7 @@ bool PageCompaction::deflateContents(HPDF_Dict contents)
     uLongf size = compressBound(static_cast<uLong>(m_plain.size()));
     m_deflated.resize(size);
     if (compress2(reinterpret_cast<Bytef*>(m_deflated.data()), &size, reinterpret_cast<const Bytef*>(m_plain.data()),
-                  static_cast<uLong>(m_plain.size()), Z_DEFAULT_COMPRESSION)
+            static_cast<uLong>(m_plain.size()), Z_DEFAULT_COMPRESSION)
         != Z_OK) {
         return true; // the library deflates it at the save
     }

@@ -17,8 +17,8 @@ namespace engine {
 class PageCompaction
 {
 public:
-    // False when the library refused: its error is recorded, the document good only for freeing.
-    bool compact(HPDF_Page page);
+    // A refusal of the library is recorded as its error; the document is then good only for freeing.
+    void compact(HPDF_Page page);
 
 private:
     // The fonts of a page's resources: their names there and the font objects.
@@ -30,11 +30,12 @@ private:
         HPDF_Dict fonts;
     };
 
+    // False when the library refused.
     bool deflateContents(HPDF_Dict contents);
     bool shareResources(HPDF_Page page);
-    bool shareMediaBox(HPDF_Page page);
+    void shareMediaBox(HPDF_Page page);
 
-    std::string m_plain;    // the content of the page at hand, reused from page to page
+    std::string m_plain; // the content of the page at hand, reused from page to page
     std::string m_deflated; // likewise
     std::vector<SharedResources> m_resources;
     std::vector<std::pair<HPDF_Box, HPDF_Array>> m_mediaBoxes;
