@@ -1,4 +1,6 @@
 #include "engine/ConversionRun.h"
+#include "layout/PageFrame.h"
+#include "pdf/PageWriter.h"
 
 #include "PdfProbe.h"
 #include "RecordingObserver.h"
@@ -86,6 +88,50 @@ TEST_F(CombineTest, NothingIsWrittenOverAnInputOrForAStoppedOrEmptyRun)
     auto empty = engine::ConversionRun(options, { job("gone.txt", "") }).execute(m_observer);
     EXPECT_FALSE(empty.combined);
     EXPECT_FALSE(std::filesystem::exists(options.CombineInto));
+}
+
+// The pages of a combined PDF wait in memory for the save, shrunk: their contents deflated, their
+// resources and media box shared with an earlier page that has the same. A page of another font or
+// size keeps its own, and every page reads back with its text, font and size.
+TEST_F(CombineTest, PagesWaitingForTheSaveKeepTheirOwnFontsAndSizes)
+{
+    engine::HaruDocument document;
+    HPDF_SetCompressionMode(document.get(), HPDF_COMP_ALL);
+    HPDF_Font helvetica = HPDF_GetFont(document.get(), "Helvetica", nullptr);
+    HPDF_Font courier = HPDF_GetFont(document.get(), "Courier", nullptr);
+    engine::ConversionOptions options;
+    const engine::PageFrame portrait = engine::MakePageFrame(options);
+    options.Orientation = engine::Landscape;
+    const engine::PageFrame landscape = engine::MakePageFrame(options);
+    struct Page
+    {
+        HPDF_Font font;
+        const engine::PageFrame& frame;
+        std::string text;
+    };
+    const Page pages[] = { { helvetica, portrait, "one" }, { courier, portrait, "two" },
+                           { helvetica, landscape, "three" }, { helvetica, portrait, "four" },
+                           { courier, portrait, "five" } };
+    for (const auto& page : pages) {
+        engine::PageWriter writer(document, page.font, page.frame);
+        ASSERT_TRUE(writer.beginPage());
+        ASSERT_TRUE(writer.drawLine({ page.text }));
+        writer.endPage();
+    }
+    ASSERT_FALSE(document.failed()) << document.errorText();
+    ASSERT_TRUE(document.saveAtomically(combined()));
+
+    testsupport::PdfProbe pdf(combined());
+    ASSERT_EQ(pdf.pages().size(), std::size(pages));
+    for (std::size_t i = 0; i < std::size(pages); ++i) {
+        const auto& read = pdf.pages()[i];
+        ASSERT_EQ(read.texts.size(), 1u) << i;
+        EXPECT_EQ(read.texts[0].bytes, pages[i].text);
+        EXPECT_EQ(read.texts[0].baseFont, pages[i].font == courier ? "/Courier" : "/Helvetica") << i;
+        EXPECT_EQ(read.width, pages[i].frame.box.width) << i;
+        EXPECT_EQ(read.height, pages[i].frame.box.height) << i;
+    }
+    EXPECT_EQ(testsupport::ExtractText(combined()), "one\n\ftwo\n\fthree\n\ffour\n\ffive\n\f");
 }
 
 } // namespace

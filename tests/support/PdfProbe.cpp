@@ -42,7 +42,7 @@ public:
             m_font = m_operands[0].getName();
             m_fontSize = m_operands[1].getNumericValue();
         } else if (op == "Tj" && m_operands.size() == 1) {
-            m_texts.push_back({ m_lineX, m_lineY, m_operands[0].getStringValue(), m_font, m_fontSize });
+            m_texts.push_back({ m_lineX, m_lineY, m_operands[0].getStringValue(), m_font, m_fontSize, {} });
         } else if (op == "TJ" && m_operands.size() == 1) {
             std::string bytes;
             for (auto& item : m_operands[0].getArrayAsVector()) {
@@ -50,7 +50,7 @@ public:
                     bytes += item.getStringValue();
                 }
             }
-            m_texts.push_back({ m_lineX, m_lineY, bytes, m_font, m_fontSize });
+            m_texts.push_back({ m_lineX, m_lineY, bytes, m_font, m_fontSize, {} });
         }
         m_operands.clear();
     }
@@ -82,6 +82,13 @@ PdfProbe::PdfProbe(const std::string& path, const std::string& password)
         }
         TextCollector collector(probe.texts);
         page.parseContents(&collector);
+        auto fonts = page.getAttribute("/Resources", false).getKey("/Font");
+        for (auto& text : probe.texts) {
+            auto font = fonts.isDictionary() ? fonts.getKey(text.font) : QPDFObjectHandle::newNull();
+            if (font.isDictionary() && font.getKey("/BaseFont").isName()) {
+                text.baseFont = font.getKey("/BaseFont").getName();
+            }
+        }
         m_pages.push_back(std::move(probe));
     }
 }

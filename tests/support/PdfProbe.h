@@ -18,6 +18,7 @@ struct ShownText
     std::string bytes; // the string operand as stored (decrypted)
     std::string font; // resource name of the font in use, e.g. "/F1"
     double fontSize = 0;
+    std::string baseFont; // the /BaseFont of that font in its page's resources
 };
 
 struct FontProbe

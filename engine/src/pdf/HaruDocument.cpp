@@ -101,24 +101,19 @@ void HaruDocument::resetError()
 
 base::Result<> HaruDocument::saveAtomically(const std::string& path, const Finish& finish)
 {
-    // Saving to the library's memory stream first lets every write be checked here.
-    if (HPDF_SaveToStream(m_doc) != HPDF_OK) {
-        return refusal("the PDF library could not complete the document");
-    }
     platform::AtomicFile file(path);
     if (auto opened = file.open(); !opened) {
         return opened;
     }
     auto written = finish ? writeFinished(file, finish)
-                          : readSaved([&file](std::string_view piece) { return file.write(piece); });
+                          : saveInto([&file](std::string_view piece) { return file.write(piece); });
     return written ? file.commit() : written;
 }
 
 base::Result<> HaruDocument::writeFinished(platform::AtomicFile& file, const Finish& finish)
 {
     std::string document;
-    document.reserve(HPDF_GetStreamSize(m_doc));
-    auto collected = readSaved([&document](std::string_view piece) -> base::Result<> {
+    auto collected = saveInto([&document](std::string_view piece) -> base::Result<> {
         document.append(piece);
         return {};
     });
@@ -148,28 +143,25 @@ base::Result<> HaruDocument::abandonedSave() const
     return {};
 }
 
-base::Result<> HaruDocument::readSaved(const std::function<base::Result<>(std::string_view)>& sink)
+base::Result<> HaruDocument::saveInto(const StreamedSave::Sink& sink)
 {
-    HPDF_ResetStream(m_doc);
-    std::string chunk(1 << 16, '\0');
-    for (;;) {
+    StreamedSave save([this, &sink](std::string_view piece) -> base::Result<> {
         if (auto abandoned = abandonedSave(); !abandoned) {
             return abandoned;
         }
-        HPDF_UINT32 size = static_cast<HPDF_UINT32>(chunk.size());
-        HPDF_STATUS status = HPDF_ReadFromStream(m_doc, reinterpret_cast<HPDF_BYTE*>(chunk.data()), &size);
-        if (size > 0) {
-            if (auto taken = sink(std::string_view(chunk.data(), size)); !taken) {
-                return taken;
-            }
-        }
-        if (status == HPDF_STREAM_EOF) {
-            return {};
-        }
-        if (status != HPDF_OK) {
-            return refusal("the PDF library could not hand over the document");
-        }
+        return sink(piece);
+    });
+    const HPDF_STATUS status = save.run(m_doc);
+    if (!save.sinkOutcome()) {
+        return save.sinkOutcome();
     }
+    if (auto abandoned = abandonedSave(); !abandoned) {
+        return abandoned;
+    }
+    if (status != HPDF_OK) {
+        return refusal("the PDF library could not complete the document");
+    }
+    return {};
 }
 
 std::string DescribeHaruError(HPDF_STATUS code, HPDF_STATUS detail)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "base/Result.h"
+#include "pdf/PageCompaction.h"
+#include "pdf/StreamedSave.h"
 
 #include <hpdf.h>
 
@@ -46,6 +48,10 @@ public:
     // need it, and a second registration leaves the document unusable.
     void useUtfEncodings();
 
+    // Shrinks a page on which nothing more is drawn, as it waits for the save; a refusal of the
+    // library is recorded as its error.
+    void pageComplete(HPDF_Page page) { m_pages.compact(page); }
+
     // A last step on the complete document, in memory, that gives the bytes to write in its place.
     using Finish = std::function<base::Result<std::string>(std::string_view document)>;
 
@@ -58,8 +64,8 @@ public:
 
 private:
     static void onError(HPDF_STATUS errorCode, HPDF_STATUS detail, void* self);
-    // Hands the saved document to sink piece by piece, as long as it succeeds and no abandon is asked.
-    base::Result<> readSaved(const std::function<base::Result<>(std::string_view)>& sink);
+    // Saves the document into sink piece by piece, as long as it succeeds and no abandon is asked.
+    base::Result<> saveInto(const StreamedSave::Sink& sink);
     // Writes what the finish makes of the whole saved document.
     base::Result<> writeFinished(platform::AtomicFile& file, const Finish& finish);
     // Fails (kind Abandoned) once an abandon is asked.
@@ -76,6 +82,7 @@ private:
     const std::stop_token* m_outerAbandon; // of a document this thread created before, restored after
     bool* m_outerAllocationFailed;         // likewise
     bool m_allocationFailed = false;       // an allocation of the library failed for this document
+    PageCompaction m_pages;
 };
 
 // A short description of a libharu error code.

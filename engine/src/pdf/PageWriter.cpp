@@ -47,6 +47,7 @@ void PageWriter::endPage()
     if (m_footer) {
         drawBand(*m_footer, m_frame.footer);
     }
+    m_document.pageComplete(m_page);
 }
 
 bool PageWriter::drawLine(const PlacedLine& line)
