@@ -87,6 +87,21 @@ void COptionTreeFileItem::OnActivate()
     }
 }
 
+bool COptionTreeFileItem::OnClear()
+{
+    COptionTree* tree = GetOptionTree();
+    if (!tree || IsReadOnly() || m_paths.isEmpty()) {
+        return false;
+    }
+    m_paths.clear();
+    fitRowToPaths();
+    tree->UpdateScrollRange();
+    tree->MoveItems();
+    tree->RepaintAll();
+    CommitChanges();
+    return true;
+}
+
 void COptionTreeFileItem::fitRowToPaths()
 {
     const int needed = static_cast<int>(m_paths.size()) * (OptionTreeFonts::normalHeight() + LineGap);

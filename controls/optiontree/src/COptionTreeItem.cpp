@@ -7,6 +7,7 @@ namespace optiontree {
 
 void COptionTreeItem::DrawAttribute(QPainter&, const QRect&) { }
 void COptionTreeItem::OnActivate() { }
+bool COptionTreeItem::OnClear() { return false; }
 void COptionTreeItem::OnMove() { }
 void COptionTreeItem::OnRefresh() { }
 void COptionTreeItem::OnCommit() { }
@@ -75,6 +76,17 @@ void COptionTreeItem::Activate()
     m_activated = true;
     m_committed = false;
     OnActivate();
+}
+
+bool COptionTreeItem::Clear()
+{
+    const bool committed = m_committed;
+    m_committed = false;
+    if (!OnClear()) {
+        m_committed = committed; // nothing changed, so nothing to commit later either
+        return false;
+    }
+    return true;
 }
 
 void COptionTreeItem::CommitChanges()

@@ -286,6 +286,12 @@ void COptionTreeList::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Enter:
         activateItem(focused);
         break;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        if (!focused || !focused->Clear()) {
+            event->ignore();
+        }
+        break;
     case Qt::Key_Home:
         focusItem(m_tree->GetFirstVisible());
         break;

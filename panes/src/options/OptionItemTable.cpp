@@ -87,11 +87,11 @@ const OptionItemSpec Items[] = {
       "A line below the text of each page, in the bottom margin, written as the header: left|centre|right with "
       "the fields {file} {path} {folder} {page} {pages} {date} {time} {modified} {title}. Empty: no footer." },
     { "Output Folder", 1, "OutputFolder",
-      "Folder the PDFs go to, each at its path below the folder it was imported from. Empty: beside each file.",
+      "Folder the PDFs go to, each at its path below the folder it was imported from. Empty (Delete empties it): beside each file.",
       "", PathDialog::Folder },
     { "Combine Into", 1, "CombineInto",
-      "One PDF that every file goes into, each from a new page with a bookmark of its own. Empty: one PDF per "
-      "file.",
+      "One PDF that every file goes into, each from a new page with a bookmark of its own. Empty (Delete empties it): "
+      "one PDF per file.",
       "PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*|", PathDialog::Save },
     { "TrueType Face", 15, "TrueTypeFace",
       "The face of a TrueType collection (.ttc) to draw with, from 0; a single font (.ttf) has face 0 only." },

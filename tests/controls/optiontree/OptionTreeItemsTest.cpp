@@ -454,6 +454,13 @@ void OptionTreeItemsTest::choosingThreeFilesGrowsTheRow()
     t.file->Activate();
     QCOMPARE(t.file->GetItemHeight(), 21);
     QVERIFY(!t.file->IsMultiLineLabel());
+
+    // Delete empties the focused item again, committed once; a second Delete has nothing to empty.
+    t.key(Qt::Key_Delete);
+    QCOMPARE(t.file->GetPaths(), QStringList());
+    QCOMPARE(t.changes(t.file), 3);
+    t.key(Qt::Key_Backspace);
+    QCOMPARE(t.changes(t.file), 3);
 }
 
 void OptionTreeItemsTest::cancelledDialogChangesNothingButThePath()

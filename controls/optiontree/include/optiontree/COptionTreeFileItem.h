@@ -36,6 +36,8 @@ public:
 
     void DrawAttribute(QPainter& painter, const QRect& attribute) override;
     void OnActivate() override;
+    // Forgets the chosen paths: "No selection made." again, committed.
+    bool OnClear() override;
 
 private:
     void fitRowToPaths();

@@ -27,6 +27,9 @@ public:
     virtual void DrawAttribute(QPainter& painter, const QRect& attribute);
     // Opens the editor: shows and focuses the editor window, or runs a dialog.
     virtual void OnActivate();
+    // Delete or Backspace on the focused item that has no editor open: empties a value that can be
+    // empty and commits it. False when the item has nothing to empty.
+    virtual bool OnClear();
     // The layout changed: follow the attribute rectangle, hide unless focused.
     virtual void OnMove();
     // The tree asked for a refresh (UpdatedItems): follow the attribute rectangle.
@@ -93,6 +96,8 @@ public:
 
     // Opens the editor for one edit cycle.
     void Activate();
+    // Empties the value (OnClear), a change committed like an edit's; false when there was nothing to empty.
+    bool Clear();
     // Ends the edit cycle: the first call after Activate closes the editor,
     // reports TreeNotifyItemChanged and refreshes the subtree; later calls do nothing.
     void CommitChanges();
