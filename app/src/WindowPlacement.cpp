@@ -37,7 +37,8 @@ WindowPlacement::WindowPlacement(std::string settingsPath)
 
 void WindowPlacement::restore(QWidget& window, QSplitter& splitter, QSize preferred, int preferredFirstPane) const
 {
-    const QSize size(m_section.number(WidthKey, Missing), m_section.number(HeightKey, Missing));
+    const auto stored = m_section.read();
+    const QSize size(stored.number(WidthKey, Missing), stored.number(HeightKey, Missing));
     if (size.width() > 0 && size.height() > 0) {
         window.resize(size.expandedTo(window.minimumSize()));
     } else {
@@ -45,17 +46,17 @@ void WindowPlacement::restore(QWidget& window, QSplitter& splitter, QSize prefer
         const QSize room = screen ? screen->availableGeometry().size() : preferred;
         window.resize(preferred.boundedTo(room).expandedTo(window.minimumSize()));
     }
-    const QPoint position(m_section.number(LeftKey, Missing), m_section.number(TopKey, Missing));
+    const QPoint position(stored.number(LeftKey, Missing), stored.number(TopKey, Missing));
     const QRect shown(position, window.size());
-    if (m_section.text(LeftKey).isEmpty() || !QGuiApplication::screenAt(shown.center())) {
+    if (stored.text(LeftKey).isEmpty() || !QGuiApplication::screenAt(shown.center())) {
         centreOnScreen(window);
     } else {
         window.move(position);
     }
-    const int kept = m_section.number(SplitterKey, Missing);
+    const int kept = stored.number(SplitterKey, Missing);
     const int firstPane = kept > 0 ? kept : preferredFirstPane;
     splitter.setSizes({ firstPane, window.width() - firstPane - splitter.handleWidth() });
-    if (m_section.number(MaximizedKey, 0) != 0) {
+    if (stored.number(MaximizedKey, 0) != 0) {
         window.setWindowState(window.windowState() | Qt::WindowMaximized);
     }
 }

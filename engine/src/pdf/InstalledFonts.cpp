@@ -47,8 +47,9 @@ std::optional<InstalledFonts::Face> Usable(FcPattern* pattern)
     FcPatternGetInteger(pattern, FC_INDEX, 0, &index);
     FcPatternGetBool(pattern, FC_VARIABLE, 0, &variable);
     const std::string path(reinterpret_cast<const char*>(file));
-    if (std::string_view(reinterpret_cast<const char*>(format)) != "TrueType" || (LowerSuffix(path) != ".ttf" && !IsFontCollectionFile(path))
-        || variable || index < 0 || index > 0xFFFF) {
+    const bool fileKind = LowerSuffix(path) == ".ttf" || IsFontCollectionFile(path);
+    if (std::string_view(reinterpret_cast<const char*>(format)) != "TrueType" || !fileKind || variable || index < 0
+        || index > 0xFFFF) {
         return std::nullopt;
     }
     return InstalledFonts::Face { path, index, characters };

@@ -9,13 +9,13 @@
 
 namespace engine {
 
+// Whether a font file's name ends in ".ttc", in any case: a collection of fonts.
+bool IsFontCollectionFile(std::string_view path);
+
 // The installed fonts that the PDF library can embed (TrueType outlines in a .ttf or .ttc file, as
 // fontconfig knows them), in the order they suit as fallbacks for a body font: monospaced faces first
 // when the body font is monospaced, regular upright faces before others, each group in fontconfig's
 // order of preference for a monospaced or sans-serif font.
-// Whether a font file's name ends in ".ttc", in any case: a collection of fonts.
-bool IsFontCollectionFile(std::string_view path);
-
 class InstalledFonts
 {
 public:

@@ -1,24 +1,13 @@
 #include "engine/TrueTypeFaces.h"
 
+#include "pdf/HarfBuzzHandles.h"
 #include "pdf/TrueTypeFaceCount.h"
 
 #include <hb-ot.h>
 
-#include <memory>
-
 namespace engine {
 namespace {
 
-struct BlobRelease
-{
-    void operator()(hb_blob_t* blob) const { hb_blob_destroy(blob); }
-};
-struct FaceRelease
-{
-    void operator()(hb_face_t* face) const { hb_face_destroy(face); }
-};
-using Blob = std::unique_ptr<hb_blob_t, BlobRelease>;
-using Face = std::unique_ptr<hb_face_t, FaceRelease>;
 
 // The face's name in English when the font has one, else in its first language.
 std::string FullName(hb_face_t* face)
@@ -36,9 +25,9 @@ std::string FullName(hb_face_t* face)
     return {};
 }
 
-Blob OpenFontFile(const std::string& path)
+HbBlob OpenFontFile(const std::string& path)
 {
-    return Blob(hb_blob_create_from_file_or_fail(path.c_str()));
+    return HbBlob(hb_blob_create_from_file_or_fail(path.c_str()));
 }
 
 base::Failure NoFont(const std::string& path)
@@ -50,14 +39,14 @@ base::Failure NoFont(const std::string& path)
 
 base::Result<std::vector<std::string>> TrueTypeFaceNames(const std::string& path)
 {
-    Blob blob = OpenFontFile(path);
+    HbBlob blob = OpenFontFile(path);
     const unsigned count = blob ? hb_face_count(blob.get()) : 0;
     if (count == 0) {
         return NoFont(path);
     }
     std::vector<std::string> names;
     for (unsigned i = 0; i < count; ++i) {
-        Face face(hb_face_create(blob.get(), i));
+        HbFace face(hb_face_create(blob.get(), i));
         names.push_back(FullName(face.get()));
     }
     return names;
@@ -65,12 +54,12 @@ base::Result<std::vector<std::string>> TrueTypeFaceNames(const std::string& path
 
 bool TrueTypeFaceIsMonospaced(const std::string& path, int face)
 {
-    Blob blob = OpenFontFile(path);
+    HbBlob blob = OpenFontFile(path);
     if (!blob || face < 0 || static_cast<unsigned>(face) >= hb_face_count(blob.get())) {
         return false;
     }
-    Face opened(hb_face_create(blob.get(), static_cast<unsigned>(face)));
-    Blob post(hb_face_reference_table(opened.get(), HB_TAG('p', 'o', 's', 't')));
+    HbFace opened(hb_face_create(blob.get(), static_cast<unsigned>(face)));
+    HbBlob post(hb_face_reference_table(opened.get(), HB_TAG('p', 'o', 's', 't')));
     unsigned length = 0;
     const char* data = hb_blob_get_data(post.get(), &length);
     // version, italicAngle (32 bits each), underlinePosition, underlineThickness (16 bits each), then
@@ -85,7 +74,7 @@ bool TrueTypeFaceIsMonospaced(const std::string& path, int face)
 
 unsigned TrueTypeFaceCount(const std::string& path)
 {
-    Blob blob = OpenFontFile(path);
+    HbBlob blob = OpenFontFile(path);
     return blob ? hb_face_count(blob.get()) : 0;
 }
 

@@ -1,8 +1,6 @@
 #include "pdf/TrueTypeSubset.h"
 
-#include <hb-subset.h>
-
-#include <memory>
+#include "pdf/HarfBuzzHandles.h"
 
 namespace engine {
 namespace {
@@ -13,23 +11,15 @@ constexpr const char* DroppedTables[]
     = { "GSUB", "GPOS", "GDEF", "BASE", "JSTF", "MATH", "kern", "morx", "mort", "kerx", "EBDT", "EBLC", "EBSC", "bdat",
           "bloc", "vhea", "vmtx", "VORG", "DSIG", "hdmx", "LTSH", "VDMX", "PCLT", "gasp", "meta" };
 
-template <typename T, void (*Destroy)(T*)> struct Deleter
-{
-    void operator()(T* object) const { Destroy(object); }
-};
-using Blob = std::unique_ptr<hb_blob_t, Deleter<hb_blob_t, hb_blob_destroy>>;
-using Face = std::unique_ptr<hb_face_t, Deleter<hb_face_t, hb_face_destroy>>;
-using Input = std::unique_ptr<hb_subset_input_t, Deleter<hb_subset_input_t, hb_subset_input_destroy>>;
-using Plan = std::unique_ptr<hb_subset_plan_t, Deleter<hb_subset_plan_t, hb_subset_plan_destroy>>;
 
 hb_tag_t Tag(const char* name)
 {
     return hb_tag_from_string(name, 4);
 }
 
-Input MakeInput(const std::set<std::uint32_t>& glyphs, const std::set<char32_t>& characters)
+HbSubsetInput MakeInput(const std::set<std::uint32_t>& glyphs, const std::set<char32_t>& characters)
 {
-    Input input(hb_subset_input_create_or_fail());
+    HbSubsetInput input(hb_subset_input_create_or_fail());
     if (!input) {
         return input;
     }
@@ -54,25 +44,25 @@ Input MakeInput(const std::set<std::uint32_t>& glyphs, const std::set<char32_t>&
 std::optional<TrueTypeSubset> SubsetTrueType(
     std::string_view font, const std::set<std::uint32_t>& glyphs, const std::set<char32_t>& characters)
 {
-    Blob blob(hb_blob_create_or_fail(
+    HbBlob blob(hb_blob_create_or_fail(
         font.data(), static_cast<unsigned>(font.size()), HB_MEMORY_MODE_READONLY, nullptr, nullptr));
     if (!blob) {
         return std::nullopt;
     }
-    Face face(hb_face_create(blob.get(), 0));
-    Input input = MakeInput(glyphs, characters);
+    HbFace face(hb_face_create(blob.get(), 0));
+    HbSubsetInput input = MakeInput(glyphs, characters);
     if (!input || hb_face_get_glyph_count(face.get()) == 0) {
         return std::nullopt;
     }
-    Plan plan(hb_subset_plan_create_or_fail(face.get(), input.get()));
+    HbSubsetPlan plan(hb_subset_plan_create_or_fail(face.get(), input.get()));
     if (!plan) {
         return std::nullopt;
     }
-    Face subset(hb_subset_plan_execute_or_fail(plan.get()));
+    HbFace subset(hb_subset_plan_execute_or_fail(plan.get()));
     if (!subset) {
         return std::nullopt;
     }
-    Blob data(hb_face_reference_blob(subset.get()));
+    HbBlob data(hb_face_reference_blob(subset.get()));
     unsigned length = 0;
     const char* bytes = hb_blob_get_data(data.get(), &length);
     if (!bytes || length == 0) {

@@ -11,6 +11,8 @@
 #include "text/InputDecoder.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 namespace engine {
 namespace {
@@ -33,16 +35,22 @@ public:
         if (!m_fallbackFonts || character > 0xFFFF) {
             return std::nullopt; // as the converter's fallback fonts
         }
-        for (const auto& face : InstalledFonts::For(true).faces()) {
-            if (InstalledFonts::Has(face, character)) {
-                return 0;
-            }
+        if (m_covered.empty()) {
+            m_covered.assign(0x10000, Unknown);
         }
-        return std::nullopt;
+        auto& covered = m_covered[character];
+        if (covered == Unknown) {
+            const auto faces = InstalledFonts::For(true).faces();
+            covered = std::any_of(faces.begin(), faces.end(),
+                                  [character](const auto& face) { return InstalledFonts::Has(face, character); });
+        }
+        return covered ? std::optional<unsigned>(0) : std::nullopt;
     }
 
 private:
+    static constexpr std::int8_t Unknown = -1;
     bool m_fallbackFonts;
+    std::vector<std::int8_t> m_covered; // by character: whether an installed font has it, or Unknown
 };
 
 // Walks a text in the font's encoding: each run of the encoding's bytes, and each escaped character

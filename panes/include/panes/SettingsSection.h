@@ -2,9 +2,14 @@
 
 #include <QString>
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
+
+namespace platform {
+class IniProfile;
+}
 
 namespace panes {
 
@@ -17,10 +22,23 @@ class SettingsSection
 public:
     SettingsSection(std::string path, std::string name);
 
-    // The key's text, or empty.
-    QString text(const char* key) const;
-    // The key's whole number, or fallback when it is missing or not a number.
-    int number(const char* key, int fallback) const;
+    // The section as the file held it when read: one reading serves every key asked.
+    class Values
+    {
+    public:
+        // The key's text, or empty.
+        QString text(const char* key) const;
+        // The key's whole number, or fallback when it is missing or not a number.
+        int number(const char* key, int fallback) const;
+
+    private:
+        friend class SettingsSection;
+        std::shared_ptr<const platform::IniProfile> m_profile; // null when the file could not be read
+        std::string m_name;
+    };
+
+    // Reads the file as it is now.
+    Values read() const;
     // Stores each (key, value); a missing key counts as empty.
     void write(const std::vector<std::pair<const char*, QString>>& values) const;
 

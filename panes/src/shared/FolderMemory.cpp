@@ -40,7 +40,7 @@ FolderMemory::FolderMemory(std::string settingsPath)
 
 QString FolderMemory::openFileFolder() const
 {
-    return m_section.text(OpenFileKey);
+    return m_section.read().text(OpenFileKey);
 }
 
 void FolderMemory::setOpenFileFolder(const QString& folder) const
@@ -50,7 +50,7 @@ void FolderMemory::setOpenFileFolder(const QString& folder) const
 
 QString FolderMemory::importFolder() const
 {
-    return m_section.text(ImportKey);
+    return m_section.read().text(ImportKey);
 }
 
 void FolderMemory::setImportFolder(const QString& folder) const
@@ -61,8 +61,9 @@ void FolderMemory::setImportFolder(const QString& folder) const
 QStringList FolderMemory::recentFolders() const
 {
     QStringList folders;
+    const auto stored = m_section.read();
     for (int i = 0; i < RecentCount; ++i) {
-        const QString folder = m_section.text(recentKey(i));
+        const QString folder = stored.text(recentKey(i));
         if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
             folders.append(folder);
         }
@@ -73,10 +74,11 @@ QStringList FolderMemory::recentFolders() const
 void FolderMemory::addRecentFolder(const QString& folder) const
 {
     QStringList folders { cleaned(folder) };
+    const auto stored = m_section.read();
     for (int i = 0; i < RecentCount; ++i) {
-        const QString stored = m_section.text(recentKey(i));
-        if (!stored.isEmpty() && !folders.contains(stored)) {
-            folders.append(stored);
+        const QString kept = stored.text(recentKey(i));
+        if (!kept.isEmpty() && !folders.contains(kept)) {
+            folders.append(kept);
         }
     }
     std::vector<std::pair<const char*, QString>> values;

@@ -17,17 +17,25 @@ SettingsSection::SettingsSection(std::string path, std::string name)
 {
 }
 
-QString SettingsSection::text(const char* key) const
+SettingsSection::Values SettingsSection::read() const
 {
-    if (m_path.empty()) {
-        return {};
+    Values values;
+    values.m_name = m_name;
+    if (!m_path.empty()) {
+        if (auto profile = platform::IniProfile::Read(m_path)) {
+            values.m_profile = std::make_shared<const platform::IniProfile>(std::move(*profile));
+        }
     }
-    const auto profile = platform::IniProfile::Read(m_path);
-    const auto value = profile ? profile->text(m_name, key, LongestText) : std::nullopt;
+    return values;
+}
+
+QString SettingsSection::Values::text(const char* key) const
+{
+    const auto value = m_profile ? m_profile->text(m_name, key, LongestText) : std::nullopt;
     return value ? QString::fromStdString(*value) : QString();
 }
 
-int SettingsSection::number(const char* key, int fallback) const
+int SettingsSection::Values::number(const char* key, int fallback) const
 {
     const auto parsed = platform::ParseProfileNumber(text(key).toStdString());
     return parsed ? *parsed : fallback;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <hb-subset.h>
+
+#include <memory>
+
+namespace engine {
+
+// HarfBuzz's objects, each released by its own destroy function when its owner goes.
+template <typename T, void (*Destroy)(T*)> struct HarfBuzzRelease
+{
+    void operator()(T* object) const { Destroy(object); }
+};
+using HbBlob = std::unique_ptr<hb_blob_t, HarfBuzzRelease<hb_blob_t, hb_blob_destroy>>;
+using HbFace = std::unique_ptr<hb_face_t, HarfBuzzRelease<hb_face_t, hb_face_destroy>>;
+using HbSubsetInput = std::unique_ptr<hb_subset_input_t, HarfBuzzRelease<hb_subset_input_t, hb_subset_input_destroy>>;
+using HbSubsetPlan = std::unique_ptr<hb_subset_plan_t, HarfBuzzRelease<hb_subset_plan_t, hb_subset_plan_destroy>>;
+
+} // namespace engine
