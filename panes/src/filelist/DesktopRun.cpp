@@ -1,7 +1,7 @@
 #include "panes/DesktopRun.h"
 
 #include "filelist/FileListTexts.h"
-#include "filelist/PostBox.h"
+#include "shared/PostBox.h"
 #include "filelist/RunReport.h"
 
 #include <QPointer>

@@ -4,9 +4,7 @@
 #include "engine/TabExpansion.h"
 #include "engine/TextDecoding.h"
 
-#include "filelist/PostBox.h"
-
-#include <thread>
+#include <variant>
 
 namespace panes {
 
@@ -62,45 +60,38 @@ QList<std::pair<qsizetype, qsizetype>> UndrawnRuns(const QString& piece, const Q
 
 PreviewLoader::PreviewLoader(QObject* parent)
     : QObject(parent)
-    , m_box(std::make_shared<PostBox>(this))
+    , m_latest(this)
 {
-}
-
-PreviewLoader::~PreviewLoader()
-{
-    m_box->close();
 }
 
 void PreviewLoader::load(const std::string& path, const engine::ConversionOptions& options)
 {
-    const unsigned generation = ++m_generation;
-    std::thread([box = m_box, path, options, generation, this] {
-        auto input = engine::ReadInputTextPrefix(path, options);
-        if (!input) {
-            const QString note = QStringLiteral("The file cannot be shown: %1").arg(QString::fromStdString(input.error()));
-            box->post([this, generation, note] {
-                if (generation == m_generation) {
-                    emit failed(note);
-                }
-            });
-            return;
-        }
-        PreviewText preview;
-        preview.pieces = PreviewPieces(
-            QString::fromStdString(engine::ExpandTabs(std::move(input->unicodeText), options.TabWidth)), input->cut);
-        preview.monospaced = engine::PageFontIsMonospaced(options);
-        preview.undrawn = QSet<char32_t>(input->undrawn.begin(), input->undrawn.end());
-        box->post([this, generation, preview = std::move(preview)] {
-            if (generation == m_generation) {
-                emit loaded(preview);
+    m_latest.run(
+        [path, options]() -> std::variant<PreviewText, QString> {
+            auto input = engine::ReadInputTextPrefix(path, options);
+            if (!input) {
+                return QStringLiteral("The file cannot be shown: %1").arg(QString::fromStdString(input.error()));
+            }
+            PreviewText preview;
+            preview.pieces = PreviewPieces(
+                QString::fromStdString(engine::ExpandTabs(std::move(input->unicodeText), options.TabWidth)),
+                input->cut);
+            preview.monospaced = engine::PageFontIsMonospaced(options);
+            preview.undrawn = QSet<char32_t>(input->undrawn.begin(), input->undrawn.end());
+            return preview;
+        },
+        [this](std::variant<PreviewText, QString> result) {
+            if (auto* preview = std::get_if<PreviewText>(&result)) {
+                emit loaded(*preview);
+            } else {
+                emit failed(std::get<QString>(result));
             }
         });
-    }).detach();
 }
 
 void PreviewLoader::cancel()
 {
-    ++m_generation;
+    m_latest.cancel();
 }
 
 } // namespace panes

@@ -2,6 +2,8 @@
 
 #include "engine/ConversionOptions.h"
 
+#include "shared/LatestResult.h"
+
 #include <QObject>
 #include <QSet>
 #include <QStringList>
@@ -10,8 +12,6 @@
 #include <string>
 
 namespace panes {
-
-class PostBox;
 
 // What a preview shows of a file.
 struct PreviewText
@@ -35,7 +35,6 @@ public:
     static constexpr qsizetype PieceSize = 64 * 1024;
 
     explicit PreviewLoader(QObject* parent = nullptr);
-    ~PreviewLoader() override;
 
     void load(const std::string& path, const engine::ConversionOptions& options);
     void cancel();
@@ -47,8 +46,7 @@ signals:
     void failed(const QString& note);
 
 private:
-    std::shared_ptr<PostBox> m_box;
-    unsigned m_generation = 0;
+    LatestResult m_latest;
 };
 
 // Turns decoded text into preview pieces: lines longer than BlockLimit broken into blocks, pieces of about

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/LatestResult.h"
+
 #include <QObject>
 #include <QString>
 
@@ -7,8 +9,6 @@
 #include <string>
 
 namespace panes {
-
-class PostBox;
 
 // Reads the face names of a TrueType font file on a thread of its own, so that a large collection never holds
 // the interface up. A later load supersedes the one under way.
@@ -18,7 +18,6 @@ class FaceNamesLoader : public QObject
 
 public:
     explicit FaceNamesLoader(QObject* parent = nullptr);
-    ~FaceNamesLoader() override;
 
     void load(const std::string& path);
 
@@ -28,8 +27,7 @@ signals:
     void loaded(const QString& faces);
 
 private:
-    std::shared_ptr<PostBox> m_box;
-    unsigned m_generation = 0;
+    LatestResult m_latest;
 };
 
 } // namespace panes

@@ -1,4 +1,4 @@
-#include "filelist/PostBox.h"
+#include "shared/PostBox.h"
 
 #include <QMetaObject>
 
