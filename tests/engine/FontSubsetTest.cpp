@@ -1,6 +1,7 @@
 #include "ConversionFixture.h"
 
 #include "engine/ChoiceLists.h"
+#include "engine/PageFontPitch.h"
 #include "pdf/ToUnicodeMap.h"
 
 #include <qpdf/Pl_String.hh>
@@ -231,6 +232,42 @@ TEST_F(FontSubsetTest, TrueTypeFaceChoosesTheFaceOfACollection)
     auto single = convert("hello\n");
     ASSERT_FALSE(single.outcome);
     EXPECT_NE(single.outcome.failure().reason.find("which holds 1 face (0)"), std::string::npos);
+}
+
+// A preview's font follows the page font's pitch: Courier, a TrueType face whose post table says fixed
+// (the Mono face of a collection too), the CID fonts without proportional widths.
+TEST(PageFontPitch, FollowsThePageFontsOwnWord)
+{
+    if (!Present({ ZenHei, DejaVuSansMono, DejaVuSans })) {
+        GTEST_SKIP() << "needs fonts-wqy-zenhei and fonts-dejavu-core";
+    }
+    struct Case
+    {
+        const char* what;
+        int pageFont;
+        std::string trueTypeFile;
+        int face;
+        int choice; // B14Font or CIDFont
+        bool monospaced;
+    };
+    const Case cases[] = {
+        { "Courier", engine::Base14Font, {}, 0, 0, true },
+        { "Helvetica", engine::Base14Font, {}, 0, 4, false },
+        { "DejaVu Sans Mono", engine::TrueTypeFont, DejaVuSansMono, 0, 0, true },
+        { "DejaVu Sans", engine::TrueTypeFont, DejaVuSans, 0, 0, false },
+        { "WenQuanYi Zen Hei Mono, face 1", engine::TrueTypeFont, ZenHei, 1, 0, true },
+        { "a face beyond the collection's", engine::TrueTypeFont, ZenHei, 7, 0, false },
+        { "MS-Gothic", engine::CidFont, {}, 0, 4, true },
+        { "MS-PGothic", engine::CidFont, {}, 0, 6, false },
+    };
+    for (const auto& c : cases) {
+        engine::ConversionOptions options;
+        options.PageFont = c.pageFont;
+        options.TrueTypeFile = c.trueTypeFile;
+        options.TrueTypeFace = c.face;
+        (c.pageFont == engine::CidFont ? options.CIDFont : options.B14Font) = c.choice;
+        EXPECT_EQ(engine::PageFontIsMonospaced(options), c.monospaced) << c.what;
+    }
 }
 
 // The ToUnicode map read back gives every code its character: runs become bfrange entries that never

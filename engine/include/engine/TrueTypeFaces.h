@@ -12,8 +12,8 @@ namespace engine {
 // holds no TrueType or OpenType font.
 base::Result<std::vector<std::string>> TrueTypeFaceNames(const std::string& path);
 
-// True when the face of a TrueType font file says that all its glyphs have one width (the isFixedPitch
-// of its "post" table); false when it does not, or the file or face cannot be read.
+// True when the face of a TrueType font file draws "i" as wide as "W", as monospaced faces do (dual-width
+// CJK faces included); false when it does not, or the file or face cannot be read.
 bool TrueTypeFaceIsMonospaced(const std::string& path, int face);
 
 } // namespace engine

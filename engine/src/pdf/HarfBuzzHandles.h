@@ -13,6 +13,7 @@ template <typename T, void (*Destroy)(T*)> struct HarfBuzzRelease
 };
 using HbBlob = std::unique_ptr<hb_blob_t, HarfBuzzRelease<hb_blob_t, hb_blob_destroy>>;
 using HbFace = std::unique_ptr<hb_face_t, HarfBuzzRelease<hb_face_t, hb_face_destroy>>;
+using HbFont = std::unique_ptr<hb_font_t, HarfBuzzRelease<hb_font_t, hb_font_destroy>>;
 using HbSubsetInput = std::unique_ptr<hb_subset_input_t, HarfBuzzRelease<hb_subset_input_t, hb_subset_input_destroy>>;
 using HbSubsetPlan = std::unique_ptr<hb_subset_plan_t, HarfBuzzRelease<hb_subset_plan_t, hb_subset_plan_destroy>>;
 

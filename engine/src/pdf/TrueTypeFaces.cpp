@@ -59,17 +59,13 @@ bool TrueTypeFaceIsMonospaced(const std::string& path, int face)
         return false;
     }
     HbFace opened(hb_face_create(blob.get(), static_cast<unsigned>(face)));
-    HbBlob post(hb_face_reference_table(opened.get(), HB_TAG('p', 'o', 's', 't')));
-    unsigned length = 0;
-    const char* data = hb_blob_get_data(post.get(), &length);
-    // version, italicAngle (32 bits each), underlinePosition, underlineThickness (16 bits each), then
-    // isFixedPitch (32 bits): any value but 0 means fixed.
-    constexpr unsigned FixedPitchAt = 12;
-    if (length < FixedPitchAt + 4) {
-        return false;
-    }
-    return data[FixedPitchAt] != 0 || data[FixedPitchAt + 1] != 0 || data[FixedPitchAt + 2] != 0
-        || data[FixedPitchAt + 3] != 0;
+    HbFont font(hb_font_create(opened.get()));
+    // As the fallback fonts judge a body font: "i" as wide as "W". The post table's fixed-pitch flag
+    // is not set by dual-width faces (CJK monospaced fonts), which are monospaced all the same.
+    hb_codepoint_t narrow = 0;
+    hb_codepoint_t wide = 0;
+    return hb_font_get_nominal_glyph(font.get(), 'i', &narrow) && hb_font_get_nominal_glyph(font.get(), 'W', &wide)
+        && hb_font_get_glyph_h_advance(font.get(), narrow) == hb_font_get_glyph_h_advance(font.get(), wide);
 }
 
 unsigned TrueTypeFaceCount(const std::string& path)
